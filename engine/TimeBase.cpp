@@ -1,1 +1,35 @@
-// placeholder
+// Phase reduction, sample count and grid end of the sample grid.
+#include "engine/TimeBase.h"
+
+#include <cmath>
+
+double ReducePhase(double theta)
+{
+	double turns;
+	std::modf(theta * INV_TWO_PI, &turns);
+	return theta - turns * TWO_PI;
+}
+
+int SampleCount(const ModulationParams& params)
+{
+	const double fm = params.freqMod;
+	const double fp = params.freqCarrier;
+	// This order, in which fm cancels out, decides the samples on either side of a boundary.
+	const double count = (params.simTime / (1.0 / fm)) * ((fp / fm) * SAMPLES_PER_CARRIER_PERIOD);
+	double whole;
+	std::modf(count, &whole);
+	// Capped while still a double: huge or infinite products must not reach the int conversion.
+	if (std::isnan(whole) || whole <= 0.0)
+		return 0;
+	if (whole > MAX_SAMPLES)
+		return MAX_SAMPLES;
+	return static_cast<int>(whole);
+}
+
+double GridEnd(int n)
+{
+	double x = 0.0;
+	for (int i = 0; i < n; ++i)
+		x += PHASE_STEP;
+	return x;
+}
