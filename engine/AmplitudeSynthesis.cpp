@@ -1,0 +1,101 @@
+// The five amplitude-family generators of the modulated signal. Each product keeps the
+// evaluation order the simulator has always used, so samples agree to the last bit.
+#include "engine/Synthesis.h"
+
+#include "engine/SynthesisSupport.h"
+
+#include <cmath>
+
+namespace
+{
+	// The envelope test uses the modulating sample for every variant: with m > 1 the envelope
+	// is cut where Vm + Ap < 0, not folded over.
+	template <typename Sample>
+	void FillEnveloped(const ModulationParams& params, const CSignal& vm, CSignal& vmto, Sample sample)
+	{
+		const double ap = params.ampCarrier;
+		FillSamples(vmto, [&](UINT i, double x)
+		{
+			return vm.m_pY[i] + ap >= 0 ? sample(i, x) : 0.0;
+		});
+	}
+
+	ScopeScales StorePeak(CSignal& vmto, double peak)
+	{
+		vmto.m_dAmplitude = peak;
+		return ScalesFor(peak, vmto.m_nPoints);
+	}
+}
+
+ScopeScales GenerateAM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+{
+	const double ap = params.ampCarrier;
+	const double fp = params.freqCarrier;
+	FillEnveloped(params, vm, vmto, [&](UINT i, double x)
+	{
+		const double thetaP = ReducePhase(x * carrierPeriod * fp);
+		return (vm.m_pY[i] + ap) * std::cos(thetaP);
+	});
+	return StorePeak(vmto, params.ampMod + ap);
+}
+
+ScopeScales GenerateDSBSC(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+{
+	const double ap = params.ampCarrier;
+	const double fm = params.freqMod;
+	const double fp = params.freqCarrier;
+	const double m = params.modIndex;
+	FillEnveloped(params, vm, vmto, [&](UINT, double x)
+	{
+		const double thetaM = ReducePhase(x * fm * carrierPeriod);
+		const double thetaP = ReducePhase(x * fp * carrierPeriod);
+		return std::cos(thetaM) * std::cos(thetaP) * m * ap;
+	});
+	return StorePeak(vmto, m * ap);
+}
+
+ScopeScales GenerateSSBUSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+{
+	const double ap = params.ampCarrier;
+	const double fm = params.freqMod;
+	const double fp = params.freqCarrier;
+	const double m = params.modIndex;
+	FillEnveloped(params, vm, vmto, [&](UINT, double x)
+	{
+		const double thetaU = ReducePhase(x * (fm + fp) * carrierPeriod);
+		return std::cos(thetaU) * (ap * m * 0.5);
+	});
+	return StorePeak(vmto, m * ap * 0.5);
+}
+
+// With fm > fp the lower side frequency is negative; ReducePhase keeps its phase in
+// (-TWO_PI, 0], which has the cosine of the positive frequency fm - fp.
+ScopeScales GenerateSSBLSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+{
+	const double ap = params.ampCarrier;
+	const double fm = params.freqMod;
+	const double fp = params.freqCarrier;
+	const double m = params.modIndex;
+	FillEnveloped(params, vm, vmto, [&](UINT, double x)
+	{
+		const double thetaL = ReducePhase(x * (fp - fm) * carrierPeriod);
+		return std::cos(thetaL) * (ap * m * 0.5);
+	});
+	return StorePeak(vmto, m * ap * 0.5);
+}
+
+// Full carrier plus the upper sideband; no part of the lower sideband is generated.
+ScopeScales GenerateVSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+{
+	const double ap = params.ampCarrier;
+	const double fm = params.freqMod;
+	const double fp = params.freqCarrier;
+	const double m = params.modIndex;
+	FillEnveloped(params, vm, vmto, [&](UINT, double x)
+	{
+		const double thetaP = ReducePhase(x * carrierPeriod * fp);
+		const double thetaU = ReducePhase(x * (fm + fp) * carrierPeriod);
+		return ap * (std::cos(thetaP) + std::cos(thetaU) * (m * 0.5));
+	});
+	return StorePeak(vmto, (m * 0.5 + 1) * ap);
+}

@@ -1,0 +1,39 @@
+// The frequency and phase modulation generators of the modulated signal.
+#include "engine/Synthesis.h"
+
+#include "engine/SynthesisSupport.h"
+
+#include <cmath>
+
+// The deviation's sine is computed afresh from the modulating phase; the stored Vm samples
+// are cosines and are not used.
+ScopeScales GenerateFM(const ModulationParams& params, double carrierPeriod, CSignal& vmto)
+{
+	const double ap = params.ampCarrier;
+	const double fm = params.freqMod;
+	const double fp = params.freqCarrier;
+	const double m = params.modIndex;
+	WriteSignalHeader(vmto, ap, fp, params.simTime);
+	FillSamples(vmto, [&](UINT, double x)
+	{
+		const double thetaP = ReducePhase(x * carrierPeriod * fp);
+		const double thetaM = ReducePhase(x * fm * carrierPeriod);
+		const double phi = ReducePhase(thetaP + std::sin(thetaM) * m);
+		return std::cos(phi) * ap;
+	});
+	return ScalesFor(ap, vmto.m_nPoints);
+}
+
+ScopeScales GeneratePM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+{
+	const double ap = params.ampCarrier;
+	const double fp = params.freqCarrier;
+	WriteSignalHeader(vmto, ap, fp, params.simTime);
+	FillSamples(vmto, [&](UINT i, double x)
+	{
+		const double thetaP = ReducePhase(x * carrierPeriod * fp);
+		const double phi = ReducePhase(thetaP + vm.m_pY[i]);
+		return std::cos(phi) * ap;
+	});
+	return ScalesFor(ap, vmto.m_nPoints);
+}

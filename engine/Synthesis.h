@@ -1,0 +1,45 @@
+// Synthesis of the three waveforms of a run: the modulating signal Vm, the carrier Vp and the
+// modulated signal Vmto for every modulation kind, on the shared carrier-phase grid.
+#pragma once
+
+#include "engine/ModulationParams.h"
+
+class CSignal;
+
+// What a generated signal's scope is given: Y range 2.2 × peak, X range 1.01 × X(N).
+struct ScopeScales
+{
+	double yRange;
+	double xRange;
+};
+
+// Every generator fills the signal's m_nPoints samples (the caller has sized it with RedimXY),
+// writes its header and returns its scope's scales. carrierPeriod is 1/fp.
+ScopeScales GenerateModulating(const ModulationParams& params, double carrierPeriod, CSignal& vm);
+ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod, CSignal& vp);
+
+// Dispatches on the kind; vm holds the modulating samples of the same run.
+ScopeScales GenerateModulated(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+
+// Amplitude family: each variant expects the family header already written, blanks every
+// sample whose envelope Vm + Ap is negative and stores its peak in m_dAmplitude.
+ScopeScales GenerateAM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+ScopeScales GenerateDSBSC(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+ScopeScales GenerateSSBUSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+ScopeScales GenerateSSBLSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+ScopeScales GenerateVSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+
+ScopeScales GenerateFM(const ModulationParams& params, double carrierPeriod, CSignal& vmto);
+// The phase deviation is the stored modulating sample (a sine, KP = 1).
+ScopeScales GeneratePM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+
+struct SynthesisScales
+{
+	ScopeScales modulating;
+	ScopeScales carrier;
+	ScopeScales modulated;
+};
+
+// A whole run as the main window performs it: carrier period, sample count, sizing of the
+// three signals, then the three generators in order.
+SynthesisScales RunSynthesis(const ModulationParams& params, CSignal& vm, CSignal& vp, CSignal& vmto);

@@ -1,0 +1,246 @@
+// The three generated waveforms of a run, checked against their formulas evaluated here in
+// the documented order, and the scales handed to the scopes.
+#include "engine/Synthesis.h"
+#include "sigkit/signal/Signal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace
+{
+	constexpr double STEP = 0.25132741232;
+
+	double Reduced(double theta)
+	{
+		return theta - std::trunc(theta * 0.15915494307111402) * 6.283185308;
+	}
+
+	ModulationParams Params(int32_t kind, double am, double ap, double fm = 10000.0, double fp = 200000.0, double simTime = 0.0002)
+	{
+		ModulationParams params;
+		params.ampMod = am;
+		params.freqMod = fm;
+		params.ampCarrier = ap;
+		params.simTime = simTime;
+		params.freqCarrier = fp;
+		params.kind = kind;
+		if (kind == MOD_FM)
+			params.modIndex = am * 15000.0 / fm;
+		else if (kind == MOD_PM)
+			params.modIndex = am;
+		else
+			params.modIndex = am / ap;
+		return params;
+	}
+
+	struct SynthesisRun
+	{
+		explicit SynthesisRun(const ModulationParams& params)
+			: scales(RunSynthesis(params, vm, vp, vmto))
+		{
+		}
+
+		CSignal vm;
+		CSignal vp;
+		CSignal vmto;
+		SynthesisScales scales;
+	};
+
+	int UpwardCrossings(const CSignal& signal)
+	{
+		int count = 0;
+		for (UINT i = 1; i < signal.m_nPoints; ++i)
+			if (signal.m_pY[i - 1] < 0.0 && signal.m_pY[i] >= 0.0)
+				++count;
+		return count;
+	}
+
+	// Sample of the modulated signal from its abscissa and modulating sample, in the
+	// documented evaluation order, before any blanking.
+	double ExpectedSample(const ModulationParams& p, double x, double vm)
+	{
+		const double ap = p.ampCarrier, fm = p.freqMod, fp = p.freqCarrier, m = p.modIndex;
+		const double cp = 1.0 / fp;
+		switch (p.kind)
+		{
+		case MOD_AM:
+			return (vm + ap) * std::cos(Reduced(x * cp * fp));
+		case MOD_DSB_SC:
+			return std::cos(Reduced(x * fm * cp)) * std::cos(Reduced(x * fp * cp)) * m * ap;
+		case MOD_SSB_USB:
+			return std::cos(Reduced(x * (fm + fp) * cp)) * (ap * m * 0.5);
+		case MOD_SSB_LSB:
+			return std::cos(Reduced(x * (fp - fm) * cp)) * (ap * m * 0.5);
+		case MOD_VSB:
+			return ap * (std::cos(Reduced(x * cp * fp)) + std::cos(Reduced(x * (fm + fp) * cp)) * (m * 0.5));
+		case MOD_FM:
+			return std::cos(Reduced(Reduced(x * cp * fp) + std::sin(Reduced(x * fm * cp)) * m)) * ap;
+		default: // MOD_PM
+			return std::cos(Reduced(Reduced(x * cp * fp) + vm)) * ap;
+		}
+	}
+
+	double ExpectedPeak(const ModulationParams& p)
+	{
+		const double ap = p.ampCarrier, m = p.modIndex;
+		switch (p.kind)
+		{
+		case MOD_AM:
+			return p.ampMod + ap;
+		case MOD_DSB_SC:
+			return m * ap;
+		case MOD_SSB_USB:
+		case MOD_SSB_LSB:
+			return m * ap * 0.5;
+		case MOD_VSB:
+			return (m * 0.5 + 1) * ap;
+		default:
+			return ap;
+		}
+	}
+
+	ModulationParams WithoutIndex(ModulationParams params)
+	{
+		params.modIndex = -1.0;
+		return params;
+	}
+}
+
+TEST(Synthesis, EveryKindMatchesItsFormula)
+{
+	const ModulationParams cases[] = {
+		Params(MOD_AM, 0.5, 1.0),
+		Params(MOD_AM, 1.0, 1.0),
+		Params(MOD_AM, 2.0, 1.0),
+		Params(MOD_DSB_SC, 0.9, 3.0),
+		Params(MOD_DSB_SC, 2.0, 1.0),
+		Params(MOD_SSB_USB, 1.3, 1.1, 7000.0),
+		Params(MOD_SSB_USB, 1.5, 1.0),
+		Params(MOD_SSB_LSB, 0.5, 1.0),
+		Params(MOD_SSB_LSB, 3.0, 1.0),
+		Params(MOD_SSB_LSB, 0.5, 1.0, 30000.0, 10000.0, 0.002),
+		Params(MOD_VSB, 2.0, 2.0),
+		Params(MOD_VSB, 1.2, 1.0, 3000.0),
+		Params(MOD_VSB, 0.3, 0.7),
+		Params(MOD_FM, 5.0, 1.0),
+		// The phase deviation comes from the stored modulating samples, never from the index.
+		WithoutIndex(Params(MOD_PM, 5.0, 1.5, 25000.0)),
+	};
+	for (const ModulationParams& p : cases)
+	{
+		SCOPED_TRACE(testing::Message() << "kind " << p.kind << " Am " << p.ampMod << " Ap " << p.ampCarrier << " fm " << p.freqMod);
+		const SynthesisRun run(p);
+		const double peak = ExpectedPeak(p);
+		const double cp = 1.0 / p.freqCarrier;
+		ASSERT_GT(run.vmto.m_nPoints, 0u);
+		ASSERT_EQ(run.vm.m_nPoints, run.vmto.m_nPoints);
+		ASSERT_EQ(run.vp.m_nPoints, run.vmto.m_nPoints);
+
+		double x = 0.0;
+		int blanked = 0;
+		for (UINT i = 0; i < run.vmto.m_nPoints; ++i, x += STEP)
+		{
+			const double theta = Reduced(x * cp * p.freqMod);
+			const double vm = p.kind == MOD_PM ? p.ampMod * std::sin(theta) : p.ampMod * std::cos(theta);
+			ASSERT_EQ(run.vm.m_pX[i], x) << i;
+			ASSERT_EQ(run.vp.m_pX[i], x) << i;
+			ASSERT_EQ(run.vmto.m_pX[i], x) << i;
+			ASSERT_EQ(run.vm.m_pY[i], vm) << i;
+			ASSERT_EQ(run.vp.m_pY[i], p.ampCarrier * std::cos(Reduced(x * cp * p.freqCarrier))) << i;
+			const bool cut = IsAmplitudeFamily(p.kind) && vm + p.ampCarrier < 0.0;
+			if (cut)
+				++blanked;
+			ASSERT_EQ(run.vmto.m_pY[i], cut ? 0.0 : ExpectedSample(p, x, vm)) << i;
+			ASSERT_LE(std::fabs(run.vmto.m_pY[i]), peak * (1 + 1e-12)) << i;
+		}
+		EXPECT_EQ(blanked > 0, IsAmplitudeFamily(p.kind) && p.modIndex > 1.0) << blanked;
+
+		EXPECT_EQ(run.vmto.m_nType, 3);
+		EXPECT_EQ(run.vmto.m_dStepX, 0.25132741232);
+		EXPECT_EQ(run.vmto.m_dAmplitude, peak);
+		EXPECT_EQ(run.vmto.m_dFrequency, p.freqCarrier);
+		EXPECT_EQ(run.vmto.m_dPeriod, p.simTime);
+		EXPECT_EQ(run.scales.modulated.yRange, peak * 2.2);
+		EXPECT_EQ(run.scales.modulated.xRange, x * 1.01);
+		EXPECT_EQ(run.scales.modulating.xRange, x * 1.01);
+		EXPECT_EQ(run.scales.modulating.yRange, p.ampMod * 2.2);
+		EXPECT_EQ(run.scales.carrier.yRange, p.ampCarrier * 2.2);
+	}
+}
+
+TEST(Synthesis, DefaultRun)
+{
+	const SynthesisRun run(Params(MOD_AM, 0.5, 1.0));
+	ASSERT_EQ(run.vm.m_nPoints, 1000u);
+	EXPECT_NEAR(run.vm.m_pX[999], 251.0761, 5e-5);
+	EXPECT_EQ(run.scales.modulating.xRange, 253.84068644319635);
+	EXPECT_EQ(run.scales.carrier.xRange, 253.84068644319635);
+	EXPECT_DOUBLE_EQ(run.scales.modulated.yRange, 3.3);
+	EXPECT_EQ(run.vm.m_pY[0], 0.5);
+	EXPECT_EQ(UpwardCrossings(run.vm), 2);
+	EXPECT_EQ(UpwardCrossings(run.vp), 40);
+	EXPECT_EQ(run.vm.m_nType, 3);
+	EXPECT_EQ(run.vm.m_dFrequency, 10000.0);
+	EXPECT_EQ(run.vp.m_dFrequency, 200000.0);
+	EXPECT_EQ(run.vp.m_dPeriod, 0.0002);
+}
+
+TEST(Synthesis, PhaseModulationIsDrivenByASine)
+{
+	const SynthesisRun pm(Params(MOD_PM, 5.0, 1.0));
+	const SynthesisRun fm(Params(MOD_FM, 5.0, 1.0));
+	EXPECT_EQ(pm.vm.m_pY[0], 0.0);
+	EXPECT_EQ(fm.vm.m_pY[0], 5.0);
+	EXPECT_EQ(fm.scales.modulated.yRange, 2.2);
+}
+
+TEST(Synthesis, FrequencyModulationKeepsAConstantEnvelope)
+{
+	const SynthesisRun run(Params(MOD_FM, 5.0, 1.0));
+	ASSERT_EQ(run.vmto.m_nPoints, 1000u);
+	// Even at the highest instantaneous frequency a carrier period holds a sample near a crest.
+	for (UINT start = 0; start + 25 <= run.vmto.m_nPoints; start += 25)
+	{
+		double crest = 0.0;
+		for (UINT i = start; i < start + 25; ++i)
+			crest = std::fmax(crest, std::fabs(run.vmto.m_pY[i]));
+		EXPECT_GT(crest, 0.98) << start;
+	}
+}
+
+TEST(Synthesis, LowerSidebandBelowZeroIsTheMirroredFrequency)
+{
+	const ModulationParams p = Params(MOD_SSB_LSB, 0.5, 1.0, 30000.0, 10000.0, 0.002);
+	const SynthesisRun run(p);
+	// 25·T·fp is 500, but the sample count's evaluation order lands just below it.
+	ASSERT_EQ(run.vmto.m_nPoints, 499u);
+	for (UINT i = 0; i < run.vmto.m_nPoints; ++i)
+		ASSERT_NEAR(run.vmto.m_pY[i], 0.25 * std::cos(run.vmto.m_pX[i] * 2.0), 1e-7) << i;
+}
+
+TEST(Synthesis, SampleCountLimitsResizeAllSignals)
+{
+	SynthesisRun run(Params(MOD_DSB_SC, 0.5, 1.0, 10000.0, 200000.0, 1.0));
+	EXPECT_EQ(run.vm.m_nPoints, 3000u);
+	EXPECT_EQ(run.vp.m_nPoints, 3000u);
+	EXPECT_EQ(run.vmto.m_nPoints, 3000u);
+
+	const SynthesisScales empty = RunSynthesis(Params(MOD_AM, 0.5, 1.0, 10000.0, 100.0, 0.0001), run.vm, run.vp, run.vmto);
+	EXPECT_EQ(run.vm.m_nPoints, 0u);
+	EXPECT_EQ(run.vp.m_nPoints, 0u);
+	EXPECT_EQ(run.vmto.m_nPoints, 0u);
+	EXPECT_EQ(empty.modulating.xRange, 0.0);
+	EXPECT_EQ(empty.modulated.xRange, 0.0);
+	EXPECT_EQ(empty.modulated.yRange, 1.5 * 2.2);
+}
+
+TEST(Synthesis, UnchosenVariantGivesAFlatTrace)
+{
+	const SynthesisRun run(Params(MOD_AM_FAMILY, 0.5, 1.0));
+	ASSERT_EQ(run.vmto.m_nPoints, 1000u);
+	for (UINT i = 0; i < run.vmto.m_nPoints; ++i)
+		ASSERT_EQ(run.vmto.m_pY[i], 0.0) << i;
+	EXPECT_EQ(run.vmto.m_dAmplitude, 1.0);
+	EXPECT_EQ(run.scales.modulated.yRange, 2.2);
+}
