@@ -37,7 +37,7 @@ public:
 		end = 2
 	};
 
-	static const int hFileNull = -1;
+	static constexpr int hFileNull = -1;
 
 	CFile();
 	CFile(LPCTSTR lpszFileName, UINT nOpenFlags);
