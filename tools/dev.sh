@@ -7,6 +7,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev)
 
@@ -16,8 +18,6 @@ install_missing() {
 		dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 	done
 	[ ${#missing[@]} -eq 0 ] && return 0
-	local sudo=""
-	[ "$(id -u)" -ne 0 ] && sudo=sudo
 	$sudo apt-get update
 	$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
@@ -53,7 +53,9 @@ run)
 	echo "Ondivar's program is not built yet: the libraries and their tests are in place."
 	;;
 test)
-	install_missing "${packages[@]}"
+	install_missing "${packages[@]}" locales
+	# Number conversions are tested under a comma-decimal locale as well.
+	locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' || $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
 	check_qt_confinement
 	build "$root/build" -DONDIVAR_WERROR=ON
 	ctest --test-dir "$root/build" --output-on-failure -j "$jobs"

@@ -51,6 +51,8 @@ protected:
 	void ExportTXT(CArchive& ar);
 
 private:
+	void TakeOwnership(BOOL bGrowingHarmonics);
+
 	CSignal(const CSignal&) = delete;
 	CSignal& operator=(const CSignal&) = delete;
 };

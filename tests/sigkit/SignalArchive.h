@@ -1,0 +1,11 @@
+// Test helpers: a signal stored to bytes, and bytes or text loaded into a signal, through an archive.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CSignal;
+
+std::vector<unsigned char> StoreSignal(CSignal& signal);
+void LoadSignal(CSignal& signal, const std::vector<unsigned char>& bytes);
+void ImportText(CSignal& signal, const std::string& text);
