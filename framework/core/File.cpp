@@ -87,7 +87,9 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
 	if (nErrno == 0)
 	{
 		do
+		{
 			hFile = ::open(strPath, nFlags, 0666);
+		}
 		while (hFile < 0 && errno == EINTR);
 		if (hFile < 0)
 			nErrno = errno;
@@ -217,7 +219,10 @@ void CFile::Close()
 	m_strFilePath.Empty();
 	// Linux releases the descriptor even when close reports EINTR, so it is not retried.
 	if (::close(hFile) != 0 && errno != EINTR)
-		AfxThrowFileException(CFileException::OsErrorToException(errno), errno, strPath);
+	{
+		const int nErrno = errno;
+		AfxThrowFileException(CFileException::OsErrorToException(nErrno), nErrno, strPath);
+	}
 }
 
 void CFile::Abort()

@@ -358,8 +358,10 @@ BOOL CRect::UnionRect(LPCRECT lpRect1, LPCRECT lpRect2)
 	else if (rect2.IsRectEmpty())
 		CopyRect(&rect1);
 	else
+	{
 		SetRect(std::min(rect1.left, rect2.left), std::min(rect1.top, rect2.top),
 			std::max(rect1.right, rect2.right), std::max(rect1.bottom, rect2.bottom));
+	}
 	return TRUE;
 }
 
