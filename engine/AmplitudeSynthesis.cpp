@@ -25,6 +25,21 @@ namespace
 		vmto.m_dAmplitude = peak;
 		return ScalesFor(peak, vmto.m_nPoints);
 	}
+
+	// One cosine at the side frequency with the amplitude of one A.M. sideband, m × Ap / 2;
+	// no phasing or filtering method is simulated.
+	ScopeScales FillSingleSideband(const ModulationParams& params, double sideFrequency, double carrierPeriod,
+		const CSignal& vm, CSignal& vmto)
+	{
+		const double ap = params.ampCarrier;
+		const double m = params.modIndex;
+		FillEnveloped(params, vm, vmto, [&](UINT, double x)
+		{
+			const double theta = ReducePhase(x * sideFrequency * carrierPeriod);
+			return std::cos(theta) * (ap * m * 0.5);
+		});
+		return StorePeak(vmto, m * ap * 0.5);
+	}
 }
 
 ScopeScales GenerateAM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
@@ -56,32 +71,14 @@ ScopeScales GenerateDSBSC(const ModulationParams& params, double carrierPeriod, 
 
 ScopeScales GenerateSSBUSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
 {
-	const double ap = params.ampCarrier;
-	const double fm = params.freqMod;
-	const double fp = params.freqCarrier;
-	const double m = params.modIndex;
-	FillEnveloped(params, vm, vmto, [&](UINT, double x)
-	{
-		const double thetaU = ReducePhase(x * (fm + fp) * carrierPeriod);
-		return std::cos(thetaU) * (ap * m * 0.5);
-	});
-	return StorePeak(vmto, m * ap * 0.5);
+	return FillSingleSideband(params, params.freqMod + params.freqCarrier, carrierPeriod, vm, vmto);
 }
 
 // With fm > fp the lower side frequency is negative; ReducePhase keeps its phase in
 // (-TWO_PI, 0], which has the cosine of the positive frequency fm - fp.
 ScopeScales GenerateSSBLSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
 {
-	const double ap = params.ampCarrier;
-	const double fm = params.freqMod;
-	const double fp = params.freqCarrier;
-	const double m = params.modIndex;
-	FillEnveloped(params, vm, vmto, [&](UINT, double x)
-	{
-		const double thetaL = ReducePhase(x * (fp - fm) * carrierPeriod);
-		return std::cos(thetaL) * (ap * m * 0.5);
-	});
-	return StorePeak(vmto, m * ap * 0.5);
+	return FillSingleSideband(params, params.freqCarrier - params.freqMod, carrierPeriod, vm, vmto);
 }
 
 // Full carrier plus the upper sideband; no part of the lower sideband is generated.
