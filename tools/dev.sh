@@ -10,7 +10,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev)
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev fonts-dejavu-core)
 
 install_missing() {
 	local missing=() p

@@ -1,0 +1,3 @@
+set(FRAMEWORK_UI_WINDOW_SOURCES
+  window/Wnd.cpp
+)

@@ -1,0 +1,1 @@
+// CWnd: windows and their messages.
