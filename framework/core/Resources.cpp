@@ -22,11 +22,43 @@ ModuleChain& Chain()
 	return chain;
 }
 
+template <class ENTRY>
+const ENTRY* FindEntry(const ENTRY* pEntries, size_t nEntries, UINT nID)
+{
+	if (pEntries == nullptr)
+		return nullptr;
+	const ENTRY* pEnd = pEntries + nEntries;
+	const ENTRY* pFound = std::find_if(pEntries, pEnd, [nID](const ENTRY& entry)
+	{
+		return entry.nID == nID;
+	});
+	return pFound != pEnd ? pFound : nullptr;
+}
+
 }
 
 CResourceModule::CResourceModule(LPCSTR lpszName, BOOL bApplication, const StringResource* pStrings, size_t nStrings)
-	: m_lpszName(lpszName), m_bApplication(bApplication), m_pStrings(pStrings), m_nStrings(nStrings)
+	: m_lpszName(lpszName), m_bApplication(bApplication), m_pStrings(pStrings), m_nStrings(nStrings),
+	m_pBitmaps(nullptr), m_nBitmaps(0), m_pIcons(nullptr), m_nIcons(0), m_pDialogs(nullptr), m_nDialogs(0)
 {
+}
+
+void CResourceModule::SetBitmaps(const BinaryResource* pBitmaps, size_t nBitmaps)
+{
+	m_pBitmaps = pBitmaps;
+	m_nBitmaps = nBitmaps;
+}
+
+void CResourceModule::SetIcons(const BinaryResource* pIcons, size_t nIcons)
+{
+	m_pIcons = pIcons;
+	m_nIcons = nIcons;
+}
+
+void CResourceModule::SetDialogs(const DialogTemplate* pDialogs, size_t nDialogs)
+{
+	m_pDialogs = pDialogs;
+	m_nDialogs = nDialogs;
 }
 
 LPCSTR CResourceModule::GetName() const
@@ -41,12 +73,39 @@ BOOL CResourceModule::IsApplication() const
 
 LPCSTR CResourceModule::FindString(UINT nID) const
 {
-	const StringResource* pEnd = m_pStrings + m_nStrings;
-	const StringResource* pFound = std::find_if(m_pStrings, pEnd, [nID](const StringResource& entry)
+	const StringResource* pFound = FindEntry(m_pStrings, m_nStrings, nID);
+	return pFound != nullptr ? pFound->lpszText : nullptr;
+}
+
+const BinaryResource* CResourceModule::FindBitmap(UINT nID) const
+{
+	return FindEntry(m_pBitmaps, m_nBitmaps, nID);
+}
+
+const BinaryResource* CResourceModule::FindIcon(UINT nID) const
+{
+	return FindEntry(m_pIcons, m_nIcons, nID);
+}
+
+const DialogTemplate* CResourceModule::FindDialog(UINT nID) const
+{
+	return FindEntry(m_pDialogs, m_nDialogs, nID);
+}
+
+BOOL CResourceModule::HasResource(ResourceKind kind, UINT nID) const
+{
+	switch (kind)
 	{
-		return entry.nID == nID;
-	});
-	return pFound != pEnd ? pFound->lpszText : nullptr;
+	case ResourceKind::String:
+		return FindString(nID) != nullptr;
+	case ResourceKind::Bitmap:
+		return FindBitmap(nID) != nullptr;
+	case ResourceKind::Icon:
+		return FindIcon(nID) != nullptr;
+	case ResourceKind::Dialog:
+		return FindDialog(nID) != nullptr;
+	}
+	return FALSE;
 }
 
 void AfxAddResourceModule(CResourceModule* pModule)
@@ -79,16 +138,40 @@ void AfxRemoveResourceModule(CResourceModule* pModule)
 	modules.erase(std::remove(modules.begin(), modules.end(), pModule), modules.end());
 }
 
-LPCSTR AfxFindStringResource(UINT nID)
+CResourceModule* AfxFindResourceModule(ResourceKind kind, UINT nID)
 {
 	ModuleChain& chain = Chain();
 	std::lock_guard<std::mutex> lock(chain.mutex);
-	for (const CResourceModule* pModule : chain.modules)
+	for (CResourceModule* pModule : chain.modules)
 	{
-		if (LPCSTR lpszText = pModule->FindString(nID))
-			return lpszText;
+		if (pModule->HasResource(kind, nID))
+			return pModule;
 	}
 	return nullptr;
+}
+
+LPCSTR AfxFindStringResource(UINT nID)
+{
+	const CResourceModule* pModule = AfxFindResourceModule(ResourceKind::String, nID);
+	return pModule != nullptr ? pModule->FindString(nID) : nullptr;
+}
+
+const BinaryResource* AfxFindBitmapResource(UINT nID)
+{
+	const CResourceModule* pModule = AfxFindResourceModule(ResourceKind::Bitmap, nID);
+	return pModule != nullptr ? pModule->FindBitmap(nID) : nullptr;
+}
+
+const BinaryResource* AfxFindIconResource(UINT nID)
+{
+	const CResourceModule* pModule = AfxFindResourceModule(ResourceKind::Icon, nID);
+	return pModule != nullptr ? pModule->FindIcon(nID) : nullptr;
+}
+
+const DialogTemplate* AfxFindDialogTemplate(UINT nID)
+{
+	const CResourceModule* pModule = AfxFindResourceModule(ResourceKind::Dialog, nID);
+	return pModule != nullptr ? pModule->FindDialog(nID) : nullptr;
 }
 
 CResourceModuleRegistration::CResourceModuleRegistration(CResourceModule* pModule)
