@@ -1,0 +1,28 @@
+// CBrush: solid, hatched, pattern (from a bitmap) and hollow brushes.
+#pragma once
+
+#include "framework/ui/gdi/GdiObject.h"
+#include "framework/ui/gdi/GdiTypes.h"
+
+class CBitmap;
+
+class CBrush : public CGdiObject
+{
+	DECLARE_DYNAMIC(CBrush)
+
+public:
+	CBrush();
+	explicit CBrush(COLORREF crColor);
+	CBrush(int nIndex, COLORREF crColor);
+	explicit CBrush(CBitmap* pBitmap);
+
+	static CBrush* FromHandle(HBRUSH hBrush);
+	operator HBRUSH() const;
+
+	BOOL CreateSolidBrush(COLORREF crColor);
+	BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
+	// The brush keeps a copy of the bitmap's pixels: later drawing into the bitmap does not change it.
+	BOOL CreatePatternBrush(CBitmap* pBitmap);
+	BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush);
+	int GetLogBrush(LOGBRUSH* pLogBrush) const;
+};

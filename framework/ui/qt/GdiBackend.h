@@ -1,0 +1,26 @@
+// What the window layer reads from the GDI objects it is handed (class brushes, control colours,
+// fonts of controls, pictures of static controls and toolbars, update regions) and the icons it makes.
+#pragma once
+
+#include "framework/core/Handles.h"
+#include "framework/core/Types.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+
+// Qt::NoBrush for a hollow brush or a handle that is not a brush.
+QBrush GdiQBrush(HBRUSH hBrush);
+// The font the DC would draw with; the system font for a handle that is not a font.
+QFont GdiQFont(HFONT hFont);
+// A null image for a handle that is not a bitmap.
+QImage GdiBitmapImage(HBITMAP hBitmap);
+// An empty region for a handle that is not a region.
+QRegion GdiRegion(HRGN hRgn);
+// Sets the region of hRgn; false when the handle is not a region.
+bool GdiSetRegion(HRGN hRgn, const QRegion& region);
+
+HICON GdiCreateIcon(const QImage& image);
+QImage GdiIconImage(HICON hIcon);
+bool GdiDestroyIcon(HICON hIcon);
