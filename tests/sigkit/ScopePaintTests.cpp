@@ -239,10 +239,3 @@ TEST(ScopePaintTest, ThePlayModeChoosesTheStyleAndOnlyTheDisplayedTracesArePaint
 	BuildTraceCommands(none.m_aXPixels, none.m_aYPixels, State(25, 0), commands);
 	EXPECT_TRUE(commands.empty());
 }
-
-TEST(ScopePaintTest, PensHaveTheScopeColours)
-{
-	EXPECT_EQ(ScopePenColor(ScopePen::Grid), RGB(0, 128, 0));
-	EXPECT_EQ(ScopePenColor(ScopePen::Trace), RGB(0, 255, 0));
-	EXPECT_EQ(ScopePenColor(ScopePen::Axis), RGB(255, 0, 0));
-}
