@@ -33,7 +33,7 @@ constexpr size_t BIT_COUNT = 28;
 constexpr size_t COMPRESSION = 30;
 constexpr size_t CLR_USED = 46;
 
-struct BmpSpec
+struct BmpLayout
 {
 	LONG nWidth;
 	LONG nHeight;
@@ -44,21 +44,21 @@ struct BmpSpec
 };
 
 // Colour entry i is (blue 3i, green 3i + 1, red 3i + 2, reserved 0); pixel byte k is 7k + 1.
-std::vector<BYTE> BuildBmp(const BmpSpec& spec, size_t nRowBytes)
+std::vector<BYTE> BuildBmp(const BmpLayout& layout, size_t nRowBytes)
 {
-	const size_t nOffBits = 54 + 4 * static_cast<size_t>(spec.nTableEntries) + spec.nGap;
+	const size_t nOffBits = 54 + 4 * static_cast<size_t>(layout.nTableEntries) + layout.nGap;
 	std::vector<BYTE> file(nOffBits + nRowBytes, 0);
 	file[0] = 'B';
 	file[1] = 'M';
 	PutDword(file, 2, static_cast<DWORD>(file.size()));
 	PutDword(file, OFF_BITS, static_cast<DWORD>(nOffBits));
 	PutDword(file, INFO_SIZE, 40);
-	PutDword(file, WIDTH, static_cast<DWORD>(spec.nWidth));
-	PutDword(file, HEIGHT, static_cast<DWORD>(spec.nHeight));
+	PutDword(file, WIDTH, static_cast<DWORD>(layout.nWidth));
+	PutDword(file, HEIGHT, static_cast<DWORD>(layout.nHeight));
 	PutWord(file, 26, 1);
-	PutWord(file, BIT_COUNT, spec.wBitCount);
-	PutDword(file, CLR_USED, spec.dwClrUsed);
-	for (int i = 0; i < spec.nTableEntries; i++)
+	PutWord(file, BIT_COUNT, layout.wBitCount);
+	PutDword(file, CLR_USED, layout.dwClrUsed);
+	for (int i = 0; i < layout.nTableEntries; i++)
 	{
 		file[54 + 4 * i] = static_cast<BYTE>(3 * i);
 		file[55 + 4 * i] = static_cast<BYTE>(3 * i + 1);
@@ -72,7 +72,7 @@ std::vector<BYTE> BuildBmp(const BmpSpec& spec, size_t nRowBytes)
 // A 4 × 3 8-bit file with a 256-entry table: 4-byte rows, 54 + 1024 + 12 bytes.
 std::vector<BYTE> ValidFile()
 {
-	return BuildBmp(BmpSpec{ 4, 3, 8, 0, 256, 0 }, 12);
+	return BuildBmp(BmpLayout{ 4, 3, 8, 0, 256, 0 }, 12);
 }
 
 // Parsed from an exactly sized copy, so that a read past the end is caught by the sanitizer.
@@ -96,7 +96,7 @@ TEST(DibFileTest, ValidFilesGiveTheirHeaderColoursAndRows)
 {
 	struct Case
 	{
-		BmpSpec spec;
+		BmpLayout layout;
 		size_t nRowSize;
 		size_t nPaletteEntries;
 	};
@@ -110,9 +110,9 @@ TEST(DibFileTest, ValidFilesGiveTheirHeaderColoursAndRows)
 	};
 	for (const Case& c : cases)
 	{
-		SCOPED_TRACE(testing::Message() << c.spec.wBitCount << " bits, width " << c.spec.nWidth);
-		const size_t nRowBytes = c.nRowSize * static_cast<size_t>(c.spec.nHeight);
-		std::vector<BYTE> file = BuildBmp(c.spec, nRowBytes);
+		SCOPED_TRACE(testing::Message() << c.layout.wBitCount << " bits, width " << c.layout.nWidth);
+		const size_t nRowBytes = c.nRowSize * static_cast<size_t>(c.layout.nHeight);
+		std::vector<BYTE> file = BuildBmp(c.layout, nRowBytes);
 		file.push_back(0xEE);	// trailing bytes are not pixels
 		DibFileContents contents;
 		CString strError("stale");
@@ -121,16 +121,16 @@ TEST(DibFileTest, ValidFilesGiveTheirHeaderColoursAndRows)
 
 		const BITMAPINFOHEADER& header = contents.info.bmiHeader;
 		EXPECT_EQ(header.biSize, 40u);
-		EXPECT_EQ(header.biWidth, c.spec.nWidth);
-		EXPECT_EQ(header.biHeight, c.spec.nHeight);
-		EXPECT_EQ(header.biBitCount, c.spec.wBitCount);
+		EXPECT_EQ(header.biWidth, c.layout.nWidth);
+		EXPECT_EQ(header.biHeight, c.layout.nHeight);
+		EXPECT_EQ(header.biBitCount, c.layout.wBitCount);
 		EXPECT_EQ(header.biSizeImage, nRowBytes);
 		EXPECT_EQ(DibRowSize(header.biBitCount, header.biWidth), c.nRowSize);
 
 		for (int i = 0; i < DIB_MAX_COLORS; i++)
 		{
 			const RGBQUAD& entry = contents.info.bmiColors[i];
-			const BOOL bInFile = i < c.spec.nTableEntries;
+			const BOOL bInFile = i < c.layout.nTableEntries;
 			EXPECT_EQ(entry.rgbBlue, bInFile ? 3 * i % 256 : 0) << i;
 			EXPECT_EQ(entry.rgbRed, bInFile ? (3 * i + 2) % 256 : 0) << i;
 		}
@@ -155,7 +155,7 @@ TEST(DibFileTest, ValidFilesGiveTheirHeaderColoursAndRows)
 TEST(DibFileTest, ATopDownFileIsKeptBottomUp)
 {
 	// 24 bits, 1 × 3: rows of 4 bytes, the top row first in the file.
-	const std::vector<BYTE> file = BuildBmp(BmpSpec{ 1, -3, 24, 0, 0, 0 }, 12);
+	const std::vector<BYTE> file = BuildBmp(BmpLayout{ 1, -3, 24, 0, 0, 0 }, 12);
 	DibFileContents contents;
 	CString strError;
 	ASSERT_TRUE(Parse(file, file.size(), contents, strError)) << static_cast<LPCSTR>(strError);
@@ -241,10 +241,10 @@ TEST(DibFileTest, DamagedHeadersAreRefusedWithTheirReason)
 
 TEST(DibFileTest, ColourTablesBeyondWhatTheBitCountAllowsAreRefused)
 {
-	EXPECT_EQ(ParseError(BuildBmp(BmpSpec{ 8, 1, 1, 3, 3, 0 }, 4)), "Error:Colour table larger than the bitmap can use\n");
-	EXPECT_EQ(ParseError(BuildBmp(BmpSpec{ 1, 1, 24, 300, 300, 0 }, 4)), "Error:Colour table larger than the bitmap can use\n");
+	EXPECT_EQ(ParseError(BuildBmp(BmpLayout{ 8, 1, 1, 3, 3, 0 }, 4)), "Error:Colour table larger than the bitmap can use\n");
+	EXPECT_EQ(ParseError(BuildBmp(BmpLayout{ 1, 1, 24, 300, 300, 0 }, 4)), "Error:Colour table larger than the bitmap can use\n");
 	// A 24-bit file may still carry a table; it is kept.
-	const std::vector<BYTE> file = BuildBmp(BmpSpec{ 1, 1, 24, 2, 2, 0 }, 4);
+	const std::vector<BYTE> file = BuildBmp(BmpLayout{ 1, 1, 24, 2, 2, 0 }, 4);
 	DibFileContents contents;
 	CString strError;
 	ASSERT_TRUE(Parse(file, file.size(), contents, strError)) << static_cast<LPCSTR>(strError);
