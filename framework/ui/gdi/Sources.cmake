@@ -1,1 +1,25 @@
-set(FRAMEWORK_UI_GDI_SOURCES)
+# The framework's GDI on Qt: DCs, pens, brushes, fonts, bitmaps, palettes, regions and DIBs.
+set(FRAMEWORK_UI_GDI_SOURCES
+  gdi/Bitmap.cpp
+  gdi/Brush.cpp
+  gdi/Dc.cpp
+  gdi/DcBackend.cpp
+  gdi/DcBlt.cpp
+  gdi/DcClip.cpp
+  gdi/DcDraw.cpp
+  gdi/DcDrawText.cpp
+  gdi/DcModes.cpp
+  gdi/DcPaint.cpp
+  gdi/DcState.cpp
+  gdi/DcText.cpp
+  gdi/Dib.cpp
+  gdi/Font.cpp
+  gdi/FontMapping.cpp
+  gdi/GdiBackend.cpp
+  gdi/GdiDib.cpp
+  gdi/GdiObject.cpp
+  gdi/GdiObjectData.cpp
+  gdi/Palette.cpp
+  gdi/Pen.cpp
+  gdi/Rgn.cpp
+)

@@ -1,0 +1,84 @@
+// CBrush: creation and the logical record of brushes.
+#include "framework/ui/gdi/Brush.h"
+
+#include "framework/ui/gdi/Bitmap.h"
+#include "framework/ui/qt/GdiObjectData.h"
+
+IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
+
+CBrush::CBrush()
+{
+}
+
+CBrush::CBrush(COLORREF crColor)
+{
+	CreateSolidBrush(crColor);
+}
+
+CBrush::CBrush(int nIndex, COLORREF crColor)
+{
+	CreateHatchBrush(nIndex, crColor);
+}
+
+CBrush::CBrush(CBitmap* pBitmap)
+{
+	CreatePatternBrush(pBitmap);
+}
+
+CBrush* CBrush::FromHandle(HBRUSH hBrush)
+{
+	return static_cast<CBrush*>(CGdiObject::FromHandle(reinterpret_cast<HGDIOBJ>(hBrush)));
+}
+
+CBrush::operator HBRUSH() const
+{
+	return reinterpret_cast<HBRUSH>(m_hObject);
+}
+
+BOOL CBrush::CreateSolidBrush(COLORREF crColor)
+{
+	LOGBRUSH logBrush = { BS_SOLID, crColor, 0 };
+	return CreateBrushIndirect(&logBrush);
+}
+
+BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor)
+{
+	LOGBRUSH logBrush = { BS_HATCHED, crColor, static_cast<UINT_PTR>(nIndex) };
+	return CreateBrushIndirect(&logBrush);
+}
+
+BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
+{
+	std::shared_ptr<GdiBitmapData> pBitmapData = GdiFind<GdiBitmapData>(pBitmap == nullptr ? nullptr : pBitmap->m_hObject);
+	if (pBitmapData == nullptr)
+		return FALSE;
+	LOGBRUSH logBrush = { BS_PATTERN, 0, reinterpret_cast<UINT_PTR>(pBitmap->m_hObject) };
+	auto pData = std::make_shared<GdiBrushData>(logBrush);
+	pData->m_pattern = pBitmapData->m_image.copy();
+	return Attach(GdiAddObject(std::move(pData)));
+}
+
+BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush)
+{
+	if (lpLogBrush == nullptr)
+		return FALSE;
+	switch (lpLogBrush->lbStyle)
+	{
+	case BS_SOLID:
+	case BS_NULL:
+		break;
+	case BS_HATCHED:
+		if (lpLogBrush->lbHatch > static_cast<UINT_PTR>(HS_DIAGCROSS))
+			return FALSE;
+		break;
+	default:
+		// Pattern brushes need the bitmap itself: CreatePatternBrush.
+		return FALSE;
+	}
+	return Attach(GdiAddObject(std::make_shared<GdiBrushData>(*lpLogBrush)));
+}
+
+int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const
+{
+	return GetObject(sizeof(LOGBRUSH), pLogBrush);
+}

@@ -1,0 +1,239 @@
+// Pens, brushes and mix modes of a DC turned into QPainter settings.
+#include "framework/ui/qt/DcPaint.h"
+
+#include <QVector>
+
+namespace
+{
+	QColor ToQColor(COLORREF crColor)
+	{
+		return QColor(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor));
+	}
+
+	int PenStyle(const GdiPenData& pen)
+	{
+		int nStyle = static_cast<int>(pen.m_logPen.lopnStyle & PS_STYLE_MASK);
+		// Windows draws wide cosmetic pens solid, whatever their style.
+		if (pen.m_logPen.lopnWidth.x > 1 && nStyle != PS_NULL)
+			return PS_SOLID;
+		return nStyle;
+	}
+
+	// Dash lengths of the Windows cosmetic pens, in pixels.
+	QVector<qreal> DashPattern(int nStyle)
+	{
+		switch (nStyle)
+		{
+		case PS_DASH:
+			return { 18, 6 };
+		case PS_DOT:
+			return { 3, 3 };
+		case PS_DASHDOT:
+			return { 9, 6, 3, 6 };
+		case PS_DASHDOTDOT:
+			return { 9, 3, 3, 3, 3, 3 };
+		default:
+			return {};
+		}
+	}
+
+	QPen MakeQPen(const GdiPenData& pen, const QColor& color, bool bSolid)
+	{
+		int nWidth = std::max(1, static_cast<int>(pen.m_logPen.lopnWidth.x));
+		// A flat cap leaves the end point of a 1-pixel line undrawn, as Windows does; wide
+		// pens have round ends and joins on Windows.
+		Qt::PenCapStyle cap = nWidth == 1 ? Qt::FlatCap : Qt::RoundCap;
+		Qt::PenJoinStyle join = nWidth == 1 ? Qt::MiterJoin : Qt::RoundJoin;
+		QPen qpen(QBrush(color), nWidth, Qt::SolidLine, cap, join);
+		QVector<qreal> dashes = DashPattern(PenStyle(pen));
+		if (!bSolid && !dashes.isEmpty())
+			qpen.setDashPattern(dashes);
+		return qpen;
+	}
+}
+
+bool GdiMixMode(int nRop2, QPainter::CompositionMode* pMode, QColor* pForcedColor)
+{
+	*pForcedColor = QColor();
+	switch (nRop2)
+	{
+	case R2_BLACK:
+		*pMode = QPainter::CompositionMode_SourceOver;
+		*pForcedColor = Qt::black;
+		return true;
+	case R2_WHITE:
+		*pMode = QPainter::CompositionMode_SourceOver;
+		*pForcedColor = Qt::white;
+		return true;
+	case R2_NOP:
+		return false;
+	case R2_NOT:
+		*pMode = QPainter::RasterOp_NotDestination;
+		return true;
+	case R2_NOTCOPYPEN:
+		*pMode = QPainter::RasterOp_NotSource;
+		return true;
+	case R2_XORPEN:
+		*pMode = QPainter::RasterOp_SourceXorDestination;
+		return true;
+	case R2_NOTXORPEN:
+		*pMode = QPainter::RasterOp_NotSourceXorDestination;
+		return true;
+	case R2_MASKPEN:
+		*pMode = QPainter::RasterOp_SourceAndDestination;
+		return true;
+	case R2_NOTMASKPEN:
+		*pMode = QPainter::RasterOp_NotSourceOrNotDestination;
+		return true;
+	case R2_MASKNOTPEN:
+		*pMode = QPainter::RasterOp_NotSourceAndDestination;
+		return true;
+	case R2_MASKPENNOT:
+		*pMode = QPainter::RasterOp_SourceAndNotDestination;
+		return true;
+	case R2_MERGEPEN:
+		*pMode = QPainter::RasterOp_SourceOrDestination;
+		return true;
+	case R2_NOTMERGEPEN:
+		*pMode = QPainter::RasterOp_NotSourceAndNotDestination;
+		return true;
+	case R2_MERGENOTPEN:
+		*pMode = QPainter::RasterOp_NotSourceOrDestination;
+		return true;
+	case R2_MERGEPENNOT:
+		*pMode = QPainter::RasterOp_SourceOrNotDestination;
+		return true;
+	default:
+		*pMode = QPainter::CompositionMode_SourceOver;
+		return true;
+	}
+}
+
+bool GdiSourceRopMode(DWORD dwRop, QPainter::CompositionMode* pMode)
+{
+	switch (dwRop)
+	{
+	case SRCCOPY:
+		*pMode = QPainter::CompositionMode_Source;
+		return true;
+	case SRCPAINT:
+		*pMode = QPainter::RasterOp_SourceOrDestination;
+		return true;
+	case SRCAND:
+		*pMode = QPainter::RasterOp_SourceAndDestination;
+		return true;
+	case SRCINVERT:
+		*pMode = QPainter::RasterOp_SourceXorDestination;
+		return true;
+	case NOTSRCCOPY:
+		*pMode = QPainter::RasterOp_NotSource;
+		return true;
+	default:
+		return false;
+	}
+}
+
+QBrush GdiMakeQBrush(const GdiBrushData& brush)
+{
+	QColor color = ToQColor(brush.m_logBrush.lbColor);
+	switch (brush.m_logBrush.lbStyle)
+	{
+	case BS_SOLID:
+		return QBrush(color);
+	case BS_HATCHED:
+		switch (brush.m_logBrush.lbHatch)
+		{
+		case HS_HORIZONTAL:
+			return QBrush(color, Qt::HorPattern);
+		case HS_VERTICAL:
+			return QBrush(color, Qt::VerPattern);
+		case HS_FDIAGONAL:
+			return QBrush(color, Qt::FDiagPattern);
+		case HS_BDIAGONAL:
+			return QBrush(color, Qt::BDiagPattern);
+		case HS_CROSS:
+			return QBrush(color, Qt::CrossPattern);
+		default:
+			return QBrush(color, Qt::DiagCrossPattern);
+		}
+	case BS_PATTERN:
+		return QBrush(brush.m_pattern);
+	default:
+		return QBrush(Qt::NoBrush);
+	}
+}
+
+QPainter* DcPenPainter(DcState& state)
+{
+	const GdiPenData& pen = *state.Attr().pPen;
+	if (PenStyle(pen) == PS_NULL)
+		return nullptr;
+	QPainter::CompositionMode mode;
+	QColor forced;
+	if (!GdiMixMode(state.Attr().nRop2, &mode, &forced))
+		return nullptr;
+	QPainter* pPainter = state.Painter(mode);
+	if (pPainter == nullptr)
+		return nullptr;
+	pPainter->setPen(MakeQPen(pen, forced.isValid() ? forced : ToQColor(pen.m_logPen.lopnColor), false));
+	pPainter->setBrush(Qt::NoBrush);
+	return pPainter;
+}
+
+QPainter* DcGapPainter(DcState& state)
+{
+	const GdiPenData& pen = *state.Attr().pPen;
+	if (DashPattern(PenStyle(pen)).isEmpty() || state.Attr().nBkMode != OPAQUE)
+		return nullptr;
+	QPainter* pPainter = state.Painter();
+	if (pPainter == nullptr)
+		return nullptr;
+	pPainter->setPen(MakeQPen(pen, ToQColor(state.Attr().crBk), true));
+	pPainter->setBrush(Qt::NoBrush);
+	return pPainter;
+}
+
+QPainter* DcBrushPainter(DcState& state)
+{
+	const GdiBrushData& brush = *state.Attr().pBrush;
+	if (brush.m_logBrush.lbStyle == BS_NULL)
+		return nullptr;
+	QPainter::CompositionMode mode;
+	QColor forced;
+	if (!GdiMixMode(state.Attr().nRop2, &mode, &forced))
+		return nullptr;
+	QPainter* pPainter = state.Painter(mode);
+	if (pPainter == nullptr)
+		return nullptr;
+	pPainter->setPen(Qt::NoPen);
+	pPainter->setBrush(forced.isValid() ? QBrush(forced) : GdiMakeQBrush(brush));
+	// Patterns line up with the device's origin, not the logical one.
+	pPainter->setBrushOrigin(-state.LogicalToDevice());
+	return pPainter;
+}
+
+QPainter* DcHatchGroundPainter(DcState& state)
+{
+	const GdiBrushData& brush = *state.Attr().pBrush;
+	if (brush.m_logBrush.lbStyle != BS_HATCHED || state.Attr().nBkMode != OPAQUE)
+		return nullptr;
+	QPainter* pPainter = state.Painter();
+	if (pPainter == nullptr)
+		return nullptr;
+	pPainter->setPen(Qt::NoPen);
+	pPainter->setBrush(ToQColor(state.Attr().crBk));
+	return pPainter;
+}
+
+void DcFillRect(DcState& state, const QRect& rect, const GdiBrushData& brush, QPainter::CompositionMode mode)
+{
+	if (brush.m_logBrush.lbStyle == BS_NULL || rect.isEmpty())
+		return;
+	QPainter* pPainter = state.Painter(mode);
+	if (pPainter == nullptr)
+		return;
+	if (brush.m_logBrush.lbStyle == BS_HATCHED && state.Attr().nBkMode == OPAQUE)
+		pPainter->fillRect(rect, ToQColor(state.Attr().crBk));
+	pPainter->setBrushOrigin(-state.LogicalToDevice());
+	pPainter->fillRect(rect, GdiMakeQBrush(brush));
+}

@@ -1,0 +1,80 @@
+// What the window layer reads from GDI handles, and the icons it makes.
+#include "framework/ui/qt/GdiBackend.h"
+
+#include "framework/ui/qt/DcPaint.h"
+#include "framework/ui/qt/GdiFont.h"
+
+#include <unordered_map>
+
+namespace
+{
+	struct IconData
+	{
+		QImage image;
+	};
+
+	typedef std::unordered_map<HICON, std::unique_ptr<IconData>> IconTable;
+
+	IconTable& Icons()
+	{
+		static IconTable& table = *new IconTable;
+		return table;
+	}
+}
+
+QBrush GdiQBrush(HBRUSH hBrush)
+{
+	std::shared_ptr<GdiBrushData> pData = GdiFind<GdiBrushData>(reinterpret_cast<HGDIOBJ>(hBrush));
+	return pData == nullptr ? QBrush(Qt::NoBrush) : GdiMakeQBrush(*pData);
+}
+
+QFont GdiQFont(HFONT hFont)
+{
+	std::shared_ptr<GdiFontData> pData = GdiFind<GdiFontData>(reinterpret_cast<HGDIOBJ>(hFont));
+	if (pData == nullptr)
+		pData = GdiFind<GdiFontData>(GdiStockObject(SYSTEM_FONT));
+	return GdiMakeQFont(pData->m_logFont);
+}
+
+QImage GdiBitmapImage(HBITMAP hBitmap)
+{
+	std::shared_ptr<GdiBitmapData> pData = GdiFind<GdiBitmapData>(reinterpret_cast<HGDIOBJ>(hBitmap));
+	// A deep copy: the bitmap may be drawn into while the copy is in use.
+	return pData == nullptr ? QImage() : pData->m_image.copy();
+}
+
+QRegion GdiRegion(HRGN hRgn)
+{
+	std::shared_ptr<GdiRgnData> pData = GdiFind<GdiRgnData>(reinterpret_cast<HGDIOBJ>(hRgn));
+	return pData == nullptr ? QRegion() : pData->m_region;
+}
+
+bool GdiSetRegion(HRGN hRgn, const QRegion& region)
+{
+	std::shared_ptr<GdiRgnData> pData = GdiFind<GdiRgnData>(reinterpret_cast<HGDIOBJ>(hRgn));
+	if (pData == nullptr)
+		return false;
+	pData->m_region = region;
+	return true;
+}
+
+HICON GdiCreateIcon(const QImage& image)
+{
+	auto pIcon = std::make_unique<IconData>();
+	pIcon->image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+	HICON hIcon = reinterpret_cast<HICON>(pIcon.get());
+	Icons()[hIcon] = std::move(pIcon);
+	return hIcon;
+}
+
+QImage GdiIconImage(HICON hIcon)
+{
+	IconTable& icons = Icons();
+	auto it = icons.find(hIcon);
+	return it == icons.end() ? QImage() : it->second->image;
+}
+
+bool GdiDestroyIcon(HICON hIcon)
+{
+	return Icons().erase(hIcon) == 1;
+}

@@ -1,0 +1,16 @@
+// Text on a DC: decoding the framework's UTF-8 strings and drawing one run of text.
+#pragma once
+
+#include "framework/ui/qt/DcState.h"
+
+#include <QFontMetrics>
+#include <QString>
+
+// nCount bytes of lpsz, or up to its NUL when nCount is negative; null gives an empty string.
+QString DcDecode(LPCTSTR lpsz, int nCount);
+QFontMetrics DcMetrics(DcState& state);
+// Draws text in the DC's font and text colour with the top of its cell at yTop; lpDx, when
+// given, holds the advance of each character.
+void DcDrawRun(DcState& state, int x, int yTop, const QString& text, const int* lpDx);
+// The width the text takes, following lpDx when given.
+int DcRunWidth(DcState& state, const QString& text, const int* lpDx);

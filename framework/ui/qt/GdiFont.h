@@ -1,0 +1,12 @@
+// Logical fonts to Qt fonts: Windows face names go through a fixed substitution table onto the
+// DejaVu families, so text measures the same wherever the program runs.
+#pragma once
+
+#include "framework/ui/gdi/GdiTypes.h"
+
+#include <QFont>
+
+// The installed family that stands for a face (and, for an unknown face, for its pitch and family).
+const char* GdiSubstituteFace(const LOGFONT& logFont);
+// Pixel sizes are device pixels of whatever device the font is drawn on, as lfHeight is.
+QFont GdiMakeQFont(const LOGFONT& logFont);
