@@ -1,0 +1,4 @@
+set(FRAMEWORK_UI_DIALOG_SOURCES
+  dialog/DialogLayout.cpp
+  dialog/NumberText.cpp
+)

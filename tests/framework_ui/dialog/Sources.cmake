@@ -1,0 +1,4 @@
+set(FRAMEWORK_UI_DIALOG_TEST_SOURCES
+  dialog/DialogLayoutTest.cpp
+  dialog/NumberTextTest.cpp
+)
