@@ -41,8 +41,8 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
 	QImage* pSourceImage = pSource == nullptr ? nullptr : pSource->Image();
 	if (pState == nullptr || pSourceImage == nullptr)
 		return FALSE;
-	QRect source = GdiNormalizedQRect(xSrc, ySrc, xSrc + nSrcWidth, ySrc + nSrcHeight).translated(pSource->LogicalToDevice());
-	QRect target = GdiNormalizedQRect(x, y, x + nWidth, y + nHeight);
+	QRect source = GdiExtentRect(xSrc, ySrc, nSrcWidth, nSrcHeight).translated(pSource->LogicalToDevice());
+	QRect target = GdiExtentRect(x, y, nWidth, nHeight);
 	// Copied first: the source may be the very surface being drawn on.
 	QImage picture = Oriented(pSourceImage->copy(source), (nWidth < 0) != (nSrcWidth < 0), (nHeight < 0) != (nSrcHeight < 0));
 	QPainter* pPainter = pState->Painter(mode);

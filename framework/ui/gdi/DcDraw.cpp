@@ -54,7 +54,7 @@ BOOL CDC::LineTo(int x, int y)
 		return FALSE;
 	QPoint from = pState->Attr().ptCurrent;
 	QPoint to(x, y);
-	DcStroke(*pState, [&](QPainter& painter) { painter.drawLine(from, to); });
+	DcStrokePolyline(*pState, QPolygon({ from, to }), false);
 	pState->Attr().ptCurrent = to;
 	return TRUE;
 }
@@ -77,12 +77,7 @@ BOOL CDC::Polyline(const POINT* lpPoints, int nCount)
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr || lpPoints == nullptr || nCount < 2)
 		return FALSE;
-	// Segment by segment: each leaves its end point to the next, and the last one undrawn.
-	QPolygon polygon = ToQPolygon(lpPoints, nCount);
-	DcStroke(*pState, [&](QPainter& painter) {
-		for (int i = 1; i < nCount; ++i)
-			painter.drawLine(polygon.point(i - 1), polygon.point(i));
-	});
+	DcStrokePolyline(*pState, ToQPolygon(lpPoints, nCount), false);
 	return TRUE;
 }
 
@@ -94,7 +89,7 @@ BOOL CDC::Polygon(const POINT* lpPoints, int nCount)
 	QPolygon polygon = ToQPolygon(lpPoints, nCount);
 	Qt::FillRule rule = pState->Attr().nPolyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
 	DcFill(*pState, [&](QPainter& painter) { painter.drawPolygon(polygon, rule); });
-	DcStroke(*pState, [&](QPainter& painter) { painter.drawPolygon(polygon, rule); });
+	DcStrokePolyline(*pState, polygon, true);
 	return TRUE;
 }
 
@@ -109,8 +104,8 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
 	QRect area = GdiNormalizedQRect(x1, y1, x2, y2);
 	QRect inside = HasNullPen(*pState) ? area.adjusted(0, 0, -1, -1) : area.adjusted(1, 1, -1, -1);
 	DcFill(*pState, [&](QPainter& painter) { painter.drawRect(inside); });
-	// A stroked QRect covers one pixel more than its size.
-	DcStroke(*pState, [&](QPainter& painter) { painter.drawRect(area.adjusted(0, 0, -1, -1)); });
+	QPoint last = area.bottomRight();
+	DcStrokePolyline(*pState, QPolygon({ area.topLeft(), QPoint(last.x(), area.top()), last, QPoint(area.left(), last.y()) }), true);
 	return TRUE;
 }
 

@@ -3,6 +3,10 @@
 
 #include <QVector>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 namespace
 {
 	QColor ToQColor(COLORREF crColor)
@@ -35,6 +39,53 @@ namespace
 		default:
 			return {};
 		}
+	}
+
+	// The pixels of a one-pixel line from one point up to, not including, the other: steps along
+	// the longer axis, as Windows does.
+	void AddLinePixels(const QPoint& from, const QPoint& to, QPolygon* pPixels)
+	{
+		int dx = to.x() - from.x();
+		int dy = to.y() - from.y();
+		int nSteps = std::max(std::abs(dx), std::abs(dy));
+		for (int i = 0; i < nSteps; ++i)
+		{
+			int x = from.x() + static_cast<int>(std::lround(static_cast<double>(dx) * i / nSteps));
+			int y = from.y() + static_cast<int>(std::lround(static_cast<double>(dy) * i / nSteps));
+			pPixels->append(QPoint(x, y));
+		}
+	}
+
+	// Deals the pixels out to dashes and gaps by the pen's pattern; all are dashes for a solid pen.
+	void SplitByStyle(const QPolygon& pixels, const QVector<qreal>& pattern, QPolygon* pDashes, QPolygon* pGaps)
+	{
+		if (pattern.isEmpty())
+		{
+			*pDashes = pixels;
+			return;
+		}
+		int nPeriod = 0;
+		for (qreal length : pattern)
+			nPeriod += static_cast<int>(length);
+		for (int i = 0; i < pixels.size(); ++i)
+		{
+			int nPosition = i % nPeriod;
+			int nPart = 0;
+			while (nPosition >= static_cast<int>(pattern[nPart]))
+				nPosition -= static_cast<int>(pattern[nPart++]);
+			// Even parts of the pattern are dashes, odd parts gaps.
+			(nPart % 2 == 0 ? pDashes : pGaps)->append(pixels.point(i));
+		}
+	}
+
+	void DrawPixels(QPainter& painter, const QPolygon& pixels)
+	{
+		QPen pen = painter.pen();
+		pen.setWidth(1);
+		pen.setStyle(Qt::SolidLine);
+		pen.setCapStyle(Qt::SquareCap);
+		painter.setPen(pen);
+		painter.drawPoints(pixels);
 	}
 
 	QPen MakeQPen(const GdiPenData& pen, const QColor& color, bool bSolid)
@@ -161,6 +212,31 @@ QBrush GdiMakeQBrush(const GdiBrushData& brush)
 	default:
 		return QBrush(Qt::NoBrush);
 	}
+}
+
+void DcStrokePolyline(DcState& state, const QPolygon& points, bool bClosed)
+{
+	if (std::max(1, static_cast<int>(state.Attr().pPen->m_logPen.lopnWidth.x)) > 1)
+	{
+		DcStroke(state, [&](QPainter& painter) {
+			if (bClosed)
+				painter.drawPolygon(points);
+			else
+				painter.drawPolyline(points);
+		});
+		return;
+	}
+	QPolygon pixels;
+	int nSegments = bClosed ? points.size() : points.size() - 1;
+	for (int i = 0; i < nSegments; ++i)
+		AddLinePixels(points.point(i), points.point((i + 1) % points.size()), &pixels);
+	QPolygon dashes;
+	QPolygon gaps;
+	SplitByStyle(pixels, DashPattern(PenStyle(*state.Attr().pPen)), &dashes, &gaps);
+	if (QPainter* pPainter = DcGapPainter(state); pPainter != nullptr && !gaps.isEmpty())
+		DrawPixels(*pPainter, gaps);
+	if (QPainter* pPainter = DcPenPainter(state))
+		DrawPixels(*pPainter, dashes);
 }
 
 QPainter* DcPenPainter(DcState& state)

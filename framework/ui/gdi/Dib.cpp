@@ -3,6 +3,7 @@
 
 #include "framework/ui/qt/DcPaint.h"
 #include "framework/ui/qt/GdiDib.h"
+#include "framework/ui/qt/GdiRegion.h"
 
 #include <cstdlib>
 
@@ -59,9 +60,9 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int nDestWidth, int nDestHeight
 	if (picture.isNull())
 		return 0;
 	int nSrcRows = std::abs(nSrcHeight);
-	QRect source(std::min(xSrc, xSrc + nSrcWidth), TopRow(header, ySrc, nSrcRows), std::abs(nSrcWidth), nSrcRows);
-	QRect target(std::min(xDest, xDest + nDestWidth), std::min(yDest, yDest + nDestHeight), std::abs(nDestWidth),
-		std::abs(nDestHeight));
+	QRect source = GdiExtentRect(xSrc, 0, nSrcWidth, nSrcRows);
+	source.moveTop(TopRow(header, ySrc, nSrcRows));
+	QRect target = GdiExtentRect(xDest, yDest, nDestWidth, nDestHeight);
 	bool bMirrorX = (nDestWidth < 0) != (nSrcWidth < 0);
 	bool bMirrorY = (nDestHeight < 0) != (nSrcHeight < 0);
 	QImage part = picture.copy(source);

@@ -6,6 +6,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QPen>
+#include <QPolygon>
 
 // The composition mode a mix mode (R2_*) draws with, and the colour it forces, if any;
 // false for R2_NOP, which draws nothing.
@@ -24,6 +25,11 @@ QPainter* DcGapPainter(DcState& state);
 // For a hatched brush on an opaque background: a painter with a brush of the background
 // colour, for the ground between the hatch lines. Null otherwise.
 QPainter* DcHatchGroundPainter(DcState& state);
+
+// Strokes the outline through the points with the DC's pen, the way Windows draws lines: a
+// one-pixel pen goes pixel by pixel, each segment leaving its end point to the next and the
+// last end point undrawn (closed outlines join the last point to the first).
+void DcStrokePolyline(DcState& state, const QPolygon& points, bool bClosed);
 
 // Strokes with the DC's pen: draw(painter) runs for the gaps first when there are any.
 template <class TDraw>

@@ -9,6 +9,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <cstdlib>
 
 inline QRect GdiQRect(int x1, int y1, int x2, int y2)
 {
@@ -36,6 +37,15 @@ inline QRect GdiNormalizedQRect(int x1, int y1, int x2, int y2)
 inline QRect GdiNormalizedQRect(const RECT& rect)
 {
 	return GdiNormalizedQRect(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+// A rectangle given by a corner and signed extents: a negative extent runs back from the
+// corner's own pixel, as in a mirroring StretchBlt.
+inline QRect GdiExtentRect(int x, int y, int nWidth, int nHeight)
+{
+	int nLeft = nWidth < 0 ? x + nWidth + 1 : x;
+	int nTop = nHeight < 0 ? y + nHeight + 1 : y;
+	return QRect(nLeft, nTop, std::abs(nWidth), std::abs(nHeight));
 }
 
 inline QRegion GdiRectRegion(int x1, int y1, int x2, int y2)

@@ -1,1 +1,8 @@
-set(FRAMEWORK_UI_GDI_TEST_SOURCES)
+# Tests of the framework's GDI: memory DCs drawn into and read back pixel by pixel.
+set(FRAMEWORK_UI_GDI_TEST_SOURCES
+  gdi/BltTests.cpp
+  gdi/DcStateTests.cpp
+  gdi/DibTests.cpp
+  gdi/LineShapeTests.cpp
+  gdi/TextTests.cpp
+)

@@ -1,0 +1,272 @@
+// Lines, shapes and rectangle fills drawn into memory bitmaps, checked pixel by pixel.
+#include "tests/framework_ui/gdi/MemorySurface.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+	struct LineCase
+	{
+		const char* name;
+		POINT from;
+		POINT to;
+		POINT lastDrawn;
+	};
+
+	class LineEndTest : public ::testing::TestWithParam<LineCase>
+	{
+	};
+
+	TEST_P(LineEndTest, DrawsTheStartAndLeavesTheEndPointUndrawn)
+	{
+		const LineCase& line = GetParam();
+		MemorySurface surface(20, 20);
+		surface.Dc().MoveTo(line.from);
+		surface.Dc().LineTo(line.to);
+		EXPECT_EQ(kBlack, surface.Pixel(line.from.x, line.from.y));
+		EXPECT_EQ(kBlack, surface.Pixel(line.lastDrawn.x, line.lastDrawn.y));
+		EXPECT_EQ(kWhite, surface.Pixel(line.to.x, line.to.y));
+		EXPECT_EQ(line.to.x, surface.Dc().GetCurrentPosition().x);
+		EXPECT_EQ(line.to.y, surface.Dc().GetCurrentPosition().y);
+	}
+
+	INSTANTIATE_TEST_SUITE_P(Directions, LineEndTest,
+		::testing::Values(LineCase { "right", { 2, 5 }, { 12, 5 }, { 11, 5 } },
+			LineCase { "left", { 12, 5 }, { 2, 5 }, { 3, 5 } },
+			LineCase { "down", { 4, 1 }, { 4, 15 }, { 4, 14 } },
+			LineCase { "up", { 4, 15 }, { 4, 1 }, { 4, 2 } },
+			LineCase { "diagonal", { 1, 1 }, { 9, 9 }, { 8, 8 } }),
+		[](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
+
+	TEST(LineTest, HorizontalLineCoversExactlyItsSpanInThePenColour)
+	{
+		MemorySurface surface(20, 10);
+		CPen pen(PS_SOLID, 1, kRed);
+		CPen* pOld = surface.Dc().SelectObject(&pen);
+		surface.Dc().MoveTo(3, 4);
+		surface.Dc().LineTo(13, 4);
+		surface.Dc().SelectObject(pOld);
+		EXPECT_EQ(10, surface.CountPixels(kRed));
+		EXPECT_EQ(CRect(3, 4, 13, 5), surface.InkBounds(kWhite));
+	}
+
+	TEST(LineTest, NullPenMovesThePositionButDrawsNothing)
+	{
+		MemorySurface surface(20, 10);
+		surface.Dc().SelectStockObject(NULL_PEN);
+		surface.Dc().MoveTo(1, 1);
+		surface.Dc().LineTo(15, 1);
+		EXPECT_TRUE(surface.InkBounds(kWhite).IsRectEmpty());
+		EXPECT_EQ(15, surface.Dc().GetCurrentPosition().x);
+	}
+
+	TEST(LineTest, XorPenDrawnTwiceRestoresTheSurface)
+	{
+		MemorySurface surface(20, 10, RGB(10, 200, 30));
+		CPen pen(PS_SOLID, 1, RGB(255, 255, 255));
+		surface.Dc().SelectObject(&pen);
+		surface.Dc().SetROP2(R2_XORPEN);
+		surface.Dc().MoveTo(0, 3);
+		surface.Dc().LineTo(10, 3);
+		EXPECT_EQ(RGB(245, 55, 225), surface.Pixel(5, 3));
+		surface.Dc().MoveTo(0, 3);
+		surface.Dc().LineTo(10, 3);
+		EXPECT_EQ(RGB(10, 200, 30), surface.Pixel(5, 3));
+		surface.Dc().SelectStockObject(BLACK_PEN);
+	}
+
+	TEST(LineTest, DashedPenOnOpaqueBackgroundFillsTheGapsWithTheBackgroundColour)
+	{
+		MemorySurface surface(40, 6, kGreen);
+		CPen pen(PS_DASH, 1, kBlack);
+		surface.Dc().SelectObject(&pen);
+		surface.Dc().SetBkColor(kRed);
+		surface.Dc().MoveTo(0, 1);
+		surface.Dc().LineTo(30, 1);
+		surface.Dc().SetBkMode(TRANSPARENT);
+		surface.Dc().MoveTo(0, 3);
+		surface.Dc().LineTo(30, 3);
+		surface.Dc().SelectStockObject(BLACK_PEN);
+		// Dashes of 18 pixels, gaps of 6.
+		EXPECT_EQ(kBlack, surface.Pixel(0, 1));
+		EXPECT_EQ(kBlack, surface.Pixel(17, 1));
+		EXPECT_EQ(kRed, surface.Pixel(20, 1));
+		EXPECT_EQ(kBlack, surface.Pixel(25, 1));
+		EXPECT_EQ(kGreen, surface.Pixel(20, 3));
+	}
+
+	TEST(PolylineTest, JoinsThePointsAndLeavesTheLastUndrawn)
+	{
+		MemorySurface surface(20, 20);
+		POINT points[] = { { 2, 2 }, { 10, 2 }, { 10, 10 }, { 4, 10 } };
+		surface.Dc().Polyline(points, 4);
+		EXPECT_EQ(kBlack, surface.Pixel(2, 2));
+		EXPECT_EQ(kBlack, surface.Pixel(10, 2));
+		EXPECT_EQ(kBlack, surface.Pixel(10, 6));
+		EXPECT_EQ(kBlack, surface.Pixel(10, 10));
+		EXPECT_EQ(kBlack, surface.Pixel(5, 10));
+		EXPECT_EQ(kWhite, surface.Pixel(4, 10));
+		EXPECT_EQ(8 + 8 + 6, surface.CountPixels(kBlack));
+	}
+
+	TEST(PolygonTest, FillsTheInsideWithTheBrushAndOutlinesWithThePen)
+	{
+		MemorySurface surface(20, 20);
+		CBrush brush(kBlue);
+		CPen pen(PS_SOLID, 1, kRed);
+		surface.Dc().SelectObject(&brush);
+		surface.Dc().SelectObject(&pen);
+		POINT points[] = { { 2, 2 }, { 16, 2 }, { 16, 16 }, { 2, 16 } };
+		surface.Dc().Polygon(points, 4);
+		surface.Dc().SelectStockObject(BLACK_PEN);
+		surface.Dc().SelectStockObject(WHITE_BRUSH);
+		EXPECT_EQ(kRed, surface.Pixel(2, 2));
+		EXPECT_EQ(kRed, surface.Pixel(16, 9));
+		EXPECT_EQ(kRed, surface.Pixel(9, 16));
+		EXPECT_EQ(kBlue, surface.Pixel(9, 9));
+		EXPECT_EQ(kWhite, surface.Pixel(17, 9));
+		EXPECT_EQ(kWhite, surface.Pixel(1, 1));
+	}
+
+	TEST(RectangleTest, OutlinesWithThePenAndFillsWithTheBrushLeavingRightAndBottomOut)
+	{
+		MemorySurface surface(20, 20);
+		CBrush brush(kBlue);
+		CPen pen(PS_SOLID, 1, kRed);
+		surface.Dc().SelectObject(&brush);
+		surface.Dc().SelectObject(&pen);
+		surface.Dc().Rectangle(2, 3, 10, 12);
+		EXPECT_EQ(CRect(2, 3, 10, 12), surface.InkBounds(kWhite));
+		EXPECT_EQ(kRed, surface.Pixel(2, 3));
+		EXPECT_EQ(kRed, surface.Pixel(9, 11));
+		EXPECT_EQ(kRed, surface.Pixel(9, 5));
+		EXPECT_EQ(kRed, surface.Pixel(5, 11));
+		EXPECT_EQ(kBlue, surface.Pixel(3, 4));
+		EXPECT_EQ(kBlue, surface.Pixel(8, 10));
+		EXPECT_EQ(6 * 7, surface.CountPixels(kBlue));
+	}
+
+	TEST(RectangleTest, WithANullPenTheBrushStopsOnePixelShortOnTheRightAndBottom)
+	{
+		MemorySurface surface(20, 20);
+		CBrush brush(kBlue);
+		surface.Dc().SelectObject(&brush);
+		surface.Dc().SelectStockObject(NULL_PEN);
+		surface.Dc().Rectangle(2, 3, 10, 12);
+		EXPECT_EQ(CRect(2, 3, 9, 11), surface.InkBounds(kWhite));
+	}
+
+	TEST(RectangleTest, NullBrushLeavesTheInsideAlone)
+	{
+		MemorySurface surface(20, 20, kGreen);
+		surface.Dc().SelectStockObject(NULL_BRUSH);
+		surface.Dc().Rectangle(2, 2, 12, 12);
+		EXPECT_EQ(kBlack, surface.Pixel(2, 2));
+		EXPECT_EQ(kGreen, surface.Pixel(6, 6));
+	}
+
+	TEST(EllipseTest, StaysInsideItsBoundingRectangle)
+	{
+		MemorySurface surface(30, 30);
+		CBrush brush(kBlue);
+		surface.Dc().SelectObject(&brush);
+		surface.Dc().Ellipse(4, 6, 24, 20);
+		surface.Dc().SelectStockObject(WHITE_BRUSH);
+		CRect ink = surface.InkBounds(kWhite);
+		EXPECT_GE(ink.left, 4);
+		EXPECT_GE(ink.top, 6);
+		EXPECT_LE(ink.right, 24);
+		EXPECT_LE(ink.bottom, 20);
+		EXPECT_EQ(kBlue, surface.Pixel(14, 13));
+		EXPECT_EQ(kWhite, surface.Pixel(5, 7));
+	}
+
+	TEST(FillTest, FillRectExcludesTheRightColumnAndBottomRow)
+	{
+		MemorySurface surface(20, 20);
+		CBrush brush(kRed);
+		CRect rect(3, 4, 8, 10);
+		surface.Dc().FillRect(&rect, &brush);
+		EXPECT_EQ(rect, surface.InkBounds(kWhite));
+		EXPECT_EQ(5 * 6, surface.CountPixels(kRed));
+	}
+
+	TEST(FillTest, FillRectIgnoresTheMixMode)
+	{
+		MemorySurface surface(10, 10, kGreen);
+		CBrush brush(kRed);
+		surface.Dc().SetROP2(R2_XORPEN);
+		CRect rect(0, 0, 5, 5);
+		surface.Dc().FillRect(&rect, &brush);
+		EXPECT_EQ(kRed, surface.Pixel(2, 2));
+	}
+
+	TEST(FillTest, OpaqueHatchLaysItsLinesOnTheBackgroundColour)
+	{
+		MemorySurface surface(16, 16, kGreen);
+		CBrush brush(HS_HORIZONTAL, kBlack);
+		surface.Dc().SetBkColor(kRed);
+		CRect rect(0, 0, 16, 16);
+		surface.Dc().FillRect(&rect, &brush);
+		EXPECT_EQ(0, surface.CountPixels(kGreen));
+		EXPECT_EQ(2 * 16, surface.CountPixels(kBlack));
+	}
+
+	TEST(FillTest, FillSolidRectSetsTheBackgroundColour)
+	{
+		MemorySurface surface(10, 10);
+		surface.Dc().FillSolidRect(1, 1, 3, 3, kBlue);
+		EXPECT_EQ(CRect(1, 1, 4, 4), surface.InkBounds(kWhite));
+		EXPECT_EQ(kBlue, surface.Dc().GetBkColor());
+	}
+
+	TEST(FillTest, FrameRectDrawsAOnePixelBorderInsideTheRectangle)
+	{
+		MemorySurface surface(20, 20);
+		CBrush brush(kRed);
+		CRect rect(2, 2, 12, 8);
+		surface.Dc().FrameRect(&rect, &brush);
+		EXPECT_EQ(rect, surface.InkBounds(kWhite));
+		EXPECT_EQ(2 * 10 + 2 * 4, surface.CountPixels(kRed));
+		EXPECT_EQ(kWhite, surface.Pixel(5, 5));
+	}
+
+	TEST(FillTest, Draw3dRectGivesTheFarCornersToTheBottomRightColour)
+	{
+		MemorySurface surface(20, 20);
+		surface.Dc().Draw3dRect(2, 2, 10, 6, kRed, kBlue);
+		EXPECT_EQ(kRed, surface.Pixel(2, 2));
+		EXPECT_EQ(kRed, surface.Pixel(10, 2));
+		EXPECT_EQ(kBlue, surface.Pixel(11, 2));
+		EXPECT_EQ(kRed, surface.Pixel(2, 6));
+		EXPECT_EQ(kBlue, surface.Pixel(2, 7));
+		EXPECT_EQ(kBlue, surface.Pixel(11, 7));
+		EXPECT_EQ(CRect(2, 2, 12, 8), surface.InkBounds(kWhite));
+	}
+
+	TEST(InvertTest, InvertRectAndFocusRectUndoThemselves)
+	{
+		MemorySurface surface(20, 20, RGB(40, 80, 120));
+		CRect rect(3, 3, 13, 9);
+		surface.Dc().InvertRect(&rect);
+		EXPECT_EQ(RGB(215, 175, 135), surface.Pixel(5, 5));
+		surface.Dc().InvertRect(&rect);
+		EXPECT_EQ(RGB(40, 80, 120), surface.Pixel(5, 5));
+
+		surface.Dc().DrawFocusRect(&rect);
+		EXPECT_NE(RGB(40, 80, 120), surface.Pixel(3, 3));
+		EXPECT_EQ(RGB(40, 80, 120), surface.Pixel(4, 3));
+		EXPECT_EQ(RGB(40, 80, 120), surface.Pixel(5, 5));
+		surface.Dc().DrawFocusRect(&rect);
+		EXPECT_EQ(CRect(0, 0, 0, 0), surface.InkBounds(RGB(40, 80, 120)));
+	}
+
+	TEST(PixelTest, SetPixelAndGetPixelAgreeAndOutsideIsInvalid)
+	{
+		MemorySurface surface(10, 10);
+		EXPECT_EQ(kRed, surface.Dc().SetPixel(4, 5, kRed));
+		EXPECT_EQ(kRed, surface.Pixel(4, 5));
+		EXPECT_EQ(CLR_INVALID, surface.Pixel(10, 5));
+		EXPECT_EQ(CLR_INVALID, surface.Pixel(-1, 0));
+	}
+}
