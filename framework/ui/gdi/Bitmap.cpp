@@ -64,6 +64,11 @@ CBitmap::operator HBITMAP() const
 	return reinterpret_cast<HBITMAP>(m_hObject);
 }
 
+BOOL CBitmap::Attach(HBITMAP hBitmap)
+{
+	return CGdiObject::Attach(reinterpret_cast<HGDIOBJ>(hBitmap));
+}
+
 BOOL CBitmap::LoadBitmap(UINT nIDResource)
 {
 	std::shared_ptr<GdiBitmapData> pData = BitmapFromResource(nIDResource);

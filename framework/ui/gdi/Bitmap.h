@@ -16,6 +16,9 @@ public:
 
 	static CBitmap* FromHandle(HBITMAP hBitmap);
 	operator HBITMAP() const;
+	// Windows passes a bitmap handle where any object handle goes; ours are distinct types.
+	using CGdiObject::Attach;
+	BOOL Attach(HBITMAP hBitmap);
 
 	// A device bitmap with the screen's format, from the .bmp bytes of the resource nIDResource.
 	BOOL LoadBitmap(UINT nIDResource);
