@@ -99,6 +99,10 @@ constexpr UINT WM_POPMESSAGESTRING = 0x0375;
 // Registered messages take values from this range upwards.
 constexpr UINT MIN_REGISTERED_MESSAGE = 0xC000;
 
+// WM_SETICON and WM_GETICON
+constexpr WPARAM ICON_SMALL = 0;
+constexpr WPARAM ICON_BIG = 1;
+
 // Window styles
 constexpr DWORD WS_OVERLAPPED = 0x00000000;
 constexpr DWORD WS_POPUP = 0x80000000;

@@ -1,3 +1,28 @@
 set(FRAMEWORK_UI_WINDOW_SOURCES
+  qt/AppCursors.cpp
+  qt/AppLoop.cpp
+  qt/MessagePost.cpp
+  qt/SeamMessageBox.cpp
+  qt/WindowClass.cpp
+  qt/WindowEvents.cpp
+  qt/WindowGeometry.cpp
+  qt/WindowHost.cpp
+  qt/WindowInput.cpp
+  qt/WindowPaint.cpp
+  qt/WindowWidget.cpp
+  window/CmdTarget.cpp
+  window/DefWindowProc.cpp
+  window/ModalLoop.cpp
+  window/ModalSeam.cpp
+  window/PaintDC.cpp
+  window/SurfaceAccess.cpp
+  window/UserServices.cpp
+  window/WinApp.cpp
   window/Wnd.cpp
+  window/WndCreate.cpp
+  window/WndGeometry.cpp
+  window/WndHandlers.cpp
+  window/WndInput.cpp
+  window/WndPaint.cpp
+  window/WndState.cpp
 )

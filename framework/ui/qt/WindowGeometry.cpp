@@ -1,0 +1,131 @@
+// Where a window and its client area lie: border thicknesses from the style, screen positions,
+// and moving or sizing with WM_MOVE and WM_SIZE.
+#include "framework/ui/qt/WindowHost.h"
+
+#include "framework/core/WinConstants.h"
+#include "framework/ui/window/UserServices.h"
+
+#include <QRect>
+#include <QWidget>
+
+#include <algorithm>
+
+CRect CWindowHost::NonClientMargins() const
+{
+	int nFrame = 0;
+	if ((m_dwStyle & WS_THICKFRAME) != 0)
+	{
+		nFrame = GetSystemMetrics(SM_CXFRAME);
+	}
+	else if ((m_dwStyle & WS_DLGFRAME) != 0 || (m_dwExStyle & WS_EX_DLGMODALFRAME) != 0)
+	{
+		nFrame = GetSystemMetrics(SM_CXDLGFRAME);
+	}
+	else if ((m_dwStyle & WS_BORDER) != 0)
+	{
+		nFrame = GetSystemMetrics(SM_CXBORDER);
+	}
+	if ((m_dwExStyle & WS_EX_CLIENTEDGE) != 0)
+	{
+		nFrame += GetSystemMetrics(SM_CXEDGE);
+	}
+	CRect margins(nFrame, nFrame, nFrame, nFrame);
+	if ((m_dwStyle & WS_CAPTION) == WS_CAPTION)
+	{
+		margins.top += GetSystemMetrics(SM_CYCAPTION);
+	}
+	return margins;
+}
+
+CSize CWindowHost::ClientSize() const
+{
+	CRect margins = NonClientMargins();
+	return CSize(std::max(0, m_rcWindow.Width() - margins.left - margins.right),
+		std::max(0, m_rcWindow.Height() - margins.top - margins.bottom));
+}
+
+CPoint CWindowHost::ClientOriginOnScreen() const
+{
+	CRect margins = NonClientMargins();
+	return WindowRectOnScreen().TopLeft() + CPoint(margins.left, margins.top);
+}
+
+CRect CWindowHost::WindowRectOnScreen() const
+{
+	if (IsChildWindow() && m_pParent != nullptr)
+	{
+		return m_rcWindow + m_pParent->ClientOriginOnScreen();
+	}
+	return m_rcWindow;
+}
+
+CPoint CWindowHost::ClientOffsetInWidget() const
+{
+	if (!IsChildWindow())
+	{
+		return CPoint(0, 0);
+	}
+	CRect margins = NonClientMargins();
+	return CPoint(margins.left, margins.top);
+}
+
+void CWindowHost::ApplyGeometryToWidget()
+{
+	if (m_pWidget == nullptr)
+	{
+		return;
+	}
+	QRect rcWidget;
+	if (IsChildWindow())
+	{
+		CPoint parentOffset = m_pParent != nullptr ? m_pParent->ClientOffsetInWidget() : CPoint(0, 0);
+		rcWidget.setRect(m_rcWindow.left + parentOffset.x, m_rcWindow.top + parentOffset.y, m_rcWindow.Width(),
+			m_rcWindow.Height());
+	}
+	else
+	{
+		CPoint origin = ClientOriginOnScreen();
+		CSize size = ClientSize();
+		rcWidget.setRect(origin.x, origin.y, size.cx, size.cy);
+	}
+	if (m_pWidget->geometry() != rcWidget)
+	{
+		m_pWidget->setGeometry(rcWidget);
+	}
+	for (CWindowHost* pChild : m_children)
+	{
+		pChild->ApplyGeometryToWidget();
+	}
+}
+
+void CWindowHost::SetWindowRect(const CRect& rcWindow, bool bRepaint)
+{
+	CRect rcOld = m_rcWindow;
+	CSize oldClient = ClientSize();
+	m_rcWindow = rcWindow;
+	m_rcWindow.NormalizeRect();
+	ApplyGeometryToWidget();
+	CSize newClient = ClientSize();
+	if (newClient != oldClient)
+	{
+		QRegion exposed(0, 0, newClient.cx, newClient.cy);
+		if (!bRepaint)
+		{
+			exposed -= QRegion(0, 0, oldClient.cx, oldClient.cy);
+		}
+		Invalidate(exposed, true);
+	}
+	HWND hWnd = Handle();
+	if (m_rcWindow.TopLeft() != rcOld.TopLeft())
+	{
+		CRect margins = NonClientMargins();
+		CPoint origin = m_rcWindow.TopLeft() + CPoint(margins.left, margins.top);
+		Send(WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(origin.x), static_cast<WORD>(origin.y)));
+	}
+	CWindowHost* pHost = FromHandle(hWnd);
+	if (pHost != nullptr && newClient != oldClient)
+	{
+		WPARAM nType = m_bIconic ? SIZE_MINIMIZED : (m_bZoomed ? SIZE_MAXIMIZED : SIZE_RESTORED);
+		pHost->Send(WM_SIZE, nType, MAKELPARAM(static_cast<WORD>(newClient.cx), static_cast<WORD>(newClient.cy)));
+	}
+}

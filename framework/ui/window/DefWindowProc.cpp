@@ -1,0 +1,171 @@
+// The generic default processing of messages: what a window does with a message that neither
+// its CWnd nor its class handles.
+#include "framework/ui/window/Wnd.h"
+
+#include "framework/ui/gdi/Brush.h"
+#include "framework/ui/gdi/Dc.h"
+#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/qt/WindowInput.h"
+#include "framework/ui/window/UserServices.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+
+// Fills the client area with the class background: a brush, or a system colour index plus one.
+LRESULT EraseWithClassBrush(CWindowHost* pHost, WPARAM wParam)
+{
+	HBRUSH hbrBackground = pHost->m_pClass->wc.hbrBackground;
+	CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+	if (hbrBackground == nullptr || pDC == nullptr)
+	{
+		return 0;
+	}
+	UINT_PTR nValue = reinterpret_cast<UINT_PTR>(hbrBackground);
+	if (nValue <= static_cast<UINT_PTR>(COLOR_INFOBK + 1))
+	{
+		hbrBackground = GetSysColorBrush(static_cast<int>(nValue) - 1);
+	}
+	CSize size = pHost->ClientSize();
+	CRect rcClient(0, 0, size.cx, size.cy);
+	pDC->FillRect(&rcClient, CBrush::FromHandle(hbrBackground));
+	return 1;
+}
+
+LRESULT ControlColor(UINT message, WPARAM wParam)
+{
+	CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+	int nBackground = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ? COLOR_WINDOW : COLOR_3DFACE;
+	if (pDC != nullptr)
+	{
+		pDC->SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
+		pDC->SetBkColor(GetSysColor(nBackground));
+	}
+	return reinterpret_cast<LRESULT>(GetSysColorBrush(nBackground));
+}
+
+LRESULT SetCursorByClass(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
+{
+	if (pHost->IsChildWindow() && pHost->m_pParent != nullptr && pHost->m_pParent->Send(WM_SETCURSOR, wParam, lParam))
+	{
+		return TRUE;
+	}
+	if (LOWORD(static_cast<DWORD_PTR>(lParam)) == HTCLIENT && pHost->m_pClass->wc.hCursor != nullptr)
+	{
+		SetCursor(pHost->m_pClass->wc.hCursor);
+		return TRUE;
+	}
+	return FALSE;
+}
+
+LRESULT SystemCommand(CWindowHost* pHost, WPARAM wParam)
+{
+	switch (wParam & 0xFFF0)
+	{
+	case SC_CLOSE:
+		pHost->Send(WM_CLOSE, 0, 0);
+		break;
+	case SC_MINIMIZE:
+		pHost->Show(true, SW_MINIMIZE);
+		break;
+	case SC_MAXIMIZE:
+		pHost->Show(true, SW_MAXIMIZE);
+		break;
+	case SC_RESTORE:
+		pHost->Show(true, SW_RESTORE);
+		break;
+	default:
+		break;
+	}
+	return 0;
+}
+
+}
+
+LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	if (pHost == nullptr)
+	{
+		return 0;
+	}
+	switch (message)
+	{
+	case WM_NCCREATE:
+		return TRUE;
+	case WM_SETTEXT:
+		pHost->m_strText = lParam != 0 ? reinterpret_cast<LPCTSTR>(lParam) : "";
+		if (!pHost->IsChildWindow() && pHost->m_pWidget != nullptr)
+		{
+			pHost->m_pWidget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(pHost->m_strText)));
+		}
+		return TRUE;
+	case WM_GETTEXT:
+	{
+		LPTSTR lpszBuffer = reinterpret_cast<LPTSTR>(lParam);
+		if (lpszBuffer == nullptr || wParam == 0)
+		{
+			return 0;
+		}
+		size_t nCopy = std::min<size_t>(wParam - 1, static_cast<size_t>(pHost->m_strText.GetLength()));
+		std::memcpy(lpszBuffer, static_cast<LPCTSTR>(pHost->m_strText), nCopy);
+		lpszBuffer[nCopy] = '\0';
+		return static_cast<LRESULT>(nCopy);
+	}
+	case WM_GETTEXTLENGTH:
+		return pHost->m_strText.GetLength();
+	case WM_ERASEBKGND:
+	case WM_ICONERASEBKGND:
+		return EraseWithClassBrush(pHost, wParam);
+	case WM_PAINT:
+	{
+		CDC dc;
+		PAINTSTRUCT ps;
+		pHost->BeginPaint(dc, ps);
+		pHost->EndPaint(dc, ps);
+		return 0;
+	}
+	case WM_CLOSE:
+		DestroyHost(pHost);
+		return 0;
+	case WM_SYSCOMMAND:
+		return SystemCommand(pHost, wParam);
+	case WM_SETCURSOR:
+		return SetCursorByClass(pHost, wParam, lParam);
+	case WM_CTLCOLORMSGBOX:
+	case WM_CTLCOLOREDIT:
+	case WM_CTLCOLORLISTBOX:
+	case WM_CTLCOLORBTN:
+	case WM_CTLCOLORDLG:
+	case WM_CTLCOLORSCROLLBAR:
+	case WM_CTLCOLORSTATIC:
+		return ControlColor(message, wParam);
+	case WM_SETFONT:
+		pHost->m_hFont = reinterpret_cast<HFONT>(wParam);
+		if (lParam != 0)
+		{
+			CSize size = pHost->ClientSize();
+			pHost->Invalidate(QRegion(0, 0, size.cx, size.cy), true);
+		}
+		return 0;
+	case WM_GETFONT:
+		return reinterpret_cast<LRESULT>(pHost->m_hFont);
+	case WM_SETICON:
+	{
+		HICON& hSlot = wParam == ICON_BIG ? pHost->m_hIconBig : pHost->m_hIconSmall;
+		HICON hOld = hSlot;
+		hSlot = reinterpret_cast<HICON>(lParam);
+		return reinterpret_cast<LRESULT>(hOld);
+	}
+	case WM_GETICON:
+		return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? pHost->m_hIconBig : pHost->m_hIconSmall);
+	case WM_QUERYDRAGICON:
+		return reinterpret_cast<LRESULT>(pHost->m_pClass->wc.hIcon);
+	default:
+		return 0;
+	}
+}

@@ -1,0 +1,30 @@
+// Test access to window surfaces.
+#include "framework/ui/window/SurfaceAccess.h"
+
+#include "framework/core/GdiConstants.h"
+#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/window/Wnd.h"
+
+#include <QColor>
+
+COLORREF GetSurfacePixel(CWnd* pWnd, int x, int y)
+{
+	CWindowHost* pHost = pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : nullptr;
+	if (pHost == nullptr)
+	{
+		return CLR_INVALID;
+	}
+	CSize size = pHost->ClientSize();
+	if (x < 0 || y < 0 || x >= size.cx || y >= size.cy)
+	{
+		return CLR_INVALID;
+	}
+	QColor color = pHost->Surface().pixelColor(x, y);
+	return RGB(static_cast<BYTE>(color.red()), static_cast<BYTE>(color.green()), static_cast<BYTE>(color.blue()));
+}
+
+CSize GetSurfaceSize(CWnd* pWnd)
+{
+	CWindowHost* pHost = pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : nullptr;
+	return pHost != nullptr ? pHost->ClientSize() : CSize(0, 0);
+}

@@ -1,0 +1,12 @@
+// Reading a window's surface, for tests: what the window has painted, pixel by pixel, in client
+// coordinates.
+#pragma once
+
+#include "framework/core/Geometry.h"
+#include "framework/core/Types.h"
+
+class CWnd;
+
+// CLR_INVALID outside the client area or for a window that does not exist.
+COLORREF GetSurfacePixel(CWnd* pWnd, int x, int y);
+CSize GetSurfaceSize(CWnd* pWnd);

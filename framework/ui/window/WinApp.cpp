@@ -1,0 +1,197 @@
+// CWinApp and the start and end of the Qt application.
+#include "framework/ui/window/WinApp.h"
+
+#include "framework/core/Resources.h"
+#include "framework/ui/qt/AppLoop.h"
+#include "framework/ui/qt/GdiBackend.h"
+#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/window/UserServices.h"
+#include "framework/ui/window/Wnd.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+
+namespace
+{
+
+CWinApp* s_pApp = nullptr;
+std::unique_ptr<QApplication> s_pQtApp;
+int s_nArgc = 0;
+std::vector<char*> s_argv;
+
+}
+
+CWinApp::CWinApp(LPCTSTR lpszAppName)
+	: m_pMainWnd(nullptr)
+	, m_pszAppName(lpszAppName)
+{
+	s_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+	if (s_pApp == this)
+	{
+		s_pApp = nullptr;
+	}
+}
+
+BOOL CWinApp::InitInstance()
+{
+	return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+	return 0;
+}
+
+int CWinApp::Run()
+{
+	CAppLoopFrame frame(false, [this](LONG lCount) { return OnIdle(lCount); }, [] { return TRUE; });
+	frame.Exec();
+	return ExitInstance();
+}
+
+BOOL CWinApp::OnIdle(LONG lCount)
+{
+	// The first idle pass updates the main window's bars and controls; later passes have nothing to do.
+	if (lCount == 0 && m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr)
+	{
+		m_pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+	}
+	return FALSE;
+}
+
+CWnd* CWinApp::GetMainWnd()
+{
+	return m_pMainWnd;
+}
+
+BOOL CWinApp::Enable3dControls()
+{
+	return TRUE;
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+	static std::map<UINT, HICON> s_icons;
+	auto it = s_icons.find(nIDResource);
+	if (it != s_icons.end())
+	{
+		return it->second;
+	}
+	const BinaryResource* pResource = AfxFindIconResource(nIDResource);
+	if (pResource == nullptr)
+	{
+		return nullptr;
+	}
+	QImage image = QImage::fromData(pResource->pData, static_cast<int>(pResource->nSize));
+	HICON hIcon = image.isNull() ? nullptr : GdiCreateIcon(image);
+	s_icons[nIDResource] = hIcon;
+	return hIcon;
+}
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
+	return ::LoadCursor(nullptr, MAKEINTRESOURCE(nIDResource));
+}
+
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const
+{
+	return ::LoadCursor(nullptr, lpszCursorName);
+}
+
+void CWinApp::DoWaitCursor(int nCode)
+{
+	if (nCode > 0)
+	{
+		BeginWaitCursor();
+	}
+	else if (nCode < 0)
+	{
+		EndWaitCursor();
+	}
+	else
+	{
+		RestoreWaitCursor();
+	}
+}
+
+void CWinApp::OnHelp()
+{
+}
+
+CWinApp* AfxGetApp()
+{
+	return s_pApp;
+}
+
+BOOL AfxWinInit(int argc, char* argv[])
+{
+	if (QApplication::instance() != nullptr)
+	{
+		return TRUE;
+	}
+	s_nArgc = argc;
+	s_argv.assign(argv, argv + argc);
+	s_argv.push_back(nullptr);
+	s_pQtApp = std::make_unique<QApplication>(s_nArgc, s_argv.data());
+	// Otherwise closing a dialog while no other window is visible would end every nested modal loop.
+	QApplication::setQuitOnLastWindowClosed(false);
+	return TRUE;
+}
+
+void AfxWinTerm()
+{
+	std::vector<HWND> topLevel;
+	for (CWindowHost* pHost : CWindowHost::LiveWindows())
+	{
+		if (!pHost->IsChildWindow() && !pHost->m_bDead && pHost != CWindowHost::Desktop())
+		{
+			topLevel.push_back(pHost->Handle());
+		}
+	}
+	for (HWND hWnd : topLevel)
+	{
+		if (CWindowHost* pHost = CWindowHost::FromHandle(hWnd))
+		{
+			DestroyHost(pHost);
+		}
+	}
+	if (s_pQtApp != nullptr)
+	{
+		QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+		s_pQtApp.reset();
+	}
+}
+
+int AfxWinMain(int argc, char* argv[])
+{
+	CWinApp* pApp = AfxGetApp();
+	if (pApp == nullptr || !AfxWinInit(argc, argv))
+	{
+		return -1;
+	}
+	int nReturnCode = -1;
+	if (pApp->InitInstance())
+	{
+		nReturnCode = pApp->Run();
+	}
+	else
+	{
+		if (pApp->m_pMainWnd != nullptr)
+		{
+			pApp->m_pMainWnd->DestroyWindow();
+		}
+		nReturnCode = pApp->ExitInstance();
+	}
+	AfxWinTerm();
+	return nReturnCode;
+}

@@ -1,0 +1,54 @@
+// CWinApp: the application object, which owns the Qt application, starts the program through
+// InitInstance and runs its message loop with idle processing.
+#pragma once
+
+#include "framework/core/Handles.h"
+#include "framework/ui/window/CmdTarget.h"
+
+class CWnd;
+
+class CWinApp : public CCmdTarget
+{
+	DECLARE_DYNAMIC(CWinApp)
+
+public:
+	// There is one application object, usually a static one; AfxGetApp returns it.
+	explicit CWinApp(LPCTSTR lpszAppName = nullptr);
+	~CWinApp() override;
+
+	CWinApp(const CWinApp&) = delete;
+	CWinApp& operator=(const CWinApp&) = delete;
+
+	virtual BOOL InitInstance();
+	virtual int ExitInstance();
+	// The message loop; returns ExitInstance's result once WM_QUIT arrives.
+	virtual int Run();
+	// Called while no message waits, with 0 after each message and counting up while it returns TRUE.
+	virtual BOOL OnIdle(LONG lCount);
+	virtual CWnd* GetMainWnd();
+
+	// Controls always have the three-dimensional look here.
+	BOOL Enable3dControls();
+
+	// An icon of the resource chain; null when no module holds one with that id.
+	HICON LoadIcon(UINT nIDResource) const;
+	HCURSOR LoadCursor(UINT nIDResource) const;
+	HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
+	// nCode 1 shows the wait cursor, -1 takes it away, 0 shows it again after a message box.
+	void DoWaitCursor(int nCode);
+
+	CWnd* m_pMainWnd;
+	LPCTSTR m_pszAppName;
+
+protected:
+	afx_msg void OnHelp();
+};
+
+CWinApp* AfxGetApp();
+
+// Makes the Qt application (offscreen when no display is set is the caller's choice) once per run.
+BOOL AfxWinInit(int argc, char* argv[]);
+// Destroys the windows that are left and the Qt application.
+void AfxWinTerm();
+// The program: AfxWinInit, the application's InitInstance, then Run or ExitInstance, AfxWinTerm.
+int AfxWinMain(int argc, char* argv[]);
