@@ -1,2 +1,13 @@
 set(FRAMEWORK_UI_CONTROLS_SOURCES
+  controls/Button.cpp
+  controls/Edit.cpp
+  controls/ListBox.cpp
+  controls/ScrollBar.cpp
+  controls/Static.cpp
+  qt/ControlButton.cpp
+  qt/ControlEdit.cpp
+  qt/ControlListBox.cpp
+  qt/ControlScrollBar.cpp
+  qt/ControlStatic.cpp
+  qt/ControlSupport.cpp
 )
