@@ -1,4 +1,6 @@
-// Runs the window tests headless unless a platform was chosen explicitly.
+// Runs the window tests headless unless a platform was chosen explicitly, inside one application.
+#include "framework/ui/window/WinApp.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,5 +9,8 @@ int main(int argc, char** argv)
 {
 	setenv("QT_QPA_PLATFORM", "offscreen", 0);
 	::testing::InitGoogleTest(&argc, argv);
-	return RUN_ALL_TESTS();
+	AfxWinInit(argc, argv);
+	int nResult = RUN_ALL_TESTS();
+	AfxWinTerm();
+	return nResult;
 }

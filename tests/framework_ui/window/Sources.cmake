@@ -1,1 +1,9 @@
-set(FRAMEWORK_UI_WINDOW_TEST_SOURCES)
+set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
+  window/GeometryTests.cpp
+  window/LoopTests.cpp
+  window/MessageMapTests.cpp
+  window/PaintTests.cpp
+  window/ServicesTests.cpp
+  window/WindowStateTests.cpp
+  window/WindowTestSupport.cpp
+)
