@@ -1,4 +1,11 @@
 set(FRAMEWORK_UI_DIALOG_SOURCES
+  dialog/DataExchange.cpp
+  dialog/Dialog.cpp
+  dialog/DialogClass.cpp
+  dialog/DialogCreate.cpp
+  dialog/DialogItems.cpp
   dialog/DialogLayout.cpp
+  dialog/DialogNavigation.cpp
   dialog/NumberText.cpp
+  qt/DialogFrame.cpp
 )
