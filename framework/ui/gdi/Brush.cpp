@@ -3,6 +3,7 @@
 
 #include "framework/ui/gdi/Bitmap.h"
 #include "framework/ui/qt/GdiObjectData.h"
+#include "framework/ui/window/UserServices.h"
 
 IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
 
@@ -76,6 +77,11 @@ BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush)
 		return FALSE;
 	}
 	return Attach(GdiAddObject(std::make_shared<GdiBrushData>(*lpLogBrush)));
+}
+
+BOOL CBrush::CreateSysColorBrush(int nIndex)
+{
+	return CreateSolidBrush(GetSysColor(nIndex));
 }
 
 int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const

@@ -24,5 +24,7 @@ public:
 	// The brush keeps a copy of the bitmap's pixels: later drawing into the bitmap does not change it.
 	BOOL CreatePatternBrush(CBitmap* pBitmap);
 	BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush);
+	// A brush of its own in the system colour nIndex (COLOR_*), which the program may delete.
+	BOOL CreateSysColorBrush(int nIndex);
 	int GetLogBrush(LOGBRUSH* pLogBrush) const;
 };

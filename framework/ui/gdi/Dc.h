@@ -126,6 +126,9 @@ public:
 	void InvertRect(LPCRECT lpRect);
 	void Draw3dRect(LPCRECT lpRect, COLORREF crTopLeft, COLORREF crBottomRight);
 	void Draw3dRect(int x, int y, int cx, int cy, COLORREF crTopLeft, COLORREF crBottomRight);
+	// Borders in the system's 3-D colours: an outer and an inner line on the sides nFlags names,
+	// the middle in the face colour with BF_MIDDLE, lpRect shrunk past the borders with BF_ADJUST.
+	BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
 	// Inverts every other pixel of the frame, so a second call erases it.
 	void DrawFocusRect(LPCRECT lpRect);
 	COLORREF SetPixel(int x, int y, COLORREF crColor);

@@ -58,6 +58,12 @@ bool GdiSetRegion(HRGN hRgn, const QRegion& region)
 	return true;
 }
 
+void GdiMarkStock(HGDIOBJ hObject)
+{
+	if (std::shared_ptr<GdiObjectData> pData = GdiFindObject(hObject))
+		pData->m_bStock = true;
+}
+
 HICON GdiCreateIcon(const QImage& image)
 {
 	auto pIcon = std::make_unique<IconData>();

@@ -8,6 +8,7 @@ set(FRAMEWORK_UI_GDI_SOURCES
   gdi/DcClip.cpp
   gdi/DcDraw.cpp
   gdi/DcDrawText.cpp
+  gdi/DcEdge.cpp
   gdi/DcModes.cpp
   gdi/DcPaint.cpp
   gdi/DcState.cpp

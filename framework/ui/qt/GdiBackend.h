@@ -21,6 +21,9 @@ QRegion GdiRegion(HRGN hRgn);
 // Sets the region of hRgn; false when the handle is not a region.
 bool GdiSetRegion(HRGN hRgn, const QRegion& region);
 
+// Makes an object survive DeleteObject, as Windows keeps its stock objects and system colour brushes.
+void GdiMarkStock(HGDIOBJ hObject);
+
 HICON GdiCreateIcon(const QImage& image);
 QImage GdiIconImage(HICON hIcon);
 bool GdiDestroyIcon(HICON hIcon);

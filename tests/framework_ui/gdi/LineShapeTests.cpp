@@ -1,6 +1,8 @@
 // Lines, shapes and rectangle fills drawn into memory bitmaps, checked pixel by pixel.
 #include "tests/framework_ui/gdi/MemorySurface.h"
 
+#include "framework/ui/window/UserServices.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -242,6 +244,40 @@ namespace
 		EXPECT_EQ(kBlue, surface.Pixel(2, 7));
 		EXPECT_EQ(kBlue, surface.Pixel(11, 7));
 		EXPECT_EQ(CRect(2, 2, 12, 8), surface.InkBounds(kWhite));
+	}
+
+	TEST(FillTest, SysColorBrushPaintsInTheSystemColour)
+	{
+		MemorySurface surface(4, 4);
+		CBrush brush;
+		ASSERT_TRUE(brush.CreateSysColorBrush(COLOR_BTNSHADOW));
+		CRect rect(0, 0, 4, 4);
+		surface.Dc().FillRect(&rect, &brush);
+		EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), surface.Pixel(2, 2));
+	}
+
+	TEST(EdgeTest, SunkenEdgeDrawsTwoLinesAndAdjustsTheRectangle)
+	{
+		MemorySurface surface(12, 12, kGreen);
+		CRect rect(1, 1, 11, 11);
+		ASSERT_TRUE(surface.Dc().DrawEdge(&rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST | BF_MIDDLE));
+		EXPECT_EQ(CRect(3, 3, 9, 9), rect);
+		EXPECT_EQ(GetSysColor(COLOR_3DSHADOW), surface.Pixel(1, 1));
+		EXPECT_EQ(GetSysColor(COLOR_3DHILIGHT), surface.Pixel(10, 10));
+		EXPECT_EQ(GetSysColor(COLOR_3DHILIGHT), surface.Pixel(10, 1));
+		EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), surface.Pixel(2, 5));
+		EXPECT_EQ(GetSysColor(COLOR_3DLIGHT), surface.Pixel(9, 5));
+		EXPECT_EQ(GetSysColor(COLOR_3DFACE), surface.Pixel(5, 5));
+		EXPECT_EQ(kWhite, surface.Dc().GetBkColor());
+	}
+
+	TEST(EdgeTest, OnlyTheSidesAskedForAreDrawn)
+	{
+		MemorySurface surface(10, 10, kGreen);
+		CRect rect(0, 0, 10, 10);
+		surface.Dc().DrawEdge(&rect, BDR_RAISEDOUTER, BF_BOTTOM);
+		EXPECT_EQ(CRect(0, 9, 10, 10), surface.InkBounds(kGreen));
+		EXPECT_EQ(CRect(0, 0, 10, 10), rect);
 	}
 
 	TEST(InvertTest, InvertRectAndFocusRectUndoThemselves)
