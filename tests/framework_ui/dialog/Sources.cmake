@@ -1,4 +1,7 @@
 set(FRAMEWORK_UI_DIALOG_TEST_SOURCES
   dialog/DialogLayoutTest.cpp
+  dialog/DialogWindowTests.cpp
+  dialog/DataExchangeTests.cpp
+  dialog/DoModalTests.cpp
   dialog/NumberTextTest.cpp
 )
