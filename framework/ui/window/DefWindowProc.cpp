@@ -54,9 +54,12 @@ LRESULT SetCursorByClass(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
 	{
 		return TRUE;
 	}
-	if (LOWORD(static_cast<DWORD_PTR>(lParam)) == HTCLIENT && pHost->m_pClass->wc.hCursor != nullptr)
+	// The cursor is the class cursor of the window under the mouse, which wParam names.
+	CWindowHost* pUnder = CWindowHost::FromHandle(reinterpret_cast<HWND>(wParam));
+	HCURSOR hCursor = (pUnder != nullptr ? pUnder : pHost)->m_pClass->wc.hCursor;
+	if (LOWORD(static_cast<DWORD_PTR>(lParam)) == HTCLIENT && hCursor != nullptr)
 	{
-		SetCursor(pHost->m_pClass->wc.hCursor);
+		SetCursor(hCursor);
 		return TRUE;
 	}
 	return FALSE;

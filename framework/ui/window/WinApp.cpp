@@ -30,6 +30,7 @@ std::vector<char*> s_argv;
 CWinApp::CWinApp(LPCTSTR lpszAppName)
 	: m_pMainWnd(nullptr)
 	, m_pszAppName(lpszAppName)
+	, m_nExitCode(0)
 {
 	s_pApp = this;
 }
@@ -49,13 +50,13 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
-	return 0;
+	return m_nExitCode;
 }
 
 int CWinApp::Run()
 {
 	CAppLoopFrame frame(false, [this](LONG lCount) { return OnIdle(lCount); }, [] { return TRUE; });
-	frame.Exec();
+	m_nExitCode = frame.Exec();
 	return ExitInstance();
 }
 

@@ -21,7 +21,8 @@ public:
 
 	virtual BOOL InitInstance();
 	virtual int ExitInstance();
-	// The message loop; returns ExitInstance's result once WM_QUIT arrives.
+	// The message loop; returns ExitInstance's result once WM_QUIT arrives. The default
+	// ExitInstance returns the exit code that came with WM_QUIT.
 	virtual int Run();
 	// Called while no message waits, with 0 after each message and counting up while it returns TRUE.
 	virtual BOOL OnIdle(LONG lCount);
@@ -42,6 +43,8 @@ public:
 
 protected:
 	afx_msg void OnHelp();
+
+	int m_nExitCode;
 };
 
 CWinApp* AfxGetApp();

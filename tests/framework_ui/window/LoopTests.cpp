@@ -1,6 +1,7 @@
 // Event loops: timers, nested modal loops with their results and disabled owners, idle
 // processing, and the modal seam answering a message box for the user.
 #include "framework/ui/window/ModalSeam.h"
+#include "framework/ui/window/WinApp.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -251,6 +252,42 @@ TEST_F(ModalSeamTest, SeamCanLetADialogRunAndEndItFromIdleTime)
 	EXPECT_TRUE(bRanInsideTheLoop);
 	ASSERT_EQ(1u, m_seam.m_requests.size());
 	EXPECT_EQ(&dialog, m_seam.m_requests[0].pDialog);
+}
+
+// Idles while OnIdle asks for more, then quits from the third idle pass.
+class CTestApp : public CWinApp
+{
+public:
+	std::vector<LONG> m_idleCounts;
+
+	BOOL OnIdle(LONG lCount) override
+	{
+		m_idleCounts.push_back(lCount);
+		if (lCount == 2)
+		{
+			PostQuitMessage(3);
+		}
+		return lCount < 2;
+	}
+};
+
+TEST(ApplicationTest, RunIdlesWhileAskedThenEndsWithTheQuitCode)
+{
+	CTestApp app;
+	EXPECT_EQ(&app, AfxGetApp());
+	EXPECT_EQ(3, app.Run());
+	EXPECT_EQ((std::vector<LONG> { 0, 1, 2 }), app.m_idleCounts);
+}
+
+TEST(ApplicationTest, DestroyingTheMainWindowEndsRun)
+{
+	CWinApp app;
+	CTestWindow main;
+	ASSERT_TRUE(main.CreatePopup(CRect(0, 0, 50, 50)));
+	app.m_pMainWnd = &main;
+	AfxRunWhenIdle([&main] { main.DestroyWindow(); });
+	EXPECT_EQ(0, app.Run());
+	EXPECT_EQ(nullptr, app.m_pMainWnd);
 }
 
 }
