@@ -100,7 +100,7 @@ BOOL CDC::ScrollDC(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRg
 	{
 		pPainter->save();
 		pPainter->resetTransform();
-		pPainter->setClipRegion(reached, Qt::IntersectClip);
+		pPainter->setClipRegion(reached);
 		pPainter->drawImage(scroll.topLeft() + shift, moved);
 		pPainter->restore();
 	}

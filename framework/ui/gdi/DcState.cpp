@@ -12,11 +12,19 @@
 namespace
 {
 	typedef std::unordered_map<HDC, std::unique_ptr<DcState>> DcTable;
+	typedef std::unordered_map<QPaintDevice*, DcState*> PainterTable;
 
 	// Never destroyed, like the table of GDI objects.
 	DcTable& Dcs()
 	{
 		static DcTable& table = *new DcTable;
+		return table;
+	}
+
+	// Which DC paints each device: Qt allows one painter per device, Windows any number of DCs.
+	PainterTable& Painters()
+	{
+		static PainterTable& table = *new PainterTable;
 		return table;
 	}
 
@@ -118,10 +126,8 @@ bool DcState::SelectBitmap(const std::shared_ptr<GdiBitmapData>& pBitmap)
 		m_attr.pBitmap->m_pSelectedInto = nullptr;
 	m_attr.pBitmap = pBitmap;
 	if (!pBitmap->m_bStock)
-	{
 		pBitmap->m_pSelectedInto = this;
-		Begin();
-	}
+	Begin();
 	return true;
 }
 
@@ -150,6 +156,8 @@ void DcState::SyncPainter()
 
 QPainter* DcState::Painter(QPainter::CompositionMode mode)
 {
+	if (!m_painter.isActive())
+		Begin();
 	if (!m_painter.isActive())
 		return nullptr;
 	m_painter.setCompositionMode(mode);
@@ -184,15 +192,30 @@ const QFont& DcState::Font()
 
 void DcState::Begin()
 {
+	if (m_bMemory && m_attr.pBitmap->m_bStock)
+		return;
 	QPaintDevice* pDevice = Device();
-	if (pDevice != nullptr && m_painter.begin(pDevice))
+	// Another DC on the same device gives its painter up; it takes it back when it draws next.
+	PainterTable& painters = Painters();
+	auto it = painters.find(pDevice);
+	if (it != painters.end() && it->second != this)
+		it->second->End();
+	if (m_painter.begin(pDevice))
+	{
+		painters[pDevice] = this;
 		SyncPainter();
+	}
 }
 
 void DcState::End()
 {
-	if (m_painter.isActive())
-		m_painter.end();
+	if (!m_painter.isActive())
+		return;
+	m_painter.end();
+	PainterTable& painters = Painters();
+	auto it = painters.find(Device());
+	if (it != painters.end() && it->second == this)
+		painters.erase(it);
 }
 
 HDC DcAdd(std::unique_ptr<DcState> pState)

@@ -1,5 +1,6 @@
 // CFont: a logical font. Windows face names are mapped to installed fonts through a fixed table,
-// so that text measures the same on every machine.
+// so that text measures the same on every machine. Unlike Windows, escapement and orientation
+// are kept but do not rotate the text.
 #pragma once
 
 #include "framework/ui/gdi/GdiObject.h"

@@ -10,7 +10,8 @@
 QString DcDecode(LPCTSTR lpsz, int nCount);
 QFontMetrics DcMetrics(DcState& state);
 // Draws text in the DC's font and text colour with the top of its cell at yTop; lpDx, when
-// given, holds the advance of each character.
+// given, holds the advance of each character of the decoded text (of each byte for ASCII, as
+// on Windows).
 void DcDrawRun(DcState& state, int x, int yTop, const QString& text, const int* lpDx);
 // The width the text takes, following lpDx when given.
 int DcRunWidth(DcState& state, const QString& text, const int* lpDx);
