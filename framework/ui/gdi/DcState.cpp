@@ -70,11 +70,6 @@ HDC DcState::Handle()
 	return reinterpret_cast<HDC>(this);
 }
 
-bool DcState::IsMemory() const
-{
-	return m_bMemory;
-}
-
 bool DcState::IsPrinter() const
 {
 	if (m_pDevice == nullptr)

@@ -53,7 +53,6 @@ public:
 	DcState& operator=(const DcState&) = delete;
 
 	HDC Handle();
-	bool IsMemory() const;
 	bool IsPrinter() const;
 	QPaintDevice* Device() const;
 	// The pixels drawn on, when they can be read: a memory DC's bitmap or an image device.
