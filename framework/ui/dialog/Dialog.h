@@ -65,7 +65,7 @@ public:
 	LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
 	// Tab, Shift+Tab and the arrows move the focus, Enter presses the default button (IDOK when
-	// there is none) and Escape sends IDCANCEL.
+	// there is none), Escape sends IDCANCEL and Alt with a letter presses the control it marks.
 	BOOL IsDialogMessage(LPMSG lpMsg);
 	BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -87,6 +87,7 @@ private:
 	BOOL CreateFromTemplate(const DialogTemplate* pTemplate, CWnd* pParentWnd, BOOL bModal);
 	CRect PlaceWindow(const DialogTemplate* pTemplate, CWnd* pOwner);
 	BOOL CreateItems(const DialogTemplate* pTemplate);
+	BOOL PressMnemonic(UINT nKey);
 	INT_PTR RunModal();
 
 	CFont m_font;

@@ -16,9 +16,10 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate* pTemplate, CWnd* pParentW
 	}
 	const bool bChild = (pTemplate->dwStyle & WS_CHILD) != 0;
 	CWnd* pOwner = bChild ? pParentWnd : FindOwner(pParentWnd);
-	if (pOwner != nullptr && !bChild)
+	// A control's dialog owns a dialog opened from it: the owner is the nearest window that is not a child.
+	while (pOwner != nullptr && !bChild && (pOwner->GetStyle() & WS_CHILD) != 0)
 	{
-		pOwner = pOwner->GetTopLevelParent();
+		pOwner = pOwner->GetParent();
 	}
 	const CSize sizeClient = AfxDialogClientSize(*pTemplate);
 	const DWORD dwStyle = pTemplate->dwStyle & ~WS_VISIBLE;
@@ -45,21 +46,23 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate* pTemplate, CWnd* pParentW
 	}
 	HWND hWnd = m_hWnd;
 	CWnd* pFirst = GetNextDlgTabItem(nullptr);
-	if (SendMessage(WM_INITDIALOG, reinterpret_cast<WPARAM>(pFirst != nullptr ? pFirst->m_hWnd : nullptr), 0) != 0
-		&& ::IsWindow(hWnd))
-	{
-		GotoDlgCtrl(GetNextDlgTabItem(nullptr));
-	}
+	const BOOL bFocusFirst =
+		SendMessage(WM_INITDIALOG, reinterpret_cast<WPARAM>(pFirst != nullptr ? pFirst->m_hWnd : nullptr), 0) != 0;
 	if (!::IsWindow(hWnd))
 	{
 		return FALSE;
 	}
-	// A modal dialog is shown by DoModal whatever its template says.
+	// A modal dialog is shown whatever its template says. The focus comes after showing, since
+	// a window that appears takes the desktop's focus.
 	if (bModal || (pTemplate->dwStyle & WS_VISIBLE) != 0)
 	{
 		ShowWindow(SW_SHOWNORMAL);
 	}
-	return TRUE;
+	if (bFocusFirst && ::IsWindow(hWnd))
+	{
+		GotoDlgCtrl(GetNextDlgTabItem(nullptr));
+	}
+	return ::IsWindow(hWnd);
 }
 
 // The window rectangle: the template's client size plus the frame, centred with DS_CENTER

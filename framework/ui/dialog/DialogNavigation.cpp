@@ -3,6 +3,7 @@
 
 #include "framework/ui/window/UserServices.h"
 
+#include <cctype>
 #include <vector>
 
 namespace
@@ -64,6 +65,34 @@ UINT DialogCode(CWnd* pWnd, LPMSG lpMsg)
 		? static_cast<UINT>(pWnd->SendMessage(WM_GETDLGCODE, lpMsg != nullptr ? lpMsg->wParam : 0,
 			reinterpret_cast<LPARAM>(lpMsg)))
 		: 0;
+}
+
+// The visible, enabled control whose text marks nKey with '&' ("&&" is a plain ampersand).
+CWnd* FindMnemonic(const std::vector<CWnd*>& controls, UINT nKey)
+{
+	for (CWnd* pWnd : controls)
+	{
+		if (!CanTakeFocus(pWnd))
+		{
+			continue;
+		}
+		CString strText;
+		pWnd->GetWindowText(strText);
+		for (int i = 0; i + 1 < strText.GetLength(); ++i)
+		{
+			if (strText[i] != '&')
+			{
+				continue;
+			}
+			const char chMarked = strText[i + 1];
+			if (chMarked != '&' && std::toupper(static_cast<unsigned char>(chMarked)) == static_cast<int>(nKey))
+			{
+				return pWnd;
+			}
+			++i;
+		}
+	}
+	return nullptr;
 }
 
 }
@@ -147,10 +176,16 @@ BOOL CDialog::IsDialogMessage(LPMSG lpMsg)
 		return FALSE;
 	}
 	const UINT nKey = static_cast<UINT>(lpMsg->wParam);
-	// The character that follows a dialog key is swallowed with it.
+	const bool bAlt = GetKeyState(VK_MENU) < 0;
+	// The character that follows a dialog key is swallowed with it; Windows never types a
+	// character with Alt held down either.
 	if (!bKeyDown)
 	{
-		return nKey == '\t' || nKey == '\r' || nKey == 0x1B;
+		return bAlt || nKey == '\t' || nKey == '\r' || nKey == 0x1B;
+	}
+	if (bAlt && ((nKey >= 'A' && nKey <= 'Z') || (nKey >= '0' && nKey <= '9')))
+	{
+		return PressMnemonic(nKey);
 	}
 	switch (nKey)
 	{
@@ -221,6 +256,35 @@ BOOL CDialog::IsDialogMessage(LPMSG lpMsg)
 	default:
 		return FALSE;
 	}
+}
+
+// A push button is pressed; a check box or radio button gets the focus and is clicked; a label
+// hands the focus to the control after it, as on Windows.
+BOOL CDialog::PressMnemonic(UINT nKey)
+{
+	CWnd* pControl = FindMnemonic(Controls(this), nKey);
+	if (pControl == nullptr)
+	{
+		return FALSE;
+	}
+	const UINT nCode = DialogCode(pControl, nullptr);
+	if ((nCode & DLGC_STATIC) != 0)
+	{
+		GotoDlgCtrl(GetNextDlgTabItem(pControl));
+	}
+	else if ((nCode & DLGC_BUTTON) != 0)
+	{
+		if ((nCode & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0)
+		{
+			GotoDlgCtrl(pControl);
+		}
+		pControl->SendMessage(BM_CLICK);
+	}
+	else
+	{
+		GotoDlgCtrl(pControl);
+	}
+	return TRUE;
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
