@@ -5,3 +5,7 @@
 
 // The prompt a status bar shows while no command is being pointed at.
 constexpr UINT AFX_IDS_IDLEMESSAGE = 57345;
+
+// The splash dialog's template and its picture control.
+constexpr UINT IDD_SPLASH = 129;
+constexpr UINT IDC_SPLASH_BITMAP = 1001;
