@@ -59,10 +59,11 @@ bool CHostEventFilter::eventFilter(QObject* pWatched, QEvent* pEvent)
 
 void CreateHostWidget(CWindowHost& host)
 {
+	// An owned window is a Qt child window of its owner's top level, so the desktop keeps it above.
 	QWidget* pParentWidget = nullptr;
-	if (host.IsChildWindow() && host.m_pParent != nullptr)
+	if (host.m_pParent != nullptr)
 	{
-		pParentWidget = host.m_pParent->m_pWidget;
+		pParentWidget = host.IsChildWindow() ? host.m_pParent->m_pWidget : host.m_pParent->TopLevel()->m_pWidget;
 	}
 	if (host.m_pClass->pfnCreateWidget != nullptr)
 	{
@@ -74,7 +75,12 @@ void CreateHostWidget(CWindowHost& host)
 	}
 	if (!host.IsChildWindow())
 	{
-		host.m_pWidget->setWindowFlag(Qt::Window);
+		Qt::WindowFlags flags = pParentWidget != nullptr ? Qt::Dialog : Qt::Window;
+		if ((host.m_dwStyle & WS_CAPTION) != WS_CAPTION)
+		{
+			flags |= Qt::FramelessWindowHint;
+		}
+		host.m_pWidget->setWindowFlags(flags);
 		host.m_pWidget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(host.m_strText)));
 	}
 	host.m_pWidget->setEnabled(!host.IsChildWindow() || (host.m_dwStyle & WS_DISABLED) == 0);
