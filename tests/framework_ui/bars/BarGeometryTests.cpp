@@ -2,7 +2,6 @@
 // and the slices bars take off a client area.
 #include "framework/core/BarConstants.h"
 #include "framework/ui/bars/BarGeometry.h"
-#include "tests/framework_ui/bars/BarTestSupport.h"
 
 #include <gtest/gtest.h>
 
