@@ -7,6 +7,7 @@
 #include "framework/ui/gdi/Palette.h"
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/gdi/Rgn.h"
+#include "framework/ui/qt/DcBackend.h"
 #include "framework/ui/qt/DcState.h"
 
 #include <QGuiApplication>
@@ -63,11 +64,17 @@ namespace
 		case VERTSIZE:
 			return device.heightMM();
 		case HORZRES:
-		case PHYSICALWIDTH:
 			return device.width();
 		case VERTRES:
-		case PHYSICALHEIGHT:
 			return device.height();
+		case PHYSICALWIDTH:
+		case PHYSICALHEIGHT:
+		case PHYSICALOFFSETX:
+		case PHYSICALOFFSETY:
+			// Only the device knows the margins it cannot print on; without it, the sheet is the printable area.
+			if (const PrinterPaper* pPaper = dynamic_cast<const PrinterPaper*>(&device))
+				return pPaper->PhysicalCaps(nIndex);
+			return nIndex == PHYSICALWIDTH ? device.width() : nIndex == PHYSICALHEIGHT ? device.height() : 0;
 		case LOGPIXELSX:
 			return device.logicalDpiX();
 		case LOGPIXELSY:

@@ -236,3 +236,11 @@ DcState* DcStateOf(const CDC* pDC)
 {
 	return pDC == nullptr ? nullptr : DcFind(pDC->m_hDC);
 }
+
+void DcReleaseDevice(QPaintDevice* pDevice)
+{
+	PainterTable& painters = Painters();
+	auto it = painters.find(pDevice);
+	if (it != painters.end())
+		it->second->End();
+}

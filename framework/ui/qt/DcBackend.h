@@ -11,3 +11,12 @@ class QRegion;
 // GetPixel, BitBlt from the DC and ScrollDC read the device's pixels, which a QImage device allows.
 void AttachDcToDevice(CDC& dc, QPaintDevice* device, const QRegion* clip);
 void DetachDc(CDC& dc);   // ends painting; the device keeps what was drawn
+
+// A printer's paint device that also knows the whole sheet: GetDeviceCaps asks it for
+// PHYSICALWIDTH, PHYSICALHEIGHT, PHYSICALOFFSETX and PHYSICALOFFSETY, in device pixels.
+class PrinterPaper
+{
+public:
+	virtual ~PrinterPaper() = default;
+	virtual int PhysicalCaps(int nIndex) const = 0;
+};

@@ -79,6 +79,8 @@ public:
 	std::unique_ptr<CDC> m_pTemporary;
 
 private:
+	friend void DcReleaseDevice(QPaintDevice* pDevice);
+
 	void Begin();
 	void End();
 
@@ -97,3 +99,6 @@ DcState* DcFind(HDC hDC);
 void DcRemove(HDC hDC);
 // Null for a handle that is not a DC or a DC of no CDC.
 DcState* DcStateOf(const CDC* pDC);
+// The DC painting pDevice, if any, ends its painter, so the device's paint engine finishes what it
+// recorded; that DC takes the device back when it draws next.
+void DcReleaseDevice(QPaintDevice* pDevice);
