@@ -3,9 +3,9 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/services/MessageBoxLayout.h"
 #include "framework/ui/window/Wnd.h"
 
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,48 +14,36 @@
 namespace
 {
 
-struct ButtonSpec
+QMessageBox::Icon QtIcon(UINT nType)
 {
-	const char* pszCaption;
-	int nResult;
-	QMessageBox::ButtonRole role;
-};
-
-std::vector<ButtonSpec> ButtonsOf(UINT nType)
-{
-	switch (nType & MB_TYPEMASK)
+	switch (MessageBoxIconOf(nType))
 	{
-	case MB_OKCANCEL:
-		return { { "OK", IDOK, QMessageBox::AcceptRole }, { "Annulla", IDCANCEL, QMessageBox::RejectRole } };
-	case MB_ABORTRETRYIGNORE:
-		return { { "Interrompi", IDABORT, QMessageBox::RejectRole }, { "Riprova", IDRETRY, QMessageBox::AcceptRole },
-			{ "Ignora", IDIGNORE, QMessageBox::AcceptRole } };
-	case MB_YESNOCANCEL:
-		return { { "Sì", IDYES, QMessageBox::YesRole }, { "No", IDNO, QMessageBox::NoRole },
-			{ "Annulla", IDCANCEL, QMessageBox::RejectRole } };
-	case MB_YESNO:
-		return { { "Sì", IDYES, QMessageBox::YesRole }, { "No", IDNO, QMessageBox::NoRole } };
-	case MB_RETRYCANCEL:
-		return { { "Riprova", IDRETRY, QMessageBox::AcceptRole }, { "Annulla", IDCANCEL, QMessageBox::RejectRole } };
-	default:
-		return { { "OK", IDOK, QMessageBox::AcceptRole } };
-	}
-}
-
-QMessageBox::Icon IconOf(UINT nType)
-{
-	switch (nType & MB_ICONMASK)
-	{
-	case MB_ICONHAND:
+	case MessageBoxIcon::Stop:
 		return QMessageBox::Critical;
-	case MB_ICONQUESTION:
+	case MessageBoxIcon::Question:
 		return QMessageBox::Question;
-	case MB_ICONEXCLAMATION:
+	case MessageBoxIcon::Exclamation:
 		return QMessageBox::Warning;
-	case MB_ICONASTERISK:
+	case MessageBoxIcon::Information:
 		return QMessageBox::Information;
 	default:
 		return QMessageBox::NoIcon;
+	}
+}
+
+QMessageBox::ButtonRole QtRole(int nResult)
+{
+	switch (nResult)
+	{
+	case IDYES:
+		return QMessageBox::YesRole;
+	case IDNO:
+		return QMessageBox::NoRole;
+	case IDCANCEL:
+	case IDABORT:
+		return QMessageBox::RejectRole;
+	default:
+		return QMessageBox::AcceptRole;
 	}
 }
 
@@ -68,19 +56,20 @@ INT_PTR ShowQtMessageBox(CWnd* pOwner, const CString& strCaption, const CString&
 	{
 		pOwnerHost = pOwnerHost->TopLevel();
 	}
-	QMessageBox box(IconOf(nType), QString::fromUtf8(static_cast<LPCTSTR>(strCaption)), QString::fromUtf8(static_cast<LPCTSTR>(strText)), QMessageBox::NoButton,
+	QMessageBox box(QtIcon(nType), QString::fromUtf8(static_cast<LPCTSTR>(strCaption)), QString::fromUtf8(static_cast<LPCTSTR>(strText)), QMessageBox::NoButton,
 		pOwnerHost != nullptr ? pOwnerHost->m_pWidget : nullptr);
-	std::vector<ButtonSpec> specs = ButtonsOf(nType);
+	std::vector<MessageBoxButton> specs = MessageBoxButtons(nType);
 	std::vector<QPushButton*> buttons;
-	for (const ButtonSpec& spec : specs)
+	int nEscape = MessageBoxEscapeResult(nType);
+	for (const MessageBoxButton& spec : specs)
 	{
-		buttons.push_back(box.addButton(QString::fromUtf8(spec.pszCaption), spec.role));
+		buttons.push_back(box.addButton(QString::fromUtf8(spec.lpszCaption), QtRole(spec.nResult)));
+		if (spec.nResult == nEscape)
+		{
+			box.setEscapeButton(buttons.back());
+		}
 	}
-	size_t nDefault = (nType & MB_DEFMASK) >> 8;
-	if (nDefault < buttons.size())
-	{
-		box.setDefaultButton(buttons[nDefault]);
-	}
+	box.setDefaultButton(buttons[MessageBoxDefaultButton(nType)]);
 	// The owner is disabled while the box shows, as on Windows.
 	CWnd* pOwnerWnd = pOwnerHost != nullptr ? CWnd::FromHandle(pOwnerHost->Handle()) : nullptr;
 	BOOL bReenable = pOwnerWnd != nullptr && pOwnerWnd->IsWindowEnabled();
@@ -100,13 +89,5 @@ INT_PTR ShowQtMessageBox(CWnd* pOwner, const CString& strCaption, const CString&
 			return specs[i].nResult;
 		}
 	}
-	// Closing the box without a button is Cancel where there is one, else the only answer.
-	for (const ButtonSpec& spec : specs)
-	{
-		if (spec.nResult == IDCANCEL)
-		{
-			return IDCANCEL;
-		}
-	}
-	return specs.size() == 1 ? specs[0].nResult : IDCANCEL;
+	return nEscape != 0 ? nEscape : specs[0].nResult;
 }

@@ -37,6 +37,8 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+	GlobalFree(m_hDevMode);
+	GlobalFree(m_hDevNames);
 	if (s_pApp == this)
 	{
 		s_pApp = nullptr;

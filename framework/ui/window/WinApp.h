@@ -3,9 +3,12 @@
 #pragma once
 
 #include "framework/core/Handles.h"
+#include "framework/ui/services/GlobalMemory.h"
 #include "framework/ui/window/CmdTarget.h"
 
+class CPrintDialog;
 class CWnd;
+struct PRINTDLG;
 
 class CWinApp : public CCmdTarget
 {
@@ -38,8 +41,18 @@ public:
 	// nCode 1 shows the wait cursor, -1 takes it away, 0 shows it again after a message box.
 	void DoWaitCursor(int nCode);
 
+	// Printing (in the print services). The printer chosen in a dialog run here is kept for the rest
+	// of the run; the first time, the default printer is taken.
+	virtual INT_PTR DoPrintDialog(CPrintDialog* pPD);
+	// Lends the kept printer's records to pPrintDlg; FALSE when there is no printer to keep.
+	BOOL GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg);
+	// Keeps these records from now on; with bFreeOld the records kept before are freed.
+	void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld = TRUE);
+
 	CWnd* m_pMainWnd;
 	LPCTSTR m_pszAppName;
+	HGLOBAL m_hDevMode = nullptr;
+	HGLOBAL m_hDevNames = nullptr;
 
 protected:
 	afx_msg void OnHelp();

@@ -1,0 +1,85 @@
+// A QPrintDialog dressed as the Windows print and print set-up dialogs.
+#include "framework/ui/qt/PrintDialogQt.h"
+
+#include "framework/core/WinConstants.h"
+#include "framework/ui/qt/PrintSettings.h"
+#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/window/Wnd.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
+
+PrintDialogAnswer ShowQtPrintDialog(CWnd* pOwner, const CString& strCaption, PRINTDLG& pd)
+{
+	QPrinter printer(QPrinter::HighResolution);
+	PrintApplyRecords(printer, DevNamesDevice(pd.hDevNames), pd.hDevMode);
+	CWindowHost* pOwnerHost = pOwner != nullptr ? CWindowHost::FromHandle(pOwner->m_hWnd) : nullptr;
+	if (pOwnerHost != nullptr)
+	{
+		pOwnerHost = pOwnerHost->TopLevel();
+	}
+	QPrintDialog dialog(&printer, pOwnerHost != nullptr ? pOwnerHost->m_pWidget : nullptr);
+	dialog.setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(strCaption)));
+	QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize;
+	bool bSetupOnly = (pd.Flags & PD_PRINTSETUP) != 0;
+	if (!bSetupOnly && (pd.Flags & PD_NOSELECTION) == 0)
+	{
+		options |= QAbstractPrintDialog::PrintSelection;
+	}
+	if (!bSetupOnly && (pd.Flags & PD_NOPAGENUMS) == 0)
+	{
+		options |= QAbstractPrintDialog::PrintPageRange;
+		dialog.setMinMax(pd.nMinPage, pd.nMaxPage);
+		if ((pd.Flags & PD_PAGENUMS) != 0)
+		{
+			printer.setFromTo(pd.nFromPage, pd.nToPage);
+			dialog.setPrintRange(QAbstractPrintDialog::PageRange);
+		}
+	}
+	if (!bSetupOnly)
+	{
+		options |= QAbstractPrintDialog::PrintCollateCopies;
+	}
+	if ((pd.Flags & (PD_HIDEPRINTTOFILE | PD_DISABLEPRINTTOFILE)) == 0)
+	{
+		options |= QAbstractPrintDialog::PrintToFile;
+	}
+	dialog.setOptions(options);
+	// The owner is disabled while the dialog shows, as on Windows.
+	BOOL bReenable = pOwner != nullptr && pOwner->IsWindowEnabled();
+	if (bReenable)
+	{
+		pOwner->EnableWindow(FALSE);
+	}
+	int nQtResult = dialog.exec();
+	if (bReenable && IsWindow(pOwner->m_hWnd))
+	{
+		pOwner->EnableWindow(TRUE);
+	}
+	if (nQtResult != QDialog::Accepted)
+	{
+		return { IDCANCEL, nullptr, nullptr };
+	}
+	pd.Flags &= ~(PD_PAGENUMS | PD_SELECTION);
+	if (dialog.printRange() == QAbstractPrintDialog::PageRange)
+	{
+		pd.Flags |= PD_PAGENUMS;
+		pd.nFromPage = static_cast<WORD>(std::max(printer.fromPage(), 1));
+		pd.nToPage = static_cast<WORD>(std::max(printer.toPage(), printer.fromPage()));
+	}
+	else if (dialog.printRange() == QAbstractPrintDialog::Selection)
+	{
+		pd.Flags |= PD_SELECTION;
+	}
+	HGLOBAL hDevMode = PrintMakeDevMode(printer);
+	if ((pd.Flags & PD_USEDEVMODECOPIES) == 0)
+	{
+		// The program makes the copies itself: the printer prints one.
+		pd.nCopies = static_cast<WORD>(printer.copyCount());
+		static_cast<DEVMODE*>(GlobalLock(hDevMode))->dmCopies = 1;
+	}
+	// An accepted dialog may name a folder as the PDF file: the framework names PDF files itself.
+	return { IDOK, PrintMakeDevNames(printer), hDevMode };
+}

@@ -1,0 +1,22 @@
+# The common services: message box layout, file, print and find/replace dialogs, printer DCs and
+# opening files with the desktop's applications.
+set(FRAMEWORK_UI_SERVICES_SOURCES
+  qt/PrintDialogQt.cpp
+  qt/PrintJob.cpp
+  qt/PrintSettings.cpp
+  qt/ServiceFileDialog.cpp
+  qt/ServiceShell.cpp
+  services/FileDialog.cpp
+  services/FileDialogRules.cpp
+  services/FindReplaceDialog.cpp
+  services/FindReplaceTemplates.cpp
+  services/GlobalMemory.cpp
+  services/MessageBoxLayout.cpp
+  services/PdfFileName.cpp
+  services/PrintDialog.cpp
+  services/PrinterDC.cpp
+  services/PrinterRecords.cpp
+  services/ShellExecute.cpp
+  services/WinAppPrint.cpp
+  services/XdgMime.cpp
+)
