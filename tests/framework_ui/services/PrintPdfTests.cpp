@@ -1,0 +1,198 @@
+// Printing with no printer installed: documents go to a PDF file the framework names, checked
+// with poppler's pdfinfo and pdftotext, and the user is told where the file went.
+#include "framework/core/GdiConstants.h"
+#include "framework/ui/gdi/Font.h"
+#include "framework/ui/services/PdfFileName.h"
+#include "framework/ui/services/PrinterDC.h"
+#include "framework/ui/services/PrinterRecords.h"
+#include "tests/framework_ui/services/ServicesTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+
+#include <sys/stat.h>
+
+namespace
+{
+
+TEST(PdfFileNameTest, DocumentNameBecomesAFreeFileName)
+{
+	std::set<std::string> taken = { "/doc/Spettro Modulato.pdf", "/doc/Spettro Modulato (2).pdf", "/doc/Documento.pdf" };
+	auto fnExists = [&taken](const CString& strPath) { return taken.count(static_cast<LPCTSTR>(strPath)) != 0; };
+	const struct
+	{
+		const char* pszFolder;
+		const char* pszName;
+		const char* pszPath;
+	} cases[] = {
+		{ "/doc", "Tabella", "/doc/Tabella.pdf" },
+		{ "/doc/", "Tabella", "/doc/Tabella.pdf" },
+		{ "/doc", "Spettro Modulato", "/doc/Spettro Modulato (3).pdf" },
+		{ "/doc", "Relazione.PDF", "/doc/Relazione.pdf" },
+		{ "/doc", "a/b\\c\td", "/doc/a-b-c-d.pdf" },
+		{ "/doc", "", "/doc/Documento (2).pdf" },
+		{ "/doc", "..", "/doc/Documento (2).pdf" },
+	};
+	for (const auto& c : cases)
+	{
+		SCOPED_TRACE(c.pszName);
+		EXPECT_STREQ(c.pszPath, UniquePdfPath(c.pszFolder, c.pszName, fnExists));
+	}
+}
+
+class PrintPdfTest : public ::testing::Test
+{
+protected:
+	PrintPdfTest()
+		: m_home("HOME", m_folder.Path().c_str())
+		, m_config("XDG_CONFIG_HOME", m_folder.Path("config").c_str())
+	{
+	}
+
+	// A DC on the PDF printer, whatever printers the machine has.
+	HDC CreatePdfDc()
+	{
+		HGLOBAL hDevNames = CreateDevNames("pdf", PDF_PRINTER_NAME, "", FALSE);
+		HDC hDC = AfxCreateDC(hDevNames, nullptr);
+		GlobalFree(hDevNames);
+		return hDC;
+	}
+
+	// Prints the texts one page each, as the grid prints its pages.
+	void PrintPages(CPrinterDC& dc, const char* pszDocName, const std::vector<std::string>& pages)
+	{
+		CFont font;
+		ASSERT_TRUE(font.CreatePointFont(120, "MS Sans Serif", &dc));
+		CFont* pOldFont = dc.SelectObject(&font);
+		DOCINFO info = { sizeof(DOCINFO), pszDocName, nullptr, nullptr, 0 };
+		ASSERT_GT(dc.StartDoc(&info), 0);
+		for (const std::string& strText : pages)
+		{
+			ASSERT_GT(dc.StartPage(), 0);
+			dc.TextOut(600, 600, strText.c_str(), static_cast<int>(strText.size()));
+			dc.MoveTo(600, 900);
+			dc.LineTo(3000, 900);
+			ASSERT_GT(dc.EndPage(), 0);
+		}
+		// Drawing after the last page reaches no page.
+		dc.TextOut(600, 1200, "Fuori pagina", 12);
+		ASSERT_GT(dc.EndDoc(), 0);
+		dc.SelectObject(pOldFont);
+	}
+
+	CTempFolder m_folder;
+	CScopedEnv m_home;
+	CScopedEnv m_config;
+};
+
+TEST_F(PrintPdfTest, TwoPagesGoToANamedPdfInTheHomeFolderAndTheUserIsTold)
+{
+	CAnsweringSeam seam;
+	seam.Then(IDOK);
+	CPrinterDC dc;
+	ASSERT_TRUE(dc.Attach(CreatePdfDc()));
+	// Drawn before the document starts: on no page, as on Windows.
+	dc.TextOut(600, 300, "Prima del documento", 19);
+	PrintPages(dc, "Spettro Modulato", { "Pagina uno della tabella", "Pagina due della tabella" });
+
+	std::string strPdf = m_folder.Path("Spettro Modulato.pdf");
+	EXPECT_STREQ(strPdf.c_str(), dc.GetOutputFile());
+	ASSERT_TRUE(FileExists(strPdf));
+	ASSERT_EQ(1u, seam.m_seen.size());
+	EXPECT_EQ(ModalKind::MessageBox, seam.m_seen[0].nKind);
+	EXPECT_EQ(MB_OK | MB_ICONINFORMATION, seam.m_seen[0].nType);
+	EXPECT_NE(std::string::npos, seam.m_seen[0].strText.find(strPdf)) << seam.m_seen[0].strText;
+
+	std::string strInfo = CommandOutput("pdfinfo '" + strPdf + "'");
+	EXPECT_NE(std::string::npos, strInfo.find("Pages:           2\n")) << strInfo;
+	EXPECT_NE(std::string::npos, strInfo.find("Page size:       595 x 842 pts (A4)")) << strInfo;
+	EXPECT_NE(std::string::npos, strInfo.find("Title:           Spettro Modulato")) << strInfo;
+	std::string strPage1 = CommandOutput("pdftotext -f 1 -l 1 '" + strPdf + "' -");
+	std::string strPage2 = CommandOutput("pdftotext -f 2 -l 2 '" + strPdf + "' -");
+	EXPECT_NE(std::string::npos, strPage1.find("Pagina uno della tabella")) << strPage1;
+	EXPECT_EQ(std::string::npos, strPage1.find("Pagina due")) << strPage1;
+	EXPECT_EQ(std::string::npos, strPage1.find("Prima del documento")) << strPage1;
+	EXPECT_NE(std::string::npos, strPage2.find("Pagina due della tabella")) << strPage2;
+	EXPECT_EQ(std::string::npos, strPage2.find("Fuori pagina")) << strPage2;
+}
+
+TEST_F(PrintPdfTest, TextKeepsItsPointSizeOnPaper)
+{
+	CAnsweringSeam seam;
+	seam.Then(IDOK);
+	CPrinterDC dc;
+	ASSERT_TRUE(dc.Attach(CreatePdfDc()));
+	PrintPages(dc, "Corpo", { "Testo a dodici punti" });
+	// pdftotext -bbox gives each word's box in points: a 12-point font is about 12 points high.
+	std::string strBoxes = CommandOutput("pdftotext -bbox '" + m_folder.Path("Corpo.pdf") + "' -");
+	size_t nWord = strBoxes.find(">Testo<");
+	ASSERT_NE(std::string::npos, nWord) << strBoxes;
+	size_t nStart = strBoxes.rfind("<word", nWord);
+	double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+	ASSERT_EQ(4, sscanf(strBoxes.c_str() + nStart, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &xMin, &yMin,
+		&xMax, &yMax));
+	EXPECT_NEAR(12.0, yMax - yMin, 3.0);
+	// TextOut at 600 device pixels of 600 dpi: one inch from the left edge.
+	EXPECT_NEAR(72.0, xMin, 2.0);
+}
+
+TEST_F(PrintPdfTest, AnExistingFileIsNotOverwrittenAndTheDocumentsFolderIsPreferred)
+{
+	CAnsweringSeam seam;
+	seam.Then(IDOK);
+	seam.Then(IDOK);
+	ASSERT_EQ(0, mkdir(m_folder.Path("Documents").c_str(), 0700));
+	ASSERT_TRUE(WriteFile(m_folder.Path("Documents/Tabella.pdf"), "non toccare"));
+	for (int i = 0; i < 2; ++i)
+	{
+		CPrinterDC dc;
+		ASSERT_TRUE(dc.Attach(CreatePdfDc()));
+		PrintPages(dc, "Tabella", { "Righe" });
+	}
+	EXPECT_EQ("non toccare", CommandOutput("cat '" + m_folder.Path("Documents/Tabella.pdf") + "'"));
+	EXPECT_TRUE(FileExists(m_folder.Path("Documents/Tabella (2).pdf")));
+	EXPECT_TRUE(FileExists(m_folder.Path("Documents/Tabella (3).pdf")));
+}
+
+TEST_F(PrintPdfTest, AbortedOrEmptyDocumentsLeaveNoFileAndNoMessage)
+{
+	CAnsweringSeam seam;
+	{
+		CPrinterDC dc;
+		ASSERT_TRUE(dc.Attach(CreatePdfDc()));
+		ASSERT_GT(dc.StartDoc("Annullato"), 0);
+		ASSERT_GT(dc.StartPage(), 0);
+		dc.TextOut(100, 100, "x", 1);
+		EXPECT_GT(dc.AbortDoc(), 0);
+		EXPECT_EQ(SP_ERROR, dc.EndPage());
+	}
+	{
+		CPrinterDC dc;
+		ASSERT_TRUE(dc.Attach(CreatePdfDc()));
+		ASSERT_GT(dc.StartDoc("Vuoto"), 0);
+		EXPECT_GT(dc.EndDoc(), 0);
+		EXPECT_EQ(SP_ERROR, dc.EndDoc());
+	}
+	EXPECT_FALSE(FileExists(m_folder.Path("Annullato.pdf")));
+	EXPECT_FALSE(FileExists(m_folder.Path("Vuoto.pdf")));
+	EXPECT_TRUE(seam.m_seen.empty());
+}
+
+TEST_F(PrintPdfTest, DocumentCallsOnOtherDcsFail)
+{
+	CDC memory;
+	ASSERT_TRUE(memory.CreateCompatibleDC(nullptr));
+	DOCINFO info = { sizeof(DOCINFO), "x", nullptr, nullptr, 0 };
+	EXPECT_EQ(SP_ERROR, StartDoc(memory.m_hDC, &info));
+	EXPECT_EQ(SP_ERROR, StartPage(memory.m_hDC));
+	EXPECT_EQ(SP_ERROR, EndDoc(nullptr));
+	CPrinterDC dc;
+	ASSERT_TRUE(dc.Attach(CreatePdfDc()));
+	// Pages belong inside a document.
+	EXPECT_EQ(SP_ERROR, dc.StartPage());
+	EXPECT_EQ(SP_ERROR, dc.EndDoc());
+}
+
+}

@@ -1,0 +1,12 @@
+# Tests of the common services: message boxes, file, print and find/replace dialogs, PDF printing
+# and opening files with the desktop.
+set(FRAMEWORK_UI_SERVICES_TEST_SOURCES
+  services/FileDialogRulesTests.cpp
+  services/FileDialogTests.cpp
+  services/FindReplaceTests.cpp
+  services/MessageBoxTests.cpp
+  services/PrintDialogTests.cpp
+  services/PrintPdfTests.cpp
+  services/ServicesTestSupport.cpp
+  services/ShellExecuteTests.cpp
+)
