@@ -39,7 +39,8 @@ const ENTRY* FindEntry(const ENTRY* pEntries, size_t nEntries, UINT nID)
 
 CResourceModule::CResourceModule(LPCSTR lpszName, BOOL bApplication, const StringResource* pStrings, size_t nStrings)
 	: m_lpszName(lpszName), m_bApplication(bApplication), m_pStrings(pStrings), m_nStrings(nStrings),
-	m_pBitmaps(nullptr), m_nBitmaps(0), m_pIcons(nullptr), m_nIcons(0), m_pDialogs(nullptr), m_nDialogs(0)
+	m_pBitmaps(nullptr), m_nBitmaps(0), m_pIcons(nullptr), m_nIcons(0), m_pDialogs(nullptr), m_nDialogs(0),
+	m_pMenus(nullptr), m_nMenus(0)
 {
 }
 
@@ -59,6 +60,12 @@ void CResourceModule::SetDialogs(const DialogTemplate* pDialogs, size_t nDialogs
 {
 	m_pDialogs = pDialogs;
 	m_nDialogs = nDialogs;
+}
+
+void CResourceModule::SetMenus(const MenuTemplate* pMenus, size_t nMenus)
+{
+	m_pMenus = pMenus;
+	m_nMenus = nMenus;
 }
 
 LPCSTR CResourceModule::GetName() const
@@ -92,6 +99,11 @@ const DialogTemplate* CResourceModule::FindDialog(UINT nID) const
 	return FindEntry(m_pDialogs, m_nDialogs, nID);
 }
 
+const MenuTemplate* CResourceModule::FindMenu(UINT nID) const
+{
+	return FindEntry(m_pMenus, m_nMenus, nID);
+}
+
 BOOL CResourceModule::HasResource(ResourceKind kind, UINT nID) const
 {
 	switch (kind)
@@ -104,6 +116,8 @@ BOOL CResourceModule::HasResource(ResourceKind kind, UINT nID) const
 		return FindIcon(nID) != nullptr;
 	case ResourceKind::Dialog:
 		return FindDialog(nID) != nullptr;
+	case ResourceKind::Menu:
+		return FindMenu(nID) != nullptr;
 	}
 	return FALSE;
 }
@@ -172,6 +186,12 @@ const DialogTemplate* AfxFindDialogTemplate(UINT nID)
 {
 	const CResourceModule* pModule = AfxFindResourceModule(ResourceKind::Dialog, nID);
 	return pModule != nullptr ? pModule->FindDialog(nID) : nullptr;
+}
+
+const MenuTemplate* AfxFindMenuTemplate(UINT nID)
+{
+	const CResourceModule* pModule = AfxFindResourceModule(ResourceKind::Menu, nID);
+	return pModule != nullptr ? pModule->FindMenu(nID) : nullptr;
 }
 
 CResourceModuleRegistration::CResourceModuleRegistration(CResourceModule* pModule)

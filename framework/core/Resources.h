@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/DialogTemplate.h"
+#include "framework/core/MenuTemplate.h"
 #include "framework/core/Types.h"
 
 #include <cstddef>
@@ -28,6 +29,7 @@ enum class ResourceKind
 	Bitmap,
 	Icon,
 	Dialog,
+	Menu,
 };
 
 class CResourceModule
@@ -43,11 +45,13 @@ public:
 	void SetBitmaps(const BinaryResource* pBitmaps, size_t nBitmaps);
 	void SetIcons(const BinaryResource* pIcons, size_t nIcons);
 	void SetDialogs(const DialogTemplate* pDialogs, size_t nDialogs);
+	void SetMenus(const MenuTemplate* pMenus, size_t nMenus);
 
 	LPCSTR FindString(UINT nID) const;
 	const BinaryResource* FindBitmap(UINT nID) const;
 	const BinaryResource* FindIcon(UINT nID) const;
 	const DialogTemplate* FindDialog(UINT nID) const;
+	const MenuTemplate* FindMenu(UINT nID) const;
 	BOOL HasResource(ResourceKind kind, UINT nID) const;
 
 	CResourceModule(const CResourceModule&) = delete;
@@ -64,6 +68,8 @@ private:
 	size_t m_nIcons;
 	const DialogTemplate* m_pDialogs;
 	size_t m_nDialogs;
+	const MenuTemplate* m_pMenus;
+	size_t m_nMenus;
 };
 
 // The chain lists application modules first, then extension modules in the order they joined.
@@ -73,6 +79,7 @@ LPCSTR AfxFindStringResource(UINT nID);
 const BinaryResource* AfxFindBitmapResource(UINT nID);
 const BinaryResource* AfxFindIconResource(UINT nID);
 const DialogTemplate* AfxFindDialogTemplate(UINT nID);
+const MenuTemplate* AfxFindMenuTemplate(UINT nID);
 // The first module in chain order that holds the resource, or nullptr.
 CResourceModule* AfxFindResourceModule(ResourceKind kind, UINT nID);
 
