@@ -40,7 +40,7 @@ const ENTRY* FindEntry(const ENTRY* pEntries, size_t nEntries, UINT nID)
 CResourceModule::CResourceModule(LPCSTR lpszName, BOOL bApplication, const StringResource* pStrings, size_t nStrings)
 	: m_lpszName(lpszName), m_bApplication(bApplication), m_pStrings(pStrings), m_nStrings(nStrings),
 	m_pBitmaps(nullptr), m_nBitmaps(0), m_pIcons(nullptr), m_nIcons(0), m_pDialogs(nullptr), m_nDialogs(0),
-	m_pMenus(nullptr), m_nMenus(0)
+	m_pMenus(nullptr), m_nMenus(0), m_pToolbars(nullptr), m_nToolbars(0)
 {
 }
 
@@ -66,6 +66,12 @@ void CResourceModule::SetMenus(const MenuTemplate* pMenus, size_t nMenus)
 {
 	m_pMenus = pMenus;
 	m_nMenus = nMenus;
+}
+
+void CResourceModule::SetToolbars(const ToolbarTemplate* pToolbars, size_t nToolbars)
+{
+	m_pToolbars = pToolbars;
+	m_nToolbars = nToolbars;
 }
 
 LPCSTR CResourceModule::GetName() const
@@ -104,6 +110,11 @@ const MenuTemplate* CResourceModule::FindMenu(UINT nID) const
 	return FindEntry(m_pMenus, m_nMenus, nID);
 }
 
+const ToolbarTemplate* CResourceModule::FindToolbar(UINT nID) const
+{
+	return FindEntry(m_pToolbars, m_nToolbars, nID);
+}
+
 BOOL CResourceModule::HasResource(ResourceKind kind, UINT nID) const
 {
 	switch (kind)
@@ -118,6 +129,8 @@ BOOL CResourceModule::HasResource(ResourceKind kind, UINT nID) const
 		return FindDialog(nID) != nullptr;
 	case ResourceKind::Menu:
 		return FindMenu(nID) != nullptr;
+	case ResourceKind::Toolbar:
+		return FindToolbar(nID) != nullptr;
 	}
 	return FALSE;
 }
@@ -192,6 +205,12 @@ const MenuTemplate* AfxFindMenuTemplate(UINT nID)
 {
 	const CResourceModule* pModule = AfxFindResourceModule(ResourceKind::Menu, nID);
 	return pModule != nullptr ? pModule->FindMenu(nID) : nullptr;
+}
+
+const ToolbarTemplate* AfxFindToolbarTemplate(UINT nID)
+{
+	const CResourceModule* pModule = AfxFindResourceModule(ResourceKind::Toolbar, nID);
+	return pModule != nullptr ? pModule->FindToolbar(nID) : nullptr;
 }
 
 CResourceModuleRegistration::CResourceModuleRegistration(CResourceModule* pModule)

@@ -4,6 +4,7 @@
 
 #include "framework/core/DialogTemplate.h"
 #include "framework/core/MenuTemplate.h"
+#include "framework/core/ToolbarTemplate.h"
 #include "framework/core/Types.h"
 
 #include <cstddef>
@@ -30,6 +31,7 @@ enum class ResourceKind
 	Icon,
 	Dialog,
 	Menu,
+	Toolbar,
 };
 
 class CResourceModule
@@ -46,12 +48,14 @@ public:
 	void SetIcons(const BinaryResource* pIcons, size_t nIcons);
 	void SetDialogs(const DialogTemplate* pDialogs, size_t nDialogs);
 	void SetMenus(const MenuTemplate* pMenus, size_t nMenus);
+	void SetToolbars(const ToolbarTemplate* pToolbars, size_t nToolbars);
 
 	LPCSTR FindString(UINT nID) const;
 	const BinaryResource* FindBitmap(UINT nID) const;
 	const BinaryResource* FindIcon(UINT nID) const;
 	const DialogTemplate* FindDialog(UINT nID) const;
 	const MenuTemplate* FindMenu(UINT nID) const;
+	const ToolbarTemplate* FindToolbar(UINT nID) const;
 	BOOL HasResource(ResourceKind kind, UINT nID) const;
 
 	CResourceModule(const CResourceModule&) = delete;
@@ -70,6 +74,8 @@ private:
 	size_t m_nDialogs;
 	const MenuTemplate* m_pMenus;
 	size_t m_nMenus;
+	const ToolbarTemplate* m_pToolbars;
+	size_t m_nToolbars;
 };
 
 // The chain lists application modules first, then extension modules in the order they joined.
@@ -80,6 +86,7 @@ const BinaryResource* AfxFindBitmapResource(UINT nID);
 const BinaryResource* AfxFindIconResource(UINT nID);
 const DialogTemplate* AfxFindDialogTemplate(UINT nID);
 const MenuTemplate* AfxFindMenuTemplate(UINT nID);
+const ToolbarTemplate* AfxFindToolbarTemplate(UINT nID);
 // The first module in chain order that holds the resource, or nullptr.
 CResourceModule* AfxFindResourceModule(ResourceKind kind, UINT nID);
 
