@@ -1,0 +1,14 @@
+set(FRAMEWORK_UI_MENU_SOURCES
+  menu/CmdUI.cpp
+  menu/Menu.cpp
+  menu/MenuItems.cpp
+  menu/MenuLoad.cpp
+  menu/TrackPopup.cpp
+  menu/WndMenu.cpp
+  qt/MenuBar.cpp
+  qt/MenuDriving.cpp
+  qt/MenuRecord.cpp
+  qt/MenuSession.cpp
+  qt/MenuSystem.cpp
+  qt/MenuWidgets.cpp
+)

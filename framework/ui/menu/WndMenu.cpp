@@ -1,0 +1,81 @@
+// A window's menus: its menu bar and its window menu, for CWnd and by handle.
+#include "framework/ui/menu/Menu.h"
+
+#include "framework/ui/qt/MenuBar.h"
+#include "framework/ui/qt/MenuRecord.h"
+#include "framework/ui/qt/MenuSystem.h"
+#include "framework/ui/qt/MenuWidgets.h"
+#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/window/Wnd.h"
+
+HMENU GetMenu(HWND hWnd)
+{
+	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	return pHost != nullptr ? pHost->m_hMenu : nullptr;
+}
+
+// Windows gives menu bars to top-level windows only.
+BOOL SetMenu(HWND hWnd, HMENU hMenu)
+{
+	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
+	if (pHost == nullptr || pHost->IsChildWindow() || (hMenu != nullptr && pRecord == nullptr))
+	{
+		return FALSE;
+	}
+	if (pRecord == nullptr)
+	{
+		MenuDetachBar(*pHost);
+	}
+	else if (pHost->m_hMenu != hMenu)
+	{
+		MenuAttachBar(*pHost, *pRecord);
+	}
+	return TRUE;
+}
+
+BOOL DrawMenuBar(HWND hWnd)
+{
+	CMenuRecord* pRecord = CMenuRecord::FromHandle(GetMenu(hWnd));
+	if (pRecord == nullptr)
+	{
+		return FALSE;
+	}
+	MenuSyncWidgets(*pRecord);
+	return TRUE;
+}
+
+HMENU GetSystemMenu(HWND hWnd, BOOL bRevert)
+{
+	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	if (pHost == nullptr)
+	{
+		return nullptr;
+	}
+	if (bRevert)
+	{
+		DestroyMenu(pHost->m_hSystemMenu);
+		return nullptr;
+	}
+	return MenuSystemMenuOf(*pHost);
+}
+
+BOOL CWnd::SetMenu(CMenu* pMenu)
+{
+	return ::SetMenu(m_hWnd, pMenu != nullptr ? pMenu->m_hMenu : nullptr);
+}
+
+CMenu* CWnd::GetMenu() const
+{
+	return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+
+void CWnd::DrawMenuBar()
+{
+	::DrawMenuBar(m_hWnd);
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+	return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
