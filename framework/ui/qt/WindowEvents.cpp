@@ -250,10 +250,12 @@ void FollowDesktopGeometry(CWindowHost* pHost, QWidget* pWidget)
 	{
 		return;
 	}
-	QRect rcClient = pWidget->geometry();
+	// The widget holds the menu bar as well as the client area.
+	QRect rcWidget = pWidget->geometry();
 	CRect margins = pHost->NonClientMargins();
-	CRect rcWindow(rcClient.left() - margins.left, rcClient.top() - margins.top,
-		rcClient.left() + rcClient.width() + margins.right, rcClient.top() + rcClient.height() + margins.bottom);
+	margins.top -= pHost->ClientOffsetInWidget().y;
+	CRect rcWindow(rcWidget.left() - margins.left, rcWidget.top() - margins.top,
+		rcWidget.left() + rcWidget.width() + margins.right, rcWidget.top() + rcWidget.height() + margins.bottom);
 	if (rcWindow != pHost->m_rcWindow)
 	{
 		pHost->SetWindowRect(rcWindow, true);

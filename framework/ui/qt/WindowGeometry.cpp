@@ -34,6 +34,7 @@ CRect CWindowHost::NonClientMargins() const
 	{
 		margins.top += GetSystemMetrics(SM_CYCAPTION);
 	}
+	margins.top += m_nMenuBarHeight;
 	return margins;
 }
 
@@ -63,7 +64,7 @@ CPoint CWindowHost::ClientOffsetInWidget() const
 {
 	if (!IsChildWindow())
 	{
-		return CPoint(0, 0);
+		return CPoint(0, m_nMenuBarHeight);
 	}
 	CRect margins = NonClientMargins();
 	return CPoint(margins.left, margins.top);
@@ -86,7 +87,7 @@ void CWindowHost::ApplyGeometryToWidget()
 	{
 		CPoint origin = ClientOriginOnScreen();
 		CSize size = ClientSize();
-		rcWidget.setRect(origin.x, origin.y, size.cx, size.cy);
+		rcWidget.setRect(origin.x, origin.y - m_nMenuBarHeight, size.cx, size.cy + m_nMenuBarHeight);
 	}
 	if (m_pWidget->geometry() != rcWidget)
 	{

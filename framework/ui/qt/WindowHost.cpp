@@ -2,6 +2,7 @@
 #include "framework/ui/qt/WindowHost.h"
 
 #include "framework/core/WinConstants.h"
+#include "framework/ui/menu/Menu.h"
 #include "framework/ui/qt/AppLoop.h"
 #include "framework/ui/qt/WindowInput.h"
 #include "framework/ui/window/UserServices.h"
@@ -34,6 +35,9 @@ CWindowHost::CWindowHost(const WindowClassRecord* pClass, DWORD dwStyle, DWORD d
 	, m_pWidget(nullptr)
 	, m_bErasePending(false)
 	, m_nBeginPaints(0)
+	, m_hMenu(nullptr)
+	, m_hSystemMenu(nullptr)
+	, m_nMenuBarHeight(0)
 	, m_hFont(nullptr)
 	, m_hIconBig(nullptr)
 	, m_hIconSmall(nullptr)
@@ -241,6 +245,9 @@ void ReleaseHost(CWindowHost* pHost)
 		ReleaseHost(pChild);
 	}
 	ForgetHostInput(pHost);
+	// The window's menus go with it, as on Windows.
+	DestroyMenu(pHost->m_hMenu);
+	DestroyMenu(pHost->m_hSystemMenu);
 	pHost->m_bDead = true;
 	if (pHost->m_pWidget != nullptr)
 	{

@@ -60,8 +60,8 @@ public:
 	CSize ClientSize() const;
 	CPoint ClientOriginOnScreen() const;
 	CRect WindowRectOnScreen() const;
-	// Where the client area starts inside the widget: the border for a child window, nothing for a
-	// top-level one, whose frame belongs to the desktop.
+	// Where the client area starts inside the widget: the border for a child window, the menu bar
+	// for a top-level one, whose frame belongs to the desktop.
 	CPoint ClientOffsetInWidget() const;
 	// Moves and sizes the window (m_rcWindow coordinates) and sends WM_MOVE and WM_SIZE on change.
 	void SetWindowRect(const CRect& rcWindow, bool bRepaint);
@@ -100,6 +100,12 @@ public:
 	QRegion m_paintRegion;
 	bool m_bErasePending;
 	int m_nBeginPaints;
+
+	// The menu bar (drawn inside the widget above the client area, m_nMenuBarHeight tall) and the
+	// window menu, both destroyed with the window.
+	HMENU m_hMenu;
+	HMENU m_hSystemMenu;
+	int m_nMenuBarHeight;
 
 	HFONT m_hFont;
 	HICON m_hIconBig;

@@ -3,6 +3,7 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/AppLoop.h"
+#include "framework/ui/qt/MenuSystem.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/qt/WindowInput.h"
 
@@ -82,6 +83,7 @@ void CreateHostWidget(CWindowHost& host)
 		}
 		host.m_pWidget->setWindowFlags(flags);
 		host.m_pWidget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(host.m_strText)));
+		MenuInstallWindowKeys(host);
 	}
 	host.m_pWidget->setEnabled(!host.IsChildWindow() || (host.m_dwStyle & WS_DISABLED) == 0);
 	host.ApplyGeometryToWidget();

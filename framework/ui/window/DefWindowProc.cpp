@@ -4,6 +4,8 @@
 
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Dc.h"
+#include "framework/core/MenuConstants.h"
+#include "framework/ui/qt/MenuSystem.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/qt/WindowInput.h"
 #include "framework/ui/window/UserServices.h"
@@ -65,7 +67,7 @@ LRESULT SetCursorByClass(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
 	return FALSE;
 }
 
-LRESULT SystemCommand(CWindowHost* pHost, WPARAM wParam)
+LRESULT SystemCommand(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
 {
 	switch (wParam & 0xFFF0)
 	{
@@ -80,6 +82,9 @@ LRESULT SystemCommand(CWindowHost* pHost, WPARAM wParam)
 		break;
 	case SC_RESTORE:
 		pHost->Show(true, SW_RESTORE);
+		break;
+	case SC_KEYMENU:
+		MenuOpenByKey(pHost->Handle(), lParam);
 		break;
 	default:
 		break;
@@ -136,7 +141,7 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 		DestroyHost(pHost);
 		return 0;
 	case WM_SYSCOMMAND:
-		return SystemCommand(pHost, wParam);
+		return SystemCommand(pHost, wParam, lParam);
 	case WM_SETCURSOR:
 		return SetCursorByClass(pHost, wParam, lParam);
 	case WM_CTLCOLORMSGBOX:

@@ -18,6 +18,7 @@ enum class ModalKind
 	PrintDialog,
 	ShellOpen,
 	Dialog,
+	PopupMenu,	// TrackPopupMenu: pData is the HMENU, nType the TPM_ flags, the answer the command or 0
 };
 
 struct ModalRequest

@@ -137,6 +137,13 @@ public:
 	CDC* GetWindowDC();
 	int ReleaseDC(CDC* pDC);
 
+	// The menu bar of a top-level window, which takes room above the client area, and the window
+	// menu (see GetSystemMenu(HWND, BOOL)).
+	BOOL SetMenu(CMenu* pMenu);
+	CMenu* GetMenu() const;
+	void DrawMenuBar();
+	CMenu* GetSystemMenu(BOOL bRevert) const;
+
 	// Fonts and icons kept for the window
 	void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
 	CFont* GetFont() const;
