@@ -23,6 +23,8 @@ constexpr int TOOLBAR_SEPARATOR_CX = 7;
 // A button is at least this much larger than its image: its two edges and the press offset.
 constexpr int TOOLBAR_BUTTON_MARGIN_CX = 7;
 constexpr int TOOLBAR_BUTTON_MARGIN_CY = 6;
+// A toolbar resource's buttons are its images grown by this much each way (23 x 22 for 16 x 15).
+constexpr int TOOLBAR_RESOURCE_MARGIN = 7;
 constexpr int STATUS_INSET_X = 2;
 constexpr int STATUS_INSET_Y = 1;
 constexpr int STATUS_PANE_CY = 16;

@@ -1,6 +1,7 @@
 // CToolBar: creation, images, buttons and their styles.
 #include "framework/ui/bars/ToolBar.h"
 
+#include "framework/core/Resources.h"
 #include "framework/ui/bars/BarGeometry.h"
 #include "framework/ui/gdi/Dc.h"
 
@@ -104,6 +105,18 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
 		Invalidate();
 	}
 	return TRUE;
+}
+
+BOOL CToolBar::LoadToolBar(UINT nIDResource)
+{
+	const ToolbarTemplate* pTemplate = AfxFindToolbarTemplate(nIDResource);
+	if (pTemplate == nullptr)
+	{
+		return FALSE;
+	}
+	const CSize sizeImage(pTemplate->wWidth, pTemplate->wHeight);
+	SetSizes(CSize(sizeImage.cx + TOOLBAR_RESOURCE_MARGIN, sizeImage.cy + TOOLBAR_RESOURCE_MARGIN), sizeImage);
+	return LoadBitmap(nIDResource) && SetButtons(pTemplate->pItems, static_cast<int>(pTemplate->nItems));
 }
 
 int CToolBar::CommandToIndex(UINT nIDFind) const

@@ -30,6 +30,9 @@ public:
 	// One button per id, each taking the next image; an id of 0 (ID_SEPARATOR) is a gap of 7
 	// pixels. A null array makes nIDCount separators to be set with SetButtonInfo.
 	BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
+	// The toolbar resource nIDResource: its image size (the buttons 7 pixels larger each way),
+	// the bitmap of the same id and its buttons.
+	BOOL LoadToolBar(UINT nIDResource);
 
 	int CommandToIndex(UINT nIDFind) const;
 	UINT GetItemID(int nIndex) const;
