@@ -1,5 +1,7 @@
 // sigkit's dialog frames: the bitmap image and its files, the bitmap dialog's backgrounds and
 // transparent controls, and the splash sized to its picture and closed by its timer.
+#include "BitmapFiles.h"
+
 #include "framework/core/ControlConstants.h"
 #include "framework/core/MemFile.h"
 #include "framework/core/Resources.h"
@@ -18,67 +20,8 @@
 
 namespace
 {
-	constexpr COLORREF MARK = RGB(255, 0, 0);
-	constexpr COLORREF FILL = RGB(0, 0, 255);
-
-	void Put16(std::vector<BYTE>& b, size_t at, unsigned v)
-	{
-		b[at] = BYTE(v);
-		b[at + 1] = BYTE(v >> 8);
-	}
-
-	void Put32(std::vector<BYTE>& b, size_t at, unsigned v)
-	{
-		for (int i = 0; i < 4; i++)
-			b[at + i] = BYTE(v >> (8 * i));
-	}
-
-	// A 24-bit .bmp whose top-left pixel is MARK and every other pixel FILL.
-	std::vector<BYTE> MarkedBitmapFile(int width, int height)
-	{
-		const size_t rowSize = size_t((24 * width + 31) / 32 * 4);
-		std::vector<BYTE> b(54 + rowSize * height, 0);
-		b[0] = 'B';
-		b[1] = 'M';
-		Put32(b, 2, unsigned(b.size()));
-		Put32(b, 10, 54);
-		Put32(b, 14, 40);
-		Put32(b, 18, unsigned(width));
-		Put32(b, 22, unsigned(height));
-		Put16(b, 26, 1);
-		Put16(b, 28, 24);
-		for (int y = 0; y < height; y++)
-		{
-			BYTE* row = &b[54 + rowSize * (height - 1 - y)];
-			for (int x = 0; x < width; x++)
-			{
-				const COLORREF c = (x == 0 && y == 0) ? MARK : FILL;
-				row[3 * x] = GetBValue(c);
-				row[3 * x + 1] = GetGValue(c);
-				row[3 * x + 2] = GetRValue(c);
-			}
-		}
-		return b;
-	}
-
-	// An 8-bit .bmp of one row with a four-colour table.
-	std::vector<BYTE> PalettedBitmapFile()
-	{
-		std::vector<BYTE> b(54 + 16 + 4, 0);
-		b[0] = 'B';
-		b[1] = 'M';
-		Put32(b, 2, unsigned(b.size()));
-		Put32(b, 10, 54 + 16);
-		Put32(b, 14, 40);
-		Put32(b, 18, 2);
-		Put32(b, 22, 1);
-		Put16(b, 26, 1);
-		Put16(b, 28, 8);
-		Put32(b, 46, 4);
-		for (int i = 0; i < 4; i++)
-			b[54 + 4 * i + 2] = BYTE(60 * i);
-		return b;
-	}
+	constexpr COLORREF MARK = BITMAP_MARK;
+	constexpr COLORREF FILL = BITMAP_FILL;
 
 	constexpr UINT IDB_TILE = 7101;
 	constexpr UINT IDB_PICTURE = 7102;

@@ -5,6 +5,7 @@
 #include "framework/core/DialogUnits.h"
 #include "framework/ui/dialog/DialogClass.h"
 #include "framework/ui/dialog/DialogLayout.h"
+#include "framework/ui/menu/Menu.h"
 #include "framework/ui/qt/DialogFrame.h"
 #include "framework/ui/window/UserServices.h"
 
@@ -30,6 +31,16 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate* pTemplate, CWnd* pParentW
 		return FALSE;
 	}
 	DialogApplyFrame(m_hWnd);
+	// The template's menu bar lies above the client area, which keeps the template's size; the
+	// window destroys the menu with itself.
+	if (pTemplate->nMenuID != 0 && !bChild)
+	{
+		HMENU hMenu = ::LoadMenu(nullptr, MAKEINTRESOURCE(pTemplate->nMenuID));
+		if (hMenu != nullptr)
+		{
+			::SetMenu(m_hWnd, hMenu);
+		}
+	}
 	MoveWindow(PlaceWindow(pTemplate, pOwner), FALSE);
 	if ((pTemplate->dwStyle & DS_SETFONT) != 0 && pTemplate->lpszFontFace != nullptr && m_font.m_hObject == nullptr)
 	{
