@@ -4,7 +4,9 @@
 
 #include "framework/core/MenuConstants.h"
 #include "framework/core/WinConstants.h"
+#include "framework/ui/menu/Menu.h"
 #include "framework/ui/qt/MenuRecord.h"
+#include "framework/ui/qt/MenuSession.h"
 #include "framework/ui/qt/MenuWidgets.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/window/UserServices.h"
@@ -114,4 +116,11 @@ void MenuDetachBar(CWindowHost& host)
 {
 	DropBarWidget(host);
 	SetBarHeight(host, 0);
+}
+
+void MenuReleaseWindow(CWindowHost& host)
+{
+	MenuDropSession(host.Handle());
+	DestroyMenu(host.m_hMenu);
+	DestroyMenu(host.m_hSystemMenu);
 }

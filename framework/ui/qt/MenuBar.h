@@ -9,3 +9,5 @@ class CWindowHost;
 void MenuAttachBar(CWindowHost& host, CMenuRecord& record);
 // The window has no menu bar any more; the menu itself lives on.
 void MenuDetachBar(CWindowHost& host);
+// The window is going: its menus go with it, as on Windows, and its menu loop ends unheard.
+void MenuReleaseWindow(CWindowHost& host);

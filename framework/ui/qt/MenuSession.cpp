@@ -213,6 +213,14 @@ UINT MenuEndSession(bool* pbSystemMenu)
 	return pSession->bChosen ? pSession->nChosenID : 0;
 }
 
+void MenuDropSession(HWND hWnd)
+{
+	if (s_pSession != nullptr && s_pSession->hWnd == hWnd)
+	{
+		s_pSession.reset();
+	}
+}
+
 std::vector<HMENU> MenuOpenPopups()
 {
 	return s_pSession != nullptr ? s_pSession->openPopups : std::vector<HMENU>();

@@ -22,6 +22,8 @@ UINT MenuSessionChoice();
 // WM_MENUSELECT with 0xFFFF and WM_EXITMENULOOP; the command chosen, or 0, and whether it
 // came from a window menu.
 UINT MenuEndSession(bool* pbSystemMenu = nullptr);
+// Forgets the loop of a window that is going, telling it nothing.
+void MenuDropSession(HWND hWnd);
 // The popups showing, outermost first.
 std::vector<HMENU> MenuOpenPopups();
 

@@ -82,9 +82,11 @@ protected:
 		switch (pEvent->type())
 		{
 		case QEvent::MouseButtonPress:
-		case QEvent::MouseButtonRelease:
 			MenuNoteInput(true);
 			break;
+		case QEvent::MouseButtonRelease:
+			MenuNoteInput(true);
+			return IsOverSeparator(qobject_cast<QMenu*>(pWatched), static_cast<QMouseEvent*>(pEvent));
 		case QEvent::MouseMove:
 			MenuNoteInput(true);
 			NoteMouseOver(qobject_cast<QMenu*>(pWatched), static_cast<QMouseEvent*>(pEvent));
@@ -100,6 +102,13 @@ protected:
 	}
 
 private:
+	// Qt closes the menu when a separator is clicked; Windows keeps it open.
+	static bool IsOverSeparator(QMenu* pMenu, QMouseEvent* pEvent)
+	{
+		QAction* pAction = pMenu != nullptr ? pMenu->actionAt(pEvent->position().toPoint()) : nullptr;
+		return pAction != nullptr && pAction->isSeparator();
+	}
+
 	// Qt selects neither separators nor disabled items; Windows does, and tells the window.
 	void NoteMouseOver(QMenu* pMenu, QMouseEvent* pEvent)
 	{

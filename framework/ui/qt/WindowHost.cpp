@@ -2,8 +2,8 @@
 #include "framework/ui/qt/WindowHost.h"
 
 #include "framework/core/WinConstants.h"
-#include "framework/ui/menu/Menu.h"
 #include "framework/ui/qt/AppLoop.h"
+#include "framework/ui/qt/MenuBar.h"
 #include "framework/ui/qt/WindowInput.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/WinApp.h"
@@ -245,9 +245,7 @@ void ReleaseHost(CWindowHost* pHost)
 		ReleaseHost(pChild);
 	}
 	ForgetHostInput(pHost);
-	// The window's menus go with it, as on Windows.
-	DestroyMenu(pHost->m_hMenu);
-	DestroyMenu(pHost->m_hSystemMenu);
+	MenuReleaseWindow(*pHost);
 	pHost->m_bDead = true;
 	if (pHost->m_pWidget != nullptr)
 	{
