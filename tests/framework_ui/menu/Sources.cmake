@@ -1,0 +1,9 @@
+set(FRAMEWORK_UI_MENU_TEST_SOURCES
+  menu/CmdUITests.cpp
+  menu/MenuLoopTests.cpp
+  menu/MenuStructureTests.cpp
+  menu/MenuTestSupport.cpp
+  menu/MenuWindowTests.cpp
+  menu/SystemMenuTests.cpp
+  menu/TrackPopupTests.cpp
+)
