@@ -3,6 +3,7 @@
 
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/qt/AppCursors.h"
+#include "framework/ui/qt/BarLockKeys.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/qt/WindowInput.h"
 
@@ -132,6 +133,7 @@ int GetSystemMetrics(int nIndex)
 short GetKeyState(int nVirtKey)
 {
 	constexpr unsigned short KEY_DOWN = 0x8000;
+	constexpr unsigned short KEY_TOGGLED = 0x0001;
 	bool bDown = false;
 	Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
 	Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
@@ -155,6 +157,10 @@ short GetKeyState(int nVirtKey)
 	case VK_MBUTTON:
 		bDown = (buttons & Qt::MiddleButton) != 0;
 		break;
+	case VK_CAPITAL:
+	case VK_NUMLOCK:
+	case VK_SCROLL:
+		return static_cast<short>(IsLockKeyToggled(nVirtKey) ? KEY_TOGGLED : 0);
 	default:
 		break;
 	}

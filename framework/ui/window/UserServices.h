@@ -16,7 +16,7 @@ HBRUSH GetSysColorBrush(int nIndex);
 int GetSystemMetrics(int nIndex);
 
 // The high bit is set while the key or button is down; the low bit is the toggle state of the
-// lock keys, which reads as off here, as it does on a display without a keyboard state.
+// lock keys, read from the X server, and off where there is none (offscreen).
 short GetKeyState(int nVirtKey);
 
 // Standard cursors (IDC_ARROW, IDC_WAIT, ...); hInstance is ignored and other names give null.
