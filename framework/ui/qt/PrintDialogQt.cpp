@@ -3,6 +3,7 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/PrintSettings.h"
+#include "framework/ui/qt/ServiceTranslation.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -13,6 +14,7 @@
 
 PrintDialogAnswer ShowQtPrintDialog(CWnd* pOwner, const CString& strCaption, PRINTDLG& pd)
 {
+	LoadQtItalianTranslation();
 	QPrinter printer(QPrinter::HighResolution);
 	PrintApplyRecords(printer, DevNamesDevice(pd.hDevNames), pd.hDevMode);
 	CWindowHost* pOwnerHost = pOwner != nullptr ? CWindowHost::FromHandle(pOwner->m_hWnd) : nullptr;
@@ -42,7 +44,8 @@ PrintDialogAnswer ShowQtPrintDialog(CWnd* pOwner, const CString& strCaption, PRI
 	{
 		options |= QAbstractPrintDialog::PrintCollateCopies;
 	}
-	if ((pd.Flags & (PD_HIDEPRINTTOFILE | PD_DISABLEPRINTTOFILE)) == 0)
+	// Without a printer the PDF file is the only choice, so the dialog must offer it.
+	if ((pd.Flags & (PD_HIDEPRINTTOFILE | PD_DISABLEPRINTTOFILE)) == 0 || PrintDefaultPrinterName() == PDF_PRINTER_NAME)
 	{
 		options |= QAbstractPrintDialog::PrintToFile;
 	}

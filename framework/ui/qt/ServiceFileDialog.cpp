@@ -2,6 +2,7 @@
 #include "framework/ui/qt/ServiceFileDialog.h"
 
 #include "framework/core/WinConstants.h"
+#include "framework/ui/qt/ServiceTranslation.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -45,6 +46,7 @@ INT_PTR ShowQtFileDialog(CWnd* pOwner, const CString& strCaption, BOOL bOpen, OP
 	{
 		pOwnerHost = pOwnerHost->TopLevel();
 	}
+	LoadQtItalianTranslation();
 	QFileDialog dialog(pOwnerHost != nullptr ? pOwnerHost->m_pWidget : nullptr, ToQString(strCaption));
 	dialog.setOption(QFileDialog::DontUseNativeDialog);
 	// The framework asks before overwriting, in the words of the Windows dialog.

@@ -26,10 +26,10 @@ const DialogItemTemplate s_findItems[] = {
 };
 
 const DialogItemTemplate s_replaceItems[] = {
-	{ "STATIC", "&Trova:", stc1, WS_VISIBLE | SS_LEFT, 0, 6, 9, 54, 8 },
-	{ "EDIT", "", edt1, EDIT_STYLE, 0, 62, 7, 114, 12 },
-	{ "STATIC", "Sostituisci c&on:", stc2, WS_VISIBLE | SS_LEFT, 0, 6, 26, 54, 8 },
-	{ "EDIT", "", edt2, EDIT_STYLE, 0, 62, 24, 114, 12 },
+	{ "STATIC", "&Trova:", stc1, WS_VISIBLE | SS_LEFT, 0, 6, 9, 66, 8 },
+	{ "EDIT", "", edt1, EDIT_STYLE, 0, 74, 7, 102, 12 },
+	{ "STATIC", "Sostituisci c&on:", stc2, WS_VISIBLE | SS_LEFT, 0, 6, 26, 66, 8 },
+	{ "EDIT", "", edt2, EDIT_STYLE, 0, 74, 24, 102, 12 },
 	{ "BUTTON", "Solo &parole intere", chx1, CHECK_STYLE | WS_GROUP, 0, 6, 46, 100, 12 },
 	{ "BUTTON", "&Maiuscole/minuscole", chx2, CHECK_STYLE, 0, 6, 62, 100, 12 },
 	{ "BUTTON", "Trova &successivo", IDOK, WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, 182, 4, 62, 14 },

@@ -51,6 +51,10 @@ int AbortDoc(HDC hDC)
 
 BOOL CPrinterDC::CreatePrinterDC(HGLOBAL hDevNames, HGLOBAL hDevMode)
 {
+	if (m_hDC != nullptr)
+	{
+		return FALSE;
+	}
 	HDC hDC = AfxCreateDC(hDevNames, hDevMode);
 	return hDC != nullptr && Attach(hDC);
 }

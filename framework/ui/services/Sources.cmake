@@ -6,6 +6,7 @@ set(FRAMEWORK_UI_SERVICES_SOURCES
   qt/PrintSettings.cpp
   qt/ServiceFileDialog.cpp
   qt/ServiceShell.cpp
+  qt/ServiceTranslation.cpp
   services/FileDialog.cpp
   services/FileDialogRules.cpp
   services/FindReplaceDialog.cpp

@@ -1,0 +1,6 @@
+// Qt's own dialogs (file, print) speak Italian like the rest of the program.
+#pragma once
+
+// Installs Qt's Italian translation once, when the desktop has it (package qt6-translations-l10n);
+// without it Qt's dialogs stay in English.
+void LoadQtItalianTranslation();
