@@ -71,10 +71,12 @@ void CTBBDialog::OnClose()
 	Default();
 }
 
+// Default painting begins and ends a paint, which erases the background first: Windows erases a
+// dialog as it is shown even when its paint handler only validates, our windows only here.
 void CTBBDialog::OnPaint()
 {
 	if (!PaintMinimizedIcon(this, m_hIcon))
-		ValidateRect(nullptr);
+		CDialog::OnPaint();
 }
 
 BOOL CTBBDialog::OnEraseBkgnd(CDC* pDC)

@@ -118,10 +118,12 @@ void CTBDialog::OnClose()
 	Default();
 }
 
+// Default painting begins and ends a paint, which erases the background first: Windows erases a
+// dialog as it is shown even when its paint handler only validates, our windows only here.
 void CTBDialog::OnPaint()
 {
 	if (!PaintMinimizedIcon(this, m_hIcon))
-		ValidateRect(nullptr);
+		CDialog::OnPaint();
 }
 
 BOOL CTBDialog::OnEraseBkgnd(CDC* pDC)

@@ -9,6 +9,7 @@
 #include "framework/ui/menu/CmdUI.h"
 #include "framework/ui/menu/Menu.h"
 #include "framework/ui/menu/MenuDriving.h"
+#include "framework/ui/window/SurfaceAccess.h"
 #include "framework/ui/window/UserServices.h"
 #include "sigkit/frames/TBBDialog.h"
 #include "sigkit/frames/TBDialog.h"
@@ -175,6 +176,13 @@ TEST_F(TBDialogTest, BarsGetRoomAndEveryControlMovesDownByTheToolbar)
 	CRect rcWindow;
 	m_frame.GetWindowRect(&rcWindow);
 	EXPECT_LE(std::abs(rcWindow.CenterPoint().x - GetSystemMetrics(SM_CXSCREEN) / 2), 1) << "centred";
+}
+
+TEST_F(TBDialogTest, PaintingErasesTheDialogFace)
+{
+	m_frame.InvalidateRect(nullptr, TRUE);
+	m_frame.UpdateWindow();
+	EXPECT_EQ(GetSurfacePixel(&m_frame, 150, 80), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(TBDialogTest, HoveredItemsPutTheirPromptOnTheStatusBarUntilTheMenuCloses)
