@@ -1,5 +1,6 @@
-// A demonstration of sigkit's scope control and splash, for people to look at: the splash,
-// then a dialog with a sampled sine as a polyline and a set of lines as bars.
+// A demonstration of sigkit's scope control, splash and toolbar frame, for people to look at:
+// the splash, then a frame with menu, toolbar and status bar around two scopes, a sampled signal
+// as a polyline or steps and a set of lines as bars.
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/gdi/Brush.h"
@@ -8,7 +9,9 @@
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/window/PaintDC.h"
 #include "framework/ui/window/WinApp.h"
+#include "framework/ui/menu/CmdUI.h"
 #include "sigkit/frames/SpalshDlg.h"
+#include "sigkit/frames/TBDialog.h"
 #include "sigkit/scope/EditScope.h"
 #include "tools/scopedemo/ScopeDemoResources.h"
 
@@ -20,15 +23,21 @@ namespace
 	constexpr int SAMPLES = 250;
 	constexpr double STEP = 0.25132741232;
 
-	class CScopeDemoDlg : public CDialog
+	const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
+	const UINT s_buttons[] = {ID_DEMO_EXIT, ID_SEPARATOR, ID_DEMO_LINE, ID_DEMO_STEPS, ID_SEPARATOR, ID_DEMO_AXES};
+
+	class CScopeDemoDlg : public CTBDialog
 	{
 	public:
-		CScopeDemoDlg() : CDialog(IDD_SCOPE_DEMO) {}
+		CScopeDemoDlg() : CTBDialog(IDD_SCOPE_DEMO)
+		{
+			Set(s_indicators, 3, s_buttons, 6, IDB_SCOPE_DEMO_TOOLBAR);
+		}
 
 	protected:
 		BOOL OnInitDialog() override
 		{
-			CDialog::OnInitDialog();
+			CTBDialog::OnInitDialog();
 			m_line.SubclassDlgItem(IDC_SCOPE_LINE, this);
 			m_bars.SubclassDlgItem(IDC_SCOPE_BARS, this);
 
@@ -59,13 +68,47 @@ namespace
 			m_bars.SetPlayMode(2);
 			m_bars.DisplayAxis(TRUE);
 			m_bars.PlaySignal(const_cast<double*>(lineX), const_cast<double*>(lineY), 5);
+			m_x.assign(x.begin(), x.end());
+			m_y.assign(y.begin(), y.end());
 			return TRUE;
 		}
+
+		void Replay(int nMode)
+		{
+			m_line.SetPlayMode(nMode);
+			m_line.PlaySignal(m_x.data(), m_y.data(), int(m_x.size()));
+			m_line.InvalidateRect(nullptr, TRUE);
+		}
+
+		afx_msg void OnExit() { EndDialog(IDOK); }
+		afx_msg void OnLine() { Replay(1); }
+		afx_msg void OnSteps() { Replay(3); }
+		afx_msg void OnAxes()
+		{
+			m_line.DisplayAxis(!m_line.m_bDisplayAxis);
+			m_line.InvalidateRect(nullptr, TRUE);
+		}
+		afx_msg void OnUpdateLine(CCmdUI* pCmdUI) { pCmdUI->SetRadio(m_line.m_nPlayMode == 1); }
+		afx_msg void OnUpdateSteps(CCmdUI* pCmdUI) { pCmdUI->SetRadio(m_line.m_nPlayMode == 3); }
+		afx_msg void OnUpdateAxes(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_line.m_bDisplayAxis); }
+
+		DECLARE_MESSAGE_MAP()
 
 	private:
 		CEditScope m_line;
 		CEditScope m_bars;
+		std::vector<double> m_x, m_y;
 	};
+
+	BEGIN_MESSAGE_MAP(CScopeDemoDlg, CTBDialog)
+		ON_COMMAND(ID_DEMO_EXIT, OnExit)
+		ON_COMMAND(ID_DEMO_LINE, OnLine)
+		ON_COMMAND(ID_DEMO_STEPS, OnSteps)
+		ON_COMMAND(ID_DEMO_AXES, OnAxes)
+		ON_UPDATE_COMMAND_UI(ID_DEMO_LINE, OnUpdateLine)
+		ON_UPDATE_COMMAND_UI(ID_DEMO_STEPS, OnUpdateSteps)
+		ON_UPDATE_COMMAND_UI(ID_DEMO_AXES, OnUpdateAxes)
+	END_MESSAGE_MAP()
 
 	// The splash picture, drawn here: the demonstration has no picture resource of its own.
 	void DrawSplashPicture(CBitmap& bitmap)
