@@ -10,7 +10,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev libx11-dev fonts-dejavu-core)
 
 install_missing() {
 	local missing=() p
@@ -53,7 +53,7 @@ run)
 	echo "Ondivar's program is not built yet: the libraries and their tests are in place."
 	;;
 test)
-	install_missing "${packages[@]}" locales
+	install_missing "${packages[@]}" locales poppler-utils
 	# Number conversions are tested under a comma-decimal locale as well.
 	locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' || $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
 	check_qt_confinement
