@@ -58,13 +58,13 @@ INT_PTR ShowQtMessageBox(CWnd* pOwner, const CString& strCaption, const CString&
 	}
 	QMessageBox box(QtIcon(nType), QString::fromUtf8(static_cast<LPCTSTR>(strCaption)), QString::fromUtf8(static_cast<LPCTSTR>(strText)), QMessageBox::NoButton,
 		pOwnerHost != nullptr ? pOwnerHost->m_pWidget : nullptr);
-	std::vector<MessageBoxButton> specs = MessageBoxButtons(nType);
+	std::vector<MessageBoxButton> choices = MessageBoxButtons(nType);
 	std::vector<QPushButton*> buttons;
 	int nEscape = MessageBoxEscapeResult(nType);
-	for (const MessageBoxButton& spec : specs)
+	for (const MessageBoxButton& choice : choices)
 	{
-		buttons.push_back(box.addButton(QString::fromUtf8(spec.lpszCaption), QtRole(spec.nResult)));
-		if (spec.nResult == nEscape)
+		buttons.push_back(box.addButton(QString::fromUtf8(choice.lpszCaption), QtRole(choice.nResult)));
+		if (choice.nResult == nEscape)
 		{
 			box.setEscapeButton(buttons.back());
 		}
@@ -86,8 +86,8 @@ INT_PTR ShowQtMessageBox(CWnd* pOwner, const CString& strCaption, const CString&
 	{
 		if (box.clickedButton() == buttons[i])
 		{
-			return specs[i].nResult;
+			return choices[i].nResult;
 		}
 	}
-	return nEscape != 0 ? nEscape : specs[0].nResult;
+	return nEscape != 0 ? nEscape : choices[0].nResult;
 }
