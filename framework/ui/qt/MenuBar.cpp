@@ -82,6 +82,8 @@ void MakeBarWidget(CWindowHost& host, CMenuRecord& record)
 		return;
 	}
 	QMenuBar* pBar = MenuCreateBarWidget(record, pWindowWidget);
+	// One row always: where Windows wraps titles that do not fit onto more rows, Qt shows a button
+	// that lists them.
 	const int nHeight = GetSystemMetrics(SM_CYMENU);
 	pBar->setFixedHeight(nHeight);
 	pBar->setGeometry(0, 0, pWindowWidget->width(), nHeight);

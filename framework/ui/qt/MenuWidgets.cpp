@@ -241,7 +241,8 @@ void ApplyItem(QAction* pAction, const MenuItemRecord& item)
 	{
 		pAction->setText(strText);
 	}
-	// Windows has greyed items and items that are only disabled; Qt greys both.
+	// Windows has greyed items and items that are only disabled; Qt greys both. Menu columns
+	// (MF_MENUBREAK) and the bold default item are not shown.
 	pAction->setEnabled((item.nFlags & (MF_GRAYED | MF_DISABLED)) == 0);
 	// Windows shows no box beside an unchecked item, so only a checked item is checkable.
 	const bool bChecked = (item.nFlags & MF_CHECKED) != 0 && pSubMenu == nullptr;
