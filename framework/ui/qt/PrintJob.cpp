@@ -108,7 +108,7 @@ int PrintPage::metric(PaintDeviceMetric metric) const
 	case PdmPhysicalDpiY:
 		return m_printer.physicalDpiY();
 	case PdmDevicePixelRatio:
-		return m_printer.devicePixelRatio();
+		return RoundToInt(m_printer.devicePixelRatio());
 	case PdmDevicePixelRatioScaled:
 		return RoundToInt(m_printer.devicePixelRatio() * devicePixelRatioFScale());
 	default:
