@@ -53,7 +53,7 @@ run)
 	echo "Ondivar's program is not built yet: the libraries and their tests are in place."
 	;;
 test)
-	install_missing "${packages[@]}" locales poppler-utils
+	install_missing "${packages[@]}" locales poppler-utils xdg-utils file
 	# Number conversions are tested under a comma-decimal locale as well.
 	locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' || $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
 	check_qt_confinement
