@@ -86,6 +86,11 @@ void CreateHostWidget(CWindowHost& host)
 		MenuInstallWindowKeys(host);
 	}
 	host.m_pWidget->setEnabled(!host.IsChildWindow() || (host.m_dwStyle & WS_DISABLED) == 0);
+	if (host.IsChildWindow() && (host.m_dwStyle & WS_VISIBLE) == 0)
+	{
+		// Qt shows every child with its parent unless the child was hidden explicitly.
+		host.m_pWidget->hide();
+	}
 	host.ApplyGeometryToWidget();
 }
 
