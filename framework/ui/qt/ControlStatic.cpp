@@ -8,9 +8,12 @@
 #include "framework/ui/gdi/Font.h"
 #include "framework/ui/qt/ControlSupport.h"
 #include "framework/ui/qt/DcBackend.h"
+#include "framework/ui/qt/GdiBackend.h"
 #include "framework/ui/window/UserServices.h"
+#include "framework/ui/window/WinApp.h"
 #include "framework/ui/window/Wnd.h"
 
+#include <cstdlib>
 #include <map>
 
 namespace
@@ -196,6 +199,22 @@ void FitToImage(CWindowHost* pHost, HBITMAP hBitmap)
 	pHost->SetWindowRect(rcWindow, true);
 }
 
+// An icon static takes the icon's size, as on Windows.
+void FitToIcon(CWindowHost* pHost, HICON hIcon)
+{
+	const QImage image = GdiIconImage(hIcon);
+	if (image.isNull())
+	{
+		return;
+	}
+	const CRect margins = pHost->NonClientMargins();
+	const int nEdges = 2 * SunkenEdge(pHost->m_dwStyle);
+	CRect rcWindow = pHost->m_rcWindow;
+	rcWindow.right = rcWindow.left + image.width() + nEdges + margins.left + margins.right;
+	rcWindow.bottom = rcWindow.top + image.height() + nEdges + margins.top + margins.bottom;
+	pHost->SetWindowRect(rcWindow, true);
+}
+
 LRESULT SetImage(HWND hWnd, CWindowHost* pHost, UINT nType, LPARAM lParam)
 {
 	StaticImages& images = Images()[hWnd];
@@ -210,6 +229,10 @@ LRESULT SetImage(HWND hWnd, CWindowHost* pHost, UINT nType, LPARAM lParam)
 	{
 		lOld = reinterpret_cast<LRESULT>(images.hIcon);
 		images.hIcon = reinterpret_cast<HICON>(lParam);
+		if (images.hIcon != nullptr)
+		{
+			FitToIcon(pHost, images.hIcon);
+		}
 	}
 	if (CWindowHost* pLive = CWindowHost::FromHandle(hWnd))
 	{
@@ -228,6 +251,14 @@ LRESULT StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 	}
 	switch (message)
 	{
+	case WM_CREATE:
+		// In a dialog template an icon static names its icon as "#id".
+		if (StaticType(pHost->m_dwStyle) == SS_ICON && pHost->m_strText.Left(1) == "#")
+		{
+			SetImage(hWnd, pHost, IMAGE_ICON,
+				reinterpret_cast<LPARAM>(AfxLoadIconResource(static_cast<UINT>(std::atoi(pHost->m_strText.Mid(1))))));
+		}
+		return 0;
 	case WM_PAINT:
 		PaintStatic(hWnd, pHost);
 		return 0;

@@ -1,6 +1,7 @@
 // CWinApp and the start and end of the Qt application.
 #include "framework/ui/window/WinApp.h"
 
+#include "framework/core/FrameworkStringIds.h"
 #include "framework/core/Resources.h"
 #include "framework/ui/qt/AppLoop.h"
 #include "framework/ui/qt/GdiBackend.h"
@@ -13,6 +14,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
@@ -21,6 +23,7 @@ namespace
 {
 
 CWinApp* s_pApp = nullptr;
+std::string s_strAppName;
 std::unique_ptr<QApplication> s_pQtApp;
 int s_nArgc = 0;
 std::vector<char*> s_argv;
@@ -84,21 +87,7 @@ BOOL CWinApp::Enable3dControls()
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const
 {
-	static std::map<UINT, HICON> s_icons;
-	auto it = s_icons.find(nIDResource);
-	if (it != s_icons.end())
-	{
-		return it->second;
-	}
-	const BinaryResource* pResource = AfxFindIconResource(nIDResource);
-	if (pResource == nullptr)
-	{
-		return nullptr;
-	}
-	QImage image = QImage::fromData(pResource->pData, static_cast<int>(pResource->nSize));
-	HICON hIcon = image.isNull() ? nullptr : GdiCreateIcon(image);
-	s_icons[nIDResource] = hIcon;
-	return hIcon;
+	return AfxLoadIconResource(nIDResource);
 }
 
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
@@ -136,6 +125,25 @@ CWinApp* AfxGetApp()
 	return s_pApp;
 }
 
+HICON AfxLoadIconResource(UINT nIDResource)
+{
+	static std::map<UINT, HICON> s_icons;
+	auto it = s_icons.find(nIDResource);
+	if (it != s_icons.end())
+	{
+		return it->second;
+	}
+	const BinaryResource* pResource = AfxFindIconResource(nIDResource);
+	if (pResource == nullptr)
+	{
+		return nullptr;
+	}
+	QImage image = QImage::fromData(pResource->pData, static_cast<int>(pResource->nSize));
+	HICON hIcon = image.isNull() ? nullptr : GdiCreateIcon(image);
+	s_icons[nIDResource] = hIcon;
+	return hIcon;
+}
+
 BOOL AfxWinInit(int argc, char* argv[])
 {
 	if (QApplication::instance() != nullptr)
@@ -148,6 +156,14 @@ BOOL AfxWinInit(int argc, char* argv[])
 	s_pQtApp = std::make_unique<QApplication>(s_nArgc, s_argv.data());
 	// Otherwise closing a dialog while no other window is visible would end every nested modal loop.
 	QApplication::setQuitOnLastWindowClosed(false);
+	if (s_pApp != nullptr && s_pApp->m_pszAppName == nullptr)
+	{
+		// As on Windows: the application's title string, else the program's file name.
+		LPCSTR lpszTitle = AfxFindStringResource(AFX_IDS_APP_TITLE);
+		const std::string strProgram = argc > 0 && argv[0] != nullptr ? argv[0] : "";
+		s_strAppName = lpszTitle != nullptr ? lpszTitle : strProgram.substr(strProgram.find_last_of('/') + 1);
+		s_pApp->m_pszAppName = s_strAppName.c_str();
+	}
 	return TRUE;
 }
 

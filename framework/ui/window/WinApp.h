@@ -61,6 +61,8 @@ protected:
 };
 
 CWinApp* AfxGetApp();
+// An icon of the resource chain, made once and kept for the run; null when no module holds one.
+HICON AfxLoadIconResource(UINT nIDResource);
 
 // Makes the Qt application (offscreen when no display is set is the caller's choice) once per run.
 BOOL AfxWinInit(int argc, char* argv[]);
