@@ -10,6 +10,7 @@ set(FRAMEWORK_UI_SERVICES_SOURCES
   services/FileDialog.cpp
   services/FileDialogRules.cpp
   services/FindReplaceDialog.cpp
+  services/FrameworkStrings.cpp
   services/FindReplaceTemplates.cpp
   services/GlobalMemory.cpp
   services/MessageBoxLayout.cpp
