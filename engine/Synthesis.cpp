@@ -33,6 +33,11 @@ ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod
 	return ScalesFor(ap, vp.m_nPoints);
 }
 
+void WriteModulatedHeader(const ModulationParams& params, CSignal& vmto)
+{
+	WriteSignalHeader(vmto, params.ampCarrier, params.freqCarrier, params.simTime);
+}
+
 ScopeScales GenerateModulated(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
 {
 	if (params.kind == MOD_FM)
@@ -40,7 +45,7 @@ ScopeScales GenerateModulated(const ModulationParams& params, double carrierPeri
 	if (params.kind == MOD_PM)
 		return GeneratePM(params, carrierPeriod, vm, vmto);
 
-	WriteSignalHeader(vmto, params.ampCarrier, params.freqCarrier, params.simTime);
+	WriteModulatedHeader(params, vmto);
 	switch (params.kind)
 	{
 	case MOD_AM:

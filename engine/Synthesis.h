@@ -18,6 +18,9 @@ struct ScopeScales
 ScopeScales GenerateModulating(const ModulationParams& params, double carrierPeriod, CSignal& vm);
 ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod, CSignal& vp);
 
+// The modulated signal's header as every kind starts it: the carrier's amplitude and frequency.
+void WriteModulatedHeader(const ModulationParams& params, CSignal& vmto);
+
 // Dispatches on the kind; vm holds the modulating samples of the same run.
 ScopeScales GenerateModulated(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
 
