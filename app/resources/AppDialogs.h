@@ -1,0 +1,9 @@
+// The program's dialog templates: the about box, the main window and the parameters dialog.
+#pragma once
+
+#include "framework/core/DialogTemplate.h"
+
+#include <cstddef>
+
+extern const DialogTemplate g_appDialogs[];
+extern const size_t g_nAppDialogs;

@@ -1,0 +1,62 @@
+// Ids of Ondivar's own resources: dialogs, menu, toolbar, pictures, controls, commands and texts.
+#pragma once
+
+#include "framework/core/Types.h"
+
+// Dialog templates
+constexpr UINT IDD_ABOUTBOX = 100;
+constexpr UINT IDD_ONDIVAR_DIALOG = 102;
+constexpr UINT IDD_MODPARAM = 130;
+
+// Menu, toolbar, icon and pictures
+constexpr UINT IDR_MAINFRAME = 128;	// the application icon
+constexpr UINT IDR_TOOLBAR = 128;	// the toolbar and its bitmap strip
+constexpr UINT IDR_MAINMENU = 129;
+constexpr UINT IDB_SPLASH = 137;
+
+// Main window controls
+constexpr UINT IDC_SCOPE_MODULATED = 1000;
+constexpr UINT IDC_SCOPE_CARRIER = 1001;
+constexpr UINT IDC_SCOPE_MODULATING = 1002;
+constexpr UINT IDC_BUTTON1 = 1015;
+
+// Parameters dialog controls
+constexpr UINT IDC_AMP_MOD = 1000;
+constexpr UINT IDC_RADIO_AM = 1001;
+constexpr UINT IDC_RADIO_DSB_SC = 1002;
+constexpr UINT IDC_RADIO_SSB_USB = 1003;
+constexpr UINT IDC_RADIO_SSB_LSB = 1004;
+constexpr UINT IDC_RADIO_VSB = 1005;
+constexpr UINT IDC_FREQ_MOD = 1006;
+constexpr UINT IDC_AMP_CARRIER = 1007;
+constexpr UINT IDC_FREQ_CARRIER = 1008;
+constexpr UINT IDC_SIM_TIME = 1009;
+
+// Commands
+constexpr UINT IDM_ABOUTBOX = 0x0010;	// in the window menu
+constexpr UINT ID_MOD_AMPIEZZA = 32784;
+constexpr UINT ID_MOD_FREQUENZA = 32785;
+constexpr UINT ID_MOD_FASE = 32786;
+constexpr UINT ID_SPECTRUM = 32787;
+constexpr UINT ID_FILE_PRINT_SETUP = 32794;
+constexpr UINT ID_REFRESH = 32796;
+constexpr UINT ID_FILE_SAVE_SIGNAL = 32798;
+constexpr UINT ID_FILE_SAVE_SIGNAL_AS = 32799;
+constexpr UINT ID_APP_ABOUT = 57664;
+
+// Texts
+constexpr UINT IDS_ABOUTBOX = 101;
+constexpr UINT IDS_INDEX_TOO_HIGH = 32788;
+constexpr UINT IDS_FOURIER_OFFER = 32789;
+constexpr UINT IDS_SIM_TIME_TOO_LOW = 32790;
+constexpr UINT IDS_BAD_SIM_TIME = 57665;
+constexpr UINT IDS_BAD_FREQ_MOD = 57666;
+constexpr UINT IDS_BAD_AMP_MOD = 57667;
+constexpr UINT IDS_BAD_FREQ_CARRIER = 57668;
+constexpr UINT IDS_BAD_AMP_CARRIER = 57669;
+constexpr UINT IDS_CAPTION = 59394;
+constexpr UINT IDS_SAVE_FAILED = 59395;
+constexpr UINT IDS_SAVE_CHANGES = 61446;
+constexpr UINT IDS_SAVE_BEFORE_FOURIER = 61447;
+constexpr UINT IDS_FOURIER_NOT_SAVED = 61448;
+constexpr UINT IDS_FOURIER_FAILED = 61449;

@@ -1,0 +1,121 @@
+// Ondivar's resource module: texts, menu, toolbar, icon and pictures. It joins the chain as the
+// application module, so its resources are found before those of the libraries.
+#include "app/resources/AppDialogs.h"
+#include "app/resources/AppResourceIds.h"
+#include "framework/core/BarConstants.h"
+#include "framework/core/FrameworkStringIds.h"
+#include "framework/core/MenuConstants.h"
+#include "framework/core/Resources.h"
+#include "framework/core/WinConstants.h"
+
+#include <cstddef>
+
+extern const unsigned char ondivar_toolbar_bmp[];
+extern const std::size_t ondivar_toolbar_bmp_size;
+extern const unsigned char ondivar_splash_bmp[];
+extern const std::size_t ondivar_splash_bmp_size;
+extern const unsigned char ondivar_ondivar_ico[];
+extern const std::size_t ondivar_ondivar_ico_size;
+
+namespace
+{
+	const StringResource s_strings[] = {
+		{IDM_ABOUTBOX, "Visualizza le informazioni sul programma, il numero di versione e le informazioni di copyright\n"
+			"Informazioni su..."},
+		{IDOK, "Termina l'applicazione\nEsci"},
+		{IDS_ABOUTBOX, "Infor&mazioni su Ondivar"},
+		{ID_MOD_AMPIEZZA, "Simula la modulazione di ampiezza\nModulazione di Ampiezza"},
+		{ID_MOD_FREQUENZA, "Simula la modulazione di frequenza\nModulazione di Frequenza"},
+		{ID_MOD_FASE, "Simula la modulazione di fase\nModulazione di Fase"},
+		{ID_SPECTRUM, "Visualizza lo spettro del segnale modulato\nSpettro del segnale modulato"},
+		{IDS_INDEX_TOO_HIGH, "L'indice di modulazione non deve essere maggiore di 60 (m<60)"},
+		{IDS_FOURIER_OFFER, "L'indice di modulazione è maggiore di 1(m>1)\nIl segnale modulato risulterà distorto.\n"
+			"Vuoi analizzare il segnale mediante la trasformata di Fourier?"},
+		{IDS_SIM_TIME_TOO_LOW, "Tempo di simulazione troppo basso\n"
+			"Verrà impostato automaticamente  il tempo di simulazione minimo."},
+		{ID_FILE_PRINT_SETUP, "Modifica le impostazioni della stampante\nImposta stampante..."},
+		{ID_REFRESH, "Forza il rinfresco dei segnali\nRefresh"},
+		{ID_FILE_SAVE_SIGNAL, "Salva il segnale Modulato\nSalva segnale Modulato"},
+		{ID_FILE_SAVE_SIGNAL_AS, "Salva con un altro nome il segnale Modulato\nSalva con Nome"},
+		{AFX_IDS_APP_TITLE, "Ondivar"},
+		{ID_APP_ABOUT, "Visualizza le informazioni sul programma, il numero di versione e le informazioni di copyright\n"
+			"Informazioni su..."},
+		{IDS_BAD_SIM_TIME, "Tempo di Simulazione non valido!"},
+		{IDS_BAD_FREQ_MOD, "Frequenza del segnale modulante non valida!"},
+		{IDS_BAD_AMP_MOD, "Ampiezza del segnale modulante non valida!"},
+		{IDS_BAD_FREQ_CARRIER, "Frequenza del segnale portante non valida!"},
+		{IDS_BAD_AMP_CARRIER, "Ampiezza del segnale portante non valida!"},
+		{AFX_IDW_TOOLBAR, "Visualizza/Nasconde la barra degli strumenti"},
+		{AFX_IDW_STATUS_BAR, "Visualizza/Nasconde la barra di stato"},
+		{IDS_CAPTION, "Ondivar"},
+		{IDS_SAVE_FAILED, "Impossibile salvare il segnale.\nOperazione annullata!"},
+		{IDS_SAVE_CHANGES, "Vuoi salvare le modifiche?"},
+		{IDS_SAVE_BEFORE_FOURIER, "Prima di procedere con la trasformata di Fourier è necessario salvare il segnale.\n"
+			"Vuoi procedere con il salvataggio?"},
+		{IDS_FOURIER_NOT_SAVED, "Salvataggio del segnale non effettuato.\n"
+			"Impossibile procedere con la trasformata di Fourier!"},
+		{IDS_FOURIER_FAILED, "Impossibile procedere con l'analisi automatica del segnale!"},
+	};
+
+	const MenuItemTemplate s_fileItems[] = {
+		{MF_STRING, ID_FILE_SAVE_SIGNAL, "&Salva", nullptr, 0},
+		{MF_STRING, ID_FILE_SAVE_SIGNAL_AS, "Salva con &Nome...", nullptr, 0},
+		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
+		{MF_STRING, ID_FILE_PRINT_SETUP, "&Imposta Stampante...", nullptr, 0},
+		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
+		{MF_STRING, IDOK, "&Esci", nullptr, 0},
+	};
+	const MenuItemTemplate s_modulationItems[] = {
+		{MF_STRING, ID_MOD_AMPIEZZA, "&Ampiezza", nullptr, 0},
+		{MF_STRING, ID_MOD_FREQUENZA, "F&requenza", nullptr, 0},
+		{MF_STRING, ID_MOD_FASE, "&Fase", nullptr, 0},
+		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
+		{MF_STRING, ID_REFRESH, "&Refresh", nullptr, 0},
+	};
+	const MenuItemTemplate s_spectrumItems[] = {
+		{MF_STRING, ID_SPECTRUM, "&Segnale Modulato", nullptr, 0},
+	};
+	const MenuItemTemplate s_viewItems[] = {
+		{MF_STRING, AFX_IDW_TOOLBAR, "Barra degli Stru&menti", nullptr, 0},
+		{MF_STRING, AFX_IDW_STATUS_BAR, "Barra di &Stato", nullptr, 0},
+	};
+	const MenuItemTemplate s_helpItems[] = {
+		{MF_STRING, ID_APP_ABOUT, "Infor&mazioni su Ondivar...", nullptr, 0},
+	};
+	const MenuItemTemplate s_menuBar[] = {
+		{MF_POPUP, 0, "&File", s_fileItems, 6},
+		{MF_POPUP, 0, "&Modulazione", s_modulationItems, 5},
+		{MF_POPUP, 0, "&Spettro", s_spectrumItems, 1},
+		{MF_POPUP, 0, "&Visualizza", s_viewItems, 2},
+		{MF_POPUP, 0, "&?", s_helpItems, 1},
+	};
+	const MenuTemplate s_menus[] = {{IDR_MAINMENU, s_menuBar, 5}};
+
+	const UINT s_toolbarButtons[] = {IDOK, ID_FILE_SAVE_SIGNAL, ID_MOD_AMPIEZZA, ID_MOD_FREQUENZA, ID_MOD_FASE,
+		ID_SPECTRUM, ID_APP_ABOUT};
+	const ToolbarTemplate s_toolbars[] = {{IDR_TOOLBAR, 16, 15, s_toolbarButtons, 7}};
+
+	const BinaryResource s_bitmaps[] = {
+		{IDR_TOOLBAR, ondivar_toolbar_bmp, ondivar_toolbar_bmp_size},
+		{IDB_SPLASH, ondivar_splash_bmp, ondivar_splash_bmp_size},
+	};
+	const BinaryResource s_icons[] = {
+		{IDR_MAINFRAME, ondivar_ondivar_ico, ondivar_ondivar_ico_size},
+	};
+
+	class COndivarModule : public CResourceModule
+	{
+	public:
+		COndivarModule() : CResourceModule("ondivar", TRUE, s_strings, sizeof s_strings / sizeof s_strings[0])
+		{
+			SetDialogs(g_appDialogs, g_nAppDialogs);
+			SetMenus(s_menus, sizeof s_menus / sizeof s_menus[0]);
+			SetToolbars(s_toolbars, sizeof s_toolbars / sizeof s_toolbars[0]);
+			SetBitmaps(s_bitmaps, sizeof s_bitmaps / sizeof s_bitmaps[0]);
+			SetIcons(s_icons, sizeof s_icons / sizeof s_icons[0]);
+		}
+	};
+
+	COndivarModule s_module;
+	CResourceModuleRegistration s_registration(&s_module);
+}
