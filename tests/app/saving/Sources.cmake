@@ -1,0 +1,3 @@
+# Saving the modulated signal, closing and the Fourier hand-off.
+set(APP_TESTS_SAVING_SOURCES
+)

@@ -1,0 +1,4 @@
+# The main window, the parameters dialog, the scopes on screen and start-up.
+set(APP_TESTS_WINDOW_SOURCES
+  window/MainWindowTests.cpp
+)
