@@ -22,11 +22,16 @@ install_missing() {
 	$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# build <dir> [cmake options...] [--target <name>]
 build() {
-	local dir=$1
+	local dir=$1 target=()
 	shift
+	if [ $# -ge 2 ] && [ "${*: -2:1}" = "--target" ]; then
+		target=(--target "${*: -1}")
+		set -- "${@:1:$#-2}"
+	fi
 	cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-	cmake --build "$dir" -j "$jobs"
+	cmake --build "$dir" -j "$jobs" "${target[@]}"
 }
 
 # Qt belongs to the framework's user-interface layer alone.
@@ -46,11 +51,8 @@ check_qt_confinement() {
 case "${1:-}" in
 run)
 	install_missing "${packages[@]}"
-	build "$root/build"
-	if [ -x "$root/build/app/ondivar" ]; then
-		exec "$root/build/app/ondivar"
-	fi
-	echo "Ondivar's program is not built yet: the libraries and their tests are in place."
+	build "$root/build" --target ondivar
+	exec "$root/build/app/ondivar"
 	;;
 test)
 	install_missing "${packages[@]}" locales poppler-utils xdg-utils file

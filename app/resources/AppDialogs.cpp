@@ -19,7 +19,7 @@ namespace
 	const DialogItemTemplate s_aboutItems[] = {
 		{"STATIC", "#128", NO_ID, WS_CHILD | WS_VISIBLE | SS_ICON, 0, 11, 17, 20, 20},
 		{"STATIC", "Ondivar Versione 2.0", NO_ID, LABEL_STYLE | SS_NOPREFIX, 0, 40, 10, 119, 8},
-		{"STATIC", "Simulatore didattico di modulazioni analogiche", NO_ID, LABEL_STYLE | SS_NOPREFIX, 0, 40, 23, 125, 8},
+		{"STATIC", "Modulazioni AM, FM e PM", NO_ID, LABEL_STYLE | SS_NOPREFIX, 0, 40, 23, 125, 8},
 		{"STATIC", "Corso di Telecomunicazioni", NO_ID, LABEL_STYLE | SS_NOPREFIX, 0, 40, 36, 125, 8},
 		{"BUTTON", "OK", IDOK, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 170, 7, 50, 14},
 	};
