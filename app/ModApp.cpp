@@ -3,7 +3,12 @@
 
 #include "app/MainDlg.h"
 #include "app/resources/AppResourceIds.h"
+#include "framework/core/MenuConstants.h"
 #include "sigkit/frames/SpalshDlg.h"
+
+BEGIN_MESSAGE_MAP(CModApp, CWinApp)
+	ON_COMMAND(ID_HELP, OnHelp)
+END_MESSAGE_MAP()
 
 CModApp::CModApp() = default;
 

@@ -11,4 +11,6 @@ public:
 
 	// Always FALSE, once the main window has closed: there is no message loop after it.
 	BOOL InitInstance() override;
+
+	DECLARE_MESSAGE_MAP()
 };

@@ -45,3 +45,6 @@ constexpr UINT TPM_RETURNCMD = 0x0100;
 // WM_SYSCOMMAND from the keyboard: lParam is the character typed with Alt (' ' for the window
 // menu, a letter for a menu-bar title, 0 for F10).
 constexpr UINT SC_KEYMENU = 0xF100;
+
+// The framework's standard help command.
+constexpr UINT ID_HELP = 0xE146;
