@@ -1,4 +1,5 @@
-// Runs the window tests headless unless a platform was chosen explicitly, inside one application.
+// The main() of every test program that opens windows: headless unless a platform was chosen,
+// and inside one framework application, with the resource modules of what the program links.
 #include "framework/ui/window/WinApp.h"
 
 #include <gtest/gtest.h>
