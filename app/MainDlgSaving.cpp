@@ -44,7 +44,9 @@ void CMainDlg::SaveSignalAs()
 	strTitle.LoadString(AFX_IDS_SAVEFILE);
 	const std::vector<char> filter = SignalFilter();
 
-	CFileDialog dlgFile(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, nullptr,
+	// With a default extension the dialog asks about overwriting the file that will really be
+	// written ("prova" typed, "prova.sig" on disk), not about the name as typed.
+	CFileDialog dlgFile(FALSE, "sig", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, nullptr,
 		this);
 	dlgFile.m_ofn.lpstrFilter = filter.data();
 	dlgFile.m_ofn.nFilterIndex = 1;
