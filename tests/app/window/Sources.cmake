@@ -1,4 +1,5 @@
 # The main window, the parameters dialog, the scopes on screen and start-up.
 set(APP_TESTS_WINDOW_SOURCES
   window/MainWindowTests.cpp
+  window/ParamDialogTests.cpp
 )
