@@ -2,4 +2,5 @@
 set(APP_TESTS_WINDOW_SOURCES
   window/MainWindowTests.cpp
   window/ParamDialogTests.cpp
+  window/ScopePixelTests.cpp
 )
