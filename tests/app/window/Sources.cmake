@@ -3,4 +3,5 @@ set(APP_TESTS_WINDOW_SOURCES
   window/MainWindowTests.cpp
   window/ParamDialogTests.cpp
   window/ScopePixelTests.cpp
+  window/StartupTests.cpp
 )
