@@ -1,3 +1,5 @@
 # Saving the modulated signal, closing and the Fourier hand-off.
 set(APP_TESTS_SAVING_SOURCES
+  saving/SavingSupport.cpp
+  saving/SignalFilesTests.cpp
 )
