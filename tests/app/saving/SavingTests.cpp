@@ -1,0 +1,146 @@
+// "&Salva" and "Salva con &Nome...": the file written, the name it gets, the caption and the
+// state a failed save leaves.
+#include "app/resources/AppResourceIds.h"
+#include "engine/Synthesis.h"
+#include "framework/core/CommonDialogConstants.h"
+#include "tests/app/saving/SavingFixture.h"
+
+#include <filesystem>
+
+using SavingTest = SavingWindowTest;
+
+TEST_F(SavingTest, SaveAsWaitsForASignal)
+{
+	EXPECT_FALSE(IsCommandEnabled(ID_FILE_SAVE_SIGNAL_AS));
+	Synthesize();
+	EXPECT_TRUE(IsCommandEnabled(ID_FILE_SAVE_SIGNAL_AS));
+	EXPECT_TRUE(IsCommandEnabled(ID_FILE_SAVE_SIGNAL));
+}
+
+TEST_F(SavingTest, SaveAsWritesProvaSigAndNamesTheWindowAfterIt)
+{
+	Synthesize();
+	SaveAs(m_folder.Path("prova"));
+
+	EXPECT_EQ(Steps(), std::vector<std::string>{"file dialog: SenzaNome"});
+	ASSERT_EQ(m_user.m_shown.back().nKind, ModalKind::FileDialog);
+	EXPECT_EQ(m_user.m_shown.back().strCaption, "Salva con nome");
+	const UINT nOptions = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+	EXPECT_EQ(m_user.m_shown.back().nType & nOptions, nOptions);
+	EXPECT_EQ(m_folder.Names(), std::vector<std::string>{"prova.sig"});
+	EXPECT_EQ(SignalPath(), m_folder.Path("prova.sig"));
+	EXPECT_EQ(Caption(), " prova - Ondivar");
+	EXPECT_FALSE(m_dlg.IsModified());
+	EXPECT_FALSE(IsCommandEnabled(ID_FILE_SAVE_SIGNAL));
+
+	// The next Save As offers the file just written; cancelling it changes nothing.
+	Forget();
+	Command(ID_FILE_SAVE_SIGNAL_AS);
+	EXPECT_EQ(Steps(), std::vector<std::string>{"file dialog: " + m_folder.Path("prova.sig")});
+	EXPECT_EQ(Caption(), " prova - Ondivar");
+	EXPECT_EQ(SignalPath(), m_folder.Path("prova.sig"));
+}
+
+TEST_F(SavingTest, TheFileHoldsTheModulatedSignalTheEngineComputes)
+{
+	Synthesize();
+	SaveAs(m_folder.Path("prova"));
+
+	CSignal vm;
+	CSignal vp;
+	CSignal vmto;
+	RunSynthesis(m_dlg.m_params, vm, vp, vmto);
+	const std::vector<unsigned char> bytes = FileBytes(m_folder.Path("prova.sig"));
+	EXPECT_EQ(bytes.size(), 52u + 16u * 1000u);
+	EXPECT_EQ(bytes, SerializedBytes(vmto));
+}
+
+TEST_F(SavingTest, TypedNamesGetSigOnlyWhenTheirOwnNameLacksIt)
+{
+	struct Case
+	{
+		const char* pszTyped;
+		const char* pszWritten;
+		const char* pszCaption;
+	};
+	const Case cases[] = {
+		{"prova", "prova.sig", " prova - Ondivar"},
+		{"dati.sig", "dati.sig", " dati - Ondivar"},
+		{"MISURA.SIG", "MISURA.SIG", " MISURA - Ondivar"},
+		{"cartella.sig/prova", "cartella.sig/prova.sig", " prova - Ondivar"},
+		{"prova.txt", "prova.txt.sig", " prova.txt - Ondivar"},
+	};
+	std::filesystem::create_directory(m_folder.Path("cartella.sig"));
+	Synthesize();
+	for (const Case& test : cases)
+	{
+		SaveAs(m_folder.Path(test.pszTyped));
+		EXPECT_EQ(SignalPath(), m_folder.Path(test.pszWritten)) << test.pszTyped;
+		EXPECT_TRUE(std::filesystem::is_regular_file(m_folder.Path(test.pszWritten))) << test.pszTyped;
+		EXPECT_EQ(Caption(), test.pszCaption) << test.pszTyped;
+	}
+	EXPECT_EQ(m_folder.Names(), (std::vector<std::string>{"MISURA.SIG", "cartella.sig", "dati.sig", "prova.sig",
+		"prova.txt.sig"}));
+	EXPECT_EQ(std::filesystem::directory_iterator(m_folder.Path("cartella.sig"))->path().filename().string(), "prova.sig");
+	EXPECT_TRUE(m_user.BoxTexts().empty());
+}
+
+TEST_F(SavingTest, AFailedSaveKeepsTheNameTriedAndTheSignalUnsaved)
+{
+	// A folder in the way of the file, and a folder that takes no files even from root.
+	std::filesystem::create_directory(m_folder.Path("occupato.dat.sig"));
+	const std::string targets[] = {m_folder.Path("occupato.dat"), "/proc/prova.dat"};
+	Synthesize();
+	for (const std::string& strTarget : targets)
+	{
+		const std::string strOffered = SignalPath().empty() ? "SenzaNome" : SignalPath();
+		Forget();
+		SaveAs(strTarget);
+		EXPECT_EQ(Steps(), (std::vector<std::string>{"file dialog: " + strOffered, TEXT_SAVE_FAILED}))
+			<< strTarget;
+		EXPECT_EQ(LastBoxType(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
+		EXPECT_EQ(SignalPath(), strTarget + ".sig");
+		EXPECT_TRUE(m_dlg.IsModified());
+		EXPECT_EQ(Caption(), " Ondivar");
+		EXPECT_TRUE(IsCommandEnabled(ID_FILE_SAVE_SIGNAL));
+	}
+	EXPECT_EQ(m_folder.Names(), std::vector<std::string>{"occupato.dat.sig"});
+}
+
+TEST_F(SavingTest, SaveAfterAFailureTriesTheSamePathWithoutAsking)
+{
+	std::filesystem::create_directory(m_folder.Path("prova.dat.sig"));
+	Synthesize();
+	SaveAs(m_folder.Path("prova.dat"));
+	ASSERT_EQ(m_user.BoxTexts(), std::vector<std::string>{TEXT_SAVE_FAILED});
+
+	std::filesystem::remove(m_folder.Path("prova.dat.sig"));
+	Forget();
+	Command(ID_FILE_SAVE_SIGNAL);
+	EXPECT_TRUE(Steps().empty());
+	EXPECT_EQ(FileBytes(m_folder.Path("prova.dat.sig")), SerializedBytes(m_dlg.m_sigModulated));
+	EXPECT_EQ(Caption(), " prova.dat - Ondivar");
+	EXPECT_FALSE(m_dlg.IsModified());
+}
+
+TEST_F(SavingTest, AWriteThatFailsHalfWayKeepsTheEarlierFileAndCaption)
+{
+	Synthesize();
+	SaveAs(m_folder.Path("prova"));
+	const std::vector<unsigned char> earlier = FileBytes(m_folder.Path("prova.sig"));
+	ParamInput longer;
+	longer.simTime = "0.0007";
+	Synthesize(longer);
+	ASSERT_EQ(m_dlg.m_sigModulated.m_nPoints, 3000u);
+
+	{
+		// The earlier file of 16052 bytes fits; the new one of 48052 does not.
+		CFileSizeLimit limit(20000);
+		Command(ID_FILE_SAVE_SIGNAL);
+	}
+	EXPECT_EQ(m_user.BoxTexts(), std::vector<std::string>{TEXT_SAVE_FAILED});
+	EXPECT_EQ(FileBytes(m_folder.Path("prova.sig")), earlier);
+	EXPECT_EQ(m_folder.Names(), std::vector<std::string>{"prova.sig"});
+	EXPECT_TRUE(m_dlg.IsModified());
+	EXPECT_EQ(Caption(), " prova - Ondivar");
+}
