@@ -4,4 +4,5 @@ set(APP_TESTS_SAVING_SOURCES
   saving/SavingFixture.cpp
   saving/SignalFilesTests.cpp
   saving/SavingTests.cpp
+  saving/ClosingTests.cpp
 )
