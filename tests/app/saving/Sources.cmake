@@ -5,4 +5,5 @@ set(APP_TESTS_SAVING_SOURCES
   saving/SignalFilesTests.cpp
   saving/SavingTests.cpp
   saving/ClosingTests.cpp
+  saving/FourierOfferTests.cpp
 )
