@@ -11,21 +11,23 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 #include <sys/resource.h>
 
 CScratchFolder::CScratchFolder()
 {
 	char szTemplate[] = "/tmp/ondivar-saving-XXXXXX";
-	if (mkdtemp(szTemplate) != nullptr)
-		m_strFolder = szTemplate;
+	// Without a folder of its own a test would save into the root folder.
+	if (mkdtemp(szTemplate) == nullptr)
+		throw std::runtime_error("no scratch folder under /tmp");
+	m_strFolder = szTemplate;
 }
 
 CScratchFolder::~CScratchFolder()
 {
 	std::error_code error;
-	if (!m_strFolder.empty())
-		std::filesystem::remove_all(m_strFolder, error);
+	std::filesystem::remove_all(m_strFolder, error);
 }
 
 std::string CScratchFolder::Path(const std::string& strName) const
