@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, ParamsFirstRefusedValueIsReportedWithItsFieldSelected)
 		}));
 		Command(ID_MOD_AMPIEZZA);
 		ASSERT_EQ(m_user.BoxTexts(), std::vector<std::string>{c.pszMessage});
-		EXPECT_EQ(m_user.m_shown.back().nType & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+		EXPECT_EQ(m_user.m_shown.back().nType, static_cast<UINT>(MB_OK | MB_ICONSTOP));
 		EXPECT_EQ(nFocus, static_cast<int>(c.nField));
 		EXPECT_TRUE(bSelected);
 		EXPECT_TRUE(SameRecord(m_dlg.m_params, before));
@@ -205,7 +205,7 @@ TEST_F(MainWindowTest, ParamsIndexAboveSixtyIsRefusedAndSixtyAccepted)
 			continue;
 		}
 		ASSERT_EQ(texts, std::vector<std::string>{strTooHigh});
-		EXPECT_EQ(m_user.m_shown.back().nType & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+		EXPECT_EQ(m_user.m_shown.back().nType, static_cast<UINT>(MB_OK | MB_ICONSTOP));
 		EXPECT_EQ(nFocus, static_cast<int>(IDC_AMP_CARRIER)) << "the focus stays where it was";
 		EXPECT_EQ(strTime, c.input.simTime != nullptr ? c.input.simTime : "0.0002") << "the time is left alone";
 		EXPECT_TRUE(SameRecord(m_dlg.m_params, before));
@@ -234,7 +234,7 @@ TEST_F(MainWindowTest, ParamsTimeBelowOnePeriodIsRaisedToItAndAcceptedOnTheSecon
 
 	ASSERT_EQ(m_user.BoxTexts(), std::vector<std::string>{"Tempo di simulazione troppo basso\n"
 		"Verrà impostato automaticamente  il tempo di simulazione minimo."});
-	EXPECT_EQ(m_user.m_shown.at(1).nType & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP)) << "after the dialog itself";
+	EXPECT_EQ(m_user.m_shown.at(1).nType, static_cast<UINT>(MB_OK | MB_ICONSTOP)) << "after the dialog itself";
 	EXPECT_EQ(strShown, "0.0001");
 	EXPECT_EQ(nFocus, static_cast<int>(IDC_SIM_TIME));
 	EXPECT_TRUE(bSelected);
