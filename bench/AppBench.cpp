@@ -29,4 +29,5 @@ static void BM_MainDlg_ParamsToScopes(benchmark::State& state, double simTime)
 	dlg.DestroyWindow();
 }
 BENCHMARK_CAPTURE(BM_MainDlg_ParamsToScopes, defaults, 0.0002)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_MainDlg_ParamsToScopes, longest, 0.0006)->Unit(benchmark::kMillisecond);
+// 0.0006 s falls just short of 3000 samples in the grid's order of evaluation; 0.0007 reaches the cap.
+BENCHMARK_CAPTURE(BM_MainDlg_ParamsToScopes, longest, 0.0007)->Unit(benchmark::kMillisecond);
