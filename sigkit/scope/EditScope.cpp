@@ -58,7 +58,8 @@ void CEditScope::SetYScaleTo(double dRange)
 	m_dYScale = GetDisplayRect().Height() / dRange;
 }
 
-// The client width, not the display width: the last sample then stands just inside the edge.
+// The client width, not the display width: with the vertical axis in the left margin, the last
+// samples of a trace scaled to its own length fall just past the right edge.
 void CEditScope::SetXScaleTo(double dRange)
 {
 	CRect rcClient(0, 0, 0, 0);
