@@ -48,6 +48,7 @@ void CToolBar::OnMouseMove(UINT, CPoint point)
 void CToolBar::OnLButtonDown(UINT, CPoint point)
 {
 	const int nIndex = HitTest(point);
+	KillTimer(nIDToolTipTimer);
 	HideToolTip();
 	if (nIndex < 0 || (m_buttons[nIndex].nStyle & TBBS_DISABLED) != 0)
 	{
@@ -110,7 +111,9 @@ void CToolBar::OnTimer(UINT_PTR nIDEvent)
 		return;
 	}
 	KillTimer(nIDToolTipTimer);
-	if (m_nHover >= 0 && (m_dwStyle & CBRS_TOOLTIPS) != 0)
+	// A window disabled under a modal dialog shows no tips, as on Windows.
+	CWnd* pTopLevel = GetTopLevelParent();
+	if (m_nHover >= 0 && (m_dwStyle & CBRS_TOOLTIPS) != 0 && (pTopLevel == nullptr || pTopLevel->IsWindowEnabled()))
 	{
 		ShowToolTip(m_nHover);
 	}

@@ -218,6 +218,20 @@ TEST_F(ToolBarTest, TooltipShowsOnceThePointerRestsAndFollowsItAtOnce)
 	EXPECT_EQ(expected, m_owner.m_log);
 }
 
+TEST_F(ToolBarTest, NoTooltipWhileTheWindowIsDisabledUnderAModalDialog)
+{
+	m_bar.SetBarStyle(m_bar.GetBarStyle() | CBRS_TOOLTIPS);
+	m_owner.m_tips[101] = "Salva segnale";
+	MoveTo(45, 10);
+	m_owner.EnableWindow(FALSE);
+	m_bar.SendMessage(WM_TIMER, CToolBar::nIDToolTipTimer);
+	EXPECT_STREQ("", AfxGetToolTipText());
+	m_owner.EnableWindow(TRUE);
+	MoveTo(45, 10);
+	m_bar.SendMessage(WM_TIMER, CToolBar::nIDToolTipTimer);
+	EXPECT_STREQ("Salva segnale", AfxGetToolTipText());
+}
+
 TEST_F(ToolBarTest, TooltipTextComesInEveryFormTheOwnerMayAnswer)
 {
 	struct Case
