@@ -114,3 +114,15 @@ TEST_F(ClosingTest, AfterASaveNothingIsAsked)
 	EXPECT_TRUE(m_user.m_shown.empty());
 	EXPECT_FALSE(m_dlg.IsWindowVisible());
 }
+
+TEST_F(ClosingTest, TheCloseBoxAsksAsEscapeDoes)
+{
+	Synthesize();
+	Forget();
+	m_user.m_boxAnswers = {IDCANCEL, IDNO};
+	m_dlg.SendMessage(WM_CLOSE);
+	EXPECT_EQ(Steps(), std::vector<std::string>{TEXT_SAVE_CHANGES});
+	EXPECT_TRUE(m_dlg.IsWindowVisible());
+	m_dlg.SendMessage(WM_CLOSE);
+	EXPECT_FALSE(m_dlg.IsWindowVisible());
+}
