@@ -118,13 +118,7 @@ void CModParamDlg::OnOK()
 		if (variant != MOD_NONE)
 			m_kind = variant;
 	}
-	ModulationParams accepted = *m_pParams;
-	accepted.ampMod = m_ampMod;
-	accepted.freqMod = m_freqMod;
-	accepted.ampCarrier = m_ampCarrier;
-	accepted.kind = m_kind;
-	// Any kind that is neither amplitude family nor FM is phase modulation here.
-	const double modIndex = IsAmplitudeFamily(m_kind) || m_kind == MOD_FM ? ModulationIndex(accepted) : m_ampMod;
+	const double modIndex = EnteredModIndex();
 	if (modIndex > MAX_MOD_INDEX)
 	{
 		AfxMessageBox(IDS_INDEX_TOO_HIGH, MB_OK | MB_ICONSTOP);
@@ -146,6 +140,16 @@ void CModParamDlg::OnOK()
 	m_pParams->modIndex = modIndex;
 	m_pParams->kind = m_kind;
 	EndDialog(IDOK);
+}
+
+double CModParamDlg::EnteredModIndex() const
+{
+	ModulationParams entered;
+	entered.ampMod = m_ampMod;
+	entered.freqMod = m_freqMod;
+	entered.ampCarrier = m_ampCarrier;
+	entered.kind = m_kind;
+	return ModulationIndex(entered);
 }
 
 int32_t CModParamDlg::CheckedVariant() const

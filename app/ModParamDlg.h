@@ -31,6 +31,8 @@ protected:
 	void OnOK() override;
 
 private:
+	// The index of the values in the fields, for the kind being edited.
+	double EnteredModIndex() const;
 	int32_t CheckedVariant() const;
 	// Puts the focus on the field with its whole text selected and the caret in view.
 	void SelectField(UINT nID);
