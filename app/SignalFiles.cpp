@@ -25,8 +25,8 @@ namespace
 	CString TemporaryPathFor(const CString& strPath)
 	{
 		const int nNameStart = strPath.ReverseFind('/') + 1;
-		const CString strProcess = std::to_string(static_cast<long>(getpid())).c_str();
-		return strPath.Left(nNameStart) + "." + strPath.Mid(nNameStart) + "." + strProcess + ".tmp";
+		const std::string process = std::to_string(static_cast<long>(getpid()));
+		return strPath.Left(nNameStart) + "." + strPath.Mid(nNameStart) + "." + process.c_str() + ".tmp";
 	}
 
 	BOOL WriteWholeFile(CSignal& signal, const CString& strPath)
