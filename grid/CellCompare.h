@@ -1,0 +1,8 @@
+// The grid's default order of two cells when sorting rows.
+#pragma once
+
+class GridCell;
+
+// Negative, zero or positive as a sorts before, with or after b; a missing cell or one without
+// text sorts first. GRID_SORT_DESCENDING in nFlags reverses the order.
+int CompareCellsForSort(const GridCell* pA, const GridCell* pB, int nFlags);

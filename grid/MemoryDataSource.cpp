@@ -1,0 +1,321 @@
+// MemoryDataSource: the cursor over the row and cell lists, and reading, writing, inserting and
+// deleting cells, rows and columns.
+#include "grid/MemoryDataSource.h"
+
+MemoryDataSource::MemoryDataSource()
+	: m_pCurRow(nullptr), m_nCurRow(0), m_pCurCell(nullptr), m_nCurCol(0)
+{
+}
+
+MemoryDataSource::~MemoryDataSource()
+{
+	DeleteAll();
+}
+
+void MemoryDataSource::SetRowCursor(RowNode* pRow, long nRow)
+{
+	m_pCurRow = pRow;
+	m_nCurRow = nRow;
+	ResetCellCursor();
+}
+
+void MemoryDataSource::ResetCellCursor()
+{
+	m_pCurCell = m_pCurRow != nullptr ? m_pCurRow->m_pCells : nullptr;
+	m_nCurCol = 0;
+}
+
+MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
+{
+	if (m_pCurRow == nullptr)
+	{
+		if (!bCreate)
+			return nullptr;
+		SetRowCursor(new RowNode, 0);
+	}
+	while (m_nCurRow < nRow)
+	{
+		if (m_pCurRow->m_pNext == nullptr)
+		{
+			if (!bCreate)
+				return nullptr;
+			RowNode* pNew = new RowNode;
+			pNew->m_pPrev = m_pCurRow;
+			m_pCurRow->m_pNext = pNew;
+		}
+		SetRowCursor(m_pCurRow->m_pNext, m_nCurRow + 1);
+	}
+	while (m_nCurRow > nRow)
+	{
+		if (m_pCurRow->m_pPrev == nullptr)
+		{
+			if (!bCreate)
+				return nullptr;
+			RowNode* pNew = new RowNode;
+			pNew->m_pNext = m_pCurRow;
+			m_pCurRow->m_pPrev = pNew;
+		}
+		SetRowCursor(m_pCurRow->m_pPrev, m_nCurRow - 1);
+	}
+	return m_pCurRow;
+}
+
+MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
+{
+	if (m_pCurCell == nullptr)
+	{
+		if (!bCreate)
+			return nullptr;
+		m_pCurRow->m_pCells = new CellNode;
+		ResetCellCursor();
+	}
+	while (m_nCurCol < nCol)
+	{
+		if (m_pCurCell->m_pNext == nullptr)
+		{
+			if (!bCreate)
+				return nullptr;
+			CellNode* pNew = new CellNode;
+			pNew->m_pPrev = m_pCurCell;
+			m_pCurCell->m_pNext = pNew;
+		}
+		m_pCurCell = m_pCurCell->m_pNext;
+		m_nCurCol++;
+	}
+	while (m_nCurCol > nCol)
+	{
+		if (m_pCurCell->m_pPrev == nullptr)
+		{
+			if (!bCreate)
+				return nullptr;
+			CellNode* pNew = new CellNode;
+			pNew->m_pNext = m_pCurCell;
+			m_pCurCell->m_pPrev = pNew;
+		}
+		m_pCurCell = m_pCurCell->m_pPrev;
+		m_nCurCol--;
+	}
+	return m_pCurCell;
+}
+
+MemoryDataSource::RowNode* MemoryDataSource::FirstRowNode() const
+{
+	RowNode* pRow = m_pCurRow;
+	while (pRow != nullptr && pRow->m_pPrev != nullptr)
+		pRow = pRow->m_pPrev;
+	return pRow;
+}
+
+MemoryDataSource::RowNode* MemoryDataSource::RowAtOrAfter(long* pnRow)
+{
+	RowNode* pRow = SeekRow(*pnRow, FALSE);
+	if (pRow != nullptr)
+		return pRow;
+	if (m_pCurRow == nullptr || m_nCurRow < *pnRow)
+		return nullptr;
+	*pnRow = m_nCurRow;
+	return m_pCurRow;
+}
+
+MemoryDataSource::CellNode* MemoryDataSource::CellInRow(const RowNode* pRow, int nCol)
+{
+	CellNode* pNode = pRow->m_pCells;
+	for (int i = 0; pNode != nullptr && i < nCol; i++)
+		pNode = pNode->m_pNext;
+	for (int i = 0; pNode != nullptr && i > nCol; i--)
+		pNode = pNode->m_pPrev;
+	return pNode;
+}
+
+void MemoryDataSource::FreeCells(RowNode* pRow)
+{
+	CellNode* pNode = pRow->m_pCells;
+	while (pNode != nullptr && pNode->m_pPrev != nullptr)
+		pNode = pNode->m_pPrev;
+	while (pNode != nullptr)
+	{
+		CellNode* pNext = pNode->m_pNext;
+		delete pNode;
+		pNode = pNext;
+	}
+	pRow->m_pCells = nullptr;
+}
+
+int MemoryDataSource::AppendRow()
+{
+	return 0;
+}
+
+int MemoryDataSource::AppendColumn()
+{
+	return 0;
+}
+
+int MemoryDataSource::InsertRow(long nRow)
+{
+	RowNode* pOld = SeekRow(nRow, FALSE);
+	if (pOld == nullptr)
+		return 1;
+	RowNode* pNew = new RowNode;
+	if (nRow >= 0)
+	{
+		pNew->m_pPrev = pOld->m_pPrev;
+		pNew->m_pNext = pOld;
+		if (pOld->m_pPrev != nullptr)
+			pOld->m_pPrev->m_pNext = pNew;
+		pOld->m_pPrev = pNew;
+	}
+	else
+	{
+		// Heading rows grow away from the data: the row and those beyond it move outwards.
+		pNew->m_pNext = pOld->m_pNext;
+		pNew->m_pPrev = pOld;
+		if (pOld->m_pNext != nullptr)
+			pOld->m_pNext->m_pPrev = pNew;
+		pOld->m_pNext = pNew;
+	}
+	SetRowCursor(pNew, nRow);
+	return 0;
+}
+
+int MemoryDataSource::DeleteRow(long nRow)
+{
+	RowNode* pRow = SeekRow(nRow, FALSE);
+	if (pRow == nullptr)
+		return 1;
+	RowNode* pPrev = pRow->m_pPrev;
+	RowNode* pNext = pRow->m_pNext;
+	if (pPrev != nullptr)
+		pPrev->m_pNext = pNext;
+	if (pNext != nullptr)
+		pNext->m_pPrev = pPrev;
+
+	// Rows further from row 0 than the deleted one close the gap, so the cursor's neighbour on
+	// that side takes the deleted row's number.
+	if (nRow >= 0)
+	{
+		if (pNext != nullptr)
+			SetRowCursor(pNext, nRow);
+		else
+			SetRowCursor(pPrev, nRow - 1);
+	}
+	else
+	{
+		if (pPrev != nullptr)
+			SetRowCursor(pPrev, nRow);
+		else
+			SetRowCursor(pNext, nRow + 1);
+	}
+	if (m_pCurRow == nullptr)
+		m_nCurRow = 0;
+
+	FreeCells(pRow);
+	delete pRow;
+	return 0;
+}
+
+int MemoryDataSource::InsertColumn(int nCol)
+{
+	for (RowNode* pRow = FirstRowNode(); pRow != nullptr; pRow = pRow->m_pNext)
+	{
+		CellNode* pOld = CellInRow(pRow, nCol);
+		if (pOld == nullptr)
+			continue;
+		CellNode* pNew = new CellNode;
+		if (nCol >= 0)
+		{
+			pNew->m_pPrev = pOld->m_pPrev;
+			pNew->m_pNext = pOld;
+			if (pOld->m_pPrev != nullptr)
+				pOld->m_pPrev->m_pNext = pNew;
+			pOld->m_pPrev = pNew;
+			if (pRow->m_pCells == pOld)
+				pRow->m_pCells = pNew;
+		}
+		else
+		{
+			// Heading columns grow away from the data, as heading rows do.
+			pNew->m_pNext = pOld->m_pNext;
+			pNew->m_pPrev = pOld;
+			if (pOld->m_pNext != nullptr)
+				pOld->m_pNext->m_pPrev = pNew;
+			pOld->m_pNext = pNew;
+		}
+	}
+	ResetCellCursor();
+	return 0;
+}
+
+int MemoryDataSource::DeleteColumn(int nCol)
+{
+	for (RowNode* pRow = FirstRowNode(); pRow != nullptr; pRow = pRow->m_pNext)
+	{
+		CellNode* pNode = CellInRow(pRow, nCol);
+		if (pNode == nullptr)
+			continue;
+		// The outermost node of the row only loses its cell: nothing beyond it has to move.
+		CellNode* pBeyond = nCol >= 0 ? pNode->m_pNext : pNode->m_pPrev;
+		if (pBeyond == nullptr)
+		{
+			pNode->m_pCell.reset();
+			continue;
+		}
+		if (pNode->m_pPrev != nullptr)
+			pNode->m_pPrev->m_pNext = pNode->m_pNext;
+		if (pNode->m_pNext != nullptr)
+			pNode->m_pNext->m_pPrev = pNode->m_pPrev;
+		if (pRow->m_pCells == pNode)
+			pRow->m_pCells = pNode->m_pNext;
+		delete pNode;
+	}
+	ResetCellCursor();
+	return 0;
+}
+
+int MemoryDataSource::DeleteCell(int nCol, long nRow)
+{
+	if (SeekRow(nRow, FALSE) == nullptr)
+		return 1;
+	CellNode* pNode = SeekCell(nCol, FALSE);
+	if (pNode == nullptr || pNode->m_pCell == nullptr)
+		return 1;
+	pNode->m_pCell.reset();
+	return 0;
+}
+
+int MemoryDataSource::DeleteAll()
+{
+	RowNode* pRow = FirstRowNode();
+	while (pRow != nullptr)
+	{
+		RowNode* pNext = pRow->m_pNext;
+		FreeCells(pRow);
+		delete pRow;
+		pRow = pNext;
+	}
+	SetRowCursor(nullptr, 0);
+	return 0;
+}
+
+int MemoryDataSource::GetCell(int nCol, long nRow, GridCell* pCell)
+{
+	if (pCell == nullptr || SeekRow(nRow, FALSE) == nullptr)
+		return 1;
+	CellNode* pNode = SeekCell(nCol, FALSE);
+	if (pNode == nullptr || pNode->m_pCell == nullptr)
+		return 1;
+	pCell->MergeFrom(*pNode->m_pCell);
+	return 0;
+}
+
+int MemoryDataSource::SetCell(int nCol, long nRow, const GridCell* pCell)
+{
+	if (pCell == nullptr)
+		return 1;
+	SeekRow(nRow, TRUE);
+	CellNode* pNode = SeekCell(nCol, TRUE);
+	if (pNode->m_pCell == nullptr)
+		pNode->m_pCell.reset(new GridCell);
+	pNode->m_pCell->CopyFrom(*pCell);
+	return 0;
+}

@@ -1,0 +1,69 @@
+// MemoryDataSource: every sheet's default data source, holding its cells in memory as linked
+// lists of rows and of cells, walked by a cursor from wherever the last access left it.
+#pragma once
+
+#include "grid/DataSource.h"
+#include "grid/GridCell.h"
+
+#include <memory>
+
+class MemoryDataSource : public DataSource
+{
+public:
+	MemoryDataSource();
+	~MemoryDataSource() override;
+
+	int AppendRow() override;
+	int InsertRow(long nRow) override;
+	int AppendColumn() override;
+	int InsertColumn(int nCol) override;
+	int DeleteRow(long nRow) override;
+	int DeleteColumn(int nCol) override;
+	int DeleteCell(int nCol, long nRow) override;
+	int DeleteAll() override;
+	int GetCell(int nCol, long nRow, GridCell* pCell) override;
+	int SetCell(int nCol, long nRow, const GridCell* pCell) override;
+	int FindFirst(LPCSTR lpszText, int* pnCol, long* pnRow, int nFlags) override;
+	int FindNext(LPCSTR lpszText, int* pnCol, long* pnRow, int nFlags) override;
+	int SortMulti(const int* pCols, int nCount, int nFlags) override;
+	int PreviousNonEmptyColumn(int* pnCol, long nRow) override;
+
+private:
+	// One node per column position; the store owns the nodes and their cells.
+	struct CellNode
+	{
+		std::unique_ptr<GridCell> m_pCell;
+		CellNode* m_pNext = nullptr;
+		CellNode* m_pPrev = nullptr;
+	};
+
+	// m_pCells is the node of column 0: heading columns lie before it, data columns after.
+	struct RowNode
+	{
+		CellNode* m_pCells = nullptr;
+		RowNode* m_pNext = nullptr;
+		RowNode* m_pPrev = nullptr;
+	};
+
+	// Moves the cursor one node at a time towards the row (or column of the cursor's row),
+	// creating missing nodes on the way when asked. Without creating, the cursor stops at the
+	// nearest node and null is returned when the position has no node.
+	RowNode* SeekRow(long nRow, BOOL bCreate);
+	CellNode* SeekCell(int nCol, BOOL bCreate);
+	void SetRowCursor(RowNode* pRow, long nRow);
+	void ResetCellCursor();
+	RowNode* FirstRowNode() const;
+	// The node of row *pnRow, or when that row lies before the first node, the first node with
+	// *pnRow moved to it; null when the row lies past the last node.
+	RowNode* RowAtOrAfter(long* pnRow);
+
+	static CellNode* CellInRow(const RowNode* pRow, int nCol);
+	static BOOL Matches(const GridCell* pCell, LPCSTR lpszText, int nFlags);
+	static BOOL RowsOutOfOrder(const RowNode* pFirst, const RowNode* pSecond, const int* pCols, int nCount, int nFlags);
+	static void FreeCells(RowNode* pRow);
+
+	RowNode* m_pCurRow;
+	long m_nCurRow;
+	CellNode* m_pCurCell;
+	int m_nCurCol;
+};
