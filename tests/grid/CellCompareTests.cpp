@@ -12,39 +12,39 @@
 namespace
 {
 	// A cell for a table row: null for a missing cell, text without a type, or a typed text.
-	struct CellSpec
+	struct CellInput
 	{
 		bool present;
 		const char* text;
 		int dataType;
 	};
 
-	constexpr CellSpec MISSING = { false, "", 0 };
+	constexpr CellInput MISSING = { false, "", 0 };
 
-	CellSpec Text(const char* text)
+	CellInput Text(const char* text)
 	{
 		return { true, text, GCD_TEXT };
 	}
 
-	CellSpec Typed(const char* text, int dataType)
+	CellInput Typed(const char* text, int dataType)
 	{
 		return { true, text, dataType };
 	}
 
-	std::unique_ptr<GridCell> Make(const CellSpec& spec)
+	std::unique_ptr<GridCell> Make(const CellInput& input)
 	{
-		if (!spec.present)
+		if (!input.present)
 			return nullptr;
 		std::unique_ptr<GridCell> pCell(new GridCell);
-		pCell->SetText(spec.text);
-		pCell->SetDataType(spec.dataType);
+		pCell->SetText(input.text);
+		pCell->SetDataType(input.dataType);
 		return pCell;
 	}
 
 	struct CompareCase
 	{
-		CellSpec a;
-		CellSpec b;
+		CellInput a;
+		CellInput b;
 		int flags;
 		int expected;
 	};
