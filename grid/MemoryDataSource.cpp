@@ -2,6 +2,39 @@
 // deleting cells, rows and columns.
 #include "grid/MemoryDataSource.h"
 
+namespace
+{
+	// Row and cell nodes link the same way: both carry m_pPrev and m_pNext.
+	template <class Node>
+	void LinkBefore(Node* pAt, Node* pNew)
+	{
+		pNew->m_pPrev = pAt->m_pPrev;
+		pNew->m_pNext = pAt;
+		if (pAt->m_pPrev != nullptr)
+			pAt->m_pPrev->m_pNext = pNew;
+		pAt->m_pPrev = pNew;
+	}
+
+	template <class Node>
+	void LinkAfter(Node* pAt, Node* pNew)
+	{
+		pNew->m_pNext = pAt->m_pNext;
+		pNew->m_pPrev = pAt;
+		if (pAt->m_pNext != nullptr)
+			pAt->m_pNext->m_pPrev = pNew;
+		pAt->m_pNext = pNew;
+	}
+
+	template <class Node>
+	void Unlink(Node* pNode)
+	{
+		if (pNode->m_pPrev != nullptr)
+			pNode->m_pPrev->m_pNext = pNode->m_pNext;
+		if (pNode->m_pNext != nullptr)
+			pNode->m_pNext->m_pPrev = pNode->m_pPrev;
+	}
+}
+
 MemoryDataSource::MemoryDataSource()
 	: m_pCurRow(nullptr), m_nCurRow(0), m_pCurCell(nullptr), m_nCurCol(0)
 {
@@ -39,9 +72,7 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 		{
 			if (!bCreate)
 				return nullptr;
-			RowNode* pNew = new RowNode;
-			pNew->m_pPrev = m_pCurRow;
-			m_pCurRow->m_pNext = pNew;
+			LinkAfter(m_pCurRow, new RowNode);
 		}
 		SetRowCursor(m_pCurRow->m_pNext, m_nCurRow + 1);
 	}
@@ -51,9 +82,7 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 		{
 			if (!bCreate)
 				return nullptr;
-			RowNode* pNew = new RowNode;
-			pNew->m_pNext = m_pCurRow;
-			m_pCurRow->m_pPrev = pNew;
+			LinkBefore(m_pCurRow, new RowNode);
 		}
 		SetRowCursor(m_pCurRow->m_pPrev, m_nCurRow - 1);
 	}
@@ -75,9 +104,7 @@ MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
 		{
 			if (!bCreate)
 				return nullptr;
-			CellNode* pNew = new CellNode;
-			pNew->m_pPrev = m_pCurCell;
-			m_pCurCell->m_pNext = pNew;
+			LinkAfter(m_pCurCell, new CellNode);
 		}
 		m_pCurCell = m_pCurCell->m_pNext;
 		m_nCurCol++;
@@ -88,9 +115,7 @@ MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
 		{
 			if (!bCreate)
 				return nullptr;
-			CellNode* pNew = new CellNode;
-			pNew->m_pNext = m_pCurCell;
-			m_pCurCell->m_pPrev = pNew;
+			LinkBefore(m_pCurCell, new CellNode);
 		}
 		m_pCurCell = m_pCurCell->m_pPrev;
 		m_nCurCol--;
@@ -157,23 +182,11 @@ int MemoryDataSource::InsertRow(long nRow)
 	if (pOld == nullptr)
 		return 1;
 	RowNode* pNew = new RowNode;
+	// Heading rows grow away from the data: the row and those beyond it move outwards.
 	if (nRow >= 0)
-	{
-		pNew->m_pPrev = pOld->m_pPrev;
-		pNew->m_pNext = pOld;
-		if (pOld->m_pPrev != nullptr)
-			pOld->m_pPrev->m_pNext = pNew;
-		pOld->m_pPrev = pNew;
-	}
+		LinkBefore(pOld, pNew);
 	else
-	{
-		// Heading rows grow away from the data: the row and those beyond it move outwards.
-		pNew->m_pNext = pOld->m_pNext;
-		pNew->m_pPrev = pOld;
-		if (pOld->m_pNext != nullptr)
-			pOld->m_pNext->m_pPrev = pNew;
-		pOld->m_pNext = pNew;
-	}
+		LinkAfter(pOld, pNew);
 	SetRowCursor(pNew, nRow);
 	return 0;
 }
@@ -185,10 +198,7 @@ int MemoryDataSource::DeleteRow(long nRow)
 		return 1;
 	RowNode* pPrev = pRow->m_pPrev;
 	RowNode* pNext = pRow->m_pNext;
-	if (pPrev != nullptr)
-		pPrev->m_pNext = pNext;
-	if (pNext != nullptr)
-		pNext->m_pPrev = pPrev;
+	Unlink(pRow);
 
 	// Rows further from row 0 than the deleted one close the gap, so the cursor's neighbour on
 	// that side takes the deleted row's number.
@@ -222,24 +232,16 @@ int MemoryDataSource::InsertColumn(int nCol)
 		if (pOld == nullptr)
 			continue;
 		CellNode* pNew = new CellNode;
+		// Heading columns grow away from the data, as heading rows do.
 		if (nCol >= 0)
 		{
-			pNew->m_pPrev = pOld->m_pPrev;
-			pNew->m_pNext = pOld;
-			if (pOld->m_pPrev != nullptr)
-				pOld->m_pPrev->m_pNext = pNew;
-			pOld->m_pPrev = pNew;
+			LinkBefore(pOld, pNew);
 			if (pRow->m_pCells == pOld)
 				pRow->m_pCells = pNew;
 		}
 		else
 		{
-			// Heading columns grow away from the data, as heading rows do.
-			pNew->m_pNext = pOld->m_pNext;
-			pNew->m_pPrev = pOld;
-			if (pOld->m_pNext != nullptr)
-				pOld->m_pNext->m_pPrev = pNew;
-			pOld->m_pNext = pNew;
+			LinkAfter(pOld, pNew);
 		}
 	}
 	ResetCellCursor();
@@ -260,10 +262,7 @@ int MemoryDataSource::DeleteColumn(int nCol)
 			pNode->m_pCell.reset();
 			continue;
 		}
-		if (pNode->m_pPrev != nullptr)
-			pNode->m_pPrev->m_pNext = pNode->m_pNext;
-		if (pNode->m_pNext != nullptr)
-			pNode->m_pNext->m_pPrev = pNode->m_pPrev;
+		Unlink(pNode);
 		if (pRow->m_pCells == pNode)
 			pRow->m_pCells = pNode->m_pNext;
 		delete pNode;
