@@ -67,7 +67,7 @@ void GridCell::SetText(LPCSTR lpszText)
 
 CString GridCell::GetText() const
 {
-	return IsSet(GCP_TEXT) ? m_strText : CString();
+	return Stored(m_strText, GCP_TEXT, CString());
 }
 
 int GridCell::GetTextLength() const
@@ -104,211 +104,192 @@ BOOL GridCell::GetBool() const
 
 void GridCell::SetSecondString(LPCSTR lpsz)
 {
-	m_strSecond = lpsz != nullptr ? lpsz : "";
-	m_dwMask |= GCP_SECONDSTRING;
+	Store(m_strSecond, CString(lpsz != nullptr ? lpsz : ""), GCP_SECONDSTRING);
 }
 
 CString GridCell::GetSecondString() const
 {
-	return IsSet(GCP_SECONDSTRING) ? m_strSecond : CString();
+	return Stored(m_strSecond, GCP_SECONDSTRING, CString());
 }
 
 void GridCell::SetLabel(LPCSTR lpsz)
 {
-	m_strLabel = lpsz != nullptr ? lpsz : "";
-	m_dwMask |= GCP_LABEL;
+	Store(m_strLabel, CString(lpsz != nullptr ? lpsz : ""), GCP_LABEL);
 }
 
 CString GridCell::GetLabel() const
 {
-	return IsSet(GCP_LABEL) ? m_strLabel : CString();
+	return Stored(m_strLabel, GCP_LABEL, CString());
 }
 
 void GridCell::SetDataType(int nType)
 {
-	m_nDataType = nType;
-	m_dwMask |= GCP_DATATYPE;
+	Store(m_nDataType, nType, GCP_DATATYPE);
 }
 
 int GridCell::GetDataType() const
 {
-	return IsSet(GCP_DATATYPE) ? m_nDataType : GCD_TEXT;
+	return Stored(m_nDataType, GCP_DATATYPE, GCD_TEXT);
 }
 
 void GridCell::SetItemData(int nData)
 {
-	m_nItemData = nData;
-	m_dwMask |= GCP_ITEMDATA;
+	Store(m_nItemData, nData, GCP_ITEMDATA);
 }
 
 int GridCell::GetItemData() const
 {
-	return IsSet(GCP_ITEMDATA) ? m_nItemData : 0;
+	return Stored(m_nItemData, GCP_ITEMDATA, 0);
 }
 
 void GridCell::SetCellType(int nIndex)
 {
-	m_nCellType = nIndex;
-	m_dwMask |= GCP_CELLTYPE;
+	Store(m_nCellType, nIndex, GCP_CELLTYPE);
 }
 
 int GridCell::GetCellType() const
 {
-	return IsSet(GCP_CELLTYPE) ? m_nCellType : 0;
+	return Stored(m_nCellType, GCP_CELLTYPE, 0);
 }
 
 void GridCell::SetCellTypeStyle(int nStyle)
 {
-	m_nCellTypeStyle = nStyle;
-	m_dwMask |= GCP_CELLTYPESTYLE;
+	Store(m_nCellTypeStyle, nStyle, GCP_CELLTYPESTYLE);
 }
 
 int GridCell::GetCellTypeStyle() const
 {
-	return IsSet(GCP_CELLTYPESTYLE) ? m_nCellTypeStyle : 0;
+	return Stored(m_nCellTypeStyle, GCP_CELLTYPESTYLE, 0);
 }
 
 void GridCell::SetTextColor(COLORREF cr)
 {
-	m_crText = cr;
-	m_dwMask |= GCP_TEXTCOLOR;
+	Store(m_crText, cr, GCP_TEXTCOLOR);
 }
 
 COLORREF GridCell::GetTextColor(COLORREF crDefault) const
 {
-	return IsSet(GCP_TEXTCOLOR) ? m_crText : crDefault;
+	return Stored(m_crText, GCP_TEXTCOLOR, crDefault);
 }
 
 void GridCell::SetBackColor(COLORREF cr)
 {
-	m_crBack = cr;
-	m_dwMask |= GCP_BACKCOLOR;
+	Store(m_crBack, cr, GCP_BACKCOLOR);
 }
 
 COLORREF GridCell::GetBackColor(COLORREF crDefault) const
 {
-	return IsSet(GCP_BACKCOLOR) ? m_crBack : crDefault;
+	return Stored(m_crBack, GCP_BACKCOLOR, crDefault);
 }
 
 void GridCell::SetHighlightTextColor(COLORREF cr)
 {
-	m_crHighlightText = cr;
-	m_dwMask |= GCP_HIGHLIGHTTEXTCOLOR;
+	Store(m_crHighlightText, cr, GCP_HIGHLIGHTTEXTCOLOR);
 }
 
 COLORREF GridCell::GetHighlightTextColor(COLORREF crDefault) const
 {
-	return IsSet(GCP_HIGHLIGHTTEXTCOLOR) ? m_crHighlightText : crDefault;
+	return Stored(m_crHighlightText, GCP_HIGHLIGHTTEXTCOLOR, crDefault);
 }
 
 void GridCell::SetHighlightBackColor(COLORREF cr)
 {
-	m_crHighlightBack = cr;
-	m_dwMask |= GCP_HIGHLIGHTBACKCOLOR;
+	Store(m_crHighlightBack, cr, GCP_HIGHLIGHTBACKCOLOR);
 }
 
 COLORREF GridCell::GetHighlightBackColor(COLORREF crDefault) const
 {
-	return IsSet(GCP_HIGHLIGHTBACKCOLOR) ? m_crHighlightBack : crDefault;
+	return Stored(m_crHighlightBack, GCP_HIGHLIGHTBACKCOLOR, crDefault);
 }
 
 void GridCell::SetBorder(WORD wBorder)
 {
-	m_wBorder = wBorder;
-	m_dwMask |= GCP_BORDER;
+	Store(m_wBorder, wBorder, GCP_BORDER);
 }
 
 WORD GridCell::GetBorder() const
 {
-	return IsSet(GCP_BORDER) ? m_wBorder : 0;
+	return Stored(m_wBorder, GCP_BORDER, 0);
 }
 
 void GridCell::SetAlignment(WORD wAlignment)
 {
-	m_wAlignment = wAlignment;
-	m_dwMask |= GCP_ALIGNMENT;
+	Store(m_wAlignment, wAlignment, GCP_ALIGNMENT);
 }
 
 WORD GridCell::GetAlignment() const
 {
-	return IsSet(GCP_ALIGNMENT) ? m_wAlignment : 0;
+	return Stored(m_wAlignment, GCP_ALIGNMENT, 0);
 }
 
 void GridCell::SetBorderPen(CPen* pPen)
 {
-	m_pBorderPen = pPen;
-	m_dwMask |= GCP_BORDERPEN;
+	Store(m_pBorderPen, pPen, GCP_BORDERPEN);
 }
 
 CPen* GridCell::GetBorderPen() const
 {
-	return IsSet(GCP_BORDERPEN) ? m_pBorderPen : nullptr;
+	return Stored(m_pBorderPen, GCP_BORDERPEN, nullptr);
 }
 
 void GridCell::SetFont(CFont* pFont)
 {
-	m_pFont = pFont;
-	m_dwMask |= GCP_FONT;
+	Store(m_pFont, pFont, GCP_FONT);
 }
 
 CFont* GridCell::GetFont() const
 {
-	return IsSet(GCP_FONT) ? m_pFont : nullptr;
+	return Stored(m_pFont, GCP_FONT, nullptr);
 }
 
 void GridCell::SetBitmap(CBitmap* pBitmap)
 {
-	m_pBitmap = pBitmap;
-	m_dwMask |= GCP_BITMAP;
+	Store(m_pBitmap, pBitmap, GCP_BITMAP);
 }
 
 CBitmap* GridCell::GetBitmap() const
 {
-	return IsSet(GCP_BITMAP) ? m_pBitmap : nullptr;
+	return Stored(m_pBitmap, GCP_BITMAP, nullptr);
 }
 
 void GridCell::SetHandler(GridCellHandler* pHandler)
 {
-	m_pHandler = pHandler;
-	m_dwMask |= GCP_HANDLER;
+	Store(m_pHandler, pHandler, GCP_HANDLER);
 }
 
 GridCellHandler* GridCell::GetHandler() const
 {
-	return IsSet(GCP_HANDLER) ? m_pHandler : nullptr;
+	return Stored(m_pHandler, GCP_HANDLER, nullptr);
 }
 
 void GridCell::SetSourceCell(GridCell* pCell)
 {
-	m_pSourceCell = pCell;
-	m_dwMask |= GCP_SOURCECELL;
+	Store(m_pSourceCell, pCell, GCP_SOURCECELL);
 }
 
 GridCell* GridCell::GetSourceCell() const
 {
-	return IsSet(GCP_SOURCECELL) ? m_pSourceCell : nullptr;
+	return Stored(m_pSourceCell, GCP_SOURCECELL, nullptr);
 }
 
 void GridCell::SetReadOnly(BOOL bReadOnly)
 {
-	m_bReadOnly = bReadOnly;
-	m_dwMask |= GCP_READONLY;
+	Store(m_bReadOnly, bReadOnly, GCP_READONLY);
 }
 
 BOOL GridCell::IsReadOnly() const
 {
-	return IsSet(GCP_READONLY) ? m_bReadOnly : FALSE;
+	return Stored(m_bReadOnly, GCP_READONLY, FALSE);
 }
 
 void GridCell::SetDecimals(int nDecimals)
 {
-	m_nDecimals = static_cast<short>(nDecimals);
-	m_dwMask |= GCP_DECIMALS;
+	Store(m_nDecimals, static_cast<short>(nDecimals), GCP_DECIMALS);
 }
 
 int GridCell::GetDecimals() const
 {
-	return IsSet(GCP_DECIMALS) ? m_nDecimals : -1;
+	return Stored(m_nDecimals, GCP_DECIMALS, -1);
 }
 
 void GridCell::SetJoin(BOOL bOrigin, int nColOffset, long nRowOffset)

@@ -6,6 +6,7 @@
 #include "framework/core/String.h"
 
 #include <memory>
+#include <type_traits>
 
 class CPen;
 class CFont;
@@ -145,6 +146,19 @@ public:
 
 private:
 	void CopyProperties(const GridCell& source);
+
+	// A property is stored with its bit; read back, it gives the default while the bit is clear.
+	template <class T>
+	void Store(T& field, std::common_type_t<T> value, DWORD dwProperty)
+	{
+		field = value;
+		m_dwMask |= dwProperty;
+	}
+	template <class T>
+	T Stored(const T& field, DWORD dwProperty, std::common_type_t<T> defaultValue) const
+	{
+		return IsSet(dwProperty) ? field : defaultValue;
+	}
 
 	DWORD m_dwMask;
 	CString m_strText;
