@@ -13,10 +13,12 @@
 
 #include <QActionGroup>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QTimer>
 
 namespace
 {
@@ -94,6 +96,10 @@ protected:
 		case QEvent::KeyPress:
 		case QEvent::Shortcut:
 			MenuNoteInput(false);
+			LeaveFocusAfterKeyboardMode(qobject_cast<QMenuBar*>(pWatched));
+			break;
+		case QEvent::FocusIn:
+			ReturnFocusToWindow(qobject_cast<QMenuBar*>(pWatched), static_cast<QFocusEvent*>(pEvent));
 			break;
 		default:
 			break;
@@ -102,6 +108,34 @@ protected:
 	}
 
 private:
+	// On Windows the menu bar never holds the keyboard focus: Qt gives it the focus for its keyboard
+	// mode, and then gives it back as the window's focus when the window is activated again.
+	static void ReturnFocusToWindow(QMenuBar* pBar, QFocusEvent* pEvent)
+	{
+		if (pBar == nullptr || pEvent->reason() == Qt::MenuBarFocusReason)
+		{
+			return;
+		}
+		pBar->clearFocus();
+	}
+
+	// Leaving the bar's keyboard mode (Escape, or a title chosen) keeps Qt's focus on the bar when
+	// no control had it before; the next key belongs to the window.
+	static void LeaveFocusAfterKeyboardMode(QMenuBar* pBar)
+	{
+		if (pBar == nullptr)
+		{
+			return;
+		}
+		QTimer::singleShot(0, pBar, [pBar]
+		{
+			if (pBar->hasFocus() && pBar->activeAction() == nullptr)
+			{
+				pBar->clearFocus();
+			}
+		});
+	}
+
 	// Qt closes the menu when a separator is clicked; Windows keeps it open.
 	static bool IsOverSeparator(QMenu* pMenu, QMouseEvent* pEvent)
 	{
