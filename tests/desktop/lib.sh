@@ -5,8 +5,11 @@
 : "${DESKTOP_OUT:=/tmp/ondivar-desktop}"
 mkdir -p "$DESKTOP_OUT"
 
+# A failure inside $(...) ends only that subshell: -e carries it to the check itself.
+set -eu -o pipefail
 ondivar_pid=""
 check_name=$(basename "${0%.sh}")
+trap 'ondivar_stop' EXIT
 
 fail() {
 	echo "FAIL [$check_name]: $*" >&2
