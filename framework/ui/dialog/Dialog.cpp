@@ -96,8 +96,10 @@ BOOL CDialog::InitModalIndirect(const DialogTemplate* pTemplate, CWnd* pParentWn
 	return pTemplate != nullptr;
 }
 
-// Without a parent a dialog is owned by the application's main window, as on Windows.
-CWnd* CDialog::FindOwner(CWnd* pParentWnd) const
+// A modal dialog is owned by the window that is active when it opens: the last active pop-up of
+// its parent's top-level window, or of the main window without a parent, as on Windows. A
+// modeless one is owned by its parent, or by the main window.
+CWnd* CDialog::FindOwner(CWnd* pParentWnd, BOOL bModal) const
 {
 	CWnd* pOwner = pParentWnd;
 	if (pOwner == nullptr && AfxGetApp() != nullptr)
@@ -108,7 +110,11 @@ CWnd* CDialog::FindOwner(CWnd* pParentWnd) const
 	{
 		return nullptr;
 	}
-	return pOwner;
+	if (bModal)
+	{
+		pOwner = GetSafeOwner(pOwner);
+	}
+	return pOwner == this ? nullptr : pOwner;
 }
 
 INT_PTR CDialog::DoModal()
@@ -116,7 +122,7 @@ INT_PTR CDialog::DoModal()
 	const DialogTemplate* pTemplate = FindTemplate();
 	ModalRequest request = {};
 	request.nKind = ModalKind::Dialog;
-	request.pOwner = FindOwner(m_pParentWnd);
+	request.pOwner = FindOwner(m_pParentWnd, TRUE);
 	request.pDialog = this;
 	request.strCaption = pTemplate != nullptr && pTemplate->lpszCaption != nullptr ? pTemplate->lpszCaption : "";
 	request.pfnShow = [this] { return RunModal(); };

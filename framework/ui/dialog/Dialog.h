@@ -83,7 +83,7 @@ protected:
 
 private:
 	const DialogTemplate* FindTemplate() const;
-	CWnd* FindOwner(CWnd* pParentWnd) const;
+	CWnd* FindOwner(CWnd* pParentWnd, BOOL bModal) const;
 	BOOL CreateFromTemplate(const DialogTemplate* pTemplate, CWnd* pParentWnd, BOOL bModal);
 	CRect PlaceWindow(const DialogTemplate* pTemplate, CWnd* pOwner);
 	BOOL CreateItems(const DialogTemplate* pTemplate);

@@ -16,7 +16,7 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate* pTemplate, CWnd* pParentW
 		return FALSE;
 	}
 	const bool bChild = (pTemplate->dwStyle & WS_CHILD) != 0;
-	CWnd* pOwner = bChild ? pParentWnd : FindOwner(pParentWnd);
+	CWnd* pOwner = bChild ? pParentWnd : FindOwner(pParentWnd, bModal);
 	// A control's dialog owns a dialog opened from it: the owner is the nearest window that is not a child.
 	while (pOwner != nullptr && !bChild && (pOwner->GetStyle() & WS_CHILD) != 0)
 	{
@@ -30,7 +30,7 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate* pTemplate, CWnd* pParentW
 	{
 		return FALSE;
 	}
-	DialogApplyFrame(m_hWnd);
+	DialogApplyFrame(m_hWnd, bModal != FALSE);
 	// The template's menu bar lies above the client area, which keeps the template's size; the
 	// window destroys the menu with itself.
 	if (pTemplate->nMenuID != 0 && !bChild)

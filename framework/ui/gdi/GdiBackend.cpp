@@ -5,12 +5,14 @@
 #include "framework/ui/qt/GdiFont.h"
 
 #include <unordered_map>
+#include <vector>
 
 namespace
 {
 	struct IconData
 	{
-		QImage image;
+		// The image drawn, then every other size of the same icon, for the desktop.
+		std::vector<QImage> images;
 	};
 
 	typedef std::unordered_map<HICON, std::unique_ptr<IconData>> IconTable;
@@ -66,8 +68,16 @@ void GdiMarkStock(HGDIOBJ hObject)
 
 HICON GdiCreateIcon(const QImage& image)
 {
+	return GdiCreateIcon(std::vector<QImage>{ image });
+}
+
+HICON GdiCreateIcon(const std::vector<QImage>& images)
+{
+	if (images.empty())
+		return nullptr;
 	auto pIcon = std::make_unique<IconData>();
-	pIcon->image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+	for (const QImage& image : images)
+		pIcon->images.push_back(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 	HICON hIcon = reinterpret_cast<HICON>(pIcon.get());
 	Icons()[hIcon] = std::move(pIcon);
 	return hIcon;
@@ -77,7 +87,14 @@ QImage GdiIconImage(HICON hIcon)
 {
 	IconTable& icons = Icons();
 	auto it = icons.find(hIcon);
-	return it == icons.end() ? QImage() : it->second->image;
+	return it == icons.end() ? QImage() : it->second->images.front();
+}
+
+std::vector<QImage> GdiIconImages(HICON hIcon)
+{
+	IconTable& icons = Icons();
+	auto it = icons.find(hIcon);
+	return it == icons.end() ? std::vector<QImage>() : it->second->images;
 }
 
 bool GdiDestroyIcon(HICON hIcon)

@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QRegion>
 
+#include <vector>
+
 // Qt::NoBrush for a hollow brush or a handle that is not a brush.
 QBrush GdiQBrush(HBRUSH hBrush);
 // The font the DC would draw with; the system font for a handle that is not a font.
@@ -25,5 +27,10 @@ bool GdiSetRegion(HRGN hRgn, const QRegion& region);
 void GdiMarkStock(HGDIOBJ hObject);
 
 HICON GdiCreateIcon(const QImage& image);
+// An icon with several sizes of one picture: the first is the one drawn.
+HICON GdiCreateIcon(const std::vector<QImage>& images);
+// The image drawn; a null image for a handle that is not an icon.
 QImage GdiIconImage(HICON hIcon);
+// Every size of the icon, the drawn one first; empty for a handle that is not an icon.
+std::vector<QImage> GdiIconImages(HICON hIcon);
 bool GdiDestroyIcon(HICON hIcon);

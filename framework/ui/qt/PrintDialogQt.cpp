@@ -3,8 +3,8 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/PrintSettings.h"
+#include "framework/ui/qt/QtModalOwner.h"
 #include "framework/ui/qt/ServiceTranslation.h"
-#include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QPrintDialog>
@@ -17,12 +17,8 @@ PrintDialogAnswer ShowQtPrintDialog(CWnd* pOwner, const CString& strCaption, PRI
 	LoadQtItalianTranslation();
 	QPrinter printer(QPrinter::HighResolution);
 	PrintApplyRecords(printer, DevNamesDevice(pd.hDevNames), pd.hDevMode);
-	CWindowHost* pOwnerHost = pOwner != nullptr ? CWindowHost::FromHandle(pOwner->m_hWnd) : nullptr;
-	if (pOwnerHost != nullptr)
-	{
-		pOwnerHost = pOwnerHost->TopLevel();
-	}
-	QPrintDialog dialog(&printer, pOwnerHost != nullptr ? pOwnerHost->m_pWidget : nullptr);
+	CQtModalOwner owner(pOwner);
+	QPrintDialog dialog(&printer, owner.Widget());
 	dialog.setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(strCaption)));
 	QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize;
 	bool bSetupOnly = (pd.Flags & PD_PRINTSETUP) != 0;
@@ -50,17 +46,7 @@ PrintDialogAnswer ShowQtPrintDialog(CWnd* pOwner, const CString& strCaption, PRI
 		options |= QAbstractPrintDialog::PrintToFile;
 	}
 	dialog.setOptions(options);
-	// The owner is disabled while the dialog shows, as on Windows.
-	BOOL bReenable = pOwner != nullptr && pOwner->IsWindowEnabled();
-	if (bReenable)
-	{
-		pOwner->EnableWindow(FALSE);
-	}
 	int nQtResult = dialog.exec();
-	if (bReenable && IsWindow(pOwner->m_hWnd))
-	{
-		pOwner->EnableWindow(TRUE);
-	}
 	if (nQtResult != QDialog::Accepted)
 	{
 		return { IDCANCEL, nullptr, nullptr };

@@ -2,8 +2,8 @@
 #include "framework/ui/qt/ServiceFileDialog.h"
 
 #include "framework/core/WinConstants.h"
+#include "framework/ui/qt/QtModalOwner.h"
 #include "framework/ui/qt/ServiceTranslation.h"
-#include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QFileDialog>
@@ -41,13 +41,9 @@ QString QtFilter(const FileFilter& filter)
 INT_PTR ShowQtFileDialog(CWnd* pOwner, const CString& strCaption, BOOL bOpen, OPENFILENAME& ofn,
 	const std::vector<FileFilter>& filters)
 {
-	CWindowHost* pOwnerHost = pOwner != nullptr ? CWindowHost::FromHandle(pOwner->m_hWnd) : nullptr;
-	if (pOwnerHost != nullptr)
-	{
-		pOwnerHost = pOwnerHost->TopLevel();
-	}
 	LoadQtItalianTranslation();
-	QFileDialog dialog(pOwnerHost != nullptr ? pOwnerHost->m_pWidget : nullptr, ToQString(strCaption));
+	CQtModalOwner owner(pOwner);
+	QFileDialog dialog(owner.Widget(), ToQString(strCaption));
 	dialog.setOption(QFileDialog::DontUseNativeDialog);
 	// The framework asks before overwriting, in the words of the Windows dialog.
 	dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -72,17 +68,7 @@ INT_PTR ShowQtFileDialog(CWnd* pOwner, const CString& strCaption, BOOL bOpen, OP
 	{
 		dialog.selectFile(QString::fromUtf8(ofn.lpstrFile));
 	}
-	// The owner is disabled while the dialog shows, as on Windows.
-	BOOL bReenable = pOwner != nullptr && pOwner->IsWindowEnabled();
-	if (bReenable)
-	{
-		pOwner->EnableWindow(FALSE);
-	}
 	int nQtResult = dialog.exec();
-	if (bReenable && IsWindow(pOwner->m_hWnd))
-	{
-		pOwner->EnableWindow(TRUE);
-	}
 	if (nQtResult != QDialog::Accepted || dialog.selectedFiles().isEmpty())
 	{
 		return IDCANCEL;

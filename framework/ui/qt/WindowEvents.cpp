@@ -4,6 +4,7 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/AppLoop.h"
+#include "framework/ui/qt/WindowActivation.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/qt/WindowInput.h"
 #include "framework/ui/window/Wnd.h"
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace
 {
@@ -262,6 +264,17 @@ void FollowDesktopGeometry(CWindowHost* pHost, QWidget* pWidget)
 	}
 }
 
+// A window without a minimise box cannot be minimised on Windows; some window managers offer the
+// button whatever the window's hints say, so the window comes back at once.
+void RefuseMinimizing(CWindowHost* pHost, QWidget* pWidget)
+{
+	if (pHost->IsChildWindow() || (pHost->m_dwStyle & WS_MINIMIZEBOX) != 0 || !pWidget->isMinimized())
+	{
+		return;
+	}
+	QTimer::singleShot(0, pWidget, [pWidget] { pWidget->setWindowState(pWidget->windowState() & ~Qt::WindowMinimized); });
+}
+
 }
 
 bool TranslateWindowEvent(HWND hWnd, QWidget* pWidget, QEvent* pEvent)
@@ -292,6 +305,15 @@ bool TranslateWindowEvent(HWND hWnd, QWidget* pWidget, QEvent* pEvent)
 	case QEvent::Move:
 	case QEvent::Resize:
 		FollowDesktopGeometry(pHost, pWidget);
+		return false;
+	case QEvent::WindowActivate:
+		if (!pHost->IsChildWindow())
+		{
+			NoteHostActivated(pHost);
+		}
+		return false;
+	case QEvent::WindowStateChange:
+		RefuseMinimizing(pHost, pWidget);
 		return false;
 	case QEvent::Close:
 		// The close box asks the window, which decides through WM_SYSCOMMAND and WM_CLOSE.

@@ -3,6 +3,7 @@
 #include "framework/ui/qt/WindowHost.h"
 
 #include "framework/core/WinConstants.h"
+#include "framework/ui/qt/WindowFrame.h"
 #include "framework/ui/window/UserServices.h"
 
 #include <QRect>
@@ -88,6 +89,7 @@ void CWindowHost::ApplyGeometryToWidget()
 		CPoint origin = ClientOriginOnScreen();
 		CSize size = ClientSize();
 		rcWidget.setRect(origin.x, origin.y - m_nMenuBarHeight, size.cx, size.cy + m_nMenuBarHeight);
+		ApplyFrameSizeLimits(*this, rcWidget.size());
 	}
 	if (m_pWidget->geometry() != rcWidget)
 	{

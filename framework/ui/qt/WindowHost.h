@@ -112,6 +112,12 @@ public:
 	HICON m_hIconSmall;
 	bool m_bIconic;
 	bool m_bZoomed;
+	// The order in which the desktop activated top-level windows: larger is more recent.
+	unsigned m_nActivation;
+	// A modal window is marked so for the desktop, which keeps it above its owner.
+	bool m_bModalFrame;
+	// In a top-level window: the window in it that had the keyboard focus last.
+	HWND m_hLastFocus;
 
 	// Timers by event id: the Qt timer id and the callback, if any.
 	std::map<UINT_PTR, std::pair<int, TIMERPROC>> m_timers;

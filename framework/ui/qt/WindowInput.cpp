@@ -79,6 +79,10 @@ void SetFocusHost(CWindowHost* pHost)
 	}
 	CWindowHost* pOld = s_pFocus;
 	s_pFocus = pHost;
+	if (pHost != nullptr)
+	{
+		pHost->TopLevel()->m_hLastFocus = pHost->Handle();
+	}
 	if (pOld != nullptr)
 	{
 		pOld->Send(WM_KILLFOCUS, HandleParam(pHost), 0);

@@ -4,6 +4,7 @@
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/AppLoop.h"
 #include "framework/ui/qt/MenuSystem.h"
+#include "framework/ui/qt/WindowFrame.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/qt/WindowInput.h"
 
@@ -76,12 +77,7 @@ void CreateHostWidget(CWindowHost& host)
 	}
 	if (!host.IsChildWindow())
 	{
-		Qt::WindowFlags flags = pParentWidget != nullptr ? Qt::Dialog : Qt::Window;
-		if ((host.m_dwStyle & WS_CAPTION) != WS_CAPTION)
-		{
-			flags |= Qt::FramelessWindowHint;
-		}
-		host.m_pWidget->setWindowFlags(flags);
+		ApplyDesktopFrame(host);
 		host.m_pWidget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(host.m_strText)));
 		MenuInstallWindowKeys(host);
 	}

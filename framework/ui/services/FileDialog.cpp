@@ -65,11 +65,8 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
 
 INT_PTR CFileDialog::DoModal()
 {
-	CWnd* pOwner = m_pParentWnd;
-	if (pOwner == nullptr && AfxGetApp() != nullptr)
-	{
-		pOwner = AfxGetApp()->GetMainWnd();
-	}
+	// Owned by the window active when it opens, as on Windows.
+	CWnd* pOwner = CWnd::GetSafeOwner(m_pParentWnd);
 	m_ofn.hwndOwner = pOwner != nullptr ? pOwner->GetSafeHwnd() : nullptr;
 	CString strTitle = Title();
 	std::vector<FileFilter> filters = ParseFileFilters(m_ofn.lpstrFilter);

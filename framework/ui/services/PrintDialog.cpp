@@ -56,11 +56,8 @@ INT_PTR CPrintDialog::DoModal()
 	{
 		TakeDefaults();
 	}
-	CWnd* pOwner = m_pParentWnd;
-	if (pOwner == nullptr && AfxGetApp() != nullptr)
-	{
-		pOwner = AfxGetApp()->GetMainWnd();
-	}
+	// Owned by the window active when it opens, as on Windows.
+	CWnd* pOwner = CWnd::GetSafeOwner(m_pParentWnd);
 	m_pd.hwndOwner = pOwner != nullptr ? pOwner->GetSafeHwnd() : nullptr;
 	ModalRequest request = {};
 	request.nKind = ModalKind::PrintDialog;

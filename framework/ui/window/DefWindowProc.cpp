@@ -6,6 +6,7 @@
 #include "framework/ui/gdi/Dc.h"
 #include "framework/core/MenuConstants.h"
 #include "framework/ui/qt/MenuSystem.h"
+#include "framework/ui/qt/WindowFrame.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/qt/WindowInput.h"
 #include "framework/ui/window/UserServices.h"
@@ -167,6 +168,7 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 		HICON& hSlot = wParam == ICON_BIG ? pHost->m_hIconBig : pHost->m_hIconSmall;
 		HICON hOld = hSlot;
 		hSlot = reinterpret_cast<HICON>(lParam);
+		ApplyWindowIcon(*pHost);
 		return reinterpret_cast<LRESULT>(hOld);
 	}
 	case WM_GETICON:

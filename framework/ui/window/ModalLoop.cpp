@@ -3,6 +3,7 @@
 #include "framework/ui/window/Wnd.h"
 
 #include "framework/ui/qt/AppLoop.h"
+#include "framework/ui/qt/WindowActivation.h"
 #include "framework/ui/qt/WindowHost.h"
 
 int CWnd::RunModalLoop(DWORD dwFlags)
@@ -55,6 +56,11 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 	if (bReenableOwner && IsWindow(hOwner))
 	{
 		FromHandle(hOwner)->EnableWindow(TRUE);
+	}
+	// The owner takes the activation back before this window goes, and with it the keyboard.
+	if (IsWindow(hWnd))
+	{
+		ReturnActivation(hOwner);
 	}
 	// A window destroyed inside its own loop may have taken its CWnd with it.
 	if (!IsWindow(hWnd))

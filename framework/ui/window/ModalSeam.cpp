@@ -61,13 +61,8 @@ void AfxRunWhenIdle(std::function<void()> fn)
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)
 {
-	CWinApp* pApp = AfxGetApp();
-	CWnd* pOwner = pApp != nullptr ? pApp->GetMainWnd() : nullptr;
-	if (pOwner != nullptr && pOwner->m_hWnd == nullptr)
-	{
-		pOwner = nullptr;
-	}
-	return ShowMessageBox(pOwner, lpszText, ApplicationCaption(), nType);
+	// Owned by the window active when it opens, as on Windows: under a modal dialog, the dialog.
+	return ShowMessageBox(CWnd::GetSafeOwner(), lpszText, ApplicationCaption(), nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)

@@ -1,10 +1,14 @@
 set(FRAMEWORK_UI_WINDOW_SOURCES
   qt/AppCursors.cpp
   qt/AppLoop.cpp
+  qt/DesktopAccess.cpp
   qt/MessagePost.cpp
+  qt/QtModalOwner.cpp
   qt/SeamMessageBox.cpp
+  qt/WindowActivation.cpp
   qt/WindowClass.cpp
   qt/WindowEvents.cpp
+  qt/WindowFrame.cpp
   qt/WindowGeometry.cpp
   qt/WindowHost.cpp
   qt/WindowInput.cpp
@@ -12,6 +16,7 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   qt/WindowWidget.cpp
   window/CmdTarget.cpp
   window/DefWindowProc.cpp
+  window/DesktopFrame.cpp
   window/ModalLoop.cpp
   window/ModalSeam.cpp
   window/PaintDC.cpp

@@ -10,8 +10,12 @@
 #include "framework/ui/window/Wnd.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
+#include <QImageReader>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -138,8 +142,21 @@ HICON AfxLoadIconResource(UINT nIDResource)
 	{
 		return nullptr;
 	}
-	QImage image = QImage::fromData(pResource->pData, static_cast<int>(pResource->nSize));
-	HICON hIcon = image.isNull() ? nullptr : GdiCreateIcon(image);
+	// Every size the icon file holds, the first one (the one drawn) first.
+	QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(pResource->pData), static_cast<int>(pResource->nSize));
+	QBuffer buffer(&data);
+	QImageReader reader(&buffer);
+	std::vector<QImage> images;
+	const int nImages = std::max(1, reader.imageCount());
+	for (int i = 0; i < nImages && (i == 0 || reader.jumpToImage(i)); ++i)
+	{
+		QImage image = reader.read();
+		if (!image.isNull())
+		{
+			images.push_back(image);
+		}
+	}
+	HICON hIcon = GdiCreateIcon(images);
 	s_icons[nIDResource] = hIcon;
 	return hIcon;
 }

@@ -84,6 +84,9 @@ public:
 	CWnd* GetParent() const;
 	CWnd* GetOwner() const;
 	CWnd* GetTopLevelParent() const;
+	// The window a modal window opened for pParent (the main window when null) is owned by: the
+	// last active pop-up of pParent's top-level window, that is the window active when it opens.
+	static CWnd* GetSafeOwner(CWnd* pParent = nullptr);
 	CWnd* GetDlgItem(int nID) const;
 	BOOL IsChild(const CWnd* pWnd) const;
 	// GW_CHILD gives the first child; GW_HWNDNEXT/PREV walk the siblings in creation order.
