@@ -2,12 +2,14 @@
 #include "framework/ui/qt/SeamMessageBox.h"
 
 #include "framework/core/WinConstants.h"
-#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/qt/QtModalOwner.h"
 #include "framework/ui/services/MessageBoxLayout.h"
 #include "framework/ui/window/Wnd.h"
 
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <vector>
 
@@ -47,17 +49,57 @@ QMessageBox::ButtonRole QtRole(int nResult)
 	}
 }
 
+// What Qt's box does differently from a Windows one: a box without Cancel (Yes/No) closes neither
+// with Escape nor from the desktop's close button, and no box can be minimised.
+class CMessageBoxRules : public QObject
+{
+public:
+	CMessageBoxRules(QMessageBox* pBox, bool bClosable)
+		: QObject(pBox)
+		, m_pBox(pBox)
+		, m_bClosable(bClosable)
+	{
+		pBox->installEventFilter(this);
+	}
+
+protected:
+	bool eventFilter(QObject*, QEvent* pEvent) override
+	{
+		switch (pEvent->type())
+		{
+		case QEvent::KeyPress:
+			return !m_bClosable && static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Escape;
+		case QEvent::Close:
+			if (!m_bClosable && pEvent->spontaneous())
+			{
+				pEvent->ignore();
+				return true;
+			}
+			return false;
+		case QEvent::WindowStateChange:
+			if (m_pBox->isMinimized())
+			{
+				QMessageBox* pBox = m_pBox;
+				QTimer::singleShot(0, pBox, [pBox] { pBox->setWindowState(pBox->windowState() & ~Qt::WindowMinimized); });
+			}
+			return false;
+		default:
+			return false;
+		}
+	}
+
+private:
+	QMessageBox* m_pBox;
+	bool m_bClosable;
+};
+
 }
 
 INT_PTR ShowQtMessageBox(CWnd* pOwner, const CString& strCaption, const CString& strText, UINT nType)
 {
-	CWindowHost* pOwnerHost = pOwner != nullptr ? CWindowHost::FromHandle(pOwner->m_hWnd) : nullptr;
-	if (pOwnerHost != nullptr)
-	{
-		pOwnerHost = pOwnerHost->TopLevel();
-	}
-	QMessageBox box(QtIcon(nType), QString::fromUtf8(static_cast<LPCTSTR>(strCaption)), QString::fromUtf8(static_cast<LPCTSTR>(strText)), QMessageBox::NoButton,
-		pOwnerHost != nullptr ? pOwnerHost->m_pWidget : nullptr);
+	CQtModalOwner owner(pOwner);
+	QMessageBox box(QtIcon(nType), QString::fromUtf8(static_cast<LPCTSTR>(strCaption)),
+		QString::fromUtf8(static_cast<LPCTSTR>(strText)), QMessageBox::NoButton, owner.Widget());
 	std::vector<MessageBoxButton> choices = MessageBoxButtons(nType);
 	std::vector<QPushButton*> buttons;
 	int nEscape = MessageBoxEscapeResult(nType);
@@ -70,18 +112,11 @@ INT_PTR ShowQtMessageBox(CWnd* pOwner, const CString& strCaption, const CString&
 		}
 	}
 	box.setDefaultButton(buttons[MessageBoxDefaultButton(nType)]);
-	// The owner is disabled while the box shows, as on Windows.
-	CWnd* pOwnerWnd = pOwnerHost != nullptr ? CWnd::FromHandle(pOwnerHost->Handle()) : nullptr;
-	BOOL bReenable = pOwnerWnd != nullptr && pOwnerWnd->IsWindowEnabled();
-	if (bReenable)
-	{
-		pOwnerWnd->EnableWindow(FALSE);
-	}
+	const bool bClosable = nEscape != 0;
+	box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+		| (bClosable ? Qt::WindowCloseButtonHint : Qt::WindowFlags()));
+	new CMessageBoxRules(&box, bClosable);
 	box.exec();
-	if (bReenable && pOwnerHost != nullptr && CWindowHost::FromHandle(pOwnerHost->Handle()) != nullptr)
-	{
-		CWnd::FromHandle(pOwnerHost->Handle())->EnableWindow(TRUE);
-	}
 	for (size_t i = 0; i < buttons.size(); ++i)
 	{
 		if (box.clickedButton() == buttons[i])

@@ -5,18 +5,19 @@
 
 std::vector<MessageBoxButton> MessageBoxButtons(UINT nType)
 {
+	// Every button but OK has a mnemonic; in a message box the letter alone chooses it, as on Windows.
 	switch (nType & MB_TYPEMASK)
 	{
 	case MB_OKCANCEL:
-		return { { "OK", IDOK }, { "Annulla", IDCANCEL } };
+		return { { "OK", IDOK }, { "&Annulla", IDCANCEL } };
 	case MB_ABORTRETRYIGNORE:
-		return { { "Interrompi", IDABORT }, { "Riprova", IDRETRY }, { "Ignora", IDIGNORE } };
+		return { { "&Interrompi", IDABORT }, { "&Riprova", IDRETRY }, { "I&gnora", IDIGNORE } };
 	case MB_YESNOCANCEL:
-		return { { "Sì", IDYES }, { "No", IDNO }, { "Annulla", IDCANCEL } };
+		return { { "&Sì", IDYES }, { "&No", IDNO }, { "&Annulla", IDCANCEL } };
 	case MB_YESNO:
-		return { { "Sì", IDYES }, { "No", IDNO } };
+		return { { "&Sì", IDYES }, { "&No", IDNO } };
 	case MB_RETRYCANCEL:
-		return { { "Riprova", IDRETRY }, { "Annulla", IDCANCEL } };
+		return { { "&Riprova", IDRETRY }, { "&Annulla", IDCANCEL } };
 	default:
 		return { { "OK", IDOK } };
 	}

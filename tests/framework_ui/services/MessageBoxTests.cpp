@@ -6,8 +6,27 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
+#include <set>
+
 namespace
 {
+
+// The letters that choose the buttons, as typed: one per button, none twice.
+std::string Mnemonics(UINT nType)
+{
+	std::string strLetters;
+	for (const MessageBoxButton& button : MessageBoxButtons(nType))
+	{
+		const char* pAmpersand = std::strchr(button.lpszCaption, '&');
+		if (pAmpersand != nullptr)
+		{
+			strLetters += static_cast<char>(std::toupper(static_cast<unsigned char>(pAmpersand[1])));
+		}
+	}
+	return strLetters;
+}
 
 std::string Captions(UINT nType)
 {
@@ -32,15 +51,15 @@ TEST(MessageBoxLayoutTest, EachKindShowsItsButtonsDefaultIconAndClosingAnswer)
 {
 	const BoxCase cases[] = {
 		{ MB_OK | MB_ICONSTOP, "OK=1", 0, MessageBoxIcon::Stop, IDOK },
-		{ MB_OKCANCEL, "OK=1|Annulla=2", 0, MessageBoxIcon::None, IDCANCEL },
-		{ MB_YESNO | MB_ICONQUESTION, "Sì=6|No=7", 0, MessageBoxIcon::Question, 0 },
-		{ MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, "Sì=6|No=7", 1, MessageBoxIcon::Question, 0 },
-		{ MB_YESNOCANCEL | MB_ICONQUESTION, "Sì=6|No=7|Annulla=2", 0, MessageBoxIcon::Question, IDCANCEL },
-		{ MB_YESNOCANCEL | MB_DEFBUTTON3, "Sì=6|No=7|Annulla=2", 2, MessageBoxIcon::None, IDCANCEL },
+		{ MB_OKCANCEL, "OK=1|&Annulla=2", 0, MessageBoxIcon::None, IDCANCEL },
+		{ MB_YESNO | MB_ICONQUESTION, "&Sì=6|&No=7", 0, MessageBoxIcon::Question, 0 },
+		{ MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, "&Sì=6|&No=7", 1, MessageBoxIcon::Question, 0 },
+		{ MB_YESNOCANCEL | MB_ICONQUESTION, "&Sì=6|&No=7|&Annulla=2", 0, MessageBoxIcon::Question, IDCANCEL },
+		{ MB_YESNOCANCEL | MB_DEFBUTTON3, "&Sì=6|&No=7|&Annulla=2", 2, MessageBoxIcon::None, IDCANCEL },
 		// A default button the box does not have falls back to the first.
 		{ MB_OK | MB_DEFBUTTON3 | MB_ICONEXCLAMATION, "OK=1", 0, MessageBoxIcon::Exclamation, IDOK },
-		{ MB_RETRYCANCEL | MB_ICONINFORMATION, "Riprova=4|Annulla=2", 0, MessageBoxIcon::Information, IDCANCEL },
-		{ MB_ABORTRETRYIGNORE, "Interrompi=3|Riprova=4|Ignora=5", 0, MessageBoxIcon::None, 0 },
+		{ MB_RETRYCANCEL | MB_ICONINFORMATION, "&Riprova=4|&Annulla=2", 0, MessageBoxIcon::Information, IDCANCEL },
+		{ MB_ABORTRETRYIGNORE, "&Interrompi=3|&Riprova=4|I&gnora=5", 0, MessageBoxIcon::None, 0 },
 	};
 	for (const BoxCase& box : cases)
 	{
@@ -49,6 +68,8 @@ TEST(MessageBoxLayoutTest, EachKindShowsItsButtonsDefaultIconAndClosingAnswer)
 		EXPECT_EQ(box.nDefault, MessageBoxDefaultButton(box.nType));
 		EXPECT_EQ(box.icon, MessageBoxIconOf(box.nType));
 		EXPECT_EQ(box.nEscape, MessageBoxEscapeResult(box.nType));
+		const std::string strLetters = Mnemonics(box.nType);
+		EXPECT_EQ(strLetters.size(), std::set<char>(strLetters.begin(), strLetters.end()).size()) << strLetters;
 	}
 }
 
