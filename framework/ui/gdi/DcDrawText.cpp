@@ -119,7 +119,7 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
 	if (pState == nullptr || lpRect == nullptr)
 		return 0;
 	QFontMetrics metrics = DcMetrics(*pState);
-	int nLineHeight = metrics.ascent() + metrics.descent();
+	int nLineHeight = DcCellOf(*pState).Height();
 	int nRectWidth = lpRect->right - lpRect->left;
 	std::vector<TextLine> lines = LayOut(DcDecode(lpszString, nCount), nFormat, nRectWidth, metrics);
 	int nTextHeight = nLineHeight * static_cast<int>(lines.size());
@@ -167,7 +167,7 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
 			{
 				int xStart = x + metrics.horizontalAdvance(line.text.left(line.nMnemonic));
 				int nCharWidth = metrics.horizontalAdvance(line.text.at(line.nMnemonic));
-				pPainter->fillRect(QRect(xStart, yLine + metrics.ascent() + 1, nCharWidth, 1), textColor);
+				pPainter->fillRect(QRect(xStart, yLine + DcCellOf(*pState).nAscent + 1, nCharWidth, 1), textColor);
 			}
 			yLine += nLineHeight;
 		}

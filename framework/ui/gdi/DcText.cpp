@@ -7,6 +7,7 @@
 #include <QFontInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace
@@ -19,16 +20,16 @@ namespace
 	// The top left of the text's cell for a reference point under the DC's text alignment.
 	QPoint CellOrigin(DcState& state, int x, int y, int nWidth)
 	{
-		QFontMetrics metrics = DcMetrics(state);
+		const DcCell cell = DcCellOf(state);
 		UINT nAlign = state.Attr().nTextAlign;
 		if ((nAlign & TA_CENTER) == TA_CENTER)
 			x -= nWidth / 2;
 		else if (nAlign & TA_RIGHT)
 			x -= nWidth;
 		if ((nAlign & TA_BASELINE) == TA_BASELINE)
-			y -= metrics.ascent();
+			y -= cell.nAscent;
 		else if (nAlign & TA_BOTTOM)
-			y -= metrics.ascent() + metrics.descent();
+			y -= cell.Height();
 		return QPoint(x, y);
 	}
 
@@ -38,7 +39,7 @@ namespace
 		if (pState == nullptr)
 			return CSize(0, 0);
 		QFontMetrics metrics = DcMetrics(*pState);
-		return CSize(metrics.horizontalAdvance(DcDecode(lpszString, nCount)), metrics.ascent() + metrics.descent());
+		return CSize(metrics.horizontalAdvance(DcDecode(lpszString, nCount)), DcCellOf(*pState).Height());
 	}
 }
 
@@ -52,6 +53,12 @@ QString DcDecode(LPCTSTR lpsz, int nCount)
 QFontMetrics DcMetrics(DcState& state)
 {
 	return QFontMetrics(state.Font(), state.Device());
+}
+
+DcCell DcCellOf(DcState& state)
+{
+	QFontMetricsF metrics(state.Font(), state.Device());
+	return { qRound(metrics.ascent()), static_cast<int>(std::ceil(metrics.descent() - 0.01)) };
 }
 
 int DcRunWidth(DcState& state, const QString& text, const int* lpDx)
@@ -69,10 +76,9 @@ void DcDrawRun(DcState& state, int x, int yTop, const QString& text, const int* 
 	QPainter* pPainter = state.Painter();
 	if (pPainter == nullptr || text.isEmpty())
 		return;
-	QFontMetrics metrics = DcMetrics(state);
 	pPainter->setFont(state.Font());
 	pPainter->setPen(ToQColor(state.Attr().crText));
-	int yBaseline = yTop + metrics.ascent();
+	int yBaseline = yTop + DcCellOf(state).nAscent;
 	if (lpDx == nullptr)
 	{
 		pPainter->drawText(QPoint(x, yBaseline), text);
@@ -121,8 +127,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszSt
 			pPainter->setClipRect(rect, Qt::IntersectClip);
 		if (pState->Attr().nBkMode == OPAQUE && !text.isEmpty())
 		{
-			QFontMetrics metrics = DcMetrics(*pState);
-			pPainter->fillRect(QRect(origin.x(), origin.y(), nWidth, metrics.ascent() + metrics.descent()),
+			pPainter->fillRect(QRect(origin.x(), origin.y(), nWidth, DcCellOf(*pState).Height()),
 				ToQColor(pState->Attr().crBk));
 		}
 		DcDrawRun(*pState, origin.x(), origin.y(), text, lpDxWidths);
@@ -166,9 +171,10 @@ BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
 	QFontMetrics metrics = DcMetrics(*pState);
 	const LOGFONT& logFont = pState->Attr().pFont->m_logFont;
 	std::memset(lpMetrics, 0, sizeof(TEXTMETRIC));
-	lpMetrics->tmAscent = metrics.ascent();
-	lpMetrics->tmDescent = metrics.descent();
-	lpMetrics->tmHeight = metrics.ascent() + metrics.descent();
+	const DcCell cell = DcCellOf(*pState);
+	lpMetrics->tmAscent = cell.nAscent;
+	lpMetrics->tmDescent = cell.nDescent;
+	lpMetrics->tmHeight = cell.Height();
 	lpMetrics->tmInternalLeading = lpMetrics->tmHeight - pState->Font().pixelSize();
 	lpMetrics->tmExternalLeading = std::max(0, metrics.leading());
 	lpMetrics->tmAveCharWidth = metrics.averageCharWidth();

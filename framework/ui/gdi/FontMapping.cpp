@@ -9,9 +9,13 @@
 
 namespace
 {
-	const char* const kSans = "DejaVu Sans";
-	const char* const kMono = "DejaVu Sans Mono";
-	const char* const kSerif = "DejaVu Serif";
+	// The Liberation families keep the advance widths of Arial, Times New Roman and Courier New, so
+	// texts take the room the dialog templates were laid out for.
+	const char* const kSans = "Liberation Sans";
+	const char* const kMono = "Liberation Mono";
+	const char* const kSerif = "Liberation Serif";
+	// Verdana's widths are those of the wider DejaVu Sans.
+	const char* const kWideSans = "DejaVu Sans";
 
 	struct FaceSubstitute
 	{
@@ -19,8 +23,8 @@ namespace
 		const char* lpszFamily;
 	};
 
-	// Faces the Windows platform offers, onto fonts with the same role. DejaVu Sans at 11 pixels
-	// gives the 13-pixel line and 6-pixel average width of an 8-point dialog font.
+	// Faces the Windows platform offers, onto fonts with the same role and widths. Liberation Sans at
+	// 11 pixels gives the 6-pixel average width of an 8-point dialog font and fits its labels.
 	const FaceSubstitute kSubstitutes[] = {
 		{ "MS Sans Serif", kSans },
 		{ "MS Shell Dlg", kSans },
@@ -29,7 +33,7 @@ namespace
 		{ "Tahoma", kSans },
 		{ "Arial", kSans },
 		{ "Helv", kSans },
-		{ "Verdana", kSans },
+		{ "Verdana", kWideSans },
 		{ "Segoe UI", kSans },
 		{ "System", kSans },
 		{ "Courier New", kMono },
@@ -41,9 +45,12 @@ namespace
 		{ "Times", kSerif },
 		{ "MS Serif", kSerif },
 		{ "Tms Rmn", kSerif },
-		{ "DejaVu Sans", kSans },
-		{ "DejaVu Sans Mono", kMono },
-		{ "DejaVu Serif", kSerif },
+		{ "Liberation Sans", kSans },
+		{ "Liberation Mono", kMono },
+		{ "Liberation Serif", kSerif },
+		{ "DejaVu Sans", "DejaVu Sans" },
+		{ "DejaVu Sans Mono", "DejaVu Sans Mono" },
+		{ "DejaVu Serif", "DejaVu Serif" },
 	};
 
 	const BYTE kFamilyMask = 0xF0;

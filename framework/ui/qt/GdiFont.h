@@ -1,5 +1,5 @@
-// Logical fonts to Qt fonts: Windows face names go through a fixed substitution table onto the
-// DejaVu families, so text measures the same wherever the program runs.
+// Logical fonts to Qt fonts: Windows face names go through a fixed substitution table onto
+// installed families of the same widths, so text measures the same wherever the program runs.
 #pragma once
 
 #include "framework/ui/gdi/GdiTypes.h"
