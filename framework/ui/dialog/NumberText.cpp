@@ -1,8 +1,10 @@
 // Number text of the data exchange, through the locale-independent character conversions.
 #include "framework/ui/dialog/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <string>
 #include <system_error>
 
 namespace
@@ -95,7 +97,21 @@ BOOL AfxParseDouble(LPCTSTR lpszText, double* pValue)
 {
 	const char* pFirst = nullptr;
 	const char* pLast = nullptr;
-	if (!Trim(lpszText, &pFirst, &pLast) || !IsDecimalNumberText(pFirst, pLast))
+	if (!Trim(lpszText, &pFirst, &pLast))
+	{
+		return FALSE;
+	}
+	// An Italian keyboard writes a decimal comma: it stands for the point, once, and never as a
+	// thousands separator ("1.000,5" has two separators and is refused).
+	std::string strNumber(pFirst, pLast);
+	if (std::count(strNumber.begin(), strNumber.end(), '.') + std::count(strNumber.begin(), strNumber.end(), ',') > 1)
+	{
+		return FALSE;
+	}
+	std::replace(strNumber.begin(), strNumber.end(), ',', '.');
+	pFirst = strNumber.data();
+	pLast = pFirst + strNumber.size();
+	if (!IsDecimalNumberText(pFirst, pLast))
 	{
 		return FALSE;
 	}

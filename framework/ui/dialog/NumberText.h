@@ -10,9 +10,10 @@
 CString AfxFormatDouble(double value);
 CString AfxFormatInt(int value);
 
-// The whole text, blanks around it allowed, must be one decimal number with the classic '.'
-// separator and an optional exponent, of finite value. "1,5", "nan", "inf", "0x10" and an
-// empty text are refused, and so is a magnitude outside the double range.
+// The whole text, blanks around it allowed, must be one decimal number with an optional exponent,
+// of finite value. Its decimal separator is '.' or ',' (one of them, once: "1,5" reads as 1.5,
+// "1.000,5" and "1,5,0" are refused). "nan", "inf", "0x10" and an empty text are refused, and so
+// is a magnitude outside the double range.
 BOOL AfxParseDouble(LPCTSTR lpszText, double* pValue);
 // A decimal integer within the int range, blanks around it allowed.
 BOOL AfxParseInt(LPCTSTR lpszText, int* pValue);

@@ -2,11 +2,14 @@
 // widgets, with the automatic styles' own checking and BN_CLICKED to the parent.
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/qt/ControlSupport.h"
+#include "framework/ui/qt/WindowInput.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QPainter>
+#include <QPolygon>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -70,6 +73,57 @@ void UncheckGroupSiblings(CWindowHost* pHost)
 	}
 }
 
+// Windows marks the push button that has the keyboard focus with a dotted frame inside its edge.
+// Qt's styles show focus only after a Tab of Qt's own, and the dialog keys are the framework's.
+class CFocusMarkPushButton : public QPushButton
+{
+public:
+	using QPushButton::QPushButton;
+
+protected:
+	void paintEvent(QPaintEvent* pEvent) override
+	{
+		QPushButton::paintEvent(pEvent);
+		const CWindowHost* pFocus = FocusHost();
+		if (pFocus == nullptr || pFocus->m_pWidget != this)
+		{
+			return;
+		}
+		const int nInset = 3;
+		const QRect frame = rect().adjusted(nInset, nInset, -nInset, -nInset);
+		if (frame.width() < 2 || frame.height() < 2)
+		{
+			return;
+		}
+		// Every other pixel, inverted, so the mark shows on any face colour.
+		QPolygon dots;
+		for (int x = frame.left(); x <= frame.right(); ++x)
+		{
+			for (int y : { frame.top(), frame.bottom() })
+			{
+				if (((x + y) & 1) == 0)
+				{
+					dots << QPoint(x, y);
+				}
+			}
+		}
+		for (int y = frame.top() + 1; y < frame.bottom(); ++y)
+		{
+			for (int x : { frame.left(), frame.right() })
+			{
+				if (((x + y) & 1) == 0)
+				{
+					dots << QPoint(x, y);
+				}
+			}
+		}
+		QPainter painter(this);
+		painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+		painter.setPen(QPen(Qt::white, 1));
+		painter.drawPoints(dots);
+	}
+};
+
 // Qt has already toggled the widget; the automatic styles keep the new state (a radio button
 // only ever turns on), the others go back and leave the checking to the parent.
 void Clicked(HWND hWnd, bool bChecked)
@@ -122,7 +176,7 @@ QWidget* CreateButtonWidget(CWindowHost& host, QWidget* pParent)
 		}
 		else
 		{
-			QPushButton* pPush = new QPushButton(strText, pParent);
+			QPushButton* pPush = new CFocusMarkPushButton(strText, pParent);
 			pPush->setAutoDefault(false);
 			pPush->setDefault(ButtonType(dwStyle) == BS_DEFPUSHBUTTON);
 			pButton = pPush;
@@ -234,6 +288,12 @@ LRESULT ButtonWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 		return 0;
 	case WM_GETDLGCODE:
 		return DialogCode(pHost->m_dwStyle);
+	case WM_SETFOCUS:
+	case WM_KILLFOCUS:
+		// The focus mark follows the framework's focus, which Qt's may not see in a window
+		// that is not active.
+		pWidget->update();
+		return ControlDefaultProc(hWnd, message, wParam, lParam);
 	default:
 		return ControlDefaultProc(hWnd, message, wParam, lParam);
 	}

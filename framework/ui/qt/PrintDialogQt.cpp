@@ -7,21 +7,102 @@
 #include "framework/ui/qt/ServiceTranslation.h"
 #include "framework/ui/window/Wnd.h"
 
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QEvent>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include <algorithm>
+
+namespace
+{
+
+// The framework names its PDF files itself, so the dialog's output file would do nothing. Qt
+// shows that row again each time the dialog is shown: it goes when the dialog is polished, just
+// before its first layout, or else once it shows.
+class COutputFileHider : public QObject
+{
+public:
+	explicit COutputFileHider(QPrintDialog& dialog)
+		: QObject(&dialog)
+		, m_dialog(dialog)
+	{
+		dialog.installEventFilter(this);
+	}
+
+protected:
+	bool eventFilter(QObject* pObject, QEvent* pEvent) override
+	{
+		if (pObject == &m_dialog && (pEvent->type() == QEvent::Polish || pEvent->type() == QEvent::Show))
+		{
+			bool bHidden = false;
+			for (const char* pszName : { "lOutput", "filename", "fileBrowser" })
+			{
+				QWidget* pWidget = m_dialog.findChild<QWidget*>(pszName);
+				if (pWidget != nullptr && !pWidget->isHidden())
+				{
+					pWidget->hide();
+					bHidden = true;
+				}
+			}
+			if (bHidden && pEvent->type() == QEvent::Show)
+			{
+				m_dialog.adjustSize();
+			}
+		}
+		return false;
+	}
+
+private:
+	QPrintDialog& m_dialog;
+};
+
+// Setting up chooses a printer, and its paper and orientation under Properties, as the Windows
+// print set-up does; the page range and copies belong to printing, so their options panel stays
+// closed, and nothing is printed on the confirming button.
+void ShowAsPrinterChooser(QPrintDialog& dialog)
+{
+	new COutputFileHider(dialog);
+	QDialogButtonBox* pButtons = dialog.findChild<QDialogButtonBox*>();
+	if (pButtons == nullptr)
+	{
+		return;
+	}
+	for (QAbstractButton* pButton : pButtons->buttons())
+	{
+		const QDialogButtonBox::StandardButton nButton = pButtons->standardButton(pButton);
+		if (nButton == QDialogButtonBox::Ok)
+		{
+			pButton->setText("OK");
+		}
+		else if (nButton != QDialogButtonBox::Cancel)
+		{
+			pButton->hide();
+		}
+	}
+}
+
+}
 
 PrintDialogAnswer ShowQtPrintDialog(CWnd* pOwner, const CString& strCaption, PRINTDLG& pd)
 {
 	LoadQtItalianTranslation();
 	QPrinter printer(QPrinter::HighResolution);
 	PrintApplyRecords(printer, DevNamesDevice(pd.hDevNames), pd.hDevMode);
+	bool bSetupOnly = (pd.Flags & PD_PRINTSETUP) != 0;
+	// The dialog still checks the PDF output file it no longer shows when setting up: one in a
+	// folder of its own passes, since no such file exists.
+	QTemporaryDir setupFolder;
+	if (bSetupOnly && printer.outputFormat() == QPrinter::PdfFormat && setupFolder.isValid())
+	{
+		printer.setOutputFileName(setupFolder.filePath("stampa.pdf"));
+	}
 	CQtModalOwner owner(pOwner);
 	QPrintDialog dialog(&printer, owner.Widget());
 	dialog.setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(strCaption)));
 	QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize;
-	bool bSetupOnly = (pd.Flags & PD_PRINTSETUP) != 0;
 	if (!bSetupOnly && (pd.Flags & PD_NOSELECTION) == 0)
 	{
 		options |= QAbstractPrintDialog::PrintSelection;
@@ -46,6 +127,10 @@ PrintDialogAnswer ShowQtPrintDialog(CWnd* pOwner, const CString& strCaption, PRI
 		options |= QAbstractPrintDialog::PrintToFile;
 	}
 	dialog.setOptions(options);
+	if (bSetupOnly)
+	{
+		ShowAsPrinterChooser(dialog);
+	}
 	int nQtResult = dialog.exec();
 	if (nQtResult != QDialog::Accepted)
 	{

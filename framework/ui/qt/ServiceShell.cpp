@@ -1,8 +1,19 @@
 // xdg-mime and xdg-open run as processes.
 #include "framework/ui/services/XdgMime.h"
 
+#include <QEventLoop>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QStringList>
+
+#include <cerrno>
+#include <ctime>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -39,7 +50,100 @@ CString XdgQueryDefaultApplication(const CString& strMimeType)
 	return ParseDesktopEntry(RunXdgMime({ "query", "default", ToQString(strMimeType) }));
 }
 
-BOOL XdgOpenDetached(const CString& strPath)
+namespace
 {
-	return QProcess::startDetached("xdg-open", { ToQString(strPath) });
+
+// What the watcher reports when xdg-open could not be started or was killed.
+constexpr unsigned char kOpenerLost = 255;
+
+// The watcher process: starts xdg-open in a session of its own, reports its exit code on nReport
+// when it ends within the watch (or 0 when it still runs) and leaves it running. Only calls that
+// are safe between fork and exec.
+[[noreturn]] void WatchOpener(const char* pszOpener, char* const argv[], int nReport, int nWatchMs)
+{
+	unsigned char nResult = kOpenerLost;
+	const pid_t opener = fork();
+	if (opener == 0)
+	{
+		setsid();
+		execv(pszOpener, argv);
+		_exit(kOpenerLost);
+	}
+	const int nStepMs = 20;
+	for (int nWaitedMs = 0; opener > 0; nWaitedMs += nStepMs)
+	{
+		int nStatus = 0;
+		const pid_t ended = waitpid(opener, &nStatus, WNOHANG);
+		if (ended == opener)
+		{
+			nResult = WIFEXITED(nStatus) ? static_cast<unsigned char>(WEXITSTATUS(nStatus)) : kOpenerLost;
+			break;
+		}
+		if (ended < 0 && errno != EINTR)
+		{
+			break;
+		}
+		if (nWaitedMs >= nWatchMs)
+		{
+			nResult = 0;
+			break;
+		}
+		const timespec step = { 0, nStepMs * 1000000L };
+		nanosleep(&step, nullptr);
+	}
+	while (write(nReport, &nResult, 1) < 0 && errno == EINTR)
+	{
+	}
+	_exit(0);
+}
+
+}
+
+int XdgOpen(const CString& strPath, int nWatchMs)
+{
+	const CString strOpener = XdgFindProgram("xdg-open");
+	int reportPipe[2];
+	if (strOpener.IsEmpty() || pipe2(reportPipe, O_CLOEXEC) != 0)
+	{
+		return -1;
+	}
+	// A watcher between us and xdg-open: it reaps xdg-open if it ends within the watch, and once
+	// the watcher is gone an xdg-open still running belongs to the system, never a zombie of ours.
+	char szName[] = "xdg-open";
+	char* argv[] = { szName, const_cast<char*>(static_cast<LPCTSTR>(strPath)), nullptr };
+	const pid_t watcher = fork();
+	if (watcher == 0)
+	{
+		close(reportPipe[0]);
+		WatchOpener(strOpener, argv, reportPipe[1], nWatchMs);
+	}
+	close(reportPipe[1]);
+	if (watcher < 0)
+	{
+		close(reportPipe[0]);
+		return -1;
+	}
+	// The report, or the end of the pipe when the watcher dies, ends the wait.
+	if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+	{
+		fcntl(reportPipe[0], F_SETFL, O_NONBLOCK);
+		QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+		{
+			QEventLoop loop;
+			QSocketNotifier notifier(reportPipe[0], QSocketNotifier::Read);
+			QObject::connect(&notifier, &QSocketNotifier::activated, &loop, [&loop] { loop.quit(); });
+			loop.exec(QEventLoop::ExcludeUserInputEvents);
+		}
+		QGuiApplication::restoreOverrideCursor();
+	}
+	unsigned char nResult = kOpenerLost;
+	if (read(reportPipe[0], &nResult, 1) != 1)
+	{
+		nResult = kOpenerLost;
+	}
+	close(reportPipe[0]);
+	while (waitpid(watcher, nullptr, 0) < 0 && errno == EINTR)
+	{
+	}
+	return nResult == kOpenerLost ? -1 : nResult;
 }

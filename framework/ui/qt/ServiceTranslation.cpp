@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 void LoadQtItalianTranslation()
@@ -13,6 +14,9 @@ void LoadQtItalianTranslation()
 		return;
 	}
 	s_bTried = true;
+	// Dates and sizes in Qt's dialogs are written the Italian way too, whatever the desktop's
+	// language; the framework's own numbers never go through QLocale.
+	QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 	QTranslator* pTranslator = new QTranslator(QCoreApplication::instance());
 	if (pTranslator->load("qtbase_it", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
 	{

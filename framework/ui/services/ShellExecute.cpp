@@ -15,6 +15,11 @@ namespace
 // Windows answers a started application with its instance handle; any value above 32 will do.
 constexpr int kStarted = 42;
 
+// How long the opener is watched for a failure. Without a desktop environment xdg-open takes about
+// a second to read the desktop's tables and start the application, and then runs it in its
+// foreground; an application that cannot start fails within a second or two.
+constexpr int kOpenerWatchMs = 4000;
+
 bool Exists(const CString& strPath)
 {
 	struct stat info;
@@ -37,8 +42,12 @@ CString FullPath(LPCTSTR lpFile, LPCTSTR lpDirectory)
 	return strFolder + (strFolder.Right(1) == "/" ? "" : "/") + strFile;
 }
 
-int OpenWithDesktop(const CString& strVerb, const CString& strPath)
+}
+
+int ShellOpenWithDesktop(LPCTSTR lpOperation, LPCTSTR lpPath, int nWatchMs)
 {
+	const CString strVerb = lpOperation != nullptr ? lpOperation : "";
+	const CString strPath = lpPath;
 	if (!strVerb.IsEmpty() && strVerb.CompareNoCase("open") != 0)
 	{
 		return SE_ERR_NOASSOC;
@@ -48,13 +57,31 @@ int OpenWithDesktop(const CString& strVerb, const CString& strPath)
 		return Exists(PathFolder(strPath)) ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
 	}
 	CString strType = XdgQueryFileType(strPath);
-	if (strType.IsEmpty() || XdgQueryDefaultApplication(strType).IsEmpty())
+	CString strEntry = strType.IsEmpty() ? CString() : XdgQueryDefaultApplication(strType);
+	CString strEntryPath = strEntry.IsEmpty() ? CString() : XdgFindDesktopEntry(strEntry);
+	if (strEntryPath.IsEmpty())
 	{
 		return SE_ERR_NOASSOC;
 	}
-	return XdgOpenDetached(strPath) ? kStarted : SE_ERR_ASSOCINCOMPLETE;
-}
-
+	// Some desktops name an entry that is gone or cannot start; xdg-open would then try web
+	// browsers for a long while before it gives up.
+	if (XdgDesktopEntryProgram(strEntryPath).IsEmpty())
+	{
+		return SE_ERR_ASSOCINCOMPLETE;
+	}
+	switch (XdgOpen(strPath, nWatchMs))
+	{
+	case 0:
+		return kStarted;
+	case 2:	// xdg-open: the file is missing
+		return ERROR_FILE_NOT_FOUND;
+	case 3:	// xdg-open: no way to open it
+		return SE_ERR_NOASSOC;
+	case 5:	// xdg-open: the file cannot be read
+		return SE_ERR_ACCESSDENIED;
+	default:	// xdg-open could not run, or the application failed
+		return SE_ERR_ASSOCINCOMPLETE;
+	}
 }
 
 HINSTANCE ShellExecute(HWND hwnd, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR, LPCTSTR lpDirectory, int nShowCmd)
@@ -69,6 +96,8 @@ HINSTANCE ShellExecute(HWND hwnd, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR, 
 	request.strCaption = lpOperation != nullptr ? lpOperation : "open";
 	request.strText = FullPath(lpFile, lpDirectory);
 	request.nType = static_cast<UINT>(nShowCmd);
-	request.pfnShow = [&request] { return static_cast<INT_PTR>(OpenWithDesktop(request.strCaption, request.strText)); };
+	request.pfnShow = [&request] {
+		return static_cast<INT_PTR>(ShellOpenWithDesktop(request.strCaption, request.strText, kOpenerWatchMs));
+	};
 	return reinterpret_cast<HINSTANCE>(AfxDoModalRequest(request));
 }

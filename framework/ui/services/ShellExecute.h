@@ -9,7 +9,12 @@
 // modal seam (ModalKind::ShellOpen, strText the full path, nType nShowCmd). The result, as an
 // integer, is above 32 when the application was started; ERROR_FILE_NOT_FOUND for a missing file,
 // ERROR_PATH_NOT_FOUND for a missing folder, SE_ERR_NOASSOC when the desktop has no application
-// for the file's type or the verb is not "open". lpParameters are for programs, not documents, and
+// for the file's type or the verb is not "open", SE_ERR_ASSOCINCOMPLETE when the application it
+// names cannot be started or fails at once. lpParameters are for programs, not documents, and
 // are ignored, as on Windows.
 HINSTANCE ShellExecute(HWND hwnd, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpParameters, LPCTSTR lpDirectory,
 	int nShowCmd);
+
+// What ShellExecute does past the seam, on a full path, watching the desktop's opener for at most
+// nWatchMs milliseconds: an opener still running then counts as the application started.
+int ShellOpenWithDesktop(LPCTSTR lpOperation, LPCTSTR lpPath, int nWatchMs);

@@ -6,6 +6,9 @@
 #include "framework/ui/window/Wnd.h"
 
 #include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
 
 COLORREF GetSurfacePixel(CWnd* pWnd, int x, int y)
 {
@@ -27,4 +30,20 @@ CSize GetSurfaceSize(CWnd* pWnd)
 {
 	CWindowHost* pHost = pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : nullptr;
 	return pHost != nullptr ? pHost->ClientSize() : CSize(0, 0);
+}
+
+COLORREF GetShownPixel(CWnd* pWnd, int x, int y)
+{
+	CWindowHost* pHost = pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : nullptr;
+	if (pHost == nullptr || pHost->PaintsOnSurface() || pHost->m_pWidget == nullptr)
+	{
+		return GetSurfacePixel(pWnd, x, y);
+	}
+	const QImage image = pHost->m_pWidget->grab().toImage();
+	if (!image.valid(x, y))
+	{
+		return CLR_INVALID;
+	}
+	const QColor color = image.pixelColor(x, y);
+	return RGB(static_cast<BYTE>(color.red()), static_cast<BYTE>(color.green()), static_cast<BYTE>(color.blue()));
 }

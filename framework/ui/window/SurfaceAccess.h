@@ -10,3 +10,6 @@ class CWnd;
 // CLR_INVALID outside the client area or for a window that does not exist.
 COLORREF GetSurfacePixel(CWnd* pWnd, int x, int y);
 CSize GetSurfaceSize(CWnd* pWnd);
+// What the window shows at the point, native controls included (they paint no surface of their
+// own); CLR_INVALID outside the window.
+COLORREF GetShownPixel(CWnd* pWnd, int x, int y);

@@ -5,6 +5,7 @@
 #include "framework/core/Resources.h"
 #include "framework/ui/qt/AppLoop.h"
 #include "framework/ui/qt/GdiBackend.h"
+#include "framework/ui/qt/ServiceTranslation.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
@@ -173,6 +174,7 @@ BOOL AfxWinInit(int argc, char* argv[])
 	s_pQtApp = std::make_unique<QApplication>(s_nArgc, s_argv.data());
 	// Otherwise closing a dialog while no other window is visible would end every nested modal loop.
 	QApplication::setQuitOnLastWindowClosed(false);
+	LoadQtItalianTranslation();
 	if (s_pApp != nullptr && s_pApp->m_pszAppName == nullptr)
 	{
 		// As on Windows: the application's title string, else the program's file name.

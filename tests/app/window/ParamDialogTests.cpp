@@ -120,6 +120,16 @@ TEST_F(MainWindowTest, ParamsAcceptedTogetherAndOfferedAgainWhateverTheModulatio
 	EXPECT_EQ(params.kind, MOD_AM) << "cancelled: the amplitude kind is back";
 }
 
+TEST_F(MainWindowTest, ParamsTakeTheItalianDecimalComma)
+{
+	m_user.m_dialogScripts.push_back(EnterParams({nullptr, nullptr, "0,5"}));
+	Command(ID_MOD_FREQUENZA);
+	EXPECT_TRUE(m_user.BoxTexts().empty());
+	EXPECT_EQ(m_dlg.m_params.ampMod, 0.5);
+	EXPECT_EQ(m_dlg.m_params.modIndex, 0.75);
+	EXPECT_EQ(m_dlg.m_params.kind, MOD_FM);
+}
+
 TEST_F(MainWindowTest, ParamsFirstRefusedValueIsReportedWithItsFieldSelected)
 {
 	struct Case

@@ -1,8 +1,9 @@
 // BUTTON controls: which styles check themselves when clicked, BN_CLICKED, radio groups,
-// button styles and dialog codes.
+// button styles and dialog codes, and the focus mark of push buttons.
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
 #include "framework/ui/controls/Button.h"
+#include "framework/ui/window/SurfaceAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +114,55 @@ TEST_F(ButtonTest, StyleAndDialogCodes)
 	CString strText;
 	group.GetWindowText(strText);
 	EXPECT_STREQ("Portante", strText);
+}
+
+// The pixels of the button as it shows now, row by row.
+std::vector<COLORREF> Shown(CButton& button)
+{
+	const CSize size = GetSurfaceSize(&button);
+	std::vector<COLORREF> pixels;
+	for (int y = 0; y < size.cy; ++y)
+	{
+		for (int x = 0; x < size.cx; ++x)
+		{
+			pixels.push_back(GetShownPixel(&button, x, y));
+		}
+	}
+	return pixels;
+}
+
+TEST_F(ButtonTest, FocusedPushButtonShowsADottedFrameInsideItsEdge)
+{
+	CButton& ok = Add("OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK);
+	CButton& cancel = Add("Cancel", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL);
+	cancel.SetFocus();
+	const std::vector<COLORREF> plain = Shown(ok);
+	ok.SetFocus();
+	const std::vector<COLORREF> focused = Shown(ok);
+
+	// What the focus adds is every other pixel of the frame 3 pixels inside the edge, and nothing else.
+	const CSize size = GetSurfaceSize(&ok);
+	ASSERT_EQ(plain.size(), focused.size());
+	const int nInset = 3;
+	int nTopDots = 0;
+	for (int y = 0; y < size.cy; ++y)
+	{
+		for (int x = 0; x < size.cx; ++x)
+		{
+			const bool bOnFrame = x >= nInset && x < size.cx - nInset && y >= nInset && y < size.cy - nInset
+				&& (x == nInset || x == size.cx - nInset - 1 || y == nInset || y == size.cy - nInset - 1);
+			const bool bChanged = plain[y * size.cx + x] != focused[y * size.cx + x];
+			EXPECT_TRUE(!bChanged || (bOnFrame && (x + y) % 2 == 0)) << x << ", " << y;
+			nTopDots += bChanged && y == nInset ? 1 : 0;
+		}
+	}
+	EXPECT_GE(nTopDots, (size.cx - 2 * nInset) / 2 - 1) << "a dotted line along the top";
+
+	// The mark goes with the focus.
+	const std::vector<COLORREF> cancelPlain = Shown(cancel);
+	cancel.SetFocus();
+	EXPECT_EQ(plain, Shown(ok));
+	EXPECT_NE(cancelPlain, Shown(cancel));
 }
 
 }

@@ -126,7 +126,8 @@ TEST_F(DataExchangeTest, AcceptedNumbersReachTheMembersWithoutAPrompt)
 	{
 		const char* pszText;
 		double value;
-	} cases[] = { { "1", 1.0 }, { "0.5", 0.5 }, { "2e5", 200000.0 }, { " 3 ", 3.0 }, { "-0.25", -0.25 } };
+	} cases[] = { { "1", 1.0 }, { "0.5", 0.5 }, { "2e5", 200000.0 }, { " 3 ", 3.0 }, { "-0.25", -0.25 },
+		{ "1,5", 1.5 }, { " -1,5e3 ", -1500.0 } };
 	for (const auto& c : cases)
 	{
 		m_dlg.SetDlgItemText(IDC_NUMBER, c.pszText);
@@ -136,9 +137,17 @@ TEST_F(DataExchangeTest, AcceptedNumbersReachTheMembersWithoutAPrompt)
 	EXPECT_TRUE(m_seam.m_shown.empty());
 }
 
+TEST_F(DataExchangeTest, DecimalCommaIsShownBackWithAPoint)
+{
+	m_dlg.SetDlgItemText(IDC_NUMBER, "1,5");
+	ASSERT_TRUE(m_dlg.UpdateData(TRUE));
+	m_dlg.UpdateData(FALSE);
+	EXPECT_EQ("1.5", Text(IDC_NUMBER));
+}
+
 TEST_F(DataExchangeTest, RefusedNumberPromptsAndSelectsTheWholeField)
 {
-	for (const char* pszText : { "abc", "1,5", "nan", "inf", "" })
+	for (const char* pszText : { "abc", "1,5,0", "1.000,5", "nan", "inf", "" })
 	{
 		m_seam.m_shown.clear();
 		m_dlg.m_dNumber = 7.0;

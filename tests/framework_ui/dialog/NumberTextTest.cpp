@@ -65,6 +65,12 @@ TEST(NumberTextTest, AcceptsDecimalNumbersWithBlanksAround)
 		{ "+6", 6.0 },
 		{ ".5", 0.5 },
 		{ "7.", 7.0 },
+		// The Italian decimal comma stands for the point.
+		{ "1,5", 1.5 },
+		{ " 1,5 ", 1.5 },
+		{ "-1,5e3", -1500.0 },
+		{ ",25", 0.25 },
+		{ "0,0002", 0.0002 },
 	};
 	for (const auto& c : cases)
 	{
@@ -76,10 +82,10 @@ TEST(NumberTextTest, AcceptsDecimalNumbersWithBlanksAround)
 
 TEST(NumberTextTest, RefusesWhatIsNotOneFiniteDecimalNumber)
 {
-	// A comma is refused rather than read as a decimal separator: the fields show a point, and
-	// "1,500" would otherwise mean one thing or another depending on the machine.
-	for (const char* pszText : { "abc", "1,5", "nan", "NaN", "inf", "-inf", "infinity", "", "   ", "1 2", "5x",
-			 "0x10", "e5", "-", "+-1", "1e999", "--1" })
+	// One decimal separator at most: a second one, or a thousands separator, is not a number here.
+	for (const char* pszText : { "abc", "nan", "NaN", "inf", "-inf", "infinity", "", "   ", "1 2", "5x",
+			 "0x10", "e5", "-", "+-1", "1e999", "--1", "1,5,0", "1.5,0", "1,,5", "1.000,5", "1,000.5", "1e3,5",
+			 ",", "-,", "1, 5" })
 	{
 		double value = 42.0;
 		EXPECT_FALSE(AfxParseDouble(pszText, &value)) << '"' << pszText << '"';
@@ -91,12 +97,16 @@ TEST(NumberTextTest, RefusesWhatIsNotOneFiniteDecimalNumber)
 
 TEST(NumberTextTest, IgnoresTheUserLocale)
 {
-	// An Italian locale writes a comma; the exchange keeps the point whatever the locale is.
+	// An Italian locale writes a comma; the exchange reads both separators and shows the point
+	// whatever the locale is.
 	const char* pszItalian = std::setlocale(LC_NUMERIC, "it_IT.UTF-8");
 	double value = 0.0;
 	EXPECT_TRUE(AfxParseDouble("0.25", &value));
 	EXPECT_EQ(value, 0.25);
-	EXPECT_FALSE(AfxParseDouble("0,25", &value));
+	value = 0.0;
+	EXPECT_TRUE(AfxParseDouble("0,25", &value));
+	EXPECT_EQ(value, 0.25);
+	EXPECT_FALSE(AfxParseDouble("1.000,25", &value));
 	EXPECT_STREQ(static_cast<LPCTSTR>(AfxFormatDouble(0.25)), "0.25");
 	std::setlocale(LC_NUMERIC, "C");
 	if (pszItalian == nullptr)

@@ -1,10 +1,14 @@
-// ShellExecute: its answers through the seam, the parsing of xdg-mime's answers, and the real
-// queries on a desktop set up in temporary XDG folders, where nothing is ever started.
+// ShellExecute: its answers through the seam, the parsing of xdg-mime's answers and of desktop
+// entries, and the real hand-off on a desktop set up in temporary XDG folders, with applications
+// that are scripts of the test.
 #include "framework/ui/services/ShellExecute.h"
 #include "framework/ui/services/XdgMime.h"
 #include "tests/framework_ui/services/ServicesTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
 
 #include <sys/stat.h>
 
@@ -60,6 +64,38 @@ TEST(XdgMimeParseTest, AnswersOfXdgMimeAreReadStrictly)
 		SCOPED_TRACE(c.pszOutput);
 		EXPECT_STREQ(c.pszType, ParseMimeType(c.pszOutput));
 		EXPECT_STREQ(c.pszEntry, ParseDesktopEntry(c.pszOutput));
+	}
+}
+
+TEST(XdgMimeParseTest, DesktopEntriesSayWhatTheyStart)
+{
+	const struct
+	{
+		const char* pszText;
+		BOOL bApplication;
+		const char* pszProgram;
+		const char* pszTryExec;
+	} cases[] = {
+		{ "[Desktop Entry]\nType=Application\nExec=analisi %f\n", TRUE, "analisi", "" },
+		{ "# made by hand\n\n[Desktop Entry]\nName[it]=Analisi\nType = Application\nExec = \"/opt/my tools/analisi\" %f\n"
+		  "TryExec=analisi\n", TRUE, "/opt/my tools/analisi", "analisi" },
+		// The actions' groups come after the entry's own and start other things.
+		{ "[Desktop Entry]\nType=Application\nExec=analisi\n[Desktop Action nuovo]\nExec=altro\nType=Link\n", TRUE, "analisi", "" },
+		{ "[Desktop Entry]\nType=Application\nHidden=true\nExec=analisi\n", FALSE, "analisi", "" },
+		{ "[Desktop Entry]\nType=Link\nURL=file:///tmp\n", FALSE, "", "" },
+		{ "[Desktop Entry]\nExec=analisi\n", FALSE, "analisi", "" },
+		{ "Type=Application\nExec=analisi\n", FALSE, "", "" },
+		{ "[Other Group]\nType=Application\nExec=analisi\n[Desktop Entry]\nType=Application\n", FALSE, "", "" },
+		{ "[Desktop Entry]\nType=Application\nExec=\"analisi\n", TRUE, "", "" },
+		{ "", FALSE, "", "" },
+	};
+	for (const auto& c : cases)
+	{
+		SCOPED_TRACE(c.pszText);
+		const DesktopEntryLaunch launch = ParseDesktopEntryLaunch(c.pszText);
+		EXPECT_EQ(c.bApplication, launch.bApplication);
+		EXPECT_STREQ(c.pszProgram, launch.strProgram);
+		EXPECT_STREQ(c.pszTryExec, launch.strTryExec);
 	}
 }
 
@@ -119,6 +155,128 @@ TEST_F(XdgDesktopTest, RealOpenFailsWithoutStartingAnything)
 	EXPECT_EQ(ERROR_FILE_NOT_FOUND, ResultOf(ShellExecute(nullptr, "open", "manca.sig", nullptr, m_folder.Path().c_str(), SW_SHOW)));
 	EXPECT_EQ(ERROR_PATH_NOT_FOUND, ResultOf(ShellExecute(nullptr, "open", m_folder.Path("manca/x.sig").c_str(), nullptr, nullptr, SW_SHOW)));
 	EXPECT_EQ(SE_ERR_NOASSOC, ResultOf(ShellExecute(nullptr, "print", m_folder.Path("note.txt").c_str(), nullptr, nullptr, SW_SHOW)));
+}
+
+// Plain text handed to applications named in the desktop's defaults.list, which xdg-mime answers
+// without asking whether the entry can start, as the tables of some desktops do.
+class XdgHandOffTest : public XdgDesktopTest
+{
+protected:
+	XdgHandOffTest()
+		: m_display("DISPLAY", ":1999")	// xdg-open looks for the association only with a display
+		, m_strNote(m_folder.Path("note.txt"))
+	{
+		WriteFile(m_strNote, "Ondivar\n");
+	}
+
+	void Associate(const std::string& strEntryId)
+	{
+		WriteFile(m_folder.Path("data/applications/defaults.list"), "[Default Applications]\ntext/plain=" + strEntryId + "\n");
+	}
+
+	void Entry(const std::string& strFile, const std::string& strExec, const std::string& strMore = std::string())
+	{
+		WriteFile(m_folder.Path("data/applications/" + strFile),
+			"[Desktop Entry]\nType=Application\nName=Analisi\nExec=" + strExec + "\n" + strMore);
+	}
+
+	std::string Script(const std::string& strName, const std::string& strBody)
+	{
+		const std::string strPath = m_folder.Path(strName);
+		WriteFile(strPath, "#!/bin/sh\n" + strBody + "\n");
+		chmod(strPath.c_str(), 0755);
+		return strPath;
+	}
+
+	// The real hand-off, watched until xdg-open ends: what it answers does not hang on the time
+	// an application takes to fail.
+	int OpenNote()
+	{
+		return ShellOpenWithDesktop("open", m_strNote.c_str(), 600000);
+	}
+
+	CScopedEnv m_display;
+	std::string m_strNote;
+};
+
+TEST_F(XdgHandOffTest, EntriesThatCannotStartAreFoundOut)
+{
+	const std::string strWorks = Script("works.sh", "exit 0");
+	mkdir(m_folder.Path("data/applications/fourier").c_str(), 0700);
+	Entry("fourier/analisi.desktop", strWorks + " %f");
+	Entry("nel-percorso.desktop", "sh -c true");
+	Entry("manca-programma.desktop", "ondivar-no-such-program %f");
+	Entry("manca-percorso.desktop", m_folder.Path("missing.sh") + " %f");
+	Entry("manca-tryexec.desktop", strWorks + " %f", "TryExec=ondivar-no-such-program\n");
+	Entry("nascosta.desktop", strWorks + " %f", "Hidden=true\n");
+	WriteFile(m_folder.Path("data/applications/collegamento.desktop"), "[Desktop Entry]\nType=Link\nURL=file:///tmp\n");
+	WriteFile(m_folder.Path("plain.sh"), "exit 0\n");
+	Entry("non-eseguibile.desktop", m_folder.Path("plain.sh") + " %f");
+	const struct
+	{
+		const char* pszEntry;
+		std::string strFile;
+		std::string strProgram;
+	} cases[] = {
+		{ "fourier-analisi.desktop", m_folder.Path("data/applications/fourier/analisi.desktop"), strWorks },
+		{ "nel-percorso.desktop", m_folder.Path("data/applications/nel-percorso.desktop"), "/usr/bin/sh" },
+		{ "manca.desktop", "", "" },
+		{ "fourier-manca.desktop", "", "" },
+		{ "manca-programma.desktop", m_folder.Path("data/applications/manca-programma.desktop"), "" },
+		{ "manca-percorso.desktop", m_folder.Path("data/applications/manca-percorso.desktop"), "" },
+		{ "manca-tryexec.desktop", m_folder.Path("data/applications/manca-tryexec.desktop"), "" },
+		{ "nascosta.desktop", m_folder.Path("data/applications/nascosta.desktop"), "" },
+		{ "collegamento.desktop", m_folder.Path("data/applications/collegamento.desktop"), "" },
+		{ "non-eseguibile.desktop", m_folder.Path("data/applications/non-eseguibile.desktop"), "" },
+	};
+	CScopedEnv path("PATH", "/usr/bin:/bin");
+	for (const auto& c : cases)
+	{
+		SCOPED_TRACE(c.pszEntry);
+		const CString strFile = XdgFindDesktopEntry(c.pszEntry);
+		EXPECT_STREQ(c.strFile.c_str(), strFile);
+		EXPECT_STREQ(c.strProgram.c_str(), XdgDesktopEntryProgram(strFile));
+	}
+}
+
+TEST_F(XdgHandOffTest, BrokenAssociationsFailWithoutStartingAnything)
+{
+	Entry("manca-programma.desktop", "ondivar-no-such-program %f");
+	const struct
+	{
+		const char* pszEntry;
+		int nResult;
+	} cases[] = {
+		{ "manca.desktop", SE_ERR_NOASSOC },
+		{ "manca-programma.desktop", SE_ERR_ASSOCINCOMPLETE },
+	};
+	for (const auto& c : cases)
+	{
+		SCOPED_TRACE(c.pszEntry);
+		Associate(c.pszEntry);
+		EXPECT_EQ(c.nResult, ResultOf(ShellExecute(nullptr, "open", m_strNote.c_str(), nullptr, nullptr, SW_SHOW)));
+	}
+}
+
+TEST_F(XdgHandOffTest, ApplicationThatFailsAtOnceIsAFailure)
+{
+	Entry("fallisce.desktop", Script("fails.sh", "exit 1") + " %f");
+	Associate("fallisce.desktop");
+	EXPECT_EQ(SE_ERR_ASSOCINCOMPLETE, OpenNote());
+}
+
+TEST_F(XdgHandOffTest, WorkingApplicationIsStartedWithTheFile)
+{
+	// The id's dash stands for the vendor's subfolder.
+	const std::string strMarker = m_folder.Path("opened");
+	mkdir(m_folder.Path("data/applications/fourier").c_str(), 0700);
+	Entry("fourier/analisi.desktop", Script("works.sh", "echo \"$1\" > '" + strMarker + "'") + " %f");
+	Associate("fourier-analisi.desktop");
+	EXPECT_GT(OpenNote(), 32);
+	std::ifstream marker(strMarker);
+	std::stringstream text;
+	text << marker.rdbuf();
+	EXPECT_EQ(m_strNote + "\n", text.str());
 }
 
 }
