@@ -69,11 +69,11 @@ check_package() {
 	done
 	rm -rf "$stage"
 	dpkg-deb -x "$deb" "$stage"
-	desktop-file-validate "$stage/usr/share/applications/ondivar.desktop"
+	entry=$stage/usr/share/applications/ondivar.desktop
+	desktop-file-validate "$entry"
 	# Validates the catalogue entry and that its desktop entry and icon are in the tree.
 	appstreamcli validate-tree --no-net "$stage"
 	# The menu starts what the entry's Exec names and shows the icon its Icon names.
-	entry=$stage/usr/share/applications/ondivar.desktop
 	p=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 	[ -x "$stage/usr/bin/$p" ] || { echo "package: the desktop entry starts $p, which is not in usr/bin" >&2; return 1; }
 	p=$(sed -n 's/^Icon=//p' "$entry")
