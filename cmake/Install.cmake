@@ -40,7 +40,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://ondivar.org/")
 # dpkg-shlibdeps names the packages of the libraries the binaries link (Qt 6 widgets, GUI, core and
 # print support, Xlib, the C++ run-time); what is loaded or run without being linked is named here:
-# the dialog font, Qt's Italian texts, and xdg-mime/xdg-open for the hand-off of saved signals.
+# the fonts the framework maps the dialog faces onto (where a named family is missing, fontconfig
+# may put a monospaced one in its place), Qt's Italian texts, and xdg-mime/xdg-open for the
+# hand-off of saved signals.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, qt6-translations-l10n, xdg-utils")
 include(CPack)
