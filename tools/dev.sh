@@ -59,10 +59,10 @@ check_package() {
 	(cd "$dir" && cpack -G DEB >/dev/null)
 	deb=$(echo "$dir"/ondivar_*.deb)
 	list=$(dpkg-deb -c "$deb" | awk '{print $6}')
-	for p in usr/bin/ondivar 'usr/lib/.*/ondivar/libsigkit\.so' 'usr/lib/.*/ondivar/libframework_ui\.so' \
-		'usr/lib/.*/ondivar/libframework_core\.so' usr/share/applications/ondivar.desktop \
+	for p in usr/bin/ondivar 'usr/lib/(.*/)?ondivar/libsigkit\.so' 'usr/lib/(.*/)?ondivar/libframework_ui\.so' \
+		'usr/lib/(.*/)?ondivar/libframework_core\.so' usr/share/applications/ondivar.desktop \
 		usr/share/metainfo/org.ondivar.ondivar.metainfo.xml; do
-		grep -qx "\./$p" <<<"$list" || { echo "package: no $p in $deb" >&2; return 1; }
+		grep -Eqx "\./$p" <<<"$list" || { echo "package: no $p in $deb" >&2; return 1; }
 	done
 	for p in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n xdg-utils; do
 		dpkg-deb -f "$deb" Depends | grep -qw "$p" || { echo "package: does not depend on $p" >&2; return 1; }
