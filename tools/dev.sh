@@ -48,6 +48,46 @@ check_qt_confinement() {
 	echo "Qt confinement: no Qt header outside framework/ui."
 }
 
+# Builds the Debian package in a build folder of its own and checks what it would install, without
+# installing it: the file list, the dependencies, the desktop entry and catalogue entry, the icons,
+# and that the program's libraries resolve from the unpacked tree alone.
+check_package() {
+	local dir=$root/build-pkg deb list entry p n
+	local stage=$dir/unpacked
+	build "$dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr
+	rm -f "$dir"/ondivar_*.deb
+	(cd "$dir" && cpack -G DEB >/dev/null)
+	deb=$(echo "$dir"/ondivar_*.deb)
+	list=$(dpkg-deb -c "$deb" | awk '{print $6}')
+	for p in usr/bin/ondivar 'usr/lib/(.*/)?ondivar/libsigkit\.so' 'usr/lib/(.*/)?ondivar/libframework_ui\.so' \
+		'usr/lib/(.*/)?ondivar/libframework_core\.so' usr/share/applications/ondivar.desktop \
+		usr/share/metainfo/org.ondivar.ondivar.metainfo.xml; do
+		grep -Eqx "\./$p" <<<"$list" || { echo "package: no $p in $deb" >&2; return 1; }
+	done
+	for p in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n xdg-utils; do
+		dpkg-deb -f "$deb" Depends | grep -qw "$p" || { echo "package: does not depend on $p" >&2; return 1; }
+	done
+	rm -rf "$stage"
+	dpkg-deb -x "$deb" "$stage"
+	entry=$stage/usr/share/applications/ondivar.desktop
+	desktop-file-validate "$entry"
+	# Validates the catalogue entry and that its desktop entry and icon are in the tree.
+	appstreamcli validate-tree --no-net "$stage"
+	# The menu starts what the entry's Exec names and shows the icon its Icon names.
+	p=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+	[ -x "$stage/usr/bin/$p" ] || { echo "package: the desktop entry starts $p, which is not in usr/bin" >&2; return 1; }
+	p=$(sed -n 's/^Icon=//p' "$entry")
+	for n in 16 32 48 64 128 256; do
+		file -b "$stage/usr/share/icons/hicolor/${n}x$n/apps/$p.png" | grep -q "^PNG image data, $n x $n, 8-bit/color RGBA" \
+			|| { echo "package: no ${n}x$n icon $p" >&2; return 1; }
+	done
+	if env -u LD_LIBRARY_PATH ldd "$stage/usr/bin/ondivar" | grep -E 'not found|(sigkit|framework_(ui|core))\.so => /(usr|lib)/'; then
+		echo "package: the installed program's libraries do not resolve from its own tree" >&2
+		return 1
+	fi
+	echo "Package: $(basename "$deb") installs the program, its libraries, desktop entry, catalogue entry and icons."
+}
+
 case "${1:-}" in
 run)
 	install_missing "${packages[@]}"
@@ -55,7 +95,7 @@ run)
 	exec "$root/build/app/ondivar"
 	;;
 test)
-	install_missing "${packages[@]}" locales poppler-utils xdg-utils file
+	install_missing "${packages[@]}" locales poppler-utils xdg-utils file dpkg-dev desktop-file-utils appstream
 	# Number conversions are tested under a comma-decimal locale as well.
 	locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' || $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
 	check_qt_confinement
@@ -65,6 +105,7 @@ test)
 	# Tests provoke failed allocations on purpose; the sanitizer must report them as failures, not abort.
 	ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+	check_package
 	;;
 bench)
 	install_missing "${packages[@]}" libbenchmark-dev

@@ -1,6 +1,9 @@
-// Byte layout of BMP and ICO files, little-endian throughout.
+// Byte layout of BMP and ICO files, little-endian throughout, and of PNG files, big-endian.
 #include "tools/picturegen/PictureFiles.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <fstream>
 
 namespace
@@ -110,6 +113,80 @@ namespace
 		}
 		return out.Bytes();
 	}
+
+	// PNG's integers are big-endian, unlike everything else written here.
+	void PutU32Big(std::vector<uint8_t>& bytes, uint32_t v)
+	{
+		for (int nShift = 24; nShift >= 0; nShift -= 8)
+			bytes.push_back(static_cast<uint8_t>((v >> nShift) & 0xFF));
+	}
+
+	// The reflected CRC-32 of zlib and PNG (polynomial 0xEDB88320), by a table of byte remainders.
+	uint32_t Crc32(const uint8_t* p, size_t nCount, uint32_t nCrc = 0)
+	{
+		static const std::array<uint32_t, 256> table = [] {
+			std::array<uint32_t, 256> t{};
+			for (uint32_t n = 0; n < 256; n++)
+			{
+				uint32_t c = n;
+				for (int k = 0; k < 8; k++)
+					c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+				t[n] = c;
+			}
+			return t;
+		}();
+		nCrc = ~nCrc;
+		for (size_t i = 0; i < nCount; i++)
+			nCrc = table[(nCrc ^ p[i]) & 0xFF] ^ (nCrc >> 8);
+		return ~nCrc;
+	}
+
+	uint32_t Adler32(const std::vector<uint8_t>& data)
+	{
+		constexpr uint32_t MOD_ADLER = 65521;
+		uint32_t a = 1;
+		uint32_t b = 0;
+		for (uint8_t byte : data)
+		{
+			a = (a + byte) % MOD_ADLER;
+			b = (b + a) % MOD_ADLER;
+		}
+		return (b << 16) | a;
+	}
+
+	// A chunk's CRC covers its type and its data, not its length.
+	void PutChunk(std::vector<uint8_t>& bytes, const char* szType, const std::vector<uint8_t>& data)
+	{
+		PutU32Big(bytes, static_cast<uint32_t>(data.size()));
+		const size_t nTypeStart = bytes.size();
+		bytes.insert(bytes.end(), szType, szType + 4);
+		bytes.insert(bytes.end(), data.begin(), data.end());
+		PutU32Big(bytes, Crc32(&bytes[nTypeStart], bytes.size() - nTypeStart));
+	}
+
+	// A zlib stream of stored deflate blocks, each at most 65535 bytes, the last one flagged.
+	std::vector<uint8_t> StoredZlib(const std::vector<uint8_t>& data)
+	{
+		constexpr size_t MAX_STORED = 65535;
+		// Deflate with a 32 KiB window and no dictionary; 0x7801 is a multiple of 31 as the header requires.
+		std::vector<uint8_t> out = {0x78, 0x01};
+		size_t nDone = 0;
+		do
+		{
+			const size_t nCount = std::min(MAX_STORED, data.size() - nDone);
+			const bool bLast = nDone + nCount == data.size();
+			out.push_back(bLast ? 1 : 0);
+			out.push_back(static_cast<uint8_t>(nCount & 0xFF));
+			out.push_back(static_cast<uint8_t>(nCount >> 8));
+			out.push_back(static_cast<uint8_t>(~nCount & 0xFF));
+			out.push_back(static_cast<uint8_t>((~nCount >> 8) & 0xFF));
+			out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(nDone),
+				data.begin() + static_cast<std::ptrdiff_t>(nDone + nCount));
+			nDone += nCount;
+		} while (nDone < data.size());
+		PutU32Big(out, Adler32(data));
+		return out;
+	}
 }
 
 bool WriteIndexedBmp(const std::string& path, int nWidth, int nHeight, int nBitsPerPixel,
@@ -187,5 +264,34 @@ bool WriteIcon(const std::string& path, const std::vector<IconImage>& images)
 	std::vector<uint8_t> bytes = out.Bytes();
 	for (const std::vector<uint8_t>& bitmap : bitmaps)
 		bytes.insert(bytes.end(), bitmap.begin(), bitmap.end());
+	return Save(path, bytes);
+}
+
+bool WritePng(const std::string& path, const IconImage& image)
+{
+	const int n = image.nSize;
+	if (n < 1 || image.rgba.size() != static_cast<size_t>(n) * n * 4)
+		return false;
+
+	std::vector<uint8_t> header;
+	PutU32Big(header, static_cast<uint32_t>(n));
+	PutU32Big(header, static_cast<uint32_t>(n));
+	// Eight bits a channel, colour type 6 (RGBA), deflate, adaptive filtering, no interlace.
+	header.insert(header.end(), {8, 6, 0, 0, 0});
+
+	// Every row starts with its filter type; 0 leaves the bytes as they are.
+	std::vector<uint8_t> rows;
+	rows.reserve(static_cast<size_t>(n) * (4 * n + 1));
+	for (int y = 0; y < n; y++)
+	{
+		rows.push_back(0);
+		const auto rowStart = image.rgba.begin() + static_cast<std::ptrdiff_t>(y) * n * 4;
+		rows.insert(rows.end(), rowStart, rowStart + static_cast<std::ptrdiff_t>(n) * 4);
+	}
+
+	std::vector<uint8_t> bytes = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+	PutChunk(bytes, "IHDR", header);
+	PutChunk(bytes, "IDAT", StoredZlib(rows));
+	PutChunk(bytes, "IEND", {});
 	return Save(path, bytes);
 }

@@ -1,4 +1,5 @@
-// Writers for the Windows picture files the program embeds: indexed bitmaps and 32-bit icons.
+// Writers for the Windows picture files the program embeds (indexed bitmaps and 32-bit icons) and
+// for the PNG files the desktop's icon theme takes.
 #pragma once
 
 #include <cstdint>
@@ -26,3 +27,7 @@ struct IconImage
 
 // Writes an icon whose images are 32-bit BGRA bitmaps, each with the AND mask set where alpha is 0.
 bool WriteIcon(const std::string& path, const std::vector<IconImage>& images);
+
+// Writes the image as an 8-bit RGBA PNG. The deflate stream is stored, not compressed: the files
+// stay simple to write and to check, and the icon theme's largest is a few hundred kilobytes.
+bool WritePng(const std::string& path, const IconImage& image);

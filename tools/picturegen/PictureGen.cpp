@@ -1,8 +1,11 @@
-// picturegen: draws the program's toolbar strip, icon and start-up picture into a folder.
+// picturegen: draws the program's toolbar strip, icon and start-up picture into a folder, and the
+// icon at the sizes of the desktop's icon theme into its hicolor/ subfolder, laid out as the theme is.
 #include "tools/picturegen/Pictures.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 int main(int argc, char** argv)
 {
@@ -25,6 +28,19 @@ int main(int argc, char** argv)
 	{
 		const std::string path = folder + "/" + picture.szName;
 		if (!picture.pfnWrite(path))
+		{
+			std::fprintf(stderr, "picturegen: cannot write %s\n", path.c_str());
+			return 1;
+		}
+	}
+	for (int nSize : {16, 32, 48, 64, 128, 256})
+	{
+		const std::string size = std::to_string(nSize);
+		const std::string apps = folder + "/hicolor/" + size + "x" + size + "/apps";
+		std::error_code error;
+		std::filesystem::create_directories(apps, error);
+		const std::string path = apps + "/ondivar.png";
+		if (error || !WriteIconPng(path, nSize))
 		{
 			std::fprintf(stderr, "picturegen: cannot write %s\n", path.c_str());
 			return 1;
