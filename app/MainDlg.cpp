@@ -11,6 +11,7 @@
 #include "framework/ui/services/PrintDialog.h"
 #include "framework/ui/window/WinApp.h"
 #include "sigkit/frames/FrameSupport.h"
+#include "sigkit/scope/ScopeGeometry.h"
 
 namespace
 {
@@ -22,8 +23,6 @@ namespace
 	constexpr int START_PIXELS_PER_UNIT = 2;
 	constexpr double START_RANGE = 1.0;
 	constexpr double START_GRID = 5.0;
-	constexpr int AXIS_BOTTOM = 3;
-	constexpr int AXIS_LEFT = 5;
 }
 
 BEGIN_MESSAGE_MAP(CMainDlg, CTBDialog)
@@ -86,8 +85,8 @@ BOOL CMainDlg::OnInitDialog()
 	}
 	for (CEditScope* pScope : scopes)
 	{
-		pScope->SetXType(AXIS_BOTTOM);
-		pScope->SetYType(AXIS_LEFT);
+		pScope->SetXType(SCOPE_XAXIS_BOTTOM);
+		pScope->SetYType(SCOPE_YAXIS_LEFT);
 	}
 	for (CEditScope* pScope : scopes)
 	{

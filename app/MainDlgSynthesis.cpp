@@ -1,16 +1,14 @@
-// The main window's synthesis: the engine computes the samples into the window's signals, and
-// each scope is given its scales and axes before the samples, since it converts them to pixels
-// at once.
+// The main window's synthesis: the members choose the generator for the kind, the engine
+// computes the samples into the window's signals, and each scope is given its scales and axes
+// before the samples, since it converts them to pixels at once.
 #include "app/MainDlg.h"
 
 #include "engine/Synthesis.h"
 #include "engine/TimeBase.h"
+#include "sigkit/scope/ScopeGeometry.h"
 
 namespace
 {
-	constexpr int AXIS_MIDDLE = 1;
-	constexpr int AXIS_LEFT = 5;
-
 	void SetScales(CEditScope& scope, const ScopeScales& scales)
 	{
 		scope.SetYScaleTo(scales.yRange);
@@ -19,8 +17,8 @@ namespace
 
 	void PlayWithTimeAxes(CEditScope& scope, CSignal& signal)
 	{
-		scope.SetXType(AXIS_MIDDLE);
-		scope.SetYType(AXIS_LEFT);
+		scope.SetXType(SCOPE_XAXIS_MIDDLE);
+		scope.SetYType(SCOPE_YAXIS_LEFT);
 		scope.PlaySignal(signal.m_pX, signal.m_pY, static_cast<int>(signal.m_nPoints));
 		scope.InvalidateRect(nullptr, TRUE);
 	}
@@ -95,8 +93,8 @@ void CMainDlg::GenerateAMFamily()
 		GenerateVSB();
 		break;
 	default:
-		// No variant confirmed: the engine draws a flat trace rather than unwritten samples.
-		SetScales(m_scopeModulated, GenerateModulated(m_params, carrierPeriod, m_sigModulating, m_sigModulated));
+		// No variant confirmed: a flat trace rather than unwritten samples.
+		SetScales(m_scopeModulated, GenerateFlat(m_params, m_sigModulated));
 		break;
 	}
 	PlayWithTimeAxes(m_scopeModulated, m_sigModulated);
