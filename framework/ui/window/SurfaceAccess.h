@@ -1,5 +1,5 @@
 // Reading a window's surface, for tests: what the window has painted, pixel by pixel, in client
-// coordinates.
+// coordinates; and the smallest size the desktop lets a user drag a window to.
 #pragma once
 
 #include "framework/core/Geometry.h"
@@ -10,3 +10,5 @@ class CWnd;
 // CLR_INVALID outside the client area or for a window that does not exist.
 COLORREF GetSurfacePixel(CWnd* pWnd, int x, int y);
 CSize GetSurfaceSize(CWnd* pWnd);
+// In window pixels; the frame alone when the window set no minimum.
+CSize GetDesktopMinimumSize(CWnd* pWnd);
