@@ -4,6 +4,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/resources/AppResourceIds.h"
+#include "framework/core/BarConstants.h"
 #include "framework/core/CommonDialogConstants.h"
 #include "framework/ui/dialog/DataExchange.h"
 #include "framework/ui/menu/CmdUI.h"
@@ -27,6 +28,8 @@ namespace
 
 BEGIN_MESSAGE_MAP(CMainDlg, CTBDialog)
 	ON_WM_SYSCOMMAND()
+	ON_WM_SIZE()
+	ON_WM_GETMINMAXINFO()
 	ON_WM_PAINT()
 	ON_WM_QUERYDRAGICON()
 	ON_COMMAND(ID_MOD_AMPIEZZA, OnModAmpiezza)
@@ -41,12 +44,17 @@ BEGIN_MESSAGE_MAP(CMainDlg, CTBDialog)
 	ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_SIGNAL, OnUpdateSaveSignal)
 	ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_SIGNAL_AS, OnUpdateSaveSignalAs)
 	ON_UPDATE_COMMAND_UI(ID_SPECTRUM, OnUpdateSpectrum)
+	ON_COMMAND(AFX_IDW_TOOLBAR, OnViewToolBar)
+	ON_COMMAND(AFX_IDW_STATUS_BAR, OnViewStatusBar)
 END_MESSAGE_MAP()
 
 CMainDlg::CMainDlg(CWnd* pParent)
 	: CTBDialog(IDD_ONDIVAR_DIALOG, pParent)
 	, m_modified(FALSE)
 	, carrierPeriod(1.0)
+	, m_layoutTemplate()
+	, m_hLabels()
+	, m_bLayoutKept(FALSE)
 {
 	Set(s_indicators, 1, s_buttons, 11, IDR_TOOLBAR);
 	m_hIcon = AfxLoadIconResource(IDR_MAINFRAME);
@@ -99,6 +107,7 @@ BOOL CMainDlg::OnInitDialog()
 	SetWindowText(" " + strCaption);
 	m_strSignalPath.Empty();
 	m_modified = FALSE;
+	KeepTemplateLayout();
 	return TRUE;
 }
 

@@ -28,6 +28,27 @@ namespace
 		SetScales(scope, scales);
 		PlayWithTimeAxes(scope, signal);
 	}
+
+	// Before any run a scope shows its grid alone, which is drawn from the axes: they are placed
+	// again in the new display rectangle.
+	void Replay(CEditScope& scope, CSignal& signal)
+	{
+		if (scope.GetSignalsCount() == 0)
+		{
+			scope.SetXType(scope.m_nXType);
+			scope.SetYType(scope.m_nYType);
+			scope.InvalidateRect(nullptr, TRUE);
+			return;
+		}
+		Play(scope, ScalesOf(signal), signal);
+	}
+}
+
+void CMainDlg::ReplaySignals()
+{
+	Replay(m_scopeModulating, m_sigModulating);
+	Replay(m_scopeCarrier, m_sigCarrier);
+	Replay(m_scopeModulated, m_sigModulated);
 }
 
 void CMainDlg::SimulateAM()
