@@ -4,6 +4,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/resources/AppResourceIds.h"
+#include "framework/core/BarConstants.h"
 #include "framework/core/CommonDialogConstants.h"
 #include "framework/ui/dialog/DataExchange.h"
 #include "framework/ui/menu/CmdUI.h"
@@ -11,6 +12,7 @@
 #include "framework/ui/services/PrintDialog.h"
 #include "framework/ui/window/WinApp.h"
 #include "sigkit/frames/FrameSupport.h"
+#include "sigkit/scope/ScopeGeometry.h"
 
 namespace
 {
@@ -22,12 +24,12 @@ namespace
 	constexpr int START_PIXELS_PER_UNIT = 2;
 	constexpr double START_RANGE = 1.0;
 	constexpr double START_GRID = 5.0;
-	constexpr int AXIS_BOTTOM = 3;
-	constexpr int AXIS_LEFT = 5;
 }
 
 BEGIN_MESSAGE_MAP(CMainDlg, CTBDialog)
 	ON_WM_SYSCOMMAND()
+	ON_WM_SIZE()
+	ON_WM_GETMINMAXINFO()
 	ON_WM_PAINT()
 	ON_WM_QUERYDRAGICON()
 	ON_COMMAND(ID_MOD_AMPIEZZA, OnModAmpiezza)
@@ -42,12 +44,17 @@ BEGIN_MESSAGE_MAP(CMainDlg, CTBDialog)
 	ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_SIGNAL, OnUpdateSaveSignal)
 	ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_SIGNAL_AS, OnUpdateSaveSignalAs)
 	ON_UPDATE_COMMAND_UI(ID_SPECTRUM, OnUpdateSpectrum)
+	ON_COMMAND(AFX_IDW_TOOLBAR, OnViewToolBar)
+	ON_COMMAND(AFX_IDW_STATUS_BAR, OnViewStatusBar)
 END_MESSAGE_MAP()
 
 CMainDlg::CMainDlg(CWnd* pParent)
 	: CTBDialog(IDD_ONDIVAR_DIALOG, pParent)
 	, m_modified(FALSE)
 	, carrierPeriod(1.0)
+	, m_layoutTemplate()
+	, m_hLabels()
+	, m_bLayoutKept(FALSE)
 {
 	Set(s_indicators, 1, s_buttons, 11, IDR_TOOLBAR);
 	m_hIcon = AfxLoadIconResource(IDR_MAINFRAME);
@@ -86,8 +93,8 @@ BOOL CMainDlg::OnInitDialog()
 	}
 	for (CEditScope* pScope : scopes)
 	{
-		pScope->SetXType(AXIS_BOTTOM);
-		pScope->SetYType(AXIS_LEFT);
+		pScope->SetXType(SCOPE_XAXIS_BOTTOM);
+		pScope->SetYType(SCOPE_YAXIS_LEFT);
 	}
 	for (CEditScope* pScope : scopes)
 	{
@@ -100,6 +107,7 @@ BOOL CMainDlg::OnInitDialog()
 	SetWindowText(" " + strCaption);
 	m_strSignalPath.Empty();
 	m_modified = FALSE;
+	KeepTemplateLayout();
 	return TRUE;
 }
 

@@ -2,6 +2,7 @@
 // runs the modulation commands, and saves the modulated signal.
 #pragma once
 
+#include "app/MainLayout.h"
 #include "engine/ModulationParams.h"
 #include "framework/core/String.h"
 #include "sigkit/frames/TBDialog.h"
@@ -49,6 +50,10 @@ protected:
 	void OnCancel() override;
 
 	afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+	afx_msg void OnSize(UINT nType, int cx, int cy);
+	afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+	afx_msg void OnViewToolBar();
+	afx_msg void OnViewStatusBar();
 	afx_msg void OnPaint();
 	afx_msg HCURSOR OnQueryDragIcon();
 	afx_msg void OnModAmpiezza();
@@ -71,6 +76,15 @@ private:
 	// leaves the kind as it was before.
 	BOOL RunParamDialog(int32_t kind, LPCTSTR lpszTitle);
 
+	// The labels and scopes follow the client area between the bars, as the template places
+	// them, once the template's places are known (the end of opening).
+	void KeepTemplateLayout();
+	CRect AreaBetweenBars();
+	void LayOutControls();
+	// The kept signals given again to their scopes, now of another size, with the scale calls of
+	// their run: the X scale follows the client width and the axes the display rectangle.
+	void ReplaySignals();
+
 	// The steps every simulation shares: period, sample count, signals sized, Vm and Vp drawn.
 	void BeginSimulation();
 	void GenerateModulating();
@@ -83,4 +97,8 @@ private:
 	void GenerateVSB();
 	void GenerateFM();
 	void GeneratePM();
+
+	MainTemplate m_layoutTemplate;
+	HWND m_hLabels[MAIN_SCOPE_COUNT];
+	BOOL m_bLayoutKept;
 };

@@ -1,16 +1,14 @@
-// The main window's synthesis: the engine computes the samples into the window's signals, and
-// each scope is given its scales and axes before the samples, since it converts them to pixels
-// at once.
+// The main window's synthesis: the members choose the generator for the kind, the engine
+// computes the samples into the window's signals, and each scope is given its scales and axes
+// before the samples, since it converts them to pixels at once.
 #include "app/MainDlg.h"
 
 #include "engine/Synthesis.h"
 #include "engine/TimeBase.h"
+#include "sigkit/scope/ScopeGeometry.h"
 
 namespace
 {
-	constexpr int AXIS_MIDDLE = 1;
-	constexpr int AXIS_LEFT = 5;
-
 	void SetScales(CEditScope& scope, const ScopeScales& scales)
 	{
 		scope.SetYScaleTo(scales.yRange);
@@ -19,8 +17,8 @@ namespace
 
 	void PlayWithTimeAxes(CEditScope& scope, CSignal& signal)
 	{
-		scope.SetXType(AXIS_MIDDLE);
-		scope.SetYType(AXIS_LEFT);
+		scope.SetXType(SCOPE_XAXIS_MIDDLE);
+		scope.SetYType(SCOPE_YAXIS_LEFT);
 		scope.PlaySignal(signal.m_pX, signal.m_pY, static_cast<int>(signal.m_nPoints));
 		scope.InvalidateRect(nullptr, TRUE);
 	}
@@ -30,6 +28,27 @@ namespace
 		SetScales(scope, scales);
 		PlayWithTimeAxes(scope, signal);
 	}
+
+	// Before any run a scope shows its grid alone, which is drawn from the axes: they are placed
+	// again in the new display rectangle.
+	void Replay(CEditScope& scope, CSignal& signal)
+	{
+		if (scope.GetSignalsCount() == 0)
+		{
+			scope.SetXType(scope.m_nXType);
+			scope.SetYType(scope.m_nYType);
+			scope.InvalidateRect(nullptr, TRUE);
+			return;
+		}
+		Play(scope, ScalesOf(signal), signal);
+	}
+}
+
+void CMainDlg::ReplaySignals()
+{
+	Replay(m_scopeModulating, m_sigModulating);
+	Replay(m_scopeCarrier, m_sigCarrier);
+	Replay(m_scopeModulated, m_sigModulated);
 }
 
 void CMainDlg::SimulateAM()
@@ -95,8 +114,8 @@ void CMainDlg::GenerateAMFamily()
 		GenerateVSB();
 		break;
 	default:
-		// No variant confirmed: the engine draws a flat trace rather than unwritten samples.
-		SetScales(m_scopeModulated, GenerateModulated(m_params, carrierPeriod, m_sigModulating, m_sigModulated));
+		// No variant confirmed: a flat trace rather than unwritten samples.
+		SetScales(m_scopeModulated, GenerateFlat(m_params, m_sigModulated));
 		break;
 	}
 	PlayWithTimeAxes(m_scopeModulated, m_sigModulated);

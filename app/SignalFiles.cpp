@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace
@@ -39,6 +40,9 @@ namespace
 			CArchive ar(&file, CArchive::store, ARCHIVE_BUFFER_SIZE);
 			signal.Serialize(ar);
 			ar.Close();
+			// On disk before the rename: otherwise a crash right after it can leave the new
+			// name on an empty file where the earlier one was whole.
+			file.Flush();
 			file.Close();
 			return TRUE;
 		}
@@ -47,6 +51,19 @@ namespace
 			file.Abort();
 			return FALSE;
 		}
+	}
+
+	// The rename lives in the folder's entries, which reach the disk only with the folder. The
+	// file is in place by now whatever the sync says, so a failure is not the save's.
+	void SyncFolderOf(const CString& strPath)
+	{
+		const int nNameStart = strPath.ReverseFind('/') + 1;
+		const CString strFolder = nNameStart > 0 ? strPath.Left(nNameStart) : CString(".");
+		const int hFolder = ::open(strFolder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+		if (hFolder < 0)
+			return;
+		::fsync(hFolder);
+		::close(hFolder);
 	}
 }
 
@@ -70,7 +87,10 @@ BOOL WriteSignalFile(CSignal& signal, const CString& strPath)
 {
 	const CString strTemp = TemporaryPathFor(strPath);
 	if (WriteWholeFile(signal, strTemp) && std::rename(strTemp, strPath) == 0)
+	{
+		SyncFolderOf(strPath);
 		return TRUE;
+	}
 	std::remove(strTemp);
 	return FALSE;
 }

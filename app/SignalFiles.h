@@ -14,5 +14,6 @@ CString WithSignalExtension(const CString& strPath);
 CString SignalFileTitle(const CString& strPath);
 
 // Writes the signal to a temporary file beside strPath and renames it over strPath only once
-// everything is written. FALSE, with strPath untouched, when anything failed.
+// everything is written and on disk; the folder is synced after the rename. FALSE, with
+// strPath untouched, when anything failed.
 BOOL WriteSignalFile(CSignal& signal, const CString& strPath);

@@ -1,5 +1,5 @@
-// The modulating and carrier generators, the dispatch to the modulated-signal generators and
-// a whole run.
+// The modulating and carrier generators, the flat trace of an unchosen variant and the scales
+// a generated signal keeps.
 #include "engine/Synthesis.h"
 
 #include "engine/SynthesisSupport.h"
@@ -38,43 +38,13 @@ void WriteModulatedHeader(const ModulationParams& params, CSignal& vmto)
 	WriteSignalHeader(vmto, params.ampCarrier, params.freqCarrier, params.simTime);
 }
 
-ScopeScales GenerateModulated(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+ScopeScales GenerateFlat(const ModulationParams& params, CSignal& vmto)
 {
-	if (params.kind == MOD_FM)
-		return GenerateFM(params, carrierPeriod, vmto);
-	if (params.kind == MOD_PM)
-		return GeneratePM(params, carrierPeriod, vm, vmto);
-
-	WriteModulatedHeader(params, vmto);
-	switch (params.kind)
-	{
-	case MOD_AM:
-		return GenerateAM(params, carrierPeriod, vm, vmto);
-	case MOD_DSB_SC:
-		return GenerateDSBSC(params, carrierPeriod, vm, vmto);
-	case MOD_SSB_USB:
-		return GenerateSSBUSB(params, carrierPeriod, vm, vmto);
-	case MOD_SSB_LSB:
-		return GenerateSSBLSB(params, carrierPeriod, vm, vmto);
-	case MOD_VSB:
-		return GenerateVSB(params, carrierPeriod, vm, vmto);
-	default:
-		// No variant chosen yet: a flat trace rather than arrays that were never written.
-		FillSamples(vmto, [](UINT, double) { return 0.0; });
-		return ScalesFor(params.ampCarrier, vmto.m_nPoints);
-	}
+	FillSamples(vmto, [](UINT, double) { return 0.0; });
+	return ScalesFor(params.ampCarrier, vmto.m_nPoints);
 }
 
-SynthesisScales RunSynthesis(const ModulationParams& params, CSignal& vm, CSignal& vp, CSignal& vmto)
+ScopeScales ScalesOf(const CSignal& signal)
 {
-	const double carrierPeriod = 1.0 / params.freqCarrier;
-	const UINT n = static_cast<UINT>(SampleCount(params));
-	vm.RedimXY(n);
-	vp.RedimXY(n);
-	vmto.RedimXY(n);
-	SynthesisScales scales;
-	scales.modulating = GenerateModulating(params, carrierPeriod, vm);
-	scales.carrier = GenerateCarrier(params, carrierPeriod, vp);
-	scales.modulated = GenerateModulated(params, carrierPeriod, vm, vmto);
-	return scales;
+	return ScalesFor(signal.m_dAmplitude, signal.m_nPoints);
 }

@@ -21,9 +21,6 @@ ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod
 // The modulated signal's header as every kind starts it: the carrier's amplitude and frequency.
 void WriteModulatedHeader(const ModulationParams& params, CSignal& vmto);
 
-// Dispatches on the kind; vm holds the modulating samples of the same run.
-ScopeScales GenerateModulated(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
-
 // Amplitude family: each variant expects the family header already written, blanks every
 // sample whose envelope Vm + Ap is negative and stores its peak in m_dAmplitude.
 ScopeScales GenerateAM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
@@ -31,18 +28,13 @@ ScopeScales GenerateDSBSC(const ModulationParams& params, double carrierPeriod, 
 ScopeScales GenerateSSBUSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
 ScopeScales GenerateSSBLSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
 ScopeScales GenerateVSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+// The amplitude family before a variant is chosen: a flat trace rather than arrays never written.
+ScopeScales GenerateFlat(const ModulationParams& params, CSignal& vmto);
 
 ScopeScales GenerateFM(const ModulationParams& params, double carrierPeriod, CSignal& vmto);
 // The phase deviation is the stored modulating sample (a sine, KP = 1).
 ScopeScales GeneratePM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
 
-struct SynthesisScales
-{
-	ScopeScales modulating;
-	ScopeScales carrier;
-	ScopeScales modulated;
-};
-
-// A whole run as the main window performs it: carrier period, sample count, sizing of the
-// three signals, then the three generators in order.
-SynthesisScales RunSynthesis(const ModulationParams& params, CSignal& vm, CSignal& vp, CSignal& vmto);
+// The scales of a generated signal as its generator returned them, from what the signal keeps
+// (its peak in m_dAmplitude and its sample count): a scope can be given them again later.
+ScopeScales ScalesOf(const CSignal& signal);

@@ -190,13 +190,24 @@ BOOL CDibImage::Write(CFile& file)
 	const DWORD nInfoSize = InfoBlockSize(nColorEntries);
 	const DWORD nImageSize = DWORD(DibRowSize(header.biBitCount, header.biWidth) * ULONGLONG(header.biHeight));
 
+	// Above 8 bits a colour table is only a hint for palette displays, and the image makes no
+	// palette from it: none is written, so the header counts none, the layout every reader knows.
+	BITMAPINFOHEADER written = header;
+	if (nColorEntries == 0)
+	{
+		written.biClrUsed = 0;
+		written.biClrImportant = 0;
+	}
+
 	BITMAPFILEHEADER fileHeader;
 	std::memset(&fileHeader, 0, sizeof fileHeader);
 	fileHeader.bfType = DIB_FILE_TYPE;
 	fileHeader.bfOffBits = DWORD(sizeof(BITMAPFILEHEADER)) + nInfoSize;
 	fileHeader.bfSize = fileHeader.bfOffBits + nImageSize;
 	file.Write(&fileHeader, sizeof fileHeader);
-	file.Write(m_pBMI, nInfoSize);
+	file.Write(&written, sizeof written);
+	if (nColorEntries > 0)
+		file.Write(m_pBMI->bmiColors, nInfoSize - DWORD(sizeof written));
 	file.Write(m_pBits, nImageSize);
 	return TRUE;
 }

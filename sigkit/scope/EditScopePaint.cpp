@@ -19,7 +19,28 @@ END_MESSAGE_MAP()
 
 namespace
 {
-	// Issues the commands with the three scope pens; the pen in the DC before is restored.
+	// The pixels a one-pixel line along a row or a column lights, its end point left out, or an
+	// empty rectangle for a slanted line.
+	CRect StraightLinePixels(CPoint ptFrom, CPoint ptTo)
+	{
+		if (ptFrom.x == ptTo.x)
+		{
+			const int nTop = ptTo.y > ptFrom.y ? ptFrom.y : ptTo.y + 1;
+			const int nBottom = ptTo.y > ptFrom.y ? ptTo.y : ptFrom.y + 1;
+			return CRect(ptFrom.x, nTop, ptFrom.x + 1, nBottom);
+		}
+		if (ptFrom.y == ptTo.y)
+		{
+			const int nLeft = ptTo.x > ptFrom.x ? ptFrom.x : ptTo.x + 1;
+			const int nRight = ptTo.x > ptFrom.x ? ptTo.x : ptFrom.x + 1;
+			return CRect(nLeft, ptFrom.y, nRight, ptFrom.y + 1);
+		}
+		return CRect(0, 0, 0, 0);
+	}
+
+	// Issues the commands with the three scope pens; the pen in the DC before is restored. The
+	// grid's lines all run along rows or columns and fill the widest scopes: they are filled as
+	// one-pixel rectangles, the same pixels at a fraction of the cost of stroking.
 	void DrawCommands(CDC& dc, const ScopeCommandList& commands)
 	{
 		if (commands.empty())
@@ -27,8 +48,10 @@ namespace
 		CPen gridPen(PS_SOLID, 1, ScopePenColor(ScopePen::Grid));
 		CPen tracePen(PS_SOLID, 1, ScopePenColor(ScopePen::Trace));
 		CPen axisPen(PS_SOLID, 1, ScopePenColor(ScopePen::Axis));
+		CBrush gridBrush(ScopePenColor(ScopePen::Grid));
 		CPen* pOldPen = dc.SelectObject(&tracePen);
 		ScopePen current = ScopePen::Trace;
+		CPoint ptCurrent(0, 0);
 		for (const ScopeCommand& command : commands)
 		{
 			if (command.pen != current)
@@ -36,10 +59,17 @@ namespace
 				current = command.pen;
 				dc.SelectObject(current == ScopePen::Grid ? &gridPen : current == ScopePen::Axis ? &axisPen : &tracePen);
 			}
+			const CRect rcStraight = StraightLinePixels(ptCurrent, command.pt);
 			if (command.draw == ScopeDraw::MoveTo)
 				dc.MoveTo(command.pt);
+			else if (current == ScopePen::Grid && !rcStraight.IsRectEmpty())
+			{
+				dc.FillRect(&rcStraight, &gridBrush);
+				dc.MoveTo(command.pt);
+			}
 			else
 				dc.LineTo(command.pt);
+			ptCurrent = command.pt;
 		}
 		dc.SelectObject(pOldPen);
 	}

@@ -1,11 +1,13 @@
 // The three generated waveforms of a run, checked against their formulas evaluated here in
 // the documented order, and the scales handed to the scopes.
 #include "engine/Synthesis.h"
+#include "engine/TimeBase.h"
 #include "sigkit/signal/Signal.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -32,6 +34,67 @@ namespace
 		else
 			params.modIndex = am / ap;
 		return params;
+	}
+
+	using Generator = ScopeScales (*)(const ModulationParams&, double, const CSignal&, CSignal&);
+
+	ScopeScales FM(const ModulationParams& params, double carrierPeriod, const CSignal&, CSignal& vmto)
+	{
+		return GenerateFM(params, carrierPeriod, vmto);
+	}
+
+	ScopeScales Flat(const ModulationParams& params, double, const CSignal&, CSignal& vmto)
+	{
+		return GenerateFlat(params, vmto);
+	}
+
+	// The generator of each kind, as the main window picks it.
+	Generator GeneratorOf(int32_t kind)
+	{
+		switch (kind)
+		{
+		case MOD_AM:
+			return GenerateAM;
+		case MOD_DSB_SC:
+			return GenerateDSBSC;
+		case MOD_SSB_USB:
+			return GenerateSSBUSB;
+		case MOD_SSB_LSB:
+			return GenerateSSBLSB;
+		case MOD_VSB:
+			return GenerateVSB;
+		case MOD_FM:
+			return FM;
+		case MOD_PM:
+			return GeneratePM;
+		default:
+			return Flat;
+		}
+	}
+
+	struct SynthesisScales
+	{
+		ScopeScales modulating;
+		ScopeScales carrier;
+		ScopeScales modulated;
+	};
+
+	// One run in the main window's steps: the three signals sized, Vm and Vp, then Vmto over the
+	// family header for the amplitude kinds.
+	SynthesisScales RunSynthesis(const ModulationParams& params, CSignal& vm, CSignal& vp, CSignal& vmto)
+	{
+		const double carrierPeriod = 1.0 / params.freqCarrier;
+		const UINT n = static_cast<UINT>(SampleCount(params));
+		vm.RedimXY(n);
+		vp.RedimXY(n);
+		vmto.RedimXY(n);
+		SynthesisScales scales;
+		scales.modulating = GenerateModulating(params, carrierPeriod, vm);
+		scales.carrier = GenerateCarrier(params, carrierPeriod, vp);
+		if (IsAmplitudeFamily(params.kind))
+			WriteModulatedHeader(params, vmto);
+		scales.modulated = GeneratorOf(params.kind)(params, carrierPeriod, vm, vmto);
+		return scales;
 	}
 
 	struct SynthesisRun
@@ -166,6 +229,14 @@ TEST(Synthesis, EveryKindMatchesItsFormula)
 		EXPECT_EQ(run.scales.modulating.xRange, x * 1.01);
 		EXPECT_EQ(run.scales.modulating.yRange, p.ampMod * 2.2);
 		EXPECT_EQ(run.scales.carrier.yRange, p.ampCarrier * 2.2);
+		// What a scope is given again when the window re-plays the signals it keeps.
+		const std::pair<const CSignal*, ScopeScales> kept[] = {
+			{&run.vm, run.scales.modulating}, {&run.vp, run.scales.carrier}, {&run.vmto, run.scales.modulated}};
+		for (const auto& [pSignal, scales] : kept)
+		{
+			EXPECT_EQ(ScalesOf(*pSignal).yRange, scales.yRange);
+			EXPECT_EQ(ScalesOf(*pSignal).xRange, scales.xRange);
+		}
 	}
 }
 

@@ -1,6 +1,9 @@
-// Bitmap files built byte by byte: valid 1, 4, 8 and 24-bit files, top-down rows, and every way
-// a damaged file is refused without reading past its end.
+// Bitmap files built byte by byte: valid 1, 4, 8 and 24-bit files, top-down rows, every way
+// a damaged file is refused without reading past its end, and files written and read again.
 #include "sigkit/frames/DibFile.h"
+
+#include "framework/core/MemFile.h"
+#include "sigkit/frames/DibImage.h"
 
 #include <gtest/gtest.h>
 
@@ -316,4 +319,53 @@ TEST(DibFileTest, ColourCountAndPaletteFollowTheHeader)
 	EXPECT_EQ(palette[1].peGreen, 6);
 	EXPECT_EQ(palette[1].peBlue, 5);
 	EXPECT_EQ(palette[1].peFlags, 0);
+}
+
+TEST(DibFileTest, AWrittenImageReadsBackWhateverColoursItsHeaderCounted)
+{
+	struct Case
+	{
+		BmpLayout layout;
+		size_t nRowBytes;
+		DWORD dwWrittenClrUsed;
+		size_t nWrittenOffBits;
+	};
+	const Case cases[] =
+	{
+		// A 24-bit file may carry a palette hint; the copy leaves it out and counts none.
+		{ { 3, 2, 24, 4, 4, 0 }, 24, 0, 54 },
+		{ { 3, 2, 24, 0, 0, 0 }, 24, 0, 54 },
+		// Up to 8 bits the table is the image's own and is written whole, count and all.
+		{ { 5, 1, 4, 3, 3, 0 }, 4, 3, 54 + 4 * 16 },
+		{ { 2, 2, 8, 0, 256, 0 }, 8, 0, 54 + 4 * 256 },
+	};
+	for (const Case& c : cases)
+	{
+		SCOPED_TRACE(testing::Message() << c.layout.wBitCount << " bits, " << c.layout.dwClrUsed << " colours used");
+		std::vector<BYTE> original = BuildBmp(c.layout, c.nRowBytes);
+		CMemFile in(original.data(), UINT(original.size()));
+		CDibImage image;
+		ASSERT_TRUE(image.Read(in)) << static_cast<LPCSTR>(image.GetLastError());
+		CMemFile out;
+		ASSERT_TRUE(image.Write(out));
+
+		const ULONGLONG nLength = out.GetLength();
+		std::vector<BYTE> written(static_cast<size_t>(nLength));
+		out.SeekToBegin();
+		ASSERT_EQ(out.Read(written.data(), UINT(written.size())), written.size());
+		ASSERT_EQ(written.size(), c.nWrittenOffBits + c.nRowBytes);
+		EXPECT_EQ(written[OFF_BITS] | written[OFF_BITS + 1] << 8, int(c.nWrittenOffBits));
+		EXPECT_EQ(written[CLR_USED] | written[CLR_USED + 1] << 8, int(c.dwWrittenClrUsed));
+
+		DibFileContents contents;
+		CString strError;
+		ASSERT_TRUE(ParseDibFile(written.data(), written.size(), contents, strError)) << static_cast<LPCSTR>(strError);
+		EXPECT_TRUE(std::equal(contents.bits.begin(), contents.bits.end(), original.end() - std::ptrdiff_t(c.nRowBytes)));
+		for (int i = 0; c.layout.wBitCount <= 8 && i < c.layout.nTableEntries; i++)
+			EXPECT_EQ(contents.info.bmiColors[i].rgbRed, (3 * i + 2) % 256) << i;
+
+		out.SeekToBegin();
+		CDibImage copy;
+		EXPECT_TRUE(copy.Read(out)) << static_cast<LPCSTR>(copy.GetLastError());
+	}
 }

@@ -4,6 +4,7 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/WindowFrame.h"
+#include "framework/ui/qt/WindowTrackSize.h"
 #include "framework/ui/window/UserServices.h"
 
 #include <QRect>
@@ -103,11 +104,31 @@ void CWindowHost::ApplyGeometryToWidget()
 
 void CWindowHost::SetWindowRect(const CRect& rcWindow, bool bRepaint)
 {
+	CRect rcNew = rcWindow;
+	rcNew.NormalizeRect();
+	HWND hWnd = Handle();
+	// As on Windows the window is asked for its limits before a new size, while it still has
+	// the old one.
+	MINMAXINFO info;
+	const bool bLimited = rcNew.Size() != m_rcWindow.Size() && QueryTrackSize(*this, info);
+	if (FromHandle(hWnd) == nullptr)
+	{
+		return;
+	}
+	if (bLimited)
+	{
+		rcNew = WithinTrackSize(rcNew, info);
+		// Lifted first: Qt would hold a smaller new geometry to the old minimum.
+		SetWidgetMinimum(*this, POINT {0, 0});
+	}
 	CRect rcOld = m_rcWindow;
 	CSize oldClient = ClientSize();
-	m_rcWindow = rcWindow;
-	m_rcWindow.NormalizeRect();
+	m_rcWindow = rcNew;
 	ApplyGeometryToWidget();
+	if (bLimited)
+	{
+		SetWidgetMinimum(*this, info.ptMinTrackSize);
+	}
 	CSize newClient = ClientSize();
 	if (newClient != oldClient)
 	{
@@ -118,7 +139,6 @@ void CWindowHost::SetWindowRect(const CRect& rcWindow, bool bRepaint)
 		}
 		Invalidate(exposed, true);
 	}
-	HWND hWnd = Handle();
 	if (m_rcWindow.TopLeft() != rcOld.TopLeft())
 	{
 		CRect margins = NonClientMargins();

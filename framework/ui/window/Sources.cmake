@@ -13,6 +13,7 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   qt/WindowHost.cpp
   qt/WindowInput.cpp
   qt/WindowPaint.cpp
+  qt/WindowTrackSize.cpp
   qt/WindowWidget.cpp
   window/CmdTarget.cpp
   window/DefWindowProc.cpp

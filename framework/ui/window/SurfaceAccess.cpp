@@ -1,8 +1,9 @@
-// Test access to window surfaces.
+// Test access to window surfaces and to the minimum size the desktop holds a window to.
 #include "framework/ui/window/SurfaceAccess.h"
 
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/qt/WindowTrackSize.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QColor>
@@ -46,4 +47,10 @@ COLORREF GetShownPixel(CWnd* pWnd, int x, int y)
 	}
 	const QColor color = image.pixelColor(x, y);
 	return RGB(static_cast<BYTE>(color.red()), static_cast<BYTE>(color.green()), static_cast<BYTE>(color.blue()));
+}
+
+CSize GetDesktopMinimumSize(CWnd* pWnd)
+{
+	CWindowHost* pHost = pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : nullptr;
+	return pHost != nullptr ? WidgetMinimum(*pHost) : CSize(0, 0);
 }

@@ -1,5 +1,5 @@
 // Reading a window's surface, for tests: what the window has painted, pixel by pixel, in client
-// coordinates.
+// coordinates; and the smallest size the desktop lets a user drag a window to.
 #pragma once
 
 #include "framework/core/Geometry.h"
@@ -13,3 +13,5 @@ CSize GetSurfaceSize(CWnd* pWnd);
 // What the window shows at the point, native controls included (they paint no surface of their
 // own); CLR_INVALID outside the window.
 COLORREF GetShownPixel(CWnd* pWnd, int x, int y);
+// In window pixels; the frame alone when the window set no minimum.
+CSize GetDesktopMinimumSize(CWnd* pWnd);

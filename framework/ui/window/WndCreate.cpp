@@ -3,6 +3,7 @@
 #include "framework/ui/window/Wnd.h"
 
 #include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/qt/WindowTrackSize.h"
 
 namespace
 {
@@ -70,6 +71,19 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 	HWND hWnd = pHost->Handle();
 	Attach(hWnd);
 	CreateHostWidget(*pHost);
+	// The first message a sizeable window gets, as on Windows: its limits bound the size it is
+	// created with.
+	MINMAXINFO info;
+	if (QueryTrackSize(*pHost, info))
+	{
+		pHost->m_rcWindow = WithinTrackSize(pHost->m_rcWindow, info);
+		pHost->ApplyGeometryToWidget();
+		SetWidgetMinimum(*pHost, info.ptMinTrackSize);
+	}
+	if (!IsWindow(hWnd))
+	{
+		return FALSE;
+	}
 	cs.style = static_cast<LONG>(pHost->m_dwStyle);
 	if (!pHost->Send(WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))
 		|| (IsWindow(hWnd) && pHost->Send(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1))

@@ -42,6 +42,11 @@ void CWnd::OnMove(int, int)
 	Default();
 }
 
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
+{
+	Default();
+}
+
 void CWnd::OnTimer(UINT_PTR)
 {
 	Default();

@@ -50,6 +50,9 @@ inline UINT AfxHighWord(LONG_PTR value)
 		((p->*pfn)(static_cast<UINT>(msg.wParam), static_cast<int>(AfxLowWord(msg.lParam)), \
 			 static_cast<int>(AfxHighWord(msg.lParam))), \
 			0))
+#define ON_WM_GETMINMAXINFO() \
+	AFX_WM_ENTRY(WM_GETMINMAXINFO, void (ThisClass::*pfn)(MINMAXINFO*), OnGetMinMaxInfo, \
+		((p->*pfn)(reinterpret_cast<MINMAXINFO*>(msg.lParam)), 0))
 #define ON_WM_MOVE() \
 	AFX_WM_ENTRY(WM_MOVE, void (ThisClass::*pfn)(int, int), OnMove, \
 		((p->*pfn)(AfxPointFromLParam(msg.lParam).x, AfxPointFromLParam(msg.lParam).y), 0))

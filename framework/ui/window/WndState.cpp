@@ -3,6 +3,7 @@
 
 #include "framework/ui/gdi/Font.h"
 #include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/qt/WindowTrackSize.h"
 
 #include <QWidget>
 
@@ -268,6 +269,19 @@ BOOL CWnd::ShowWindow(int nCmdShow)
 		return FALSE;
 	}
 	BOOL bWasVisible = (pHost->m_dwStyle & WS_VISIBLE) != 0;
+	// The desktop enforces the minimum while the user drags, so it gets the window's answer as
+	// the window is shown, its controls in place, rather than when a drag starts as on Windows.
+	MINMAXINFO info;
+	HWND hWnd = m_hWnd;
+	if (nCmdShow != SW_HIDE && QueryTrackSize(*pHost, info))
+	{
+		SetWidgetMinimum(*pHost, info.ptMinTrackSize);
+	}
+	pHost = Host(hWnd);
+	if (pHost == nullptr)
+	{
+		return FALSE;
+	}
 	pHost->Show(nCmdShow != SW_HIDE, nCmdShow);
 	return bWasVisible;
 }

@@ -39,6 +39,18 @@ struct PAINTSTRUCT
 };
 typedef PAINTSTRUCT* LPPAINTSTRUCT;
 
+// What WM_GETMINMAXINFO asks a window to adjust: its maximised size and place, and the
+// smallest and largest size it may be dragged to, all in window (not client) pixels.
+struct MINMAXINFO
+{
+	POINT ptReserved;
+	POINT ptMaxSize;
+	POINT ptMaxPosition;
+	POINT ptMinTrackSize;
+	POINT ptMaxTrackSize;
+};
+typedef MINMAXINFO* LPMINMAXINFO;
+
 struct MSG
 {
 	HWND hwnd;

@@ -1,5 +1,7 @@
 // Window geometry: the non-client border of each style, client and screen coordinates of nested
-// windows, and moving, sizing and centring with their WM_MOVE and WM_SIZE messages.
+// windows, moving, sizing and centring with their WM_MOVE and WM_SIZE messages, and the
+// smallest size a sizeable window asks for.
+#include "framework/ui/window/SurfaceAccess.h"
 #include "framework/ui/window/UserServices.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
@@ -153,6 +155,81 @@ TEST(GeometryTest, CenterWindowCentresInTheParentOrOnTheScreen)
 	int cxScreen = GetSystemMetrics(SM_CXSCREEN);
 	int cyScreen = GetSystemMetrics(SM_CYSCREEN);
 	EXPECT_EQ(CRect((cxScreen - 100) / 2, (cyScreen - 50) / 2, (cxScreen - 100) / 2 + 100, (cyScreen - 50) / 2 + 50), rc);
+}
+
+// Answers WM_GETMINMAXINFO with its own minimum, noting the size it had when asked.
+class CLimitedWindow : public CGeometryRecorder
+{
+public:
+	POINT m_ptMinimum = { 300, 200 };
+	MINMAXINFO m_defaults = {};
+
+protected:
+	afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+	{
+		m_defaults = *lpMMI;
+		CRect rc;
+		GetWindowRect(&rc);
+		m_log.push_back("limits at " + std::to_string(rc.Width()) + "x" + std::to_string(rc.Height()));
+		lpMMI->ptMinTrackSize = m_ptMinimum;
+	}
+
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLimitedWindow, CGeometryRecorder)
+	ON_WM_GETMINMAXINFO()
+END_MESSAGE_MAP()
+
+TEST(GeometryTest, ASizeableWindowIsAskedItsLimitsAndKeptAboveItsMinimum)
+{
+	// Sizing frame 4 and caption 18: a client area of 500x400 takes a window of 508x426.
+	CLimitedWindow window;
+	ASSERT_TRUE(window.CreatePopup(CRect(10, 20, 110, 70), WS_POPUP | WS_CAPTION | WS_THICKFRAME));
+	EXPECT_EQ((MessageLog { "limits at 100x50", "size 292x174", "move 14,42" }), window.m_log);
+	EXPECT_EQ(window.m_defaults.ptMinTrackSize.x, GetSystemMetrics(SM_CXMIN));
+	EXPECT_EQ(window.m_defaults.ptMinTrackSize.y, GetSystemMetrics(SM_CYMIN));
+	EXPECT_EQ(window.m_defaults.ptMaxSize.x, GetSystemMetrics(SM_CXSCREEN) + 8);
+	EXPECT_EQ(window.m_defaults.ptMaxSize.y, GetSystemMetrics(SM_CYSCREEN) + 26);
+	EXPECT_EQ(window.m_defaults.ptMaxPosition.x, -4);
+	EXPECT_EQ(window.m_defaults.ptMaxPosition.y, -22);
+	EXPECT_EQ(CSize(300, 200), GetDesktopMinimumSize(&window));
+
+	window.m_log.clear();
+	window.SetWindowPos(nullptr, 0, 0, 508, 426, SWP_NOMOVE | SWP_NOZORDER);
+	EXPECT_EQ((MessageLog { "limits at 300x200", "size 500x400" }), window.m_log);
+	window.m_log.clear();
+	window.MoveWindow(30, 40, 100, 500);
+	CRect rc;
+	window.GetWindowRect(&rc);
+	EXPECT_EQ(CRect(30, 40, 330, 540), rc) << "the width held at the minimum, the corner where asked";
+	EXPECT_EQ((MessageLog { "limits at 508x426", "move 34,62", "size 292x474" }), window.m_log);
+
+	// Moving alone does not ask; a minimum that changed reaches the desktop as the window shows.
+	window.m_log.clear();
+	window.SetWindowPos(nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+	EXPECT_EQ((MessageLog { "move 9,27" }), window.m_log);
+	window.m_ptMinimum = { 200, 100 };
+	window.ShowWindow(SW_SHOW);
+	EXPECT_EQ(CSize(200, 100), GetDesktopMinimumSize(&window));
+}
+
+TEST(GeometryTest, FixedPopupsAndChildrenHaveNoLimits)
+{
+	CLimitedWindow popup;
+	ASSERT_TRUE(popup.CreatePopup(CRect(0, 0, 100, 50), WS_POPUP | WS_CAPTION));
+	popup.MoveWindow(0, 0, 60, 40);
+	CLimitedWindow child;
+	ASSERT_TRUE(child.CreateChild(&popup, CRect(0, 0, 20, 10), 1, WS_CHILD | WS_THICKFRAME));
+	child.MoveWindow(0, 0, 30, 20);
+	for (CLimitedWindow* pWindow : { &popup, &child })
+	{
+		CRect rc;
+		pWindow->GetWindowRect(&rc);
+		EXPECT_EQ(pWindow == &popup ? CSize(60, 40) : CSize(30, 20), rc.Size());
+		for (const std::string& strEntry : pWindow->m_log)
+			EXPECT_EQ(strEntry.find("limits"), std::string::npos) << strEntry;
+	}
 }
 
 }
