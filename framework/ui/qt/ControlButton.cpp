@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <vector>
@@ -103,26 +104,26 @@ QWidget* CreateButtonWidget(CWindowHost& host, QWidget* pParent)
 	QWidget* pWidget = nullptr;
 	if (ButtonType(dwStyle) == BS_GROUPBOX)
 	{
-		pWidget = new QGroupBox(strText, pParent);
+		pWidget = new CPaletteSharingWidget<QGroupBox, QStyleOptionGroupBox>(strText, pParent);
 	}
 	else
 	{
 		QAbstractButton* pButton = nullptr;
 		if (IsRadio(dwStyle))
 		{
-			QRadioButton* pRadio = new QRadioButton(strText, pParent);
+			QRadioButton* pRadio = new CPaletteSharingWidget<QRadioButton, QStyleOptionButton>(strText, pParent);
 			pRadio->setAutoExclusive(false);
 			pButton = pRadio;
 		}
 		else if (IsCheckBox(dwStyle))
 		{
-			QCheckBox* pCheck = new QCheckBox(strText, pParent);
+			QCheckBox* pCheck = new CPaletteSharingWidget<QCheckBox, QStyleOptionButton>(strText, pParent);
 			pCheck->setTristate(ButtonType(dwStyle) == BS_3STATE || ButtonType(dwStyle) == BS_AUTO3STATE);
 			pButton = pCheck;
 		}
 		else
 		{
-			QPushButton* pPush = new QPushButton(strText, pParent);
+			QPushButton* pPush = new CPaletteSharingWidget<QPushButton, QStyleOptionButton>(strText, pParent);
 			pPush->setAutoDefault(false);
 			pPush->setDefault(ButtonType(dwStyle) == BS_DEFPUSHBUTTON);
 			pButton = pPush;

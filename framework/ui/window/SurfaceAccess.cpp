@@ -1,4 +1,6 @@
-// Test access to window surfaces.
+// Test access to window surfaces and to the style's cache.
+// The cache's size is declared for Qt's own tests only, though always exported.
+#define Q_TEST_QPIXMAPCACHE
 #include "framework/ui/window/SurfaceAccess.h"
 
 #include "framework/core/GdiConstants.h"
@@ -6,6 +8,7 @@
 #include "framework/ui/window/Wnd.h"
 
 #include <QColor>
+#include <QPixmapCache>
 
 COLORREF GetSurfacePixel(CWnd* pWnd, int x, int y)
 {
@@ -27,4 +30,10 @@ CSize GetSurfaceSize(CWnd* pWnd)
 {
 	CWindowHost* pHost = pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : nullptr;
 	return pHost != nullptr ? pHost->ClientSize() : CSize(0, 0);
+}
+
+// Qt counts each entry in kilobytes and reports the total in units of 1024 of those.
+UINT GetStyleCacheMegabytes()
+{
+	return static_cast<UINT>(QPixmapCache::totalUsed());
 }
