@@ -12,6 +12,7 @@
 #include <QPolygon>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <vector>
@@ -75,10 +76,10 @@ void UncheckGroupSiblings(CWindowHost* pHost)
 
 // Windows marks the push button that has the keyboard focus with a dotted frame inside its edge.
 // Qt's styles show focus only after a Tab of Qt's own, and the dialog keys are the framework's.
-class CFocusMarkPushButton : public QPushButton
+class CFocusMarkPushButton : public CPaletteSharingWidget<QPushButton, QStyleOptionButton>
 {
 public:
-	using QPushButton::QPushButton;
+	using CPaletteSharingWidget::CPaletteSharingWidget;
 
 protected:
 	void paintEvent(QPaintEvent* pEvent) override
@@ -157,20 +158,20 @@ QWidget* CreateButtonWidget(CWindowHost& host, QWidget* pParent)
 	QWidget* pWidget = nullptr;
 	if (ButtonType(dwStyle) == BS_GROUPBOX)
 	{
-		pWidget = new QGroupBox(strText, pParent);
+		pWidget = new CPaletteSharingWidget<QGroupBox, QStyleOptionGroupBox>(strText, pParent);
 	}
 	else
 	{
 		QAbstractButton* pButton = nullptr;
 		if (IsRadio(dwStyle))
 		{
-			QRadioButton* pRadio = new QRadioButton(strText, pParent);
+			QRadioButton* pRadio = new CPaletteSharingWidget<QRadioButton, QStyleOptionButton>(strText, pParent);
 			pRadio->setAutoExclusive(false);
 			pButton = pRadio;
 		}
 		else if (IsCheckBox(dwStyle))
 		{
-			QCheckBox* pCheck = new QCheckBox(strText, pParent);
+			QCheckBox* pCheck = new CPaletteSharingWidget<QCheckBox, QStyleOptionButton>(strText, pParent);
 			pCheck->setTristate(ButtonType(dwStyle) == BS_3STATE || ButtonType(dwStyle) == BS_AUTO3STATE);
 			pButton = pCheck;
 		}

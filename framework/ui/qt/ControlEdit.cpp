@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -92,14 +93,14 @@ QWidget* CreateEditWidget(CWindowHost& host, QWidget* pParent)
 	QWidget* pWidget = nullptr;
 	if ((host.m_dwStyle & ES_MULTILINE) != 0)
 	{
-		QPlainTextEdit* pText = new QPlainTextEdit(pParent);
+		QPlainTextEdit* pText = new CPaletteSharingWidget<QPlainTextEdit, QStyleOptionFrame>(pParent);
 		pText->setPlainText(WidgetText(host.m_strText));
 		QObject::connect(pText, &QPlainTextEdit::textChanged, pText, [hWnd] { TextChanged(hWnd); });
 		pWidget = pText;
 	}
 	else
 	{
-		QLineEdit* pLine = new QLineEdit(pParent);
+		QLineEdit* pLine = new CPaletteSharingWidget<QLineEdit, QStyleOptionFrame>(pParent);
 		pLine->setMaxLength(DEFAULT_TEXT_LIMIT);
 		pLine->setText(WidgetText(host.m_strText));
 		QObject::connect(pLine, &QLineEdit::textChanged, pLine, [hWnd] { TextChanged(hWnd); });

@@ -6,6 +6,7 @@
 #include "framework/ui/window/Wnd.h"
 
 #include <QListWidget>
+#include <QStyleOption>
 
 #include <cstring>
 
@@ -24,7 +25,7 @@ void NotifyIfAsked(HWND hWnd, UINT nCode)
 QWidget* CreateListBoxWidget(CWindowHost& host, QWidget* pParent)
 {
 	HWND hWnd = host.Handle();
-	QListWidget* pList = new QListWidget(pParent);
+	QListWidget* pList = new CPaletteSharingWidget<QListWidget, QStyleOptionFrame>(pParent);
 	pList->setSelectionMode((host.m_dwStyle & LBS_NOSEL) != 0 ? QAbstractItemView::NoSelection
 															  : QAbstractItemView::SingleSelection);
 	pList->setFrameShape((host.m_dwStyle & WS_BORDER) != 0 || (host.m_dwExStyle & WS_EX_CLIENTEDGE) != 0

@@ -9,6 +9,9 @@
 
 #include <QPalette>
 
+#include <algorithm>
+#include <vector>
+
 namespace
 {
 
@@ -100,4 +103,20 @@ void ControlApplyPalette(QWidget* pWidget, bool bWindowBackground)
 	palette.setColor(QPalette::Disabled, QPalette::WindowText, SysQColor(COLOR_GRAYTEXT));
 	palette.setColor(QPalette::Disabled, QPalette::ButtonText, SysQColor(COLOR_GRAYTEXT));
 	pWidget->setPalette(palette);
+}
+
+QPalette ControlSharedPalette(const QPalette& palette)
+{
+	// A handful of colour sets at most: the controls' colours are the system's, which never change.
+	static std::vector<QPalette> s_palettes;
+	auto it = std::find(s_palettes.begin(), s_palettes.end(), palette);
+	if (it == s_palettes.end())
+	{
+		s_palettes.push_back(palette);
+		it = s_palettes.end() - 1;
+	}
+	QPalette shared = *it;
+	// The group is the widget's state (disabled, inactive), kept outside the shared data.
+	shared.setCurrentColorGroup(palette.currentColorGroup());
+	return shared;
 }

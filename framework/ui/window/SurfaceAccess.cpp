@@ -1,4 +1,7 @@
-// Test access to window surfaces and to the minimum size the desktop holds a window to.
+// Test access to window surfaces, to the minimum size the desktop holds a window to and to the
+// style's cache.
+// The cache's size is declared for Qt's own tests only, though always exported.
+#define Q_TEST_QPIXMAPCACHE
 #include "framework/ui/window/SurfaceAccess.h"
 
 #include "framework/core/GdiConstants.h"
@@ -9,6 +12,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QWidget>
 
 COLORREF GetSurfacePixel(CWnd* pWnd, int x, int y)
@@ -53,4 +57,10 @@ CSize GetDesktopMinimumSize(CWnd* pWnd)
 {
 	CWindowHost* pHost = pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : nullptr;
 	return pHost != nullptr ? WidgetMinimum(*pHost) : CSize(0, 0);
+}
+
+// Qt counts each entry in kilobytes and reports the total in units of 1024 of those.
+UINT GetStyleCacheMegabytes()
+{
+	return static_cast<UINT>(QPixmapCache::totalUsed());
 }

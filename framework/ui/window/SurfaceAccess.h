@@ -1,5 +1,6 @@
 // Reading a window's surface, for tests: what the window has painted, pixel by pixel, in client
-// coordinates; and the smallest size the desktop lets a user drag a window to.
+// coordinates; the smallest size the desktop lets a user drag a window to; and how much the style
+// keeps of what it drew.
 #pragma once
 
 #include "framework/core/Geometry.h"
@@ -15,3 +16,7 @@ CSize GetSurfaceSize(CWnd* pWnd);
 COLORREF GetShownPixel(CWnd* pWnd, int x, int y);
 // In window pixels; the frame alone when the window set no minimum.
 CSize GetDesktopMinimumSize(CWnd* pWnd);
+
+// The size of the cache where the style keeps the pieces of controls it has drawn, in megabytes
+// rounded up. Controls drawn again as they were, in a dialog opened again, find their pieces there.
+UINT GetStyleCacheMegabytes();

@@ -3,6 +3,7 @@
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
 #include "framework/ui/dialog/DataExchange.h"
+#include "framework/ui/window/SurfaceAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -147,6 +148,36 @@ TEST(DoModalTest, CancelKeyAndCloseBoxEndWithCancelAndKeepTheMembers)
 	EXPECT_EQ(IDCANCEL, dlg.DoModal());
 	EXPECT_EQ(IDCANCEL, dlg.DoModal());
 	EXPECT_EQ(0.5, dlg.m_dValue);
+}
+
+// A program opens the same dialog thousands of times: what the style cached in drawing its
+// controls the first time must serve every later time, instead of piling up. The buttons are
+// large so that the cache, counted in megabytes, shows a difference.
+TEST(DoModalTest, ReopenedDialogIsDrawnFromWhatTheStyleCachedTheFirstTime)
+{
+	const DialogItemTemplate largeButtons[] = {
+		{ "BUTTON", "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 5, 5, 300, 120 },
+		{ "BUTTON", "Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP, 0, 5, 130, 300, 120 },
+	};
+	const DialogTemplate largeDialog = { 603, WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0, 0, 0, 310, 255, "Grande",
+		"MS Sans Serif", 8, largeButtons, 2, 0 };
+	CRecordingSeam seam;
+	CNotifiedWindow owner;
+	ASSERT_TRUE(owner.CreatePopup());
+	std::vector<UINT> cacheAfterRun;
+	for (int nRun = 0; nRun < 5; ++nRun)
+	{
+		CDialog dlg;
+		dlg.InitModalIndirect(&largeDialog, &owner);
+		// The dialog has been drawn by the time its loop is idle a second time.
+		seam.m_scripts.push_back([](CDialog& shown) { AfxRunWhenIdle([&shown] { shown.EndDialog(IDOK); }); });
+		EXPECT_EQ(IDOK, dlg.DoModal());
+		cacheAfterRun.push_back(GetStyleCacheMegabytes());
+	}
+	EXPECT_GT(cacheAfterRun[0], 0u) << "the dialog's buttons were drawn";
+	// Qt may trim the cache when it has not changed for a while, so it can only shrink.
+	for (int nRun = 1; nRun < 5; ++nRun)
+		EXPECT_LE(cacheAfterRun[nRun], cacheAfterRun[0]) << "run " << nRun;
 }
 
 TEST(DoModalTest, WithoutATemplateDoModalFails)

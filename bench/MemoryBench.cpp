@@ -1,0 +1,164 @@
+// Memory held by the program over many commands: the main window runs its own modal loop, a
+// scripted user chooses "F&requenza" from the menu bar, types the simulation time into the
+// parameters dialog and clicks OK, the scopes repaint, and the next command follows once the
+// main loop is idle again. The counters say how much the process grew after a warm-up.
+#include "app/MainDlg.h"
+#include "app/resources/AppResourceIds.h"
+#include "framework/core/ControlConstants.h"
+#include "framework/ui/menu/MenuDriving.h"
+#include "framework/ui/window/ModalSeam.h"
+#include "framework/ui/window/SurfaceAccess.h"
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace
+{
+
+constexpr UINT MENU_MODULAZIONE = 1;
+constexpr UINT ITEM_FREQUENZA = 1;
+
+long ResidentBytes()
+{
+	long nPages = 0;
+	long nResident = 0;
+	if (FILE* pFile = std::fopen("/proc/self/statm", "r"))
+	{
+		if (std::fscanf(pFile, "%ld %ld", &nPages, &nResident) != 2)
+			nResident = 0;
+		std::fclose(pFile);
+	}
+	return nResident * sysconf(_SC_PAGESIZE);
+}
+
+// The heap in use, as opposed to what the allocator keeps from the system.
+size_t HeapInUse()
+{
+	const struct mallinfo2 info = mallinfo2();
+	return info.uordblks + info.hblkhd;
+}
+
+class CRepeatingUser : public CModalSeam
+{
+public:
+	CRepeatingUser(CMainDlg& mainDlg, const char* pszSimTime, long nWarmUp, long nMeasured)
+		: m_mainDlg(mainDlg)
+		, m_pszSimTime(pszSimTime)
+		, m_nWarmUp(nWarmUp)
+		, m_nTotal(nWarmUp + nMeasured)
+		, m_pPrevious(AfxSetModalSeam(this))
+	{
+	}
+	~CRepeatingUser() override
+	{
+		AfxSetModalSeam(m_pPrevious);
+	}
+	CRepeatingUser(const CRepeatingUser&) = delete;
+	CRepeatingUser& operator=(const CRepeatingUser&) = delete;
+
+	INT_PTR OnModal(ModalRequest& request) override
+	{
+		if (request.nKind != ModalKind::Dialog)
+			return IDCANCEL;
+		if (request.pDialog == &m_mainDlg)
+		{
+			AfxRunWhenIdle([this] { NextCommand(); });
+			return request.pfnShow();
+		}
+		auto* pDialog = static_cast<CDialog*>(request.pDialog);
+		AfxRunWhenIdle([this, pDialog]
+		{
+			pDialog->GetDlgItem(IDC_SIM_TIME)->SetWindowText(m_pszSimTime);
+			pDialog->GetDlgItem(IDOK)->SendMessage(BM_CLICK);
+		});
+		const INT_PTR nResult = request.pfnShow();
+		++m_nDone;
+		return nResult;
+	}
+
+	long m_nDone = 0;
+	long m_nRssAfterWarmUp = 0;
+	size_t m_nHeapAfterWarmUp = 0;
+	UINT m_nStyleCacheAfterWarmUp = 0;
+	long m_nRssAtEnd = 0;
+	size_t m_nHeapAtEnd = 0;
+	UINT m_nStyleCacheAtEnd = 0;
+
+private:
+	// Runs from the main window's idle time: the command chosen last has run its dialog, its
+	// synthesis and its repaint, since these all happen before the main loop is idle again.
+	void NextCommand()
+	{
+		if (m_nDone < m_nStarted)
+		{
+			AfxRunWhenIdle([this] { NextCommand(); });
+			return;
+		}
+		if (m_nDone == m_nWarmUp)
+		{
+			m_nRssAfterWarmUp = ResidentBytes();
+			m_nHeapAfterWarmUp = HeapInUse();
+			m_nStyleCacheAfterWarmUp = GetStyleCacheMegabytes();
+		}
+		if (m_nDone == m_nTotal || !AfxMenuOpenBarPopup(&m_mainDlg, MENU_MODULAZIONE))
+		{
+			m_nRssAtEnd = ResidentBytes();
+			m_nHeapAtEnd = HeapInUse();
+			m_nStyleCacheAtEnd = GetStyleCacheMegabytes();
+			m_mainDlg.EndDialog(IDOK);
+			return;
+		}
+		AfxMenuClickItem(AfxMenuGetOpenPopup(0), ITEM_FREQUENZA);
+		++m_nStarted;
+		AfxRunWhenIdle([this] { NextCommand(); });
+	}
+
+	CMainDlg& m_mainDlg;
+	const char* m_pszSimTime;
+	long m_nWarmUp;
+	long m_nTotal;
+	long m_nStarted = 0;
+	CModalSeam* m_pPrevious;
+};
+
+// Arguments: the commands of the warm-up, then the commands measured.
+void BM_MainWindow_RepeatedFrequencyRuns(benchmark::State& state)
+{
+	const long nWarmUp = static_cast<long>(state.range(0));
+	const long nMeasured = static_cast<long>(state.range(1));
+	long nDone = 0;
+	double dRssGrowth = 0.0;
+	double dHeapGrowth = 0.0;
+	double dStyleCacheGrowth = 0.0;
+	UINT nSamples = 0;
+	for (auto _ : state)
+	{
+		CMainDlg dlg;
+		// 0.0007 s is the first time that reaches the cap of 3000 samples.
+		CRepeatingUser user(dlg, "0.0007", nWarmUp, nMeasured);
+		dlg.DoModal();
+		nDone = user.m_nDone;
+		nSamples = dlg.m_sigModulated.m_nPoints;
+		dRssGrowth = static_cast<double>(user.m_nRssAtEnd - user.m_nRssAfterWarmUp);
+		dHeapGrowth = static_cast<double>(user.m_nHeapAtEnd) - static_cast<double>(user.m_nHeapAfterWarmUp);
+		dStyleCacheGrowth = static_cast<double>(user.m_nStyleCacheAtEnd) - static_cast<double>(user.m_nStyleCacheAfterWarmUp);
+	}
+	state.counters["commands"] = static_cast<double>(nDone);
+	state.counters["samples"] = nSamples;
+	state.counters["rss_growth_kb"] = dRssGrowth / 1024.0;
+	state.counters["heap_growth_kb"] = dHeapGrowth / 1024.0;
+	state.counters["style_cache_growth_mb"] = dStyleCacheGrowth;
+	state.counters["rss_bytes_per_command"] = nMeasured > 0 ? dRssGrowth / static_cast<double>(nMeasured) : 0.0;
+}
+
+}
+
+BENCHMARK(BM_MainWindow_RepeatedFrequencyRuns)
+	->Args({200, 1000})
+	->Args({1000, 10000})
+	->Iterations(1)
+	->Unit(benchmark::kSecond);
