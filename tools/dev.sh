@@ -10,7 +10,11 @@ jobs=$(nproc 2>/dev/null || echo 2)
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev libx11-dev fonts-dejavu-core)
+# The dialog font's widths come from Liberation Sans; Qt's own dialogs speak Italian with its translations.
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev libx11-dev fonts-dejavu-core fonts-liberation
+	qt6-translations-l10n)
+# The desktop checks: an X server with a window manager, driven and read like a user's desktop.
+desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
 
 install_missing() {
 	local missing=() p
@@ -48,13 +52,12 @@ check_qt_confinement() {
 	echo "Qt confinement: no Qt header outside framework/ui."
 }
 
-# Builds the Debian package in a build folder of its own and checks what it would install, without
-# installing it: the file list, the dependencies, the desktop entry and catalogue entry, the icons,
-# and that the program's libraries resolve from the unpacked tree alone.
+# Makes the Debian package from a build folder configured for /usr and checks what it would install,
+# without installing it: the file list, the dependencies, the desktop entry and catalogue entry, the
+# icons, and that the program's libraries resolve from the unpacked tree alone.
 check_package() {
-	local dir=$root/build-pkg deb list entry p n
+	local dir=$1 deb list entry p n
 	local stage=$dir/unpacked
-	build "$dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr
 	rm -f "$dir"/ondivar_*.deb
 	(cd "$dir" && cpack -G DEB >/dev/null)
 	deb=$(echo "$dir"/ondivar_*.deb)
@@ -95,17 +98,20 @@ run)
 	exec "$root/build/app/ondivar"
 	;;
 test)
-	install_missing "${packages[@]}" locales poppler-utils xdg-utils file dpkg-dev desktop-file-utils appstream
+	install_missing "${packages[@]}" "${desktop_packages[@]}" locales poppler-utils xdg-utils file dpkg-dev \
+		desktop-file-utils appstream
 	# Number conversions are tested under a comma-decimal locale as well.
 	locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' || $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
 	check_qt_confinement
-	build "$root/build" -DONDIVAR_WERROR=ON
+	build "$root/build" -DONDIVAR_WERROR=ON -DCMAKE_INSTALL_PREFIX=/usr
 	ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+	# The real program on a desktop with a window manager, as a user meets it.
+	"$root/tests/desktop/run.sh" "$root/build"
+	check_package "$root/build"
 	build "$root/build-sanitize" -DONDIVAR_WERROR=ON -DONDIVAR_SANITIZE=ON
 	# Tests provoke failed allocations on purpose; the sanitizer must report them as failures, not abort.
 	ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
-	check_package
 	;;
 bench)
 	install_missing "${packages[@]}" libbenchmark-dev

@@ -5,21 +5,9 @@
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
 
-# The colour of one screen pixel as #RRGGBB.
-pixel() {
-	convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1
-}
-
 # How many pure green (trace) pixels a rectangle of the screenshot holds.
 green_pixels() {
 	convert "$1" -crop "$2" -depth 8 txt:- | grep -c '#00FF00'
-}
-
-# x y width height of the window's client area (menu bar included) on the screen; xwininfo,
-# since xdotool counts the frame of a reparenting window manager twice.
-client_geometry() {
-	xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-		/Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
 }
 
 is_maximised() {

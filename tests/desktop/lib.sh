@@ -137,3 +137,50 @@ wait_ondivar_exit() {
 	wait "$ondivar_pid" 2>/dev/null || true
 	ondivar_pid=""
 }
+
+# x y width height of a window's client area on the screen; xwininfo, since xdotool counts the
+# frame of a reparenting window manager twice.
+client_geometry() {
+	xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+		/Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+# The colour of one pixel of a screenshot as #RRGGBB.
+pixel() {
+	convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1
+}
+
+# The darkest grey level (0-255) in a rectangle WxH+X+Y of a screenshot: text is dark.
+darkest_in() {
+	convert "$1" -crop "$2" -colorspace Gray -format '%[fx:int(255*minima)]' info:
+}
+
+is_viewable() {
+	xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# Opens the parameters dialog from the "&Modulazione" menu and prints its id: a for "&Ampiezza",
+# f for "&Fase", r for "F&requenza" (which shares its letter with "&Refresh": r selects, Return chooses).
+open_parameters() {
+	local dialog
+	case $1 in
+	a) press alt+m a; dialog=$(wait_window '^Modulazione di Ampiezza$') ;;
+	f) press alt+m f; dialog=$(wait_window '^Modulazione di Fase$') ;;
+	r) press alt+m r Return; dialog=$(wait_window '^Modulazione di Frequenza$') ;;
+	esac
+	wait_active "$dialog"
+	echo "$dialog"
+}
+
+# A run with the dialog's values as they open: the main window is active again afterwards.
+run_modulation() {
+	local dialog
+	dialog=$(open_parameters "$1")
+	press Return
+	wait_until 10 window_gone_id "$dialog" || fail "the parameters dialog stayed open"
+	wait_active "$main_window"
+}
+
+window_gone_id() {
+	! is_viewable "$1"
+}
