@@ -70,7 +70,7 @@ void ActivateHost(CWindowHost* pHost)
 	{
 		return;
 	}
-	pHost->m_pWidget->raise();
+	// Window managers raise the window they activate.
 	pHost->m_pWidget->activateWindow();
 }
 

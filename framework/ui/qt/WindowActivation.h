@@ -12,7 +12,7 @@ void NoteHostActivated(CWindowHost* pHost);
 // The enabled, visible window owned (directly or through other pop-ups) by pOwner that was active
 // most recently; pOwner itself when none was active after it and pOwner can take input.
 CWindowHost* LastActivePopup(CWindowHost* pOwner);
-// Raises the window and asks the desktop to activate it.
+// Asks the desktop to activate the window.
 void ActivateHost(CWindowHost* pHost);
 
 // A modal window over hOwner has ended: hOwner is activated again and gets back the focus of the
