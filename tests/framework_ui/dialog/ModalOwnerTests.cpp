@@ -85,23 +85,26 @@ TEST_F(ModalOwnerTest, WhenAModalDialogEndsItsOwnerGetsBackTheControlThatHadTheF
 {
 	CDialog outer;
 	outer.InitModalIndirect(&s_fields, nullptr);
-	CWnd* pFocusAfter = nullptr;
-	CWnd* pField = nullptr;
+	// Handles only: the controls' objects go with the dialog.
+	HWND hField = nullptr;
+	HWND hFocusAfter = nullptr;
 	m_seam.m_scripts.push_back([&](CDialog& dlg)
 	{
-		pField = dlg.GetDlgItem(IDC_FIELD + 1);
+		CWnd* pField = dlg.GetDlgItem(IDC_FIELD + 1);
+		hField = pField->m_hWnd;
 		dlg.GotoDlgCtrl(pField);
 		CDialog inner;
 		inner.InitModalIndirect(&s_fields, &dlg);
 		m_seam.m_scripts.push_back([](CDialog& innerDlg) { innerDlg.EndDialog(IDOK); });
 		inner.DoModal();
-		pFocusAfter = CWnd::GetFocus();
+		CWnd* pFocus = CWnd::GetFocus();
+		hFocusAfter = pFocus != nullptr ? pFocus->m_hWnd : nullptr;
 		dlg.EndDialog(IDOK);
 	});
 	outer.DoModal();
 
-	ASSERT_NE(nullptr, pField);
-	EXPECT_EQ(pField->m_hWnd, pFocusAfter != nullptr ? pFocusAfter->m_hWnd : nullptr);
+	ASSERT_NE(nullptr, hField);
+	EXPECT_EQ(hField, hFocusAfter);
 }
 
 }
