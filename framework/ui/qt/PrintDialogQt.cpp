@@ -4,7 +4,6 @@
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/PrintSettings.h"
 #include "framework/ui/qt/QtModalOwner.h"
-#include "framework/ui/qt/ServiceTranslation.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QAbstractButton>
@@ -88,7 +87,6 @@ void ShowAsPrinterChooser(QPrintDialog& dialog)
 
 PrintDialogAnswer ShowQtPrintDialog(CWnd* pOwner, const CString& strCaption, PRINTDLG& pd)
 {
-	LoadQtItalianTranslation();
 	QPrinter printer(QPrinter::HighResolution);
 	PrintApplyRecords(printer, DevNamesDevice(pd.hDevNames), pd.hDevMode);
 	bool bSetupOnly = (pd.Flags & PD_PRINTSETUP) != 0;

@@ -3,7 +3,6 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/QtModalOwner.h"
-#include "framework/ui/qt/ServiceTranslation.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QFileDialog>
@@ -41,7 +40,6 @@ QString QtFilter(const FileFilter& filter)
 INT_PTR ShowQtFileDialog(CWnd* pOwner, const CString& strCaption, BOOL bOpen, OPENFILENAME& ofn,
 	const std::vector<FileFilter>& filters)
 {
-	LoadQtItalianTranslation();
 	CQtModalOwner owner(pOwner);
 	QFileDialog dialog(owner.Widget(), ToQString(strCaption));
 	dialog.setOption(QFileDialog::DontUseNativeDialog);

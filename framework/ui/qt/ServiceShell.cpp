@@ -1,8 +1,8 @@
 // xdg-mime and xdg-open run as processes.
 #include "framework/ui/services/XdgMime.h"
 
-#include <QEventLoop>
 #include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSocketNotifier>

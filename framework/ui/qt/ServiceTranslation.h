@@ -3,5 +3,5 @@
 
 // Installs Qt's Italian translation once, when the desktop has it (package qt6-translations-l10n;
 // without it Qt's dialogs stay in English), and makes Italian Qt's default locale. Called when the
-// Qt application is made, so that no Qt window ever shows before it; the dialogs call it too.
+// Qt application is made, so that no Qt window ever shows before it.
 void LoadQtItalianTranslation();

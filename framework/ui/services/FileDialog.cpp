@@ -5,7 +5,6 @@
 #include "framework/ui/qt/ServiceFileDialog.h"
 #include "framework/ui/services/FileDialogRules.h"
 #include "framework/ui/window/ModalSeam.h"
-#include "framework/ui/window/WinApp.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <cstring>
