@@ -1,9 +1,9 @@
 // CompareCellsForSort: missing and empty cells first, numbers by value, text by its bytes,
 // and the descending flag.
-#include "grid/CellCompare.h"
+#include "grid/store/CellCompare.h"
 
-#include "grid/DataSource.h"
-#include "grid/GridCell.h"
+#include "grid/store/DataSource.h"
+#include "grid/store/GridCell.h"
 
 #include <gtest/gtest.h>
 

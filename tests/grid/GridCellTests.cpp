@@ -1,6 +1,6 @@
 // GridCell: numbers and booleans read from text, numbers written under any locale, readers of
 // unset properties, and copying by mask.
-#include "grid/GridCell.h"
+#include "grid/store/GridCell.h"
 
 #include <gtest/gtest.h>
 

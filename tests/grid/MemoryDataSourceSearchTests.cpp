@@ -1,6 +1,6 @@
 // MemoryDataSource: sorting whole rows by one or several columns, finding texts down a column
 // or across rows, and the previous non-empty column of a row.
-#include "grid/MemoryDataSource.h"
+#include "grid/store/MemoryDataSource.h"
 
 #include <gtest/gtest.h>
 

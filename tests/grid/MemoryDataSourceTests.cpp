@@ -1,6 +1,6 @@
 // MemoryDataSource: cells read and written anywhere, heading cells included, whatever order the
 // cursor is walked in, and rows and columns inserted and deleted around them.
-#include "grid/MemoryDataSource.h"
+#include "grid/store/MemoryDataSource.h"
 
 #include <gtest/gtest.h>
 

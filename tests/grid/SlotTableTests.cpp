@@ -1,5 +1,5 @@
 // SlotTable: first free slot, growth ten at a time, and lookups of free or missing slots.
-#include "grid/SlotTable.h"
+#include "grid/store/SlotTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // MemoryDataSource: finding a text, sorting whole rows, and the previous non-empty column.
-#include "grid/MemoryDataSource.h"
+#include "grid/store/MemoryDataSource.h"
 
-#include "grid/CellCompare.h"
+#include "grid/store/CellCompare.h"
 
 #include <climits>
 #include <cstring>

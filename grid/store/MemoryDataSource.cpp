@@ -1,6 +1,6 @@
 // MemoryDataSource: the cursor over the row and cell lists, and reading, writing, inserting and
 // deleting cells, rows and columns.
-#include "grid/MemoryDataSource.h"
+#include "grid/store/MemoryDataSource.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
 // SlotTable: first-free-slot allocation, growing ten slots at a time.
-#include "grid/SlotTable.h"
+#include "grid/store/SlotTable.h"
 
 #include <new>
 #include <utility>

@@ -2,8 +2,8 @@
 // lists of rows and of cells, walked by a cursor from wherever the last access left it.
 #pragma once
 
-#include "grid/DataSource.h"
-#include "grid/GridCell.h"
+#include "grid/store/DataSource.h"
+#include "grid/store/GridCell.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 // GridCell copied and merged by mask, and the extra-data buffer the cell owns.
-#include "grid/GridCell.h"
+#include "grid/store/GridCell.h"
 
 #include <cstring>
 #include <new>

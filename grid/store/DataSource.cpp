@@ -1,5 +1,5 @@
 // DataSource: the answers of a source that takes no part in an operation.
-#include "grid/DataSource.h"
+#include "grid/store/DataSource.h"
 
 DataSource::DataSource()
 	: m_pGrid(nullptr), m_nIndex(0)

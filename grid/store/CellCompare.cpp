@@ -1,8 +1,8 @@
 // CompareCellsForSort: numbers by value, every other data type by its bytes.
-#include "grid/CellCompare.h"
+#include "grid/store/CellCompare.h"
 
-#include "grid/DataSource.h"
-#include "grid/GridCell.h"
+#include "grid/store/DataSource.h"
+#include "grid/store/GridCell.h"
 
 #include <cstring>
 #include <utility>

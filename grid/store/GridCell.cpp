@@ -1,5 +1,5 @@
 // GridCell's properties, and its text read and written as numbers and booleans.
-#include "grid/GridCell.h"
+#include "grid/store/GridCell.h"
 
 #include <cstdlib>
 #include <iomanip>

@@ -1,0 +1,3 @@
+set(GRID_LAYOUT_SOURCES
+  layout/GridLayout.cpp
+)

@@ -1,0 +1,9 @@
+set(GRID_STORE_SOURCES
+  store/GridCell.cpp
+  store/GridCellCopy.cpp
+  store/SlotTable.cpp
+  store/DataSource.cpp
+  store/MemoryDataSource.cpp
+  store/MemoryDataSourceSearch.cpp
+  store/CellCompare.cpp
+)
