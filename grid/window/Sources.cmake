@@ -1,0 +1,4 @@
+set(GRID_WINDOW_SOURCES
+  window/SheetSettings.cpp
+  window/SelectionList.cpp
+)
