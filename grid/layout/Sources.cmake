@@ -1,3 +1,4 @@
 set(GRID_LAYOUT_SOURCES
   layout/GridLayout.cpp
+  layout/GridScrollBars.cpp
 )
