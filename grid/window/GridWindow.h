@@ -236,6 +236,9 @@ private:
 	BOOL CreateChildren();
 	void PointChildrenAtSheet();
 	void RecomputeLockedSizes();
+	// The last top row and last left column for the view's size, with the top row and left column
+	// kept within them.
+	void RecomputeLastPositions();
 
 	// The first two hold objects the grid deletes; the third holds the cell types.
 	SlotTable m_slots[6];
@@ -255,6 +258,7 @@ private:
 
 	BOOL m_bPaintingEnabled;
 	BOOL m_bConstructionFailed;
+	BOOL m_bLayingOut;
 
 	std::unique_ptr<CellView> m_pCellView;
 	std::unique_ptr<TopHeading> m_pTopHeading;

@@ -1,4 +1,12 @@
 set(GRID_WINDOW_SOURCES
   window/SheetSettings.cpp
   window/SelectionList.cpp
+  window/GridWindow.cpp
+  window/GridWindowCells.cpp
+  window/GridWindowCommit.cpp
+  window/GridWindowGeometry.cpp
+  window/GridWindowLayout.cpp
+  window/GridWindowNotify.cpp
+  window/GridWindowSheets.cpp
+  window/InCellEdit.cpp
 )
