@@ -97,6 +97,11 @@ void CWnd::OnRButtonUp(UINT, CPoint)
 	Default();
 }
 
+void CWnd::OnRButtonDblClk(UINT, CPoint)
+{
+	Default();
+}
+
 void CWnd::OnKeyDown(UINT, UINT, UINT)
 {
 	Default();

@@ -74,6 +74,7 @@ inline UINT AfxHighWord(LONG_PTR value)
 #define ON_WM_LBUTTONDBLCLK() AFX_WM_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_RBUTTONDOWN() AFX_WM_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
 #define ON_WM_RBUTTONUP() AFX_WM_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
+#define ON_WM_RBUTTONDBLCLK() AFX_WM_MOUSE_ENTRY(WM_RBUTTONDBLCLK, OnRButtonDblClk)
 
 #define AFX_WM_KEY_ENTRY(message, memberFxn) \
 	AFX_WM_ENTRY(message, void (ThisClass::*pfn)(UINT, UINT, UINT), memberFxn, \
