@@ -243,6 +243,12 @@ constexpr UINT HTNOWHERE = 0;
 constexpr UINT HTCLIENT = 1;
 constexpr UINT HTCAPTION = 2;
 
+// WM_MOUSEACTIVATE answers: whether the window's top level is activated and the press goes on.
+constexpr int MA_ACTIVATE = 1;
+constexpr int MA_ACTIVATEANDEAT = 2;
+constexpr int MA_NOACTIVATE = 3;
+constexpr int MA_NOACTIVATEANDEAT = 4;
+
 // System commands
 constexpr UINT SC_SIZE = 0xF000;
 constexpr UINT SC_MOVE = 0xF010;

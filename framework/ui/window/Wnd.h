@@ -160,6 +160,8 @@ public:
 	static CWnd* GetCapture();
 	CWnd* SetFocus();
 	static CWnd* GetFocus();
+	// The top-level window the desktop has active; null when it is none of the program's.
+	static CWnd* GetActiveWindow();
 
 	int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
@@ -209,6 +211,10 @@ protected:
 	afx_msg void OnCaptureChanged(CWnd* pWnd);
 	afx_msg UINT OnGetDlgCode();
 	afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+	// A button goes down in the window while its top-level window (pDesktopWnd) is not active:
+	// MA_ACTIVATE or MA_NOACTIVATE let the press through, the ...ANDEAT answers drop it, and the
+	// activating answers activate pDesktopWnd. The default asks the parent first.
+	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 	afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 	afx_msg BOOL OnQueryNewPalette();
 	afx_msg void OnPaletteChanged(CWnd* pFocusWnd);

@@ -142,6 +142,11 @@ BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
 	return static_cast<BOOL>(Default());
 }
 
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+	return static_cast<int>(Default());
+}
+
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
 {
 	return reinterpret_cast<HBRUSH>(Default());

@@ -94,6 +94,9 @@ inline UINT AfxHighWord(LONG_PTR value)
 		((p->*pfn)(AfxWndFromLParam(msg.lParam)), 0))
 #define ON_WM_GETDLGCODE() \
 	AFX_WM_ENTRY(WM_GETDLGCODE, UINT (ThisClass::*pfn)(), OnGetDlgCode, static_cast<LRESULT>((p->*pfn)()))
+#define ON_WM_MOUSEACTIVATE() \
+	AFX_WM_ENTRY(WM_MOUSEACTIVATE, int (ThisClass::*pfn)(CWnd*, UINT, UINT), OnMouseActivate, \
+		(p->*pfn)(AfxWndFromWParam(msg.wParam), AfxLowWord(msg.lParam), AfxHighWord(msg.lParam)))
 #define ON_WM_SETCURSOR() \
 	AFX_WM_ENTRY(WM_SETCURSOR, BOOL (ThisClass::*pfn)(CWnd*, UINT, UINT), OnSetCursor, \
 		(p->*pfn)(AfxWndFromWParam(msg.wParam), AfxLowWord(msg.lParam), AfxHighWord(msg.lParam)))

@@ -2,6 +2,7 @@ set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
   window/GeometryTests.cpp
   window/LoopTests.cpp
   window/MessageMapTests.cpp
+  window/MouseActivateTests.cpp
   window/MouseInputTests.cpp
   window/PaintTests.cpp
   window/ServicesTests.cpp
