@@ -41,6 +41,13 @@ public:
 	HWND m_hWnd;
 	UINT m_nFlags;
 
+	// Places for SetWindowPos's pWndInsertAfter: above or below all siblings, and for a top-level
+	// window into or out of the windows kept above all others (for a child these two mean the top).
+	static const CWnd wndTop;
+	static const CWnd wndBottom;
+	static const CWnd wndTopMost;
+	static const CWnd wndNoTopMost;
+
 	operator HWND() const;
 	HWND GetSafeHwnd() const;
 	// The CWnd attached to hWnd, or a temporary one that lives as long as the window; null for
@@ -125,6 +132,8 @@ public:
 	// Positions are in the parent's client coordinates, or on the screen for a top-level window.
 	void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
 	void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+	// Unless SWP_NOZORDER, the window goes right below pWndInsertAfter among its siblings, or to
+	// the place one of the wnd... markers names; null is wndTop.
 	BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
 	void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
@@ -230,6 +239,10 @@ protected:
 	int m_nModalResult;
 
 	DECLARE_MESSAGE_MAP()
+
+private:
+	// A marker standing for one of the HWND_ places; it never names a window.
+	explicit CWnd(HWND hWndPlace);
 };
 
 // Calls pWnd's WindowProc with the message recorded as the current one, for Default().

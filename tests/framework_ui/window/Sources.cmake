@@ -8,4 +8,5 @@ set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
   window/ServicesTests.cpp
   window/WindowStateTests.cpp
   window/WindowTestSupport.cpp
+  window/ZOrderTests.cpp
 )
