@@ -139,7 +139,11 @@ constexpr UINT LB_GETCURSEL = 0x0188;
 constexpr UINT LB_GETTEXT = 0x0189;
 constexpr UINT LB_GETTEXTLEN = 0x018A;
 constexpr UINT LB_GETCOUNT = 0x018B;
+constexpr UINT LB_SETITEMHEIGHT = 0x01A0;
+constexpr UINT LB_GETITEMHEIGHT = 0x01A1;
 constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
+// LOWORD the nearest item, HIWORD 1 when the point is outside the client area or below the last item.
+constexpr UINT LB_ITEMFROMPOINT = 0x01A9;
 constexpr UINT LB_GETITEMDATA = 0x0199;
 constexpr UINT LB_SETITEMDATA = 0x019A;
 constexpr int LB_OKAY = 0;

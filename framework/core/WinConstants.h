@@ -2,6 +2,7 @@
 // position flags, keys, system colours and metrics, cursors and message boxes, with their Windows values.
 #pragma once
 
+#include "framework/core/Handles.h"
 #include "framework/core/Types.h"
 
 // Window messages
@@ -183,6 +184,11 @@ constexpr UINT SWP_SHOWWINDOW = 0x0040;
 constexpr UINT SWP_HIDEWINDOW = 0x0080;
 constexpr UINT SWP_NOCOPYBITS = 0x0100;
 constexpr UINT SWP_NOOWNERZORDER = 0x0200;
+// Where SetWindowPos puts a window among its siblings, besides after a given sibling.
+inline const HWND HWND_TOP = nullptr;
+inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(static_cast<INT_PTR>(1));
+inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(static_cast<INT_PTR>(-1));
+inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(static_cast<INT_PTR>(-2));
 
 // GetWindow
 constexpr UINT GW_HWNDFIRST = 0;
@@ -242,6 +248,12 @@ constexpr UINT HTERROR = static_cast<UINT>(-2);
 constexpr UINT HTNOWHERE = 0;
 constexpr UINT HTCLIENT = 1;
 constexpr UINT HTCAPTION = 2;
+
+// WM_MOUSEACTIVATE answers: whether the window's top level is activated and the press goes on.
+constexpr int MA_ACTIVATE = 1;
+constexpr int MA_ACTIVATEANDEAT = 2;
+constexpr int MA_NOACTIVATE = 3;
+constexpr int MA_NOACTIVATEANDEAT = 4;
 
 // System commands
 constexpr UINT SC_SIZE = 0xF000;

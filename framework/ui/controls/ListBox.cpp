@@ -85,3 +85,22 @@ int CListBox::FindStringExact(int nStartAfter, LPCTSTR lpszFind) const
 	return static_cast<int>(::SendMessage(m_hWnd, LB_FINDSTRINGEXACT, static_cast<WPARAM>(nStartAfter),
 		reinterpret_cast<LPARAM>(lpszFind)));
 }
+
+int CListBox::GetItemHeight(int nIndex) const
+{
+	return static_cast<int>(::SendMessage(m_hWnd, LB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex), 0));
+}
+
+int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight)
+{
+	return static_cast<int>(
+		::SendMessage(m_hWnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), MAKELPARAM(static_cast<WORD>(cyItemHeight), 0)));
+}
+
+UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
+{
+	const LRESULT lResult = ::SendMessage(m_hWnd, LB_ITEMFROMPOINT, 0,
+		MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
+	bOutside = HIWORD(static_cast<DWORD_PTR>(lResult)) != 0;
+	return LOWORD(static_cast<DWORD_PTR>(lResult));
+}

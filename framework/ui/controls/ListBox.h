@@ -34,4 +34,10 @@ public:
 	DWORD_PTR GetItemData(int nIndex) const;
 	// Case-insensitive whole-string search from the item after nStartAfter, wrapping round.
 	int FindStringExact(int nStartAfter, LPCTSTR lpszFind) const;
+	// Every item has the same height here, whatever nIndex; at most 255 pixels.
+	int GetItemHeight(int nIndex) const;
+	int SetItemHeight(int nIndex, UINT cyItemHeight);
+	// The item at pt (client coordinates), or the nearest one with bOutside set when pt lies
+	// outside the client area or below the last item; 65535 and bOutside in an empty list.
+	UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
 };

@@ -4,14 +4,67 @@
 #include "framework/ui/qt/ControlSupport.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
+#include "framework/ui/window/WndMsgMap.h"
 
 #include <QListWidget>
 #include <QStyleOption>
+#include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <cstring>
 
 namespace
 {
+
+// A list box without owner-drawn items of their own heights has one height for every item: the
+// one set with LB_SETITEMHEIGHT, else what the style gives a line of text in the list's font.
+class CListBoxWidget final : public CPaletteSharingWidget<QListWidget, QStyleOptionFrame>
+{
+public:
+	using CPaletteSharingWidget::CPaletteSharingWidget;
+
+	int m_nItemHeight = 0;
+
+	int ItemHeight() const
+	{
+		if (count() > 0)
+		{
+			return sizeHintForRow(0);
+		}
+		if (m_nItemHeight > 0)
+		{
+			return m_nItemHeight;
+		}
+		QStyleOptionViewItem option;
+		initViewItemOption(&option);
+		option.features |= QStyleOptionViewItem::HasDisplay;
+		option.text = QStringLiteral("X");
+		return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height();
+	}
+};
+
+class CListBoxItemDelegate final : public QStyledItemDelegate
+{
+public:
+	explicit CListBoxItemDelegate(CListBoxWidget* pList)
+		: QStyledItemDelegate(pList)
+		, m_pList(pList)
+	{
+	}
+
+	QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+	{
+		QSize size = QStyledItemDelegate::sizeHint(option, index);
+		if (m_pList->m_nItemHeight > 0)
+		{
+			size.setHeight(m_pList->m_nItemHeight);
+		}
+		return size;
+	}
+
+private:
+	CListBoxWidget* m_pList;
+};
 
 void NotifyIfAsked(HWND hWnd, UINT nCode)
 {
@@ -25,7 +78,8 @@ void NotifyIfAsked(HWND hWnd, UINT nCode)
 QWidget* CreateListBoxWidget(CWindowHost& host, QWidget* pParent)
 {
 	HWND hWnd = host.Handle();
-	QListWidget* pList = new CPaletteSharingWidget<QListWidget, QStyleOptionFrame>(pParent);
+	CListBoxWidget* pList = new CListBoxWidget(pParent);
+	pList->setItemDelegate(new CListBoxItemDelegate(pList));
 	pList->setSelectionMode((host.m_dwStyle & LBS_NOSEL) != 0 ? QAbstractItemView::NoSelection
 															  : QAbstractItemView::SingleSelection);
 	pList->setFrameShape((host.m_dwStyle & WS_BORDER) != 0 || (host.m_dwExStyle & WS_EX_CLIENTEDGE) != 0
@@ -96,7 +150,45 @@ LRESULT GetText(QListWidget* pList, int nRow, LPARAM lParam)
 	return text.size();
 }
 
-LRESULT ListMessage(QListWidget* pList, DWORD dwStyle, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT SetItemHeight(CListBoxWidget* pList, LPARAM lParam)
+{
+	const int nHeight = static_cast<int>(LOWORD(static_cast<DWORD_PTR>(lParam)));
+	if (nHeight > 255)
+	{
+		return LB_ERR;
+	}
+	pList->m_nItemHeight = nHeight;
+	pList->doItemsLayout();
+	return LB_OKAY;
+}
+
+// As on Windows the point is first brought inside the client area, which makes it outside.
+LRESULT ItemFromPoint(CWindowHost* pHost, QListWidget* pList, LPARAM lParam)
+{
+	if (pList->count() == 0)
+	{
+		return MAKELONG(0xFFFF, 1);
+	}
+	const CSize client = pHost->ClientSize();
+	const CPoint point = AfxPointFromLParam(lParam);
+	const CPoint inside(std::clamp<LONG>(point.x, 0, std::max<LONG>(0, client.cx - 1)),
+		std::clamp<LONG>(point.y, 0, std::max<LONG>(0, client.cy - 1)));
+	bool bOutside = inside != point;
+	const CPoint offset = pHost->ClientOffsetInWidget();
+	QWidget* pViewport = pList->viewport();
+	QPoint ptViewport = pViewport->mapFrom(pList, QPoint(inside.x + offset.x, inside.y + offset.y));
+	ptViewport.setX(std::clamp(ptViewport.x(), 0, std::max(0, pViewport->width() - 1)));
+	ptViewport.setY(std::clamp(ptViewport.y(), 0, std::max(0, pViewport->height() - 1)));
+	int nRow = pList->indexAt(ptViewport).row();
+	if (nRow < 0)
+	{
+		nRow = pList->count() - 1;
+		bOutside = true;
+	}
+	return MAKELONG(static_cast<WORD>(nRow), bOutside ? 1 : 0);
+}
+
+LRESULT ListMessage(CListBoxWidget* pList, DWORD dwStyle, UINT message, WPARAM wParam, LPARAM lParam)
 {
 	const int nRow = static_cast<int>(wParam);
 	switch (message)
@@ -144,6 +236,10 @@ LRESULT ListMessage(QListWidget* pList, DWORD dwStyle, UINT message, WPARAM wPar
 											: LB_ERR;
 	case LB_FINDSTRINGEXACT:
 		return FindExact(pList, nRow, lParam);
+	case LB_GETITEMHEIGHT:
+		return pList->ItemHeight();
+	case LB_SETITEMHEIGHT:
+		return SetItemHeight(pList, lParam);
 	default:
 		return LB_ERR;
 	}
@@ -152,10 +248,14 @@ LRESULT ListMessage(QListWidget* pList, DWORD dwStyle, UINT message, WPARAM wPar
 LRESULT ListBoxWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
 	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	QListWidget* pList = ControlWidget<QListWidget>(hWnd);
+	CListBoxWidget* pList = ControlWidget<CListBoxWidget>(hWnd);
 	if (pList == nullptr)
 	{
 		return ::DefWindowProc(hWnd, message, wParam, lParam);
+	}
+	if (message == LB_ITEMFROMPOINT)
+	{
+		return ItemFromPoint(pHost, pList, lParam);
 	}
 	if (message >= LB_ADDSTRING && message <= LB_FINDSTRINGEXACT)
 	{

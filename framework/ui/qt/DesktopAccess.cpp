@@ -51,6 +51,7 @@ DesktopWindowState AfxReadDesktopWindow(CWnd* pWnd)
 	// Qt keeps a top-level window with a parent widget above that parent's window.
 	state.frame.bTransient = pWidget->parentWidget() != nullptr;
 	state.bModal = pWidget->windowModality() != Qt::NonModal;
+	state.bAboveAll = flags.testFlag(Qt::WindowStaysOnTopHint);
 	if (state.frame.bTransient)
 	{
 		CWindowHost* pAbove = HostOfWidget(pWidget->parentWidget()->window());

@@ -7,6 +7,7 @@
 #include "framework/ui/window/WinApp.h"
 #include "framework/ui/window/Wnd.h"
 
+#include <QApplication>
 #include <QWidget>
 
 namespace
@@ -72,6 +73,34 @@ void ActivateHost(CWindowHost* pHost)
 	}
 	// Window managers raise the window they activate.
 	pHost->m_pWidget->activateWindow();
+}
+
+CWindowHost* ActiveHost()
+{
+	return HostOfWidget(QApplication::activeWindow());
+}
+
+bool MouseActivate(HWND hWnd, UINT message)
+{
+	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowHost* pTopLevel = pHost != nullptr ? pHost->TopLevel() : nullptr;
+	if (pTopLevel == nullptr || pTopLevel == ActiveHost())
+	{
+		return true;
+	}
+	HWND hTopLevel = pTopLevel->Handle();
+	const LRESULT lAnswer = pHost->Send(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(hTopLevel), MAKELPARAM(HTCLIENT, message));
+	if (lAnswer == MA_ACTIVATE || lAnswer == MA_ACTIVATEANDEAT)
+	{
+		ActivateHost(CWindowHost::FromHandle(hTopLevel));
+	}
+	return lAnswer != MA_ACTIVATEANDEAT && lAnswer != MA_NOACTIVATEANDEAT;
+}
+
+CWnd* CWnd::GetActiveWindow()
+{
+	CWindowHost* pHost = ActiveHost();
+	return pHost != nullptr ? CWnd::FromHandle(pHost->Handle()) : nullptr;
 }
 
 void ReturnActivation(HWND hOwner)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/Handles.h"
+#include "framework/core/Types.h"
 
 class CWindowHost;
 
@@ -14,6 +15,11 @@ void NoteHostActivated(CWindowHost* pHost);
 CWindowHost* LastActivePopup(CWindowHost* pOwner);
 // Asks the desktop to activate the window.
 void ActivateHost(CWindowHost* pHost);
+// The top-level window the desktop has active; null when it is none of ours.
+CWindowHost* ActiveHost();
+// A mouse button goes down (message) in hWnd: when its top-level window is not the active one,
+// WM_MOUSEACTIVATE asks the window whether to activate that window. False when the press is eaten.
+bool MouseActivate(HWND hWnd, UINT message);
 
 // A modal window over hOwner has ended: hOwner is activated again and gets back the focus of the
 // control in it that had the focus last, as the dialog manager restores a window's focused

@@ -187,6 +187,17 @@ bool TranslateMouse(CWindowHost* pHost, QMouseEvent* pEvent)
 	}
 	AppNoteActivity();
 	SetMouseHost(pTarget);
+	const bool bPress = pEvent->type() == QEvent::MouseButtonPress || pEvent->type() == QEvent::MouseButtonDblClick;
+	if (CaptureHost() == nullptr && bPress)
+	{
+		HWND hTarget = pTarget->Handle();
+		bool bPressGoesOn = MouseActivate(hTarget, message);
+		pTarget = CWindowHost::FromHandle(hTarget);
+		if (pTarget == nullptr || !bPressGoesOn)
+		{
+			return true;
+		}
+	}
 	if (CaptureHost() == nullptr && message != WM_LBUTTONUP && message != WM_RBUTTONUP && message != WM_MBUTTONUP)
 	{
 		HWND hTarget = pTarget->Handle();

@@ -57,7 +57,8 @@ void ApplyDesktopFrame(CWindowHost& host)
 	}
 	const bool bOwned = pWidget->parentWidget() != nullptr;
 	const DesktopFrame frame = AfxDesktopFrameOf(host.m_dwStyle, host.m_dwExStyle, bOwned);
-	const Qt::WindowFlags flags = FlagsOf(frame, bOwned);
+	Qt::WindowFlags flags = FlagsOf(frame, bOwned);
+	flags.setFlag(Qt::WindowStaysOnTopHint, (host.m_dwExStyle & WS_EX_TOPMOST) != 0);
 	const bool bVisible = pWidget->isVisible();
 	if (pWidget->windowFlags() != flags)
 	{

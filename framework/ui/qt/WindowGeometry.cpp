@@ -102,6 +102,41 @@ void CWindowHost::ApplyGeometryToWidget()
 	}
 }
 
+void CWindowHost::PlaceInZOrder(HWND hWndInsertAfter)
+{
+	if (m_pWidget == nullptr)
+	{
+		return;
+	}
+	const bool bTopMostPlace = hWndInsertAfter == HWND_TOPMOST || hWndInsertAfter == HWND_NOTOPMOST;
+	if (bTopMostPlace && !IsChildWindow())
+	{
+		const DWORD dwTopMost = hWndInsertAfter == HWND_TOPMOST ? WS_EX_TOPMOST : 0;
+		if ((m_dwExStyle & WS_EX_TOPMOST) != dwTopMost)
+		{
+			m_dwExStyle = (m_dwExStyle & ~WS_EX_TOPMOST) | dwTopMost;
+			ApplyDesktopFrame(*this);
+		}
+	}
+	if (hWndInsertAfter == HWND_TOP || bTopMostPlace)
+	{
+		m_pWidget->raise();
+	}
+	else if (hWndInsertAfter == HWND_BOTTOM)
+	{
+		m_pWidget->lower();
+	}
+	else if (CWindowHost* pAfter = FromHandle(hWndInsertAfter))
+	{
+		// Qt stacks only the children of one widget among themselves.
+		if (pAfter != this && pAfter->m_pWidget != nullptr && pAfter->m_pWidget->parentWidget() == m_pWidget->parentWidget()
+			&& IsChildWindow() && pAfter->IsChildWindow())
+		{
+			m_pWidget->stackUnder(pAfter->m_pWidget);
+		}
+	}
+}
+
 void CWindowHost::SetWindowRect(const CRect& rcWindow, bool bRepaint)
 {
 	CRect rcNew = rcWindow;

@@ -66,6 +66,9 @@ public:
 	// Moves and sizes the window (m_rcWindow coordinates) and sends WM_MOVE and WM_SIZE on change.
 	void SetWindowRect(const CRect& rcWindow, bool bRepaint);
 	void ApplyGeometryToWidget();
+	// Stacks the window right below hWndInsertAfter, a sibling, or at an HWND_ place; a window
+	// that is not a sibling leaves the stacking as it is.
+	void PlaceInZOrder(HWND hWndInsertAfter);
 
 	// Painting
 	bool PaintsOnSurface() const;

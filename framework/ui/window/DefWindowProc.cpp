@@ -68,6 +68,20 @@ LRESULT SetCursorByClass(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
 	return FALSE;
 }
 
+// A child lets its parent decide first, as the parent may hold the window that should activate.
+LRESULT MouseActivate(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
+{
+	if (pHost->IsChildWindow() && pHost->m_pParent != nullptr)
+	{
+		LRESULT lResult = pHost->m_pParent->Send(WM_MOUSEACTIVATE, wParam, lParam);
+		if (lResult != 0)
+		{
+			return lResult;
+		}
+	}
+	return MA_ACTIVATE;
+}
+
 LRESULT SystemCommand(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
 {
 	switch (wParam & 0xFFF0)
@@ -145,6 +159,8 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 		return SystemCommand(pHost, wParam, lParam);
 	case WM_SETCURSOR:
 		return SetCursorByClass(pHost, wParam, lParam);
+	case WM_MOUSEACTIVATE:
+		return MouseActivate(pHost, wParam, lParam);
 	case WM_CTLCOLORMSGBOX:
 	case WM_CTLCOLOREDIT:
 	case WM_CTLCOLORLISTBOX:

@@ -16,6 +16,7 @@ struct DesktopWindowState
 	DesktopFrame frame;
 	bool bModal;
 	CWnd* pKeptAbove;	// null for a window kept above no other
+	bool bAboveAll;	// kept above every window that is not (WS_EX_TOPMOST)
 	std::vector<CSize> iconSizes;	// smallest first
 };
 

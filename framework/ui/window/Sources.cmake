@@ -5,6 +5,7 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   qt/MessagePost.cpp
   qt/QtModalOwner.cpp
   qt/SeamMessageBox.cpp
+  qt/UserDriving.cpp
   qt/WindowActivation.cpp
   qt/WindowClass.cpp
   qt/WindowEvents.cpp

@@ -15,6 +15,23 @@
 #include <QPixmapCache>
 #include <QWidget>
 
+namespace
+{
+
+bool HasShownChild(const CWindowHost& host)
+{
+	for (const CWindowHost* pChild : host.m_children)
+	{
+		if (pChild->m_pWidget != nullptr && !pChild->m_pWidget->isHidden())
+		{
+			return true;
+		}
+	}
+	return false;
+}
+
+}
+
 COLORREF GetSurfacePixel(CWnd* pWnd, int x, int y)
 {
 	CWindowHost* pHost = pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : nullptr;
@@ -40,16 +57,23 @@ CSize GetSurfaceSize(CWnd* pWnd)
 COLORREF GetShownPixel(CWnd* pWnd, int x, int y)
 {
 	CWindowHost* pHost = pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : nullptr;
-	if (pHost == nullptr || pHost->PaintsOnSurface() || pHost->m_pWidget == nullptr)
+	if (pHost == nullptr || pHost->m_pWidget == nullptr || (pHost->PaintsOnSurface() && !HasShownChild(*pHost)))
 	{
 		return GetSurfacePixel(pWnd, x, y);
 	}
-	const QImage image = pHost->m_pWidget->grab().toImage();
-	if (!image.valid(x, y))
+	const CSize size = pHost->ClientSize();
+	if (x < 0 || y < 0 || x >= size.cx || y >= size.cy)
 	{
 		return CLR_INVALID;
 	}
-	const QColor color = image.pixelColor(x, y);
+	// The widget's picture holds the children as they are stacked, drawn over the client area.
+	const CPoint offset = pHost->ClientOffsetInWidget();
+	const QImage image = pHost->m_pWidget->grab().toImage();
+	if (!image.valid(x + offset.x, y + offset.y))
+	{
+		return CLR_INVALID;
+	}
+	const QColor color = image.pixelColor(x + offset.x, y + offset.y);
 	return RGB(static_cast<BYTE>(color.red()), static_cast<BYTE>(color.green()), static_cast<BYTE>(color.blue()));
 }
 

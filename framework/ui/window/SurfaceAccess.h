@@ -11,8 +11,9 @@ class CWnd;
 // CLR_INVALID outside the client area or for a window that does not exist.
 COLORREF GetSurfacePixel(CWnd* pWnd, int x, int y);
 CSize GetSurfaceSize(CWnd* pWnd);
-// What the window shows at the point, native controls included (they paint no surface of their
-// own); CLR_INVALID outside the window.
+// What the window shows at the point, in client coordinates: its surface with the child windows
+// drawn over it as they are stacked, or a native control's own drawing; CLR_INVALID outside the
+// client area.
 COLORREF GetShownPixel(CWnd* pWnd, int x, int y);
 // In window pixels; the frame alone when the window set no minimum.
 CSize GetDesktopMinimumSize(CWnd* pWnd);

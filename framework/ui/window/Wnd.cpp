@@ -34,8 +34,25 @@ CWnd::CWnd()
 {
 }
 
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
+CWnd::CWnd(HWND hWndPlace)
+	: m_hWnd(hWndPlace)
+	, m_nFlags(0)
+	, m_nModalResult(0)
+{
+}
+
 CWnd::~CWnd()
 {
+	// The place markers outlive the window registry; they never name a window anyway.
+	if (m_hWnd == HWND_BOTTOM || m_hWnd == HWND_TOPMOST || m_hWnd == HWND_NOTOPMOST)
+	{
+		return;
+	}
 	CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd);
 	if (pHost != nullptr && pHost->m_pWnd == this)
 	{

@@ -41,6 +41,13 @@ public:
 	HWND m_hWnd;
 	UINT m_nFlags;
 
+	// Places for SetWindowPos's pWndInsertAfter: above or below all siblings, and for a top-level
+	// window into or out of the windows kept above all others (for a child these two mean the top).
+	static const CWnd wndTop;
+	static const CWnd wndBottom;
+	static const CWnd wndTopMost;
+	static const CWnd wndNoTopMost;
+
 	operator HWND() const;
 	HWND GetSafeHwnd() const;
 	// The CWnd attached to hWnd, or a temporary one that lives as long as the window; null for
@@ -125,6 +132,8 @@ public:
 	// Positions are in the parent's client coordinates, or on the screen for a top-level window.
 	void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
 	void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+	// Unless SWP_NOZORDER, the window goes right below pWndInsertAfter among its siblings, or to
+	// the place one of the wnd... markers names; null is wndTop.
 	BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
 	void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
@@ -160,6 +169,8 @@ public:
 	static CWnd* GetCapture();
 	CWnd* SetFocus();
 	static CWnd* GetFocus();
+	// The top-level window the desktop has active; null when it is none of the program's.
+	static CWnd* GetActiveWindow();
 
 	int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
@@ -200,6 +211,7 @@ protected:
 	afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
 	afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
 	afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+	afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
 	afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -208,6 +220,10 @@ protected:
 	afx_msg void OnCaptureChanged(CWnd* pWnd);
 	afx_msg UINT OnGetDlgCode();
 	afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+	// A button goes down in the window while its top-level window (pDesktopWnd) is not active:
+	// MA_ACTIVATE or MA_NOACTIVATE let the press through, the ...ANDEAT answers drop it, and the
+	// activating answers activate pDesktopWnd. The default asks the parent first.
+	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 	afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 	afx_msg BOOL OnQueryNewPalette();
 	afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
@@ -223,6 +239,10 @@ protected:
 	int m_nModalResult;
 
 	DECLARE_MESSAGE_MAP()
+
+private:
+	// A marker standing for one of the HWND_ places; it never names a window.
+	explicit CWnd(HWND hWndPlace);
 };
 
 // Calls pWnd's WindowProc with the message recorded as the current one, for Default().

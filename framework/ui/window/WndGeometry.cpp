@@ -124,9 +124,9 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 	{
 		return TRUE;
 	}
-	if ((nFlags & SWP_NOZORDER) == 0 && pWndInsertAfter == nullptr && pHost->m_pWidget != nullptr)
+	if ((nFlags & SWP_NOZORDER) == 0)
 	{
-		pHost->m_pWidget->raise();
+		pHost->PlaceInZOrder(pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : HWND_TOP);
 	}
 	if ((nFlags & SWP_SHOWWINDOW) != 0)
 	{

@@ -97,6 +97,11 @@ void CWnd::OnRButtonUp(UINT, CPoint)
 	Default();
 }
 
+void CWnd::OnRButtonDblClk(UINT, CPoint)
+{
+	Default();
+}
+
 void CWnd::OnKeyDown(UINT, UINT, UINT)
 {
 	Default();
@@ -135,6 +140,11 @@ UINT CWnd::OnGetDlgCode()
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
 {
 	return static_cast<BOOL>(Default());
+}
+
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+	return static_cast<int>(Default());
 }
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)

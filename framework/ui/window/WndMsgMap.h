@@ -74,6 +74,7 @@ inline UINT AfxHighWord(LONG_PTR value)
 #define ON_WM_LBUTTONDBLCLK() AFX_WM_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_RBUTTONDOWN() AFX_WM_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
 #define ON_WM_RBUTTONUP() AFX_WM_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
+#define ON_WM_RBUTTONDBLCLK() AFX_WM_MOUSE_ENTRY(WM_RBUTTONDBLCLK, OnRButtonDblClk)
 
 #define AFX_WM_KEY_ENTRY(message, memberFxn) \
 	AFX_WM_ENTRY(message, void (ThisClass::*pfn)(UINT, UINT, UINT), memberFxn, \
@@ -93,6 +94,9 @@ inline UINT AfxHighWord(LONG_PTR value)
 		((p->*pfn)(AfxWndFromLParam(msg.lParam)), 0))
 #define ON_WM_GETDLGCODE() \
 	AFX_WM_ENTRY(WM_GETDLGCODE, UINT (ThisClass::*pfn)(), OnGetDlgCode, static_cast<LRESULT>((p->*pfn)()))
+#define ON_WM_MOUSEACTIVATE() \
+	AFX_WM_ENTRY(WM_MOUSEACTIVATE, int (ThisClass::*pfn)(CWnd*, UINT, UINT), OnMouseActivate, \
+		(p->*pfn)(AfxWndFromWParam(msg.wParam), AfxLowWord(msg.lParam), AfxHighWord(msg.lParam)))
 #define ON_WM_SETCURSOR() \
 	AFX_WM_ENTRY(WM_SETCURSOR, BOOL (ThisClass::*pfn)(CWnd*, UINT, UINT), OnSetCursor, \
 		(p->*pfn)(AfxWndFromWParam(msg.wParam), AfxLowWord(msg.lParam), AfxHighWord(msg.lParam)))

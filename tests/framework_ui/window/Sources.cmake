@@ -2,8 +2,11 @@ set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
   window/GeometryTests.cpp
   window/LoopTests.cpp
   window/MessageMapTests.cpp
+  window/MouseActivateTests.cpp
+  window/MouseInputTests.cpp
   window/PaintTests.cpp
   window/ServicesTests.cpp
   window/WindowStateTests.cpp
   window/WindowTestSupport.cpp
+  window/ZOrderTests.cpp
 )

@@ -1,0 +1,16 @@
+// Working windows from code as a user and the desktop do, for tests and demonstrations: mouse
+// input that reaches the program the way the desktop's does, and a change of the desktop's colours.
+#pragma once
+
+#include "framework/core/Geometry.h"
+#include "framework/core/Types.h"
+
+class CWnd;
+
+// Gives the program the mouse event of message (WM_MOUSEMOVE, WM_LBUTTONDOWN/UP/DBLCLK or
+// WM_RBUTTONDOWN/UP/DBLCLK) at ptClient, in pWnd's client coordinates, as the desktop would for
+// the pointer there: the window under the point, or the one holding the capture, gets it, with
+// mouse activation and focus as for a click. A DBLCLK is the second press of a double click and
+// follows a DOWN and UP of the same button at the same point. nKeyFlags adds MK_SHIFT and
+// MK_CONTROL, and for a move the buttons held. FALSE when pWnd is not shown on the desktop.
+BOOL AfxSendMouseInput(CWnd* pWnd, UINT message, CPoint ptClient, UINT nKeyFlags = 0);
