@@ -4,4 +4,6 @@ set(GRID_CELLTYPES_SOURCES
   celltypes/CellTypeText.cpp
   celltypes/CellTypeOverflow.cpp
   celltypes/CellTypeScaled.cpp
+  celltypes/CheckBoxCellType.cpp
+  celltypes/ArrowCellType.cpp
 )
