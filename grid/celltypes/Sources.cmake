@@ -6,4 +6,8 @@ set(GRID_CELLTYPES_SOURCES
   celltypes/CellTypeScaled.cpp
   celltypes/CheckBoxCellType.cpp
   celltypes/ArrowCellType.cpp
+  celltypes/DropListCellType.cpp
+  celltypes/DropListInput.cpp
+  celltypes/DropListShow.cpp
+  celltypes/DropListBox.cpp
 )
