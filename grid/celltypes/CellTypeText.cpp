@@ -89,8 +89,9 @@ void DrawLine(CDC* pDC, const CRect& rc, const CString& str, WORD wAlign, int nS
 		CRect rcText(rc);
 		rcText.right = std::max(rc.right - dots.cx - 3, rc.left);
 		pDC->ExtTextOut(rc.left + nMargin, y, ETO_OPAQUE | ETO_CLIPPED, &rcText, str, nullptr);
+		// The dots keep a pixel apart from the cut text, which may end in the middle of a letter.
 		const CRect rcDots(rcText.right, rc.top, rc.right, rc.bottom);
-		pDC->ExtTextOut(rcDots.left, y, ETO_OPAQUE | ETO_CLIPPED, &rcDots, ELLIPSIS, nullptr);
+		pDC->ExtTextOut(rcDots.left + 1, y, ETO_OPAQUE | ETO_CLIPPED, &rcDots, ELLIPSIS, nullptr);
 		return;
 	}
 	int x = rc.left + nMargin - nShift;
