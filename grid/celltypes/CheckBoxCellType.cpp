@@ -91,11 +91,13 @@ void CheckBoxCellType::DrawBox(CDC* pDC, const CRect& rcBox, int nStyle)
 
 void CheckBoxCellType::DrawMark(CDC* pDC, const CRect& rcBox, int nStyle)
 {
-	// The mark keeps a pixel clear of the box's frames, whichever look they have; a thick mark
-	// is the thin one drawn again a pixel higher.
+	// The mark keeps a pixel clear of the box's frames (two pixels for the 3-D looks), and a
+	// thick mark, the thin one drawn again a pixel higher, one more.
 	const BOOL bThick = rcBox.Width() > THICK_MARK_SIZE;
+	const int nFrame = (nStyle & (GCS_CHECK_SUNKEN | GCS_CHECK_RAISED)) != 0 ? 2 : 1;
+	const int nInset = nFrame + 1 + (bThick ? 1 : 0);
 	CRect rc(rcBox);
-	rc.DeflateRect(bThick ? 3 : 2, bThick ? 3 : 2);
+	rc.DeflateRect(nInset, nInset);
 	if (rc.Width() < 2 || rc.Height() < 2)
 		return;
 	CPen* pOldPen = pDC->SelectObject(CPen::FromHandle(reinterpret_cast<HPEN>(GetStockObject(BLACK_PEN))));
