@@ -8,8 +8,11 @@
 class CDC;
 class CFont;
 class CPen;
+class CString;
+class DataSource;
 class GridCell;
 class GridWindow;
+class SheetSettings;
 
 // A cell type's 16-byte identifier.
 struct GridTypeId
@@ -93,9 +96,31 @@ public:
 protected:
 	// Draws the cell's borders and shrinks *pRect to the content they leave.
 	void DrawBorders(CDC* pDC, RECT* pRect, GridCell* pCell);
+	// Shrinks *pRect to the content DrawBorders would leave, drawing nothing.
+	void GetContentRect(RECT* pRect, GridCell* pCell) const;
 	// The normal type's content: colours, font, bitmap strip, aligned text, overflow.
 	void DrawText(CDC* pDC, RECT* pRect, int nCol, long nRow, GridCell* pCell, int nSelected, BOOL bCurrent);
 
+	// Null while the type belongs to no grid.
+	SheetSettings* GetSheet() const;
+	// A selected cell, and the current one while the sheet highlights it, take the highlight colours.
+	BOOL IsHighlighted(int nSelected, BOOL bCurrent) const;
+	void GetColors(GridCell* pCell, BOOL bHighlighted, COLORREF* pcrText, COLORREF* pcrBack) const;
+	// The cell's font, else the sheet's default font; null when neither has one.
+	CFont* GetCellFont(GridCell* pCell) const;
+	// The label for types that show labels and for style 8, the text otherwise.
+	CString GetDrawnString(GridCell* pCell) const;
+
 	GridWindow* m_pGrid;
 	int m_nIndex;
+
+private:
+	// When the empty cell (nCol, nRow) shows the end of a text from its left, fills *pSource with
+	// the cell that holds it and *pnShift with the widths of the columns the text crosses first.
+	BOOL FindOverflowSource(CDC* pDC, int nCol, long nRow, GridCell* pCell, GridCell* pSource, int* pnShift);
+	// The grid column left of nBefore whose cells are the data column nDataColumn of pSource; -1 when none.
+	int FindGridColumn(DataSource* pSource, int nDataColumn, int nBefore) const;
+
+	// Printing scales the rectangle but not the column widths, so scaled cells keep their text.
+	BOOL m_bDrawingScaled;
 };

@@ -1,2 +1,13 @@
 set(GRID_CELLTYPES_SOURCES
+  celltypes/CellType.cpp
+  celltypes/CellTypeBorders.cpp
+  celltypes/CellTypeText.cpp
+  celltypes/CellTypeOverflow.cpp
+  celltypes/CellTypeScaled.cpp
+  celltypes/CheckBoxCellType.cpp
+  celltypes/ArrowCellType.cpp
+  celltypes/DropListCellType.cpp
+  celltypes/DropListInput.cpp
+  celltypes/DropListShow.cpp
+  celltypes/DropListBox.cpp
 )
