@@ -1,4 +1,12 @@
 set(GRID_WINDOW_SOURCES
   window/SheetSettings.cpp
   window/SelectionList.cpp
+  window/GridDrawList.cpp
+  window/GridViewWalk.cpp
+  window/GridJoinedBlock.cpp
+  window/CellView.cpp
+  window/CellViewCanvas.cpp
+  window/CellViewPaint.cpp
+  window/CellViewUpdate.cpp
+  window/GridHeadings.cpp
 )
