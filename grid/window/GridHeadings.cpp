@@ -94,11 +94,12 @@ void GridHeading::OnPaint()
 		return;
 	if (m_drawList.IsEmpty())
 		m_drawList.AddAll();
-	const GridHeadingLayout layout = GetLayout();
+	GridHeadingLayout layout = GetLayout();
 	CRect rcClient;
 	GetClientRect(&rcClient);
 	const int nAlongSize = layout.bAlongColumns ? rcClient.Width() : rcClient.Height();
 	const int nAcrossSize = layout.bAlongColumns ? rcClient.Height() : rcClient.Width();
+	layout.nAcrossExtent = nAcrossSize;
 	const SheetColumnAxis columns(*m_pSheet);
 	const SheetRowAxis rows(*m_pSheet);
 	const GridAxis& along = layout.bAlongColumns ? static_cast<const GridAxis&>(columns) : rows;
@@ -119,7 +120,11 @@ void GridHeading::OnPaint()
 	int nAcrossStart = 0;
 	for (long nAcross = -static_cast<long>(across.size()); nAcross <= -1 && nAcrossStart < nAcrossSize; nAcross++)
 	{
-		const int nSize = AcrossSize(across, nAcross);
+		int nSize = AcrossSize(across, nAcross);
+		// The heading next to the cells reaches the strip's edge: a sheet's single heading column
+		// is narrower than its side heading until either is set.
+		if (nAcross == -1)
+			nSize = std::max(nSize, nAcrossSize - nAcrossStart);
 		if (nSize == 0)
 			continue;
 		for (const AlongSlot& slot : slots)
@@ -171,7 +176,9 @@ void GridHeading::DrawHeadingCell(CDC* pDC, const GridHeadingLayout& layout, con
 		const int nAlong0 = (bColumns ? rcCell.left : rcCell.top) - AlongSpan(along, nAlongFirst, nAlong);
 		const int nAlong1 = (bColumns ? rcCell.left : rcCell.top) + AlongSpan(along, nAlong, nAlongBlockLast + 1);
 		const int nAcross0 = (bColumns ? rcCell.top : rcCell.left) - AcrossSpan(across, nAcrossFirst, nAcross);
-		const int nAcross1 = (bColumns ? rcCell.top : rcCell.left) + AcrossSpan(across, nAcross, nAcrossBlockLast + 1);
+		int nAcross1 = (bColumns ? rcCell.top : rcCell.left) + AcrossSpan(across, nAcross, nAcrossBlockLast + 1);
+		if (nAcrossBlockLast == -1)
+			nAcross1 = std::max(nAcross1, layout.nAcrossExtent);
 		rcDraw = Oriented(bColumns, nAlong0, nAlong1, nAcross0, nAcross1);
 	}
 	const long nBlockAlongFirst = bColumns ? block.m_nFirstCol : block.m_nFirstRow;
@@ -201,7 +208,7 @@ void TopHeading::RedrawColumns(int nFirstCol, int nLastCol)
 GridHeadingLayout TopHeading::GetLayout() const
 {
 	return GridHeadingLayout{TRUE, m_pSheet->m_nLockedColumns, m_pSheet->m_nLeftColumn, &m_pSheet->m_topHeadingRows,
-		m_nPressedColumn, GRID_SECTION_TOPHEADING};
+		m_nPressedColumn, GRID_SECTION_TOPHEADING, 0};
 }
 
 SideHeading::SideHeading()
@@ -219,7 +226,7 @@ void SideHeading::RedrawRows(long nFirstRow, long nLastRow)
 GridHeadingLayout SideHeading::GetLayout() const
 {
 	return GridHeadingLayout{FALSE, m_pSheet->m_nLockedRows, m_pSheet->m_nTopRow, &m_pSheet->m_sideHeadingColumns,
-		m_nPressedRow, GRID_SECTION_SIDEHEADING};
+		m_nPressedRow, GRID_SECTION_SIDEHEADING, 0};
 }
 
 CornerButton::CornerButton() = default;

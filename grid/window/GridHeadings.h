@@ -23,6 +23,8 @@ struct GridHeadingLayout
 	// The data position drawn pressed; -1 when none.
 	long nPressed;
 	int nSection;
+	// The strip's size across, which heading position -1 reaches.
+	int nAcrossExtent;
 };
 
 // What both heading strips share: the draw list and the paint of their heading cells.
