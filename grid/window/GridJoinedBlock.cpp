@@ -37,15 +37,15 @@ BOOL GridFindJoinedBlock(GridWindow* pGrid, int nCol, long nRow, const GridCellB
 			return FALSE;
 		}
 	}
-	pBlock->m_nFirstCol = nOriginCol;
-	pBlock->m_nFirstRow = nOriginRow;
-	pBlock->m_nLastCol = Clamp<int>(static_cast<long long>(nOriginCol) + nColOffset, nOriginCol, limits.m_nLastCol);
-	pBlock->m_nLastRow = Clamp<long>(static_cast<long long>(nOriginRow) + nRowOffset, nOriginRow, limits.m_nLastRow);
-	if (nCol > pBlock->m_nLastCol || nRow > pBlock->m_nLastRow)
+	const GridCellBlock block{nOriginCol, nOriginRow,
+		Clamp<int>(static_cast<long long>(nOriginCol) + nColOffset, nOriginCol, limits.m_nLastCol),
+		Clamp<long>(static_cast<long long>(nOriginRow) + nRowOffset, nOriginRow, limits.m_nLastRow)};
+	if (nCol > block.m_nLastCol || nRow > block.m_nLastRow)
 	{
 		// The origin's block does not reach this member: the member is drawn on its own.
 		pGrid->GetCellWithDefaults(nCol, nRow, pCell);
 		return FALSE;
 	}
+	*pBlock = block;
 	return TRUE;
 }
