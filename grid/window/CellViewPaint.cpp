@@ -109,7 +109,9 @@ void CellView::DrawMarkedCells(CDC* pDC)
 			DrawRow(pass, nBottomRow, walk.GetStart(), walk.GetSize(), nEdge);
 			continue;
 		}
-		if (bAskedPastEnd || !walk.ReachedCount())
+		// Only a paint that reaches past the last row asks; one that draws a few cells does not.
+		if (bAskedPastEnd || !walk.ReachedCount() || pass.columns.empty()
+			|| !m_drawList.Contains(pass.columns.front().nCol, m_pGrid->GetRowCount()))
 			break;
 		bAskedPastEnd = TRUE;
 		AskForRowsPastEnd(walk.GetEnd(), pass.size.cy);
