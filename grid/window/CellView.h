@@ -7,6 +7,8 @@
 #include "grid/window/GridChild.h"
 #include "grid/window/GridDrawList.h"
 
+struct CellPaintPass;
+
 class CellView : public CWnd, public GridChild
 {
 	DECLARE_DYNAMIC(CellView)
@@ -37,13 +39,30 @@ protected:
 	afx_msg void OnSetFocus(CWnd* pOldWnd);
 	afx_msg void OnKillFocus(CWnd* pNewWnd);
 	afx_msg UINT OnGetDlgCode();
-	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 
 	DECLARE_MESSAGE_MAP()
 
 private:
 	// Draws the marked cells on pDC and empties the draw list.
 	void DrawMarkedCells(CDC* pDC);
+	void LayColumns(CellPaintPass& pass);
+	// nEdges: where the cell stands against the locked columns (bits 0-1) and rows (bits 2-3).
+	void DrawRow(CellPaintPass& pass, long nRow, int nTop, int nHeight, int nRowEdge);
+	void DrawCell(CellPaintPass& pass, int nCol, long nRow, const CRect& rcCell, int nEdges);
+	void DrawLockedSeparators(CellPaintPass& pass, int nEdges, const CRect& rcCell);
+	void AskForRowsPastEnd(int nRowsEnd, int nViewHeight);
+	void FillBeyondCells(CellPaintPass& pass, int nRowsEnd);
+	void DrawFocusOnCurrent(CellPaintPass& pass);
+
+	// The current cell (its whole row in row mode) marked for drawing.
+	void MarkCurrent(int nCol, long nRow);
+	// Moves the pixels by the shift, keeping the locked rows and columns in place; marks the cells
+	// the move uncovered.
+	void ScrollCells(CDC* pDC, int dx, int dy);
+	void MarkUncovered(int dx, int dy, int nPrevRightColumn, long nPrevBottomRow);
+	void CreateOffscreenBitmap(int cx, int cy);
+	CBitmap* GetOffscreenBitmap();
+	CSize GetViewSize() const;
 
 	GridDrawList m_drawList;
 	CBitmap m_offscreenBitmap;

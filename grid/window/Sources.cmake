@@ -9,4 +9,12 @@ set(GRID_WINDOW_SOURCES
   window/GridWindowNotify.cpp
   window/GridWindowSheets.cpp
   window/InCellEdit.cpp
+  window/GridDrawList.cpp
+  window/GridViewWalk.cpp
+  window/GridJoinedBlock.cpp
+  window/CellView.cpp
+  window/CellViewCanvas.cpp
+  window/CellViewPaint.cpp
+  window/CellViewUpdate.cpp
+  window/GridHeadings.cpp
 )
