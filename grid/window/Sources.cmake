@@ -1,4 +1,9 @@
 set(GRID_WINDOW_SOURCES
   window/SheetSettings.cpp
   window/SelectionList.cpp
+  window/GridScrollBar.cpp
+  window/GridScrollBars.cpp
+  window/ScrollHintWindow.cpp
+  window/SheetTabBar.cpp
+  window/SheetTabBarPaint.cpp
 )
