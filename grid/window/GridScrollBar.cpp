@@ -63,7 +63,8 @@ void GridScrollBar::OnScroll(UINT nSBCode, UINT nPos)
 	if (m_pGrid == nullptr || m_pSheet == nullptr)
 		return;
 	CWnd* pView = m_pGrid->GetCellView();
-	if (pView != nullptr && pView->GetSafeHwnd() != nullptr && CWnd::GetFocus() != pView)
+	CWnd* pFocus = CWnd::GetFocus();
+	if (pView != nullptr && pView->GetSafeHwnd() != nullptr && (pFocus == nullptr || pFocus->m_hWnd != pView->m_hWnd))
 		pView->SetFocus();
 
 	const long nFirst = GetFirst();

@@ -3,6 +3,7 @@
 #include "grid/window/ScrollHintWindow.h"
 
 #include "framework/ui/gdi/Brush.h"
+#include "framework/ui/gdi/Dc.h"
 #include "framework/ui/gdi/Font.h"
 #include "framework/ui/window/PaintDC.h"
 #include "grid/layout/GridLayout.h"
@@ -40,11 +41,21 @@ int ScrollHintWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
 	if (CWnd::OnCreate(lpCreateStruct) == -1)
 		return -1;
-	CClientDC dc(this);
-	if (m_pFont != nullptr)
-		dc.SelectObject(m_pFont);
-	m_nXHeight = dc.GetTextExtent("X", 1).cy;
+	m_nXHeight = MeasureText("X").cy;
 	return 0;
+}
+
+CSize ScrollHintWindow::MeasureText(const CString& strText) const
+{
+	// A memory DC starts with the font a window's DC starts with, and the hint, created empty,
+	// has no surface to measure on yet.
+	CDC dc;
+	dc.CreateCompatibleDC(nullptr);
+	CFont* pOldFont = m_pFont != nullptr ? dc.SelectObject(m_pFont) : nullptr;
+	const CSize size = dc.GetTextExtent(strText);
+	if (pOldFont != nullptr)
+		dc.SelectObject(pOldFont);
+	return size;
 }
 
 void ScrollHintWindow::ShowHint(CPoint pt, const CString& strText, int nMinWidth, int nStyle)
@@ -53,13 +64,7 @@ void ScrollHintWindow::ShowHint(CPoint pt, const CString& strText, int nMinWidth
 		return;
 	m_strText = strText;
 	m_nStyle = nStyle;
-	int nTextWidth = 0;
-	{
-		CClientDC dc(this);
-		if (m_pFont != nullptr)
-			dc.SelectObject(m_pFont);
-		nTextWidth = dc.GetTextExtent(m_strText).cx;
-	}
+	const int nTextWidth = MeasureText(m_strText).cx;
 	CRect rcParent(0, 0, 0, 0);
 	if (CWnd* pParent = GetParent())
 		pParent->GetClientRect(&rcParent);

@@ -60,6 +60,7 @@ int SheetTabBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 	if (!m_arrows.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(0, 0, 0, 0), this, ARROWS_ID))
 		return -1;
 	PlaceArrows();
+	SetScrollOffset(m_nScrollOffset);
 	return 0;
 }
 
