@@ -1,6 +1,7 @@
 // ScrollHintWindow: the small tip beside a scroll bar that tells where the dragged thumb leads.
 #pragma once
 
+#include "framework/core/Geometry.h"
 #include "framework/core/String.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -31,4 +32,7 @@ protected:
 	afx_msg BOOL OnEraseBkgnd(CDC* pDC);
 
 	DECLARE_MESSAGE_MAP()
+
+private:
+	CSize MeasureText(const CString& strText) const;
 };

@@ -46,10 +46,31 @@ protected:
 	afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
 	afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
 	afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+	afx_msg void OnCaptureChanged(CWnd* pWnd);
 
 	DECLARE_MESSAGE_MAP()
 
 private:
+	// The label starts this far into its tab, and as much room is left after it.
+	static constexpr int LABEL_INDENT = 10;
+	// The strip at the bar's right edge that drags the bar's width.
+	static constexpr int EDGE_GRIP = 4;
+
+	// Tab positions are in strip coordinates: from the first tab's left edge, before the scroll offset.
+	int GetTabLeft(int nTab) const;
+	int GetTotalWidth() const;
+	// The part of the bar left of the arrows and the edge grip, where tabs show.
+	int GetStripWidth() const;
+	int GetMaxOffset() const;
+	void SetScrollOffset(int nOffset);
+	void ScrollTabIntoView(int nTab);
+	int TabFromPoint(CPoint point) const;
+	BOOL IsOnEdge(CPoint point) const;
+	void PlaceArrows();
+	void EndEdgeDrag();
+	void DrawTab(CDC* pDC, int nTab, int nLeft, int nHeight, BOOL bCurrent) const;
+	void DrawEdgeGrip(CDC* pDC, const CRect& rcClient) const;
+
 	GridSheetTab m_tabs[GRID_MAX_TABS];
 	int m_nTabCount;
 	int m_nCurrentTab;

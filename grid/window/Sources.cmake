@@ -17,4 +17,9 @@ set(GRID_WINDOW_SOURCES
   window/CellViewPaint.cpp
   window/CellViewUpdate.cpp
   window/GridHeadings.cpp
+  window/GridScrollBar.cpp
+  window/GridScrollBars.cpp
+  window/ScrollHintWindow.cpp
+  window/SheetTabBar.cpp
+  window/SheetTabBarPaint.cpp
 )
