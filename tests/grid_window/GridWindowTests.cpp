@@ -1,0 +1,236 @@
+// The grid window through its public operations: counts and their limits, sheets, cells with
+// their defaults, the children's layout in a live window and the notifications of a move.
+#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/window/UserServices.h"
+#include "grid/window/CellView.h"
+#include "grid/window/GridWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+
+class RecordingGrid : public GridWindow
+{
+public:
+	void NotifySheetCreated(int nSheet) override
+	{
+		m_log.push_back("sheet " + std::to_string(nSheet) + " current " + std::to_string(GetCurrentSheet()));
+	}
+	void NotifyCellStore(int nCol, long nRow, GridCell* pCell) override
+	{
+		m_log.push_back("store " + std::to_string(nCol) + "," + std::to_string(nRow) + " "
+			+ static_cast<LPCSTR>(pCell->GetText()));
+	}
+	int AllowCurrentMove(int, long, int nNewCol, long nNewRow) override
+	{
+		m_log.push_back("allow " + std::to_string(nNewCol) + "," + std::to_string(nNewRow));
+		return m_nAllowMove;
+	}
+	void NotifyCurrentColumn(int nOld, int nNew) override { Log("column", nOld, nNew); }
+	void NotifyCurrentRow(long nOld, long nNew) override { Log("row", nOld, nNew); }
+	void NotifyCurrentCell(int nOldCol, int nNewCol, long nOldRow, long nNewRow) override
+	{
+		m_log.push_back("cell " + std::to_string(nOldCol) + "," + std::to_string(nOldRow) + " -> "
+			+ std::to_string(nNewCol) + "," + std::to_string(nNewRow));
+	}
+	void NotifyTopRow(long nOld, long nNew) override { Log("top", nOld, nNew); }
+	void NotifyLeftColumn(int nOld, int nNew) override { Log("left", nOld, nNew); }
+
+	std::vector<std::string> m_log;
+	int m_nAllowMove = 1;
+
+private:
+	void Log(const char* pszWhat, long nOld, long nNew)
+	{
+		m_log.push_back(std::string(pszWhat) + " " + std::to_string(nOld) + " -> " + std::to_string(nNew));
+	}
+};
+
+TEST(GridWindowCountsTest, LimitsAreRefusedAndChangeNothing)
+{
+	RecordingGrid grid;
+	ASSERT_EQ(0, grid.SetColumnCount(3, FALSE));
+	ASSERT_EQ(0, grid.SetRowCount(4, FALSE));
+	EXPECT_EQ(1, grid.SetColumnCount(32001, FALSE));
+	EXPECT_EQ(1, grid.SetColumnCount(-1, FALSE));
+	EXPECT_EQ(1, grid.SetRowCount(-1, FALSE));
+	EXPECT_EQ(3, grid.GetColumnCount());
+	EXPECT_EQ(4, grid.GetRowCount());
+	EXPECT_EQ(0, grid.GetCurrentColumn());
+	EXPECT_EQ(0, grid.GetCurrentRow());
+
+	EXPECT_EQ(0, grid.SetColumnCount(32000, FALSE));
+	EXPECT_EQ(32000, grid.GetColumnCount());
+}
+
+TEST(GridWindowCountsTest, RowHeightsSurviveGrowthAndManyRowsBecomeUniform)
+{
+	GridWindow grid;
+	grid.SetRowCount(3, FALSE);
+	grid.SetRowHeight(1, 33);
+	grid.SetRowCount(5, FALSE);
+	long nHeight = 0;
+	ASSERT_EQ(0, grid.GetRowHeight(1, &nHeight));
+	EXPECT_EQ(33, nHeight);
+	ASSERT_EQ(0, grid.GetRowHeight(4, &nHeight));
+	EXPECT_EQ(20, nHeight);
+	EXPECT_FALSE(grid.GetSheet()->m_bUniformRowHeight);
+
+	grid.SetRowCount(64001, FALSE);
+	EXPECT_TRUE(grid.GetSheet()->m_bUniformRowHeight);
+	EXPECT_TRUE(grid.GetSheet()->m_rowHeights.empty());
+	grid.SetRowHeight(7, 18);
+	ASSERT_EQ(0, grid.GetRowHeight(64000, &nHeight));
+	EXPECT_EQ(18, nHeight);
+}
+
+TEST(GridWindowSheetsTest, NewSheetsAreAnnouncedWhileCurrentAndShrinkingSelectsTheLast)
+{
+	RecordingGrid grid;
+	EXPECT_EQ(1, grid.SetSheetCount(0));
+	EXPECT_EQ(1, grid.SetSheetCount(1025));
+	ASSERT_EQ(0, grid.SetSheetCount(3));
+	EXPECT_EQ((std::vector<std::string>{"sheet 1 current 1", "sheet 2 current 2"}), grid.m_log);
+	EXPECT_EQ(0, grid.GetCurrentSheet());
+
+	ASSERT_EQ(0, grid.SelectSheet(2, FALSE));
+	grid.SetColumnCount(4, FALSE);
+	ASSERT_EQ(0, grid.SetSheetCount(2));
+	EXPECT_EQ(1, grid.GetCurrentSheet());
+	EXPECT_EQ(0, grid.GetColumnCount());
+	EXPECT_EQ(1, grid.SelectSheet(2, FALSE));
+}
+
+TEST(GridWindowCellsTest, DefaultsUnderTheStoredCellAndRowsBeyondTheCountStayUnread)
+{
+	RecordingGrid grid;
+	grid.GetSheet()->m_defaultCell.SetTextColor(RGB(1, 2, 3));
+	grid.SetColumnCount(2, FALSE);
+	grid.SetRowCount(2, FALSE);
+	EXPECT_EQ(0, grid.SetCellText(1, 1, "uno"));
+	EXPECT_EQ(0, grid.SetCellText(1, 5, "sei"));
+
+	GridCell cell;
+	grid.GetCellWithDefaults(1, 1, &cell);
+	EXPECT_EQ(CString("uno"), cell.GetText());
+	EXPECT_EQ(RGB(1, 2, 3), cell.GetTextColor(0));
+	grid.GetCellWithDefaults(1, 5, &cell);
+	EXPECT_FALSE(cell.IsSet(GCP_TEXT));
+
+	grid.SetRowCount(6, FALSE);
+	grid.GetCellWithDefaults(1, 5, &cell);
+	EXPECT_EQ(CString("sei"), cell.GetText());
+
+	grid.SetCellText(-1, 0, "A");
+	grid.GetCellWithDefaults(-1, 0, &cell);
+	EXPECT_EQ(CString("A"), cell.GetText());
+	EXPECT_EQ(GetSysColor(COLOR_BTNFACE), cell.GetBackColor(0));
+	EXPECT_EQ(0x2000, cell.GetBorder());
+	EXPECT_EQ((std::vector<std::string>{"store 1,1 uno", "store 1,5 sei", "store -1,0 A"}), grid.m_log);
+}
+
+TEST(GridWindowCellsTest, ColumnsPastTheCountAreRefusedInsteadOfReadPastTheTable)
+{
+	RecordingGrid grid;
+	grid.SetColumnCount(2, FALSE);
+	grid.SetRowCount(2, FALSE);
+	EXPECT_EQ(1, grid.SetCellText(2, 0, "fuori"));
+	GridCell cell;
+	cell.SetText("fuori");
+	EXPECT_EQ(1, grid.SetCell(5, 0, &cell));
+	EXPECT_TRUE(grid.m_log.empty());
+	EXPECT_EQ(1, grid.GetCell(2, 0, &cell));
+}
+
+TEST(GridWindowGeometryTest, HeadingRowsRescaleToTheNearestPixel)
+{
+	GridWindow grid;
+	grid.SetTopHeadingRows(3);
+	ASSERT_EQ(60, grid.GetSheet()->m_nTopHeadingHeight);
+	EXPECT_EQ(0, grid.SetTopHeadingHeight(25));
+	EXPECT_EQ((std::vector<int>{8, 8, 8}), grid.GetSheet()->m_topHeadingRows);
+	EXPECT_EQ(0, grid.SetTopHeadingHeight(100));
+	EXPECT_EQ((std::vector<int>{32, 32, 32}), grid.GetSheet()->m_topHeadingRows);
+	EXPECT_EQ(1, grid.SetTopHeadingHeight(1025));
+	EXPECT_EQ(1, grid.SetTopHeadingRowHeight(-4, 10));
+	EXPECT_EQ(2, grid.SetTopHeadingRowHeight(-2, 1025));
+
+	EXPECT_EQ(0, grid.SetSideHeadingColumnWidth(-1, 60));
+	EXPECT_EQ(60, grid.GetSheet()->m_nSideHeadingWidth);
+}
+
+class LiveGridTest : public ::testing::Test
+{
+protected:
+	LiveGridTest()
+	{
+		m_frame.CreateEx(0, nullptr, "grid", WS_POPUP | WS_VISIBLE, CRect(0, 0, 320, 240), nullptr, 0);
+		m_grid.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_frame, 100);
+	}
+
+	CRect CellViewRect() const
+	{
+		CRect rc;
+		m_grid.GetCellView()->GetWindowRect(&rc);
+		m_grid.ScreenToClient(&rc);
+		return rc;
+	}
+
+	CWnd m_frame;
+	RecordingGrid m_grid;
+};
+
+TEST_F(LiveGridTest, ScrollBarsHideWhenEverythingFitsAndReturnWhenRowsOverflow)
+{
+	m_grid.SetColumnCount(3, TRUE);
+	m_grid.SetRowCount(3, TRUE);
+	EXPECT_EQ(CRect(40, 20, 300, 200), CellViewRect());
+
+	m_grid.SetRowCount(50, TRUE);
+	const int nBar = GetSystemMetrics(SM_CXVSCROLL);
+	EXPECT_EQ(CRect(40, 20, 300 - nBar, 200), CellViewRect());
+	EXPECT_TRUE(m_grid.GetSheet()->m_nLastTopRow > 0);
+}
+
+TEST_F(LiveGridTest, AHeadingOfHeightZeroGivesItsPlaceToTheCells)
+{
+	m_grid.SetTopHeadingHeight(0);
+	m_grid.SetColumnCount(2, TRUE);
+	EXPECT_EQ(CRect(40, 0, 300, 200), CellViewRect());
+	EXPECT_TRUE(m_grid.GetSheet()->m_rcTopHeading.IsRectEmpty());
+}
+
+TEST_F(LiveGridTest, BelowTheLastRowTheWindowColourShows)
+{
+	m_grid.SetColumnCount(2, TRUE);
+	m_grid.SetRowCount(2, TRUE);
+	m_grid.GetCellView()->UpdateWindow();
+	EXPECT_EQ(GetSysColor(COLOR_WINDOW), GetSurfacePixel(m_grid.GetCellView(), 10, 100));
+	EXPECT_EQ(GetSysColor(COLOR_WINDOW), GetSurfacePixel(m_grid.GetCellView(), 200, 10));
+}
+
+TEST_F(LiveGridTest, AMoveAsksThenReportsColumnRowCellAndTheScrolledTopRow)
+{
+	m_grid.SetColumnCount(3, TRUE);
+	m_grid.SetRowCount(40, TRUE);
+	m_grid.m_log.clear();
+	EXPECT_EQ(0, m_grid.GotoCell(2, 20));
+	// 180 pixels of rows of 20 show nine whole rows: row 20 is the last of them from row 12. The
+	// counts placed the current cell at (0, 0) without a notification, so none reported it yet.
+	EXPECT_EQ((std::vector<std::string>{"allow 2,20", "column -1 -> 2", "row -1 -> 20", "cell -1,-1 -> 2,20",
+				  "top 0 -> 12"}),
+		m_grid.m_log);
+
+	m_grid.m_log.clear();
+	m_grid.m_nAllowMove = 0;
+	EXPECT_EQ(2, m_grid.GotoCell(0, 0));
+	EXPECT_EQ(2, m_grid.GetCurrentColumn());
+	EXPECT_EQ(20, m_grid.GetCurrentRow());
+	EXPECT_EQ((std::vector<std::string>{"allow 0,0"}), m_grid.m_log);
+}
+
+} // namespace
