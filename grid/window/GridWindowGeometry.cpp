@@ -130,6 +130,7 @@ int GridWindow::SetTopHeadingHeight(int nHeight)
 	SheetSettings& sheet = *m_pSheet;
 	RescaleParts(sheet.m_topHeadingRows, sheet.m_nTopHeadingHeight, nHeight);
 	sheet.m_nTopHeadingHeight = nHeight;
+	LayoutChildren();
 	return 0;
 }
 
@@ -140,6 +141,7 @@ int GridWindow::SetSideHeadingWidth(int nWidth)
 	SheetSettings& sheet = *m_pSheet;
 	RescaleParts(sheet.m_sideHeadingColumns, sheet.m_nSideHeadingWidth, nWidth);
 	sheet.m_nSideHeadingWidth = nWidth;
+	LayoutChildren();
 	return 0;
 }
 
@@ -154,6 +156,7 @@ int GridWindow::SetTopHeadingRowHeight(long nRow, int nHeight)
 	sheet.m_topHeadingRows[static_cast<size_t>(nIndex)] = nHeight;
 	if (sheet.m_topHeadingRows.size() == 1)
 		sheet.m_nTopHeadingHeight = nHeight;
+	LayoutChildren();
 	return 0;
 }
 
@@ -168,6 +171,7 @@ int GridWindow::SetSideHeadingColumnWidth(int nCol, int nWidth)
 	sheet.m_sideHeadingColumns[static_cast<size_t>(nIndex)] = nWidth;
 	if (sheet.m_sideHeadingColumns.size() == 1)
 		sheet.m_nSideHeadingWidth = nWidth;
+	LayoutChildren();
 	return 0;
 }
 
@@ -178,6 +182,7 @@ int GridWindow::SetTopHeadingRows(int nCount)
 		return 1;
 	sheet.m_topHeadingRows.resize(static_cast<size_t>(nCount), sheet.m_nDefaultRowHeight);
 	sheet.m_nTopHeadingHeight = std::accumulate(sheet.m_topHeadingRows.begin(), sheet.m_topHeadingRows.end(), 0);
+	LayoutChildren();
 	return 0;
 }
 
@@ -189,6 +194,7 @@ int GridWindow::SetSideHeadingColumns(int nCount)
 	sheet.m_sideHeadingColumns.resize(static_cast<size_t>(nCount), sheet.m_sideHeadingColumns.front());
 	sheet.m_nSideHeadingWidth =
 		std::accumulate(sheet.m_sideHeadingColumns.begin(), sheet.m_sideHeadingColumns.end(), 0);
+	LayoutChildren();
 	return 0;
 }
 
@@ -199,6 +205,7 @@ int GridWindow::SetLockedColumns(int nCount)
 	m_pSheet->m_nLockedColumns = nCount;
 	RecomputeLockedSizes();
 	RecomputeLastPositions();
+	LayoutChildren();
 	return 0;
 }
 
@@ -209,6 +216,7 @@ int GridWindow::SetLockedRows(long nCount)
 	m_pSheet->m_nLockedRows = nCount;
 	RecomputeLockedSizes();
 	RecomputeLastPositions();
+	LayoutChildren();
 	return 0;
 }
 
@@ -217,6 +225,7 @@ int GridWindow::SetTabBarWidth(int nWidth)
 	if (nWidth < 0)
 		return 1;
 	m_pSheet->m_nTabBarWidth = nWidth;
+	LayoutChildren();
 	return 0;
 }
 
