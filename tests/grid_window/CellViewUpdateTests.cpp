@@ -80,3 +80,16 @@ INSTANTIATE_TEST_SUITE_P(Shifts, CellViewUpdateTest,
 		ScrollCase{"LeftWithLockedBands", 1, 1, 4, 2, 3, 2, FALSE},
 		ScrollCase{"DownWithLockedBandsOffscreen", 2, 1, 1, 2, 1, 5, TRUE}),
 	[](const ::testing::TestParamInfo<ScrollCase>& info) { return std::string(info.param.name); });
+
+TEST_F(GridPaintTest, ScrollIsMeasuredFromTheViewAsDrawnEvenWhenLockingMovedIt)
+{
+	Fill(8, 60);
+	m_grid.SetLockedColumns(1);
+	PaintCells();
+	ASSERT_EQ(Sheet().m_nLeftColumn, 1);
+	m_grid.SetTopRow(3);
+	View()->UpdateWindow();
+	const std::vector<COLORREF> updated = ViewPixels();
+	PaintCells();
+	EXPECT_TRUE(updated == ViewPixels());
+}
