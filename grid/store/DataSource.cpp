@@ -2,7 +2,7 @@
 #include "grid/store/DataSource.h"
 
 DataSource::DataSource()
-	: m_pGrid(nullptr), m_nIndex(0)
+	: m_pGrid(nullptr), m_nIndex(0), m_pCellOrder(nullptr)
 {
 }
 
@@ -220,4 +220,14 @@ GridWindow* DataSource::GetGrid() const
 int DataSource::GetIndex() const
 {
 	return m_nIndex;
+}
+
+void DataSource::SetCellOrder(GridCellOrder* pOrder)
+{
+	m_pCellOrder = pOrder;
+}
+
+GridCellOrder* DataSource::GetCellOrder() const
+{
+	return m_pCellOrder;
 }

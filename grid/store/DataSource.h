@@ -8,6 +8,7 @@
 
 class CWnd;
 class GridCell;
+class GridCellOrder;
 class GridWindow;
 
 // Find flags.
@@ -75,6 +76,9 @@ public:
 	void AttachToGrid(GridWindow* pGrid, int nIndex);
 	GridWindow* GetGrid() const;
 	int GetIndex() const;
+	// Sorts order cells through this, or by the default comparison while it is null.
+	void SetCellOrder(GridCellOrder* pOrder);
+	GridCellOrder* GetCellOrder() const;
 
 protected:
 	DataSource();
@@ -85,4 +89,5 @@ protected:
 private:
 	GridWindow* m_pGrid;
 	int m_nIndex;
+	GridCellOrder* m_pCellOrder;
 };

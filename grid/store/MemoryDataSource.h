@@ -59,7 +59,7 @@ private:
 
 	static CellNode* CellInRow(const RowNode* pRow, int nCol);
 	static BOOL Matches(const GridCell* pCell, LPCSTR lpszText, int nFlags);
-	static BOOL RowsOutOfOrder(const RowNode* pFirst, const RowNode* pSecond, const int* pCols, int nCount, int nFlags);
+	BOOL RowsOutOfOrder(const RowNode* pFirst, const RowNode* pSecond, const int* pCols, int nCount, int nFlags) const;
 	static void FreeCells(RowNode* pRow);
 
 	RowNode* m_pCurRow;

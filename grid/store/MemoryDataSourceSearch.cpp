@@ -74,14 +74,17 @@ int MemoryDataSource::FindNext(LPCSTR lpszText, int* pnCol, long* pnRow, int nFl
 	return 1;
 }
 
-BOOL MemoryDataSource::RowsOutOfOrder(const RowNode* pFirst, const RowNode* pSecond, const int* pCols, int nCount, int nFlags)
+BOOL MemoryDataSource::RowsOutOfOrder(const RowNode* pFirst, const RowNode* pSecond, const int* pCols, int nCount, int nFlags) const
 {
 	for (int i = 0; i < nCount; i++)
 	{
 		const CellNode* pNodeA = CellInRow(pFirst, pCols[i]);
 		const CellNode* pNodeB = CellInRow(pSecond, pCols[i]);
-		const int nOrder = CompareCellsForSort(pNodeA != nullptr ? pNodeA->m_pCell.get() : nullptr,
-			pNodeB != nullptr ? pNodeB->m_pCell.get() : nullptr, nFlags);
+		GridCell* pA = pNodeA != nullptr ? pNodeA->m_pCell.get() : nullptr;
+		GridCell* pB = pNodeB != nullptr ? pNodeB->m_pCell.get() : nullptr;
+		GridCellOrder* pOrder = GetCellOrder();
+		const int nOrder = pOrder != nullptr ? pOrder->CompareCellsForSort(pA, pB, nFlags)
+											 : CompareCellsForSort(pA, pB, nFlags);
 		if (nOrder != 0)
 			return nOrder > 0;
 	}

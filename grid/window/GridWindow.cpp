@@ -179,6 +179,7 @@ int GridWindow::AddDataSource(DataSource* pSource)
 	const int nIndex = m_nDataSourceCount++;
 	m_dataSources[static_cast<size_t>(nIndex)] = pSource;
 	pSource->AttachToGrid(this, nIndex);
+	pSource->SetCellOrder(this);
 	return nIndex;
 }
 

@@ -11,6 +11,7 @@
 #include "grid/celltypes/CellType.h"
 #include "grid/celltypes/CheckBoxCellType.h"
 #include "grid/celltypes/DropListCellType.h"
+#include "grid/store/CellCompare.h"
 #include "grid/store/GridCell.h"
 #include "grid/store/SlotTable.h"
 #include "grid/window/InCellEdit.h"
@@ -54,7 +55,7 @@ constexpr long GRID_MAX_VARIABLE_ROWS = 64000;
 constexpr int GRID_MAX_SHEETS = 1024;
 constexpr int GRID_MAX_HEADING_SIZE = 1024;
 
-class GridWindow : public CWnd
+class GridWindow : public CWnd, public GridCellOrder
 {
 	DECLARE_DYNAMIC(GridWindow)
 
@@ -207,7 +208,7 @@ public:
 	virtual int ProvideTooltipText(int nCol, long nRow, int nSection, CString* pText);
 	virtual int ProvideRowScrollHint(long nRow, CString* pText);
 	virtual int ProvideColumnScrollHint(int nCol, CString* pText);
-	virtual int CompareCellsForSort(GridCell* pA, GridCell* pB, int nFlags);
+	int CompareCellsForSort(GridCell* pA, GridCell* pB, int nFlags) override;
 	virtual void NotifyDrawStart(CDC* pDC, int nParam, int nSection);
 	virtual void NotifyLayout(RECT* pCellView, RECT* pTopHeading, RECT* pSideHeading, RECT* pCorner, RECT* pVScroll,
 		RECT* pHScroll, RECT* pTabBar);

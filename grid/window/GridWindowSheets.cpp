@@ -23,6 +23,7 @@ int GridWindow::SetSheetCount(int nSheets)
 		SheetSettings* pNew = m_sheets.back().get();
 		pNew->m_pEditor = &m_editor;
 		pNew->m_defaultDataSource.AttachToGrid(this, 0);
+		pNew->m_defaultDataSource.SetCellOrder(this);
 		// The new sheet is current while its creation is announced, so the override can set it up.
 		m_pSheet = pNew;
 		m_nCurrentSheet = nSheet;

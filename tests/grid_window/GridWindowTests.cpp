@@ -2,6 +2,7 @@
 // their defaults, the children's layout in a live window and the notifications of a move.
 #include "framework/ui/window/SurfaceAccess.h"
 #include "framework/ui/window/UserServices.h"
+#include "grid/store/DataSource.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridWindow.h"
 
@@ -144,6 +145,35 @@ TEST(GridWindowCellsTest, ColumnsPastTheCountAreRefusedInsteadOfReadPastTheTable
 	EXPECT_EQ(1, grid.SetCell(5, 0, &cell));
 	EXPECT_TRUE(grid.m_log.empty());
 	EXPECT_EQ(1, grid.GetCell(2, 0, &cell));
+}
+
+// Orders texts by their length: a comparison the memory store could not have on its own.
+class ShortestFirstGrid : public GridWindow
+{
+public:
+	int CompareCellsForSort(GridCell* pA, GridCell* pB, int) override
+	{
+		return pA->GetTextLength() - pB->GetTextLength();
+	}
+};
+
+TEST(GridWindowCellsTest, TheStoreSortsInTheOrderTheGridDecides)
+{
+	ShortestFirstGrid grid;
+	grid.SetColumnCount(1, FALSE);
+	grid.SetRowCount(3, FALSE);
+	grid.SetCellText(0, 0, "alfa");
+	grid.SetCellText(0, 1, "be");
+	grid.SetCellText(0, 2, "gam");
+	ASSERT_EQ(0, grid.GetColumnDataSource(0)->SortColumn(0, 0));
+	GridCell cell;
+	CString strOrder;
+	for (long nRow = 0; nRow < 3; ++nRow)
+	{
+		grid.GetCell(0, nRow, &cell);
+		strOrder += cell.GetText() + " ";
+	}
+	EXPECT_EQ(CString("be gam alfa "), strOrder);
 }
 
 TEST(GridWindowGeometryTest, HeadingRowsRescaleToTheNearestPixel)

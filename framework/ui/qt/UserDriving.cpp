@@ -1,8 +1,10 @@
 // Mouse input from code: events given to Qt as the desktop gives them, so that Qt chooses the
-// widget under the pointer, keeps its implicit grab and makes double clicks as for a user.
+// widget under the pointer, keeps its implicit grab and makes double clicks as for a user; and a
+// new desktop colour announced as Qt announces a theme change.
 #include "framework/ui/window/UserDriving.h"
 
 #include "framework/core/WinConstants.h"
+#include "framework/ui/qt/DesktopColors.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -100,4 +102,12 @@ BOOL AfxSendMouseInput(CWnd* pWnd, UINT message, CPoint ptClient, UINT nKeyFlags
 	}
 	qt_handleMouseEvent(pWindow, ptLocal, ptGlobal, state, kind.button, kind.type, ModifiersOf(nKeyFlags), s_nClock);
 	return TRUE;
+}
+
+void AfxSetDesktopSysColor(int nIndex, COLORREF cr)
+{
+	StoreSysColor(nIndex, cr);
+	// What Qt sends the application when the desktop's theme gives it a new palette.
+	QEvent event(QEvent::ApplicationPaletteChange);
+	QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
 }

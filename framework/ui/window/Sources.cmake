@@ -2,6 +2,7 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   qt/AppCursors.cpp
   qt/AppLoop.cpp
   qt/DesktopAccess.cpp
+  qt/DesktopColors.cpp
   qt/MessagePost.cpp
   qt/QtModalOwner.cpp
   qt/SeamMessageBox.cpp

@@ -14,3 +14,7 @@ class CWnd;
 // follows a DOWN and UP of the same button at the same point. nKeyFlags adds MK_SHIFT and
 // MK_CONTROL, and for a move the buttons held. FALSE when pWnd is not shown on the desktop.
 BOOL AfxSendMouseInput(CWnd* pWnd, UINT message, CPoint ptClient, UINT nKeyFlags = 0);
+
+// The desktop's colour scheme changes system colour nIndex (COLOR_*) to cr and tells the program,
+// as a theme change does: GetSysColor gives cr and every top-level window gets WM_SYSCOLORCHANGE.
+void AfxSetDesktopSysColor(int nIndex, COLORREF cr);

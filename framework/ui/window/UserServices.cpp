@@ -3,6 +3,8 @@
 
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/qt/AppCursors.h"
+#include "framework/ui/qt/DesktopColors.h"
+#include "framework/ui/qt/GdiObjectData.h"
 #include "framework/ui/qt/BarLockKeys.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/qt/WindowInput.h"
@@ -17,8 +19,8 @@
 namespace
 {
 
-// The classic (Windows 95) scheme.
-const COLORREF s_sysColors[] = {
+// The classic (Windows 95) scheme, until the desktop changes it.
+COLORREF s_sysColors[] = {
 	RGB(192, 192, 192),	// COLOR_SCROLLBAR
 	RGB(0, 128, 128),	// COLOR_BACKGROUND
 	RGB(0, 0, 128),	// COLOR_ACTIVECAPTION
@@ -76,6 +78,19 @@ HBRUSH GetSysColorBrush(int nIndex)
 		s_brushes[nIndex] = new CBrush(s_sysColors[nIndex]);
 	}
 	return static_cast<HBRUSH>(*s_brushes[nIndex]);
+}
+
+void StoreSysColor(int nIndex, COLORREF cr)
+{
+	if (nIndex < 0 || nIndex >= SYS_COLOR_COUNT)
+	{
+		return;
+	}
+	s_sysColors[nIndex] = cr;
+	if (std::shared_ptr<GdiBrushData> pBrush = GdiFind<GdiBrushData>(reinterpret_cast<HGDIOBJ>(GetSysColorBrush(nIndex))))
+	{
+		pBrush->m_logBrush.lbColor = cr;
+	}
 }
 
 int GetSystemMetrics(int nIndex)

@@ -7,7 +7,8 @@
 #include "framework/core/Types.h"
 #include "framework/core/WinConstants.h"
 
-// The classic Windows colour scheme (COLOR_BTNFACE is 192,192,192), the same on every machine.
+// The classic Windows colour scheme (COLOR_BTNFACE is 192,192,192), the same on every machine
+// until the desktop changes a colour (AfxSetDesktopSysColor for tests).
 COLORREF GetSysColor(int nIndex);
 // A brush of that colour owned by the framework; never delete it.
 HBRUSH GetSysColorBrush(int nIndex);

@@ -4,6 +4,7 @@
 #include "framework/core/FrameworkStringIds.h"
 #include "framework/core/Resources.h"
 #include "framework/ui/qt/AppLoop.h"
+#include "framework/ui/qt/DesktopColors.h"
 #include "framework/ui/qt/GdiBackend.h"
 #include "framework/ui/qt/ServiceTranslation.h"
 #include "framework/ui/qt/WindowHost.h"
@@ -174,6 +175,7 @@ BOOL AfxWinInit(int argc, char* argv[])
 	s_pQtApp = std::make_unique<QApplication>(s_nArgc, s_argv.data());
 	// Otherwise closing a dialog while no other window is visible would end every nested modal loop.
 	QApplication::setQuitOnLastWindowClosed(false);
+	WatchDesktopColours();
 	LoadQtItalianTranslation();
 	if (s_pApp != nullptr && s_pApp->m_pszAppName == nullptr)
 	{

@@ -162,8 +162,13 @@ void CWnd::OnPaletteChanged(CWnd*)
 	Default();
 }
 
+// Only top-level windows hear of new system colours; each passes the news to all the windows in it.
 void CWnd::OnSysColorChange()
 {
+	if ((GetStyle() & WS_CHILD) == 0)
+	{
+		SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, FALSE);
+	}
 	Default();
 }
 

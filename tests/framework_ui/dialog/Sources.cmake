@@ -5,4 +5,5 @@ set(FRAMEWORK_UI_DIALOG_TEST_SOURCES
   dialog/DoModalTests.cpp
   dialog/ModalOwnerTests.cpp
   dialog/NumberTextTest.cpp
+  dialog/SysColorChangeTests.cpp
 )

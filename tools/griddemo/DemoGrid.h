@@ -1,0 +1,33 @@
+// The demonstration's grid: a sheet of a million rows whose cells are made as they are drawn,
+// and a sheet that shows every look the grid has.
+#pragma once
+
+#include "framework/ui/gdi/Font.h"
+#include "framework/ui/gdi/Pen.h"
+#include "grid/window/GridWindow.h"
+
+constexpr int DEMO_SHEET_MILLION = 0;
+constexpr int DEMO_SHEET_FEATURES = 1;
+
+class DemoGrid : public GridWindow
+{
+public:
+	DemoGrid();
+
+	// Fills both sheets and their tabs; the window must exist.
+	void Populate();
+
+	void NotifySheetTab(int nSheet) override;
+	void ProvideCell(int nCol, long nRow, GridCell* pCell) override;
+	int ProvideRowScrollHint(long nRow, CString* pText) override;
+	int ProvideColumnScrollHint(int nCol, CString* pText) override;
+
+private:
+	void PopulateMillion();
+	void PopulateFeatures();
+	void SetHeadings(LPCSTR const* pTitles, int nCount);
+
+	CFont m_font;
+	CFont m_boldFont;
+	CPen m_redPen;
+};
