@@ -23,6 +23,10 @@ END_MESSAGE_MAP()
 CellView::CellView()
 	: m_bOffscreen(FALSE)
 	, m_bHasFocus(FALSE)
+	, m_nPaintedLeftColumn(-1)
+	, m_nPaintedTopRow(-1)
+	, m_nPaintedCurrentColumn(-1)
+	, m_nPaintedCurrentRow(-1)
 {
 }
 

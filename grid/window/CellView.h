@@ -59,7 +59,9 @@ private:
 	// Moves the pixels by the shift, keeping the locked rows and columns in place; marks the cells
 	// the move uncovered.
 	void ScrollCells(CDC* pDC, int dx, int dy);
-	void MarkUncovered(int dx, int dy, int nPrevRightColumn, long nPrevBottomRow);
+	// previous: the view's first and last columns and rows as the last pass drew them.
+	void MarkUncovered(int dx, int dy, const GridCellBlock& previous);
+	void MarkPreviousAndNewCurrent();
 	void CreateOffscreenBitmap(int cx, int cy);
 	CBitmap* GetOffscreenBitmap();
 	CSize GetViewSize() const;
@@ -70,4 +72,10 @@ private:
 	BOOL m_bHasFocus;
 	CRect m_rcClient;
 	CRect m_rcCurrentCell;
+	// The view's first scrolling column and row and the current cell when the last pass drew;
+	// -1 before any.
+	int m_nPaintedLeftColumn;
+	long m_nPaintedTopRow;
+	int m_nPaintedCurrentColumn;
+	long m_nPaintedCurrentRow;
 };

@@ -122,6 +122,10 @@ void CellView::DrawMarkedCells(CDC* pDC)
 	if (m_bHasFocus || m_pGrid->m_bForceFocusFrame)
 		DrawFocusOnCurrent(pass);
 	m_rcCurrentCell = pass.rcCurrent;
+	m_nPaintedLeftColumn = sheet.m_nLeftColumn;
+	m_nPaintedTopRow = sheet.m_nTopRow;
+	m_nPaintedCurrentColumn = sheet.m_nCurrentColumn;
+	m_nPaintedCurrentRow = sheet.m_nCurrentRow;
 	pDC->RestoreDC(-1);
 	m_drawList.Clear();
 }

@@ -46,9 +46,13 @@ void CellView::UpdateAfterCommit()
 		RedrawAllCells();
 		return;
 	}
-	const BOOL bPreviousKnown = sheet.m_nPrevLeftColumn >= 0 && sheet.m_nPrevTopRow >= 0;
-	const BOOL bViewMoved =
-		!bPreviousKnown || sheet.m_nPrevLeftColumn != sheet.m_nLeftColumn || sheet.m_nPrevTopRow != sheet.m_nTopRow;
+	// The shift is measured from what the pixels show, the view as the last pass drew it: the
+	// sheet's previous values lag behind a view moved without a commit (locking raises the left
+	// column), and scrolling by them would shift cells that were drawn in place already.
+	const int nPrevLeft = m_nPaintedLeftColumn;
+	const long nPrevTop = m_nPaintedTopRow;
+	const BOOL bPreviousKnown = nPrevLeft >= 0 && nPrevTop >= 0;
+	const BOOL bViewMoved = !bPreviousKnown || nPrevLeft != sheet.m_nLeftColumn || nPrevTop != sheet.m_nTopRow;
 
 	CRect rcPending;
 	if (GetUpdateRect(&rcPending, FALSE))
@@ -56,8 +60,7 @@ void CellView::UpdateAfterCommit()
 		// Pixels scrolled under a pending paint would have it draw its cells in the wrong place.
 		if (bViewMoved)
 			m_drawList.AddAll();
-		MarkCurrent(sheet.m_nPrevCurrentColumn, sheet.m_nPrevCurrentRow);
-		MarkCurrent(sheet.m_nCurrentColumn, sheet.m_nCurrentRow);
+		MarkPreviousAndNewCurrent();
 		Invalidate(FALSE);
 		UpdateWindow();
 		return;
@@ -69,13 +72,12 @@ void CellView::UpdateAfterCommit()
 	BOOL bAll = !bPreviousKnown;
 	if (!bAll)
 	{
-		dx = Shift(SheetColumnAxis(sheet), sheet.m_nPrevLeftColumn, sheet.m_nLeftColumn, size.cx);
-		dy = Shift(SheetRowAxis(sheet), sheet.m_nPrevTopRow, sheet.m_nTopRow, size.cy);
+		dx = Shift(SheetColumnAxis(sheet), nPrevLeft, sheet.m_nLeftColumn, size.cx);
+		dy = Shift(SheetRowAxis(sheet), nPrevTop, sheet.m_nTopRow, size.cy);
 		bAll = std::llabs(dx) > size.cx || std::llabs(dy) > size.cy;
 	}
 	// The drawing below walks the view anew; the uncovered cells are those the last one missed.
-	const int nPrevRightColumn = sheet.m_nRightColumn;
-	const long nPrevBottomRow = sheet.m_nBottomRow;
+	const GridCellBlock previous{nPrevLeft, nPrevTop, sheet.m_nRightColumn, sheet.m_nBottomRow};
 
 	CDC* pDC = GetDC();
 	{
@@ -87,10 +89,9 @@ void CellView::UpdateAfterCommit()
 		else if (dx != 0 || dy != 0)
 		{
 			ScrollCells(canvas.GetDC(), static_cast<int>(dx), static_cast<int>(dy));
-			MarkUncovered(static_cast<int>(dx), static_cast<int>(dy), nPrevRightColumn, nPrevBottomRow);
+			MarkUncovered(static_cast<int>(dx), static_cast<int>(dy), previous);
 		}
-		MarkCurrent(sheet.m_nPrevCurrentColumn, sheet.m_nPrevCurrentRow);
-		MarkCurrent(sheet.m_nCurrentColumn, sheet.m_nCurrentRow);
+		MarkPreviousAndNewCurrent();
 		DrawMarkedCells(canvas.GetDC());
 	}
 	ReleaseDC(pDC);
@@ -119,15 +120,23 @@ void CellView::ScrollCells(CDC* pDC, int dx, int dy)
 	}
 }
 
-void CellView::MarkUncovered(int dx, int dy, int nPrevRightColumn, long nPrevBottomRow)
+void CellView::MarkUncovered(int dx, int dy, const GridCellBlock& previous)
+{
+	if (dx > 0)
+		m_drawList.AddBlock(previous.m_nLastCol, 0, INT_MAX, LONG_MAX);
+	else if (dx < 0)
+		m_drawList.AddBlock(0, 0, previous.m_nFirstCol, LONG_MAX);
+	if (dy > 0)
+		m_drawList.AddBlock(0, previous.m_nLastRow, INT_MAX, LONG_MAX);
+	else if (dy < 0)
+		m_drawList.AddBlock(0, 0, INT_MAX, previous.m_nFirstRow);
+}
+
+void CellView::MarkPreviousAndNewCurrent()
 {
 	const SheetSettings& sheet = *m_pSheet;
-	if (dx > 0)
-		m_drawList.AddBlock(nPrevRightColumn, 0, INT_MAX, LONG_MAX);
-	else if (dx < 0)
-		m_drawList.AddBlock(0, 0, sheet.m_nPrevLeftColumn, LONG_MAX);
-	if (dy > 0)
-		m_drawList.AddBlock(0, nPrevBottomRow, INT_MAX, LONG_MAX);
-	else if (dy < 0)
-		m_drawList.AddBlock(0, 0, INT_MAX, sheet.m_nPrevTopRow);
+	MarkCurrent(sheet.m_nPrevCurrentColumn, sheet.m_nPrevCurrentRow);
+	// The frame the pixels show may belong to a current cell the sheet no longer reports.
+	MarkCurrent(m_nPaintedCurrentColumn, m_nPaintedCurrentRow);
+	MarkCurrent(sheet.m_nCurrentColumn, sheet.m_nCurrentRow);
 }
