@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CellView, CWnd)
 	ON_WM_SETFOCUS()
 	ON_WM_KILLFOCUS()
 	ON_WM_GETDLGCODE()
+	ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
 CellView::CellView()
@@ -154,4 +155,13 @@ UINT CellView::OnGetDlgCode()
 	if (pFocus != nullptr && IsChild(pFocus))
 		return nWanted;
 	return CWnd::OnGetDlgCode() | nWanted;
+}
+
+// A click that activates the grid's window lands the keyboard in the cells at once.
+int CellView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+	const int nResult = CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+	if (GetFocus() != this)
+		SetFocus();
+	return nResult;
 }

@@ -263,4 +263,18 @@ TEST_F(LiveGridTest, AMoveAsksThenReportsColumnRowCellAndTheScrolledTopRow)
 	EXPECT_EQ((std::vector<std::string>{"allow 0,0"}), m_grid.m_log);
 }
 
+TEST_F(LiveGridTest, AMouseActivationOfTheCellsGivesThemTheKeyboard)
+{
+	CWnd other;
+	ASSERT_TRUE(other.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 205, 50, 230), &m_frame, 101));
+	other.SetFocus();
+	ASSERT_EQ(&other, CWnd::GetFocus());
+	CellView* pView = m_grid.GetCellView();
+	const LRESULT nAnswer = pView->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_frame.GetSafeHwnd()),
+		MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+	EXPECT_EQ(MA_ACTIVATE, nAnswer);
+	EXPECT_EQ(pView, CWnd::GetFocus());
+	EXPECT_TRUE(pView->HasFocus());
+}
+
 } // namespace
