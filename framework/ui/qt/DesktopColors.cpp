@@ -17,10 +17,12 @@ namespace
 
 void AnnounceSysColorChange()
 {
+	// The desktop's host is made on first use and joins the registry: made here, not in the loop.
+	const CWindowHost* pDesktop = CWindowHost::Desktop();
 	std::vector<HWND> topLevel;
 	for (CWindowHost* pHost : CWindowHost::LiveWindows())
 	{
-		if (!pHost->IsChildWindow() && !pHost->m_bDead && pHost != CWindowHost::Desktop())
+		if (!pHost->IsChildWindow() && !pHost->m_bDead && pHost != pDesktop)
 		{
 			topLevel.push_back(pHost->Handle());
 		}
