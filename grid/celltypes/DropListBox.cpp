@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(DropListBox, CListBox)
 	ON_WM_KILLFOCUS()
 	ON_WM_LBUTTONDOWN()
 	ON_WM_LBUTTONUP()
+	ON_WM_MOUSEMOVE()
 	ON_WM_KEYDOWN()
 	ON_WM_GETDLGCODE()
 	ON_MESSAGE(WM_DROPLIST_CLOSE_PENDING, OnClosePending)
@@ -115,8 +116,24 @@ void DropListBox::OnLButtonUp(UINT nFlags, CPoint point)
 	CListBox::OnLButtonUp(nFlags, point);
 	if (GetCapture() == this)
 		ReleaseCapture();
-	if (IsInside(point) && GetCurSel() != LB_ERR)
-		ChooseSelected();
+	BOOL bOutside = TRUE;
+	const UINT nItem = ItemFromPoint(point, bOutside);
+	if (bOutside)
+		return;
+	SetCurSel(static_cast<int>(nItem));
+	ChooseSelected();
+}
+
+void DropListBox::OnMouseMove(UINT nFlags, CPoint point)
+{
+	CListBox::OnMouseMove(nFlags, point);
+	// The press that opened the list may be dragged onto an item: the item follows the mouse.
+	if (GetCapture() != this || (nFlags & MK_LBUTTON) == 0)
+		return;
+	BOOL bOutside = TRUE;
+	const UINT nItem = ItemFromPoint(point, bOutside);
+	if (!bOutside)
+		SetCurSel(static_cast<int>(nItem));
 }
 
 void DropListBox::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)

@@ -190,6 +190,18 @@ TEST_F(DropListCellTypeTest, EnterOnAnItemWritesItToTheCellUnlessTheGridVetoes)
 	EXPECT_EQ(vetoed, m_grid.m_events.back());
 }
 
+TEST_F(DropListCellTypeTest, AReleaseOnAnItemChoosesThatItemAndOneBelowTheItemsNone)
+{
+	Store("alfa\nbeta\ngamma\n", "beta");
+	PressButton();
+	const int nItemHeight = List()->GetItemHeight(0);
+	List()->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 3 * nItemHeight + 2));
+	ASSERT_NE(nullptr, List()->GetSafeHwnd());
+	List()->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 2 * nItemHeight + nItemHeight / 2));
+	EXPECT_EQ(nullptr, List()->GetSafeHwnd());
+	EXPECT_EQ(CString("gamma"), Stored());
+}
+
 TEST_F(DropListCellTypeTest, EscapeAndEnterWithoutASelectionCloseTheListWithoutAChoice)
 {
 	Store("alfa\nbeta\n");
