@@ -7,6 +7,21 @@
 
 #include <algorithm>
 
+namespace
+{
+// After a count changes: the current, last reported and target positions stay inside it, and a
+// sheet that had no current position gets the first one.
+template <class T>
+void FitPositions(T nCount, T& nCurrent, T& nPrevious, T& nTarget)
+{
+	nCurrent = std::min(nCurrent, nCount - 1);
+	nPrevious = std::min(nPrevious, nCount - 1);
+	nTarget = std::min(nTarget, nCount - 1);
+	if (nCurrent < 0 && nCount > 0)
+		nCurrent = nTarget = 0;
+}
+} // namespace
+
 int GridWindow::SetRowCount(long nRows, BOOL bRedraw)
 {
 	if (nRows < 0)
@@ -19,12 +34,8 @@ int GridWindow::SetRowCount(long nRows, BOOL bRedraw)
 	sheet.m_nRowCount = nRows;
 
 	RecomputeLastPositions();
-	sheet.m_nCurrentRow = std::min(sheet.m_nCurrentRow, nRows - 1);
-	sheet.m_nPrevCurrentRow = std::min(sheet.m_nPrevCurrentRow, nRows - 1);
-	sheet.m_nTargetRow = std::min(sheet.m_nTargetRow, nRows - 1);
+	FitPositions(nRows, sheet.m_nCurrentRow, sheet.m_nPrevCurrentRow, sheet.m_nTargetRow);
 	RecomputeLockedSizes();
-	if (sheet.m_nCurrentRow < 0 && nRows > 0)
-		sheet.m_nCurrentRow = sheet.m_nTargetRow = 0;
 	if (bRedraw)
 		LayoutChildren();
 	return 0;
@@ -54,12 +65,8 @@ int GridWindow::SetColumnCount(int nCols, BOOL bRedraw)
 	sheet.m_nColumnCount = nCols;
 
 	RecomputeLastPositions();
-	sheet.m_nCurrentColumn = std::min(sheet.m_nCurrentColumn, nCols - 1);
-	sheet.m_nPrevCurrentColumn = std::min(sheet.m_nPrevCurrentColumn, nCols - 1);
-	sheet.m_nTargetColumn = std::min(sheet.m_nTargetColumn, nCols - 1);
+	FitPositions(nCols, sheet.m_nCurrentColumn, sheet.m_nPrevCurrentColumn, sheet.m_nTargetColumn);
 	RecomputeLockedSizes();
-	if (sheet.m_nCurrentColumn < 0 && nCols > 0)
-		sheet.m_nCurrentColumn = sheet.m_nTargetColumn = 0;
 	if (bRedraw)
 		LayoutChildren();
 	return 0;
