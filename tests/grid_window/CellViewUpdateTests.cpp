@@ -2,6 +2,7 @@
 // uncovered leaves the same pixels as drawing everything again.
 #include "tests/grid_window/GridPaintFixture.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace
@@ -92,4 +93,27 @@ TEST_F(GridPaintTest, ScrollIsMeasuredFromTheViewAsDrawnEvenWhenLockingMovedIt)
 	const std::vector<COLORREF> updated = ViewPixels();
 	PaintCells();
 	EXPECT_TRUE(updated == ViewPixels());
+}
+
+// Eleven rows of 20 fill the 220 pixels of the view. Moving the current cell from (1, 3) to
+// (2, 11) scrolls by one row: row 11, uncovered, the row that was at the bottom edge (a paint
+// may have cut it) and the cell left behind are drawn, nothing else.
+TEST_F(GridPaintTest, AOneRowScrollDrawsTheUncoveredRowAndTheTwoCurrentCellsOnly)
+{
+	Fill(3, 60);
+	View()->SendMessage(WM_SETFOCUS);
+	ASSERT_EQ(0, m_grid.GotoCell(1, 3));
+	View()->UpdateWindow();
+	m_type.m_drawn.clear();
+
+	ASSERT_EQ(0, m_grid.GotoCell(2, 11));
+	View()->UpdateWindow();
+	EXPECT_EQ(1, Sheet().m_nTopRow);
+	std::vector<std::string> drawn;
+	for (const DrawnCell& cell : m_type.m_drawn)
+		drawn.push_back(std::to_string(cell.nCol) + "," + std::to_string(cell.nRow) + (cell.bCurrent ? " current" : ""));
+	std::sort(drawn.begin(), drawn.end());
+	drawn.erase(std::unique(drawn.begin(), drawn.end()), drawn.end());
+	EXPECT_EQ((std::vector<std::string>{"0,10", "0,11", "1,10", "1,11", "1,3", "2,10", "2,11 current"}), drawn);
+	EXPECT_EQ(7u, m_type.m_drawn.size());
 }
