@@ -10,6 +10,28 @@
 #include "grid/window/SheetAxes.h"
 
 #include <algorithm>
+#include <climits>
+
+namespace
+{
+// Where position n starts in the view: after the locked positions, counted from the first shown.
+long long ViewOffset(const GridAxis& axis, long n, long nLocked, long nFirst, int nLockedSize)
+{
+	long nFrom = 0;
+	long long nOffset = 0;
+	if (n >= nLocked)
+	{
+		nFrom = nFirst;
+		nOffset = nLockedSize;
+	}
+	if (axis.IsUniform())
+		return nOffset + static_cast<long long>(n - nFrom) * axis.GetDefaultSize();
+	const int nStep = n >= nFrom ? 1 : -1;
+	for (long i = nFrom; i != n; i += nStep)
+		nOffset += nStep * axis.GetSize(nStep > 0 ? i : i - 1);
+	return nOffset;
+}
+} // namespace
 
 int GridWindow::GotoCell(int nCol, long nRow)
 {
@@ -132,7 +154,17 @@ void GridWindow::KeepWindowClearOfCurrentCell()
 	if (m_pFloatingWindow == nullptr || m_pFloatingWindow->GetSafeHwnd() == nullptr
 		|| m_pCellView->GetSafeHwnd() == nullptr)
 		return;
-	CRect rcCell = m_pCellView->GetCurrentCellRect();
+	// From the sheet's geometry: the cell view has not yet drawn the cell where the commit put it.
+	const SheetSettings& sheet = *m_pSheet;
+	const SheetColumnAxis columns(sheet);
+	const SheetRowAxis rows(sheet);
+	const long long nLeft = ViewOffset(columns, sheet.m_nCurrentColumn, sheet.m_nLockedColumns, sheet.m_nLeftColumn,
+		sheet.m_nLockedColumnsWidth);
+	const long long nTop = ViewOffset(rows, sheet.m_nCurrentRow, sheet.m_nLockedRows, sheet.m_nTopRow,
+		sheet.m_nLockedRowsHeight);
+	const auto clamp = [](long long n) { return static_cast<int>(std::max<long long>(-INT_MAX, std::min<long long>(n, INT_MAX))); };
+	CRect rcCell(clamp(nLeft), clamp(nTop), clamp(nLeft + columns.GetSize(sheet.m_nCurrentColumn)),
+		clamp(nTop + rows.GetSize(sheet.m_nCurrentRow)));
 	CRect rcOld;
 	m_pFloatingWindow->GetWindowRect(&rcOld);
 	m_pCellView->ScreenToClient(&rcOld);

@@ -4,7 +4,10 @@
 #include "framework/ui/window/UserServices.h"
 #include "grid/store/DataSource.h"
 #include "grid/window/CellView.h"
+#include "grid/window/GridHeadings.h"
 #include "grid/window/GridWindow.h"
+
+#include "tests/framework_ui/gdi/MemorySurface.h"
 
 #include <gtest/gtest.h>
 
@@ -234,13 +237,24 @@ TEST_F(LiveGridTest, AHeadingOfHeightZeroGivesItsPlaceToTheCells)
 	EXPECT_TRUE(m_grid.GetSheet()->m_rcTopHeading.IsRectEmpty());
 }
 
-TEST_F(LiveGridTest, BelowTheLastRowTheWindowColourShows)
+TEST_F(LiveGridTest, RaisedHeadingsGridLinesAndTheWindowColourBelowTheLastRow)
 {
 	m_grid.SetColumnCount(2, TRUE);
 	m_grid.SetRowCount(2, TRUE);
-	m_grid.GetCellView()->UpdateWindow();
-	EXPECT_EQ(GetSysColor(COLOR_WINDOW), GetSurfacePixel(m_grid.GetCellView(), 10, 100));
-	EXPECT_EQ(GetSysColor(COLOR_WINDOW), GetSurfacePixel(m_grid.GetCellView(), 200, 10));
+	CWnd* pView = m_grid.GetCellView();
+	pView->UpdateWindow();
+	const COLORREF crGridLine = RGB(220, 220, 220);
+	EXPECT_EQ(crGridLine, GetSurfacePixel(pView, 74, 10));
+	EXPECT_EQ(crGridLine, GetSurfacePixel(pView, 30, 19));
+	EXPECT_EQ(GetSysColor(COLOR_WINDOW), GetSurfacePixel(pView, 30, 10));
+	EXPECT_EQ(GetSysColor(COLOR_WINDOW), GetSurfacePixel(pView, 10, 100));
+	EXPECT_EQ(GetSysColor(COLOR_WINDOW), GetSurfacePixel(pView, 200, 10));
+
+	CWnd* pHeading = m_grid.GetTopHeading();
+	pHeading->UpdateWindow();
+	EXPECT_EQ(RGB(255, 255, 255), GetSurfacePixel(pHeading, 10, 0));
+	EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), GetSurfacePixel(pHeading, 10, 19));
+	EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetSurfacePixel(pHeading, 10, 10));
 }
 
 TEST_F(LiveGridTest, AMoveAsksThenReportsColumnRowCellAndTheScrolledTopRow)
@@ -275,6 +289,51 @@ TEST_F(LiveGridTest, AMouseActivationOfTheCellsGivesThemTheKeyboard)
 	EXPECT_EQ(MA_ACTIVATE, nAnswer);
 	EXPECT_EQ(pView, CWnd::GetFocus());
 	EXPECT_TRUE(pView->HasFocus());
+}
+
+class FloatingMovesGrid : public GridWindow
+{
+public:
+	void NotifyFloatingWindowMoved(RECT* pOld, RECT* pNew) override
+	{
+		m_moves.push_back(CRect(pOld));
+		m_moves.push_back(CRect(pNew));
+	}
+	std::vector<CRect> m_moves;
+};
+
+// The find dialog floats over the grid and steps aside from the current cell: first to its right.
+TEST(GridFloatingWindowTest, AnOverlappingWindowStepsRightOfTheCurrentCellOrIsPlacedBesideIt)
+{
+	CWnd frame;
+	ASSERT_TRUE(frame.CreateEx(0, nullptr, "grid", WS_POPUP | WS_VISIBLE, CRect(0, 0, 320, 240), nullptr, 0));
+	FloatingMovesGrid grid;
+	ASSERT_TRUE(grid.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 100));
+	grid.SetColumnCount(3, TRUE);
+	grid.SetRowCount(10, TRUE);
+	grid.GotoCell(0, 1);
+	grid.GetCellView()->UpdateWindow();
+	CPoint ptView(0, 0);
+	grid.GetCellView()->ClientToScreen(&ptView);
+
+	CWnd floating;
+	const CRect rcFloating(ptView.x + 10, ptView.y + 25, ptView.x + 110, ptView.y + 85);
+	ASSERT_TRUE(floating.CreateEx(0, nullptr, "trova", WS_POPUP | WS_VISIBLE, rcFloating, nullptr, 0));
+	grid.SetFloatingWindow(&floating, 0);
+	grid.GotoCell(0, 2);
+	// Cell (0, 2) is (0, 40, 75, 60) in the cell view: the window moves right by 75 - 10 + 5.
+	ASSERT_EQ(2u, grid.m_moves.size());
+	EXPECT_EQ(CRect(10, 25, 110, 85), grid.m_moves[0]);
+	EXPECT_EQ(CRect(80, 25, 180, 85), grid.m_moves[1]);
+	CRect rcNow;
+	floating.GetWindowRect(&rcNow);
+	EXPECT_EQ(ptView.x + 80, rcNow.left);
+
+	grid.m_moves.clear();
+	grid.SetFloatingWindow(&floating, 1);
+	grid.GotoCell(1, 4);
+	ASSERT_EQ(2u, grid.m_moves.size());
+	EXPECT_EQ(CRect(180, 80, 280, 140), grid.m_moves[1]);
 }
 
 } // namespace
