@@ -154,8 +154,9 @@ int GridWindow::SetTopHeadingRowHeight(long nRow, int nHeight)
 	if (!IsHeadingSize(nHeight))
 		return 2;
 	sheet.m_topHeadingRows[static_cast<size_t>(nIndex)] = nHeight;
-	if (sheet.m_topHeadingRows.size() == 1)
-		sheet.m_nTopHeadingHeight = nHeight;
+	// The heading area is as tall as its rows, however many there are: a total that kept its old
+	// value would cut the rows off or leave a gap.
+	sheet.m_nTopHeadingHeight = std::accumulate(sheet.m_topHeadingRows.begin(), sheet.m_topHeadingRows.end(), 0);
 	LayoutChildren();
 	return 0;
 }
@@ -169,8 +170,8 @@ int GridWindow::SetSideHeadingColumnWidth(int nCol, int nWidth)
 	if (!IsHeadingSize(nWidth))
 		return 2;
 	sheet.m_sideHeadingColumns[static_cast<size_t>(nIndex)] = nWidth;
-	if (sheet.m_sideHeadingColumns.size() == 1)
-		sheet.m_nSideHeadingWidth = nWidth;
+	sheet.m_nSideHeadingWidth =
+		std::accumulate(sheet.m_sideHeadingColumns.begin(), sheet.m_sideHeadingColumns.end(), 0);
 	LayoutChildren();
 	return 0;
 }

@@ -28,9 +28,9 @@ first=$(screenshot million)
 xdotool mousemove $((gx + 150)) $((y + h - 9)) click 1
 sleep 0.8
 features=$(screenshot features)
-# Two heading rows of 20 and a side heading of 40: the locked first cell is current, drawn in
-# the highlight colours.
-[ "$(pixel "$features" $((gx + 40 + 70)) $((gy + 40 + 16)))" = "#000080" ] \
+# Two heading rows of 20 and two heading columns of 70 and 30: the locked first cell is current,
+# drawn in the highlight colours.
+[ "$(pixel "$features" $((gx + 100 + 70)) $((gy + 40 + 16)))" = "#000080" ] \
 	|| fail "the second sheet's current cell is not highlighted after the tab click"
 
 # Back to the million rows, then the vertical thumb dragged to the bottom of its bar.

@@ -194,6 +194,9 @@ TEST(GridWindowGeometryTest, HeadingRowsRescaleToTheNearestPixel)
 
 	EXPECT_EQ(0, grid.SetSideHeadingColumnWidth(-1, 60));
 	EXPECT_EQ(60, grid.GetSheet()->m_nSideHeadingWidth);
+	// With several heading rows the area still follows their sum.
+	EXPECT_EQ(0, grid.SetTopHeadingRowHeight(-2, 20));
+	EXPECT_EQ(84, grid.GetSheet()->m_nTopHeadingHeight);
 }
 
 class LiveGridTest : public ::testing::Test

@@ -2,6 +2,7 @@
 // alignment, colour, join, locked row and column and heading look side by side.
 #include "tools/griddemo/DemoGrid.h"
 
+#include "framework/ui/gdi/Dc.h"
 #include "framework/ui/window/UserServices.h"
 #include "grid/celltypes/ArrowCellType.h"
 #include "grid/celltypes/CheckBoxCellType.h"
@@ -12,7 +13,7 @@ namespace
 {
 constexpr long MILLION_ROWS = 1000000;
 constexpr int MILLION_COLUMNS = 8;
-constexpr int FEATURE_COLUMNS = 10;
+constexpr int FEATURE_COLUMNS = 12;
 constexpr long FEATURE_ROWS = 40;
 constexpr int TAB_BAR_WIDTH = 240;
 } // namespace
@@ -102,7 +103,7 @@ void DemoGrid::PopulateFeatures()
 	SetRowCount(FEATURE_ROWS, FALSE);
 	SetTopHeadingRows(2);
 	static LPCSTR const s_titles[FEATURE_COLUMNS] = {"Voce", "Casella", "Elenco", "Freccia", "Numero", "Bordi",
-		"A capo", "Puntini", "Colori", "Unite"};
+		"A capo", "Puntini", "Colori", "Unite", "Allineamento", "Immagine"};
 	SetHeadings(s_titles, FEATURE_COLUMNS);
 
 	// A heading over the first four columns, joined on the upper heading row.
@@ -120,11 +121,32 @@ void DemoGrid::PopulateFeatures()
 
 	SetLockedColumns(1);
 	SetLockedRows(1);
+	// Two heading columns: the row's number next to the cells, its group further out.
+	SetSideHeadingColumns(2);
+	SetSideHeadingColumnWidth(-1, 30);
+	SetSideHeadingColumnWidth(-2, 70);
 	for (long nRow = 0; nRow < FEATURE_ROWS; ++nRow)
 	{
 		CString strText;
 		strText.Format(nRow == 0 ? "Bloccata" : "Voce %ld", nRow);
 		SetCellText(0, nRow, strText);
+		strText.Format("%ld", nRow + 1);
+		SetCellText(-1, nRow, strText);
+		// Each group heading joins the four rows it names; the locked row has its own.
+		GridCell group;
+		const long nGroupStart = nRow == 0 ? 0 : (nRow - 1) / 4 * 4 + 1;
+		if (nRow == nGroupStart)
+		{
+			if (nRow == 0)
+				strText = "Fissa";
+			else
+				strText.Format("Gruppo %ld", (nRow - 1) / 4 + 1);
+			group.SetText(strText);
+			group.SetJoin(TRUE, 0, nRow == 0 ? 0 : 3);
+		}
+		else
+			group.SetJoin(FALSE, 0, nGroupStart - nRow);
+		SetCell(-2, nRow, &group);
 
 		GridCell check;
 		check.SetCellType(GRID_TYPE_CHECKBOX);
@@ -204,5 +226,48 @@ void DemoGrid::PopulateFeatures()
 		SetCell(9, nRow, &member);
 	}
 	SetColumnWidth(9, 110);
+	PopulateLooks();
 	GetSheet()->m_nHighlightStyle = GRID_HIGHLIGHT_CURRENT;
+}
+
+void DemoGrid::PopulateLooks()
+{
+	static const WORD s_alignments[] = {0, GCA_CENTER, GCA_RIGHT, GCA_VCENTER, GCA_CENTER | GCA_VCENTER,
+		GCA_RIGHT | GCA_BOTTOM};
+	static LPCSTR const s_names[] = {"sinistra", "centro", "destra", "in mezzo", "al centro", "in basso"};
+	for (long nRow = 1; nRow <= 6; ++nRow)
+	{
+		GridCell cell;
+		cell.SetText(s_names[nRow - 1]);
+		cell.SetAlignment(s_alignments[nRow - 1]);
+		SetCell(10, nRow, &cell);
+	}
+	SetColumnWidth(10, 90);
+
+	DrawPicture();
+	for (long nRow = 1; nRow <= 2; ++nRow)
+	{
+		GridCell cell;
+		cell.SetBitmap(&m_picture);
+		cell.SetText(nRow == 1 ? "portante" : "");
+		SetCell(11, nRow, &cell);
+	}
+	SetColumnWidth(11, 100);
+}
+
+void DemoGrid::DrawPicture()
+{
+	CDC dc;
+	dc.CreateCompatibleDC(nullptr);
+	m_picture.CreateCompatibleBitmap(&dc, 24, 16);
+	CBitmap* pOld = dc.SelectObject(&m_picture);
+	dc.FillSolidRect(0, 0, 24, 16, RGB(0, 0, 0));
+	CPen trace(PS_SOLID, 1, RGB(0, 255, 0));
+	CPen* pOldPen = dc.SelectObject(&trace);
+	static const int s_wave[] = {8, 4, 2, 4, 8, 12, 14, 12, 8, 4, 2, 4, 8};
+	dc.MoveTo(0, s_wave[0]);
+	for (int i = 1; i < 13; ++i)
+		dc.LineTo(i * 2, s_wave[i]);
+	dc.SelectObject(pOldPen);
+	dc.SelectObject(pOld);
 }

@@ -2,6 +2,7 @@
 // and a sheet that shows every look the grid has.
 #pragma once
 
+#include "framework/ui/gdi/Bitmap.h"
 #include "framework/ui/gdi/Font.h"
 #include "framework/ui/gdi/Pen.h"
 #include "grid/window/GridWindow.h"
@@ -26,8 +27,12 @@ private:
 	void PopulateMillion();
 	void PopulateFeatures();
 	void SetHeadings(LPCSTR const* pTitles, int nCount);
+	void PopulateLooks();
+	void DrawPicture();
 
 	CFont m_font;
 	CFont m_boldFont;
 	CPen m_redPen;
+	// A small oscilloscope picture for the cells that show a bitmap.
+	CBitmap m_picture;
 };
