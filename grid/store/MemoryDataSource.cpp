@@ -2,6 +2,8 @@
 // deleting cells, rows and columns.
 #include "grid/store/MemoryDataSource.h"
 
+#include <cstdlib>
+
 namespace
 {
 	// Row and cell nodes link the same way: both carry m_pPrev and m_pNext.
@@ -36,8 +38,13 @@ namespace
 }
 
 MemoryDataSource::MemoryDataSource()
-	: m_pCurRow(nullptr), m_nCurRow(0), m_pCurCell(nullptr), m_nCurCol(0)
+	: m_pCurRow(nullptr), m_nCurRow(0), m_pCurCell(nullptr), m_nCurCol(0), m_bEntered(FALSE), m_nSteps(0)
 {
+}
+
+long MemoryDataSource::GetCursorSteps() const
+{
+	return m_nSteps;
 }
 
 MemoryDataSource::~MemoryDataSource()
@@ -54,8 +61,16 @@ void MemoryDataSource::SetRowCursor(RowNode* pRow, long nRow)
 
 void MemoryDataSource::ResetCellCursor()
 {
+	m_bEntered = FALSE;
 	m_pCurCell = m_pCurRow != nullptr ? m_pCurRow->m_pCells : nullptr;
 	m_nCurCol = 0;
+}
+
+void MemoryDataSource::ForgetEntries()
+{
+	for (RowNode* pRow = FirstRowNode(); pRow != nullptr; pRow = pRow->m_pNext)
+		pRow->m_pEntry = nullptr;
+	ResetCellCursor();
 }
 
 MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
@@ -75,6 +90,7 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 			LinkAfter(m_pCurRow, new RowNode);
 		}
 		SetRowCursor(m_pCurRow->m_pNext, m_nCurRow + 1);
+		m_nSteps++;
 	}
 	while (m_nCurRow > nRow)
 	{
@@ -85,18 +101,43 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 			LinkBefore(m_pCurRow, new RowNode);
 		}
 		SetRowCursor(m_pCurRow->m_pPrev, m_nCurRow - 1);
+		m_nSteps++;
 	}
 	return m_pCurRow;
 }
 
 MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
 {
+	if (m_bEntered)
+		return WalkCell(nCol, bCreate);
+	m_bEntered = TRUE;
+	// The first seek in a row starts from column 0 or from where the last visit entered,
+	// whichever is nearer; only data columns are remembered, so that reading the row headings
+	// does not pull the entry of every row away from the view's left column.
+	const CellNode* pEntry = m_pCurRow->m_pEntry;
+	if (pEntry != nullptr && std::abs(nCol - m_pCurRow->m_nEntryCol) < std::abs(nCol))
+	{
+		m_pCurCell = m_pCurRow->m_pEntry;
+		m_nCurCol = m_pCurRow->m_nEntryCol;
+	}
+	CellNode* pNode = WalkCell(nCol, bCreate);
+	if (nCol >= 0 && m_pCurCell != nullptr)
+	{
+		m_pCurRow->m_pEntry = m_pCurCell;
+		m_pCurRow->m_nEntryCol = m_nCurCol;
+	}
+	return pNode;
+}
+
+MemoryDataSource::CellNode* MemoryDataSource::WalkCell(int nCol, BOOL bCreate)
+{
 	if (m_pCurCell == nullptr)
 	{
 		if (!bCreate)
 			return nullptr;
 		m_pCurRow->m_pCells = new CellNode;
-		ResetCellCursor();
+		m_pCurCell = m_pCurRow->m_pCells;
+		m_nCurCol = 0;
 	}
 	while (m_nCurCol < nCol)
 	{
@@ -108,6 +149,7 @@ MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
 		}
 		m_pCurCell = m_pCurCell->m_pNext;
 		m_nCurCol++;
+		m_nSteps++;
 	}
 	while (m_nCurCol > nCol)
 	{
@@ -119,6 +161,7 @@ MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
 		}
 		m_pCurCell = m_pCurCell->m_pPrev;
 		m_nCurCol--;
+		m_nSteps++;
 	}
 	return m_pCurCell;
 }
@@ -244,7 +287,7 @@ int MemoryDataSource::InsertColumn(int nCol)
 			LinkAfter(pOld, pNew);
 		}
 	}
-	ResetCellCursor();
+	ForgetEntries();
 	return 0;
 }
 
@@ -267,7 +310,7 @@ int MemoryDataSource::DeleteColumn(int nCol)
 			pRow->m_pCells = pNode->m_pNext;
 		delete pNode;
 	}
-	ResetCellCursor();
+	ForgetEntries();
 	return 0;
 }
 
