@@ -38,7 +38,8 @@ namespace
 }
 
 MemoryDataSource::MemoryDataSource()
-	: m_pCurRow(nullptr), m_nCurRow(0), m_pCurCell(nullptr), m_nCurCol(0), m_bEntered(FALSE), m_nSteps(0)
+	: m_pCurRow(nullptr), m_nCurRow(0), m_pFirstRow(nullptr), m_nFirstRow(0), m_pLastRow(nullptr),
+	  m_nLastRow(0), m_pCurCell(nullptr), m_nCurCol(0), m_bEntered(FALSE), m_nSteps(0)
 {
 }
 
@@ -73,6 +74,16 @@ void MemoryDataSource::ForgetEntries()
 	ResetCellCursor();
 }
 
+void MemoryDataSource::StartNear(long nRow)
+{
+	const long nFromCursor = std::labs(nRow - m_nCurRow);
+	if (m_pFirstRow != m_pCurRow && std::labs(nRow - m_nFirstRow) < nFromCursor
+		&& std::labs(nRow - m_nFirstRow) <= std::labs(nRow - m_nLastRow))
+		SetRowCursor(m_pFirstRow, m_nFirstRow);
+	else if (m_pLastRow != m_pCurRow && std::labs(nRow - m_nLastRow) < nFromCursor)
+		SetRowCursor(m_pLastRow, m_nLastRow);
+}
+
 MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 {
 	if (m_pCurRow == nullptr)
@@ -80,7 +91,10 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 		if (!bCreate)
 			return nullptr;
 		SetRowCursor(new RowNode, 0);
+		m_pFirstRow = m_pLastRow = m_pCurRow;
+		m_nFirstRow = m_nLastRow = 0;
 	}
+	StartNear(nRow);
 	while (m_nCurRow < nRow)
 	{
 		if (m_pCurRow->m_pNext == nullptr)
@@ -88,6 +102,8 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 			if (!bCreate)
 				return nullptr;
 			LinkAfter(m_pCurRow, new RowNode);
+			m_pLastRow = m_pCurRow->m_pNext;
+			m_nLastRow = m_nCurRow + 1;
 		}
 		SetRowCursor(m_pCurRow->m_pNext, m_nCurRow + 1);
 		m_nSteps++;
@@ -99,6 +115,8 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 			if (!bCreate)
 				return nullptr;
 			LinkBefore(m_pCurRow, new RowNode);
+			m_pFirstRow = m_pCurRow->m_pPrev;
+			m_nFirstRow = m_nCurRow - 1;
 		}
 		SetRowCursor(m_pCurRow->m_pPrev, m_nCurRow - 1);
 		m_nSteps++;
@@ -227,9 +245,19 @@ int MemoryDataSource::InsertRow(long nRow)
 	RowNode* pNew = new RowNode;
 	// Heading rows grow away from the data: the row and those beyond it move outwards.
 	if (nRow >= 0)
+	{
 		LinkBefore(pOld, pNew);
+		m_nLastRow++;
+		if (pOld == m_pFirstRow)
+			m_pFirstRow = pNew;
+	}
 	else
+	{
 		LinkAfter(pOld, pNew);
+		m_nFirstRow--;
+		if (pOld == m_pLastRow)
+			m_pLastRow = pNew;
+	}
 	SetRowCursor(pNew, nRow);
 	return 0;
 }
@@ -242,6 +270,14 @@ int MemoryDataSource::DeleteRow(long nRow)
 	RowNode* pPrev = pRow->m_pPrev;
 	RowNode* pNext = pRow->m_pNext;
 	Unlink(pRow);
+	if (nRow >= 0)
+		m_nLastRow--;
+	else
+		m_nFirstRow++;
+	if (pRow == m_pFirstRow)
+		m_pFirstRow = pNext;
+	if (pRow == m_pLastRow)
+		m_pLastRow = pPrev;
 
 	// Rows further from row 0 than the deleted one close the gap, so the cursor's neighbour on
 	// that side takes the deleted row's number.
@@ -336,6 +372,8 @@ int MemoryDataSource::DeleteAll()
 		pRow = pNext;
 	}
 	SetRowCursor(nullptr, 0);
+	m_pFirstRow = m_pLastRow = nullptr;
+	m_nFirstRow = m_nLastRow = 0;
 	return 0;
 }
 

@@ -60,6 +60,9 @@ private:
 	CellNode* SeekCell(int nCol, BOOL bCreate);
 	CellNode* WalkCell(int nCol, BOOL bCreate);
 	void SetRowCursor(RowNode* pRow, long nRow);
+	// Puts the cursor on the first or last row node when that is nearer to the row than the
+	// cursor itself: going to the last of a million rows is then a step, not a million.
+	void StartNear(long nRow);
 	void ResetCellCursor();
 	// Forgets every row's entry node, once column positions have moved or nodes were freed.
 	void ForgetEntries();
@@ -75,6 +78,10 @@ private:
 
 	RowNode* m_pCurRow;
 	long m_nCurRow;
+	RowNode* m_pFirstRow;
+	long m_nFirstRow;
+	RowNode* m_pLastRow;
+	long m_nLastRow;
 	CellNode* m_pCurCell;
 	int m_nCurCol;
 	// Whether the cursor's row has had its entry node recorded on this visit.

@@ -1,9 +1,11 @@
 // MemoryDataSource's cursor: what a paint's reading order costs in node steps, and rows that
-// remember where the cursor entered them staying right while columns and rows move.
+// remember where the cursor entered them staying right while columns and rows move, and the
+// first and last rows a step away however rows are inserted and deleted.
 #include "grid/store/MemoryDataSource.h"
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 
 namespace
@@ -82,5 +84,50 @@ namespace
 
 		ASSERT_EQ(0, store.DeleteRow(0));
 		EXPECT_EQ(Name(50, 1), Read(store, 50, 0));
+	}
+
+	TEST(MemoryDataSourceCursorTest, FirstAndLastRowsStayOneStepAwayAsRowsComeAndGo)
+	{
+		MemoryDataSource store;
+		std::deque<std::string> rows;
+		long nFirst = -2;
+		GridCell cell;
+		for (long nRow = nFirst; nRow < 1000; nRow++)
+		{
+			rows.push_back(Name(0, nRow));
+			cell.SetText(rows.back().c_str());
+			ASSERT_EQ(0, store.SetCell(0, nRow, &cell));
+		}
+
+		auto checkEnds = [&](const char* pszAfter)
+		{
+			const long nLast = nFirst + static_cast<long>(rows.size()) - 1;
+			ASSERT_EQ(rows[500], Read(store, 0, nFirst + 500)) << pszAfter;
+			long nBefore = store.GetCursorSteps();
+			EXPECT_EQ(rows.back(), Read(store, 0, nLast)) << pszAfter;
+			EXPECT_LE(store.GetCursorSteps() - nBefore, 1) << pszAfter;
+			EXPECT_EQ("-", Read(store, 0, nLast + 1)) << pszAfter;
+			ASSERT_EQ(rows[500], Read(store, 0, nFirst + 500)) << pszAfter;
+			nBefore = store.GetCursorSteps();
+			EXPECT_EQ(rows.front(), Read(store, 0, nFirst)) << pszAfter;
+			EXPECT_LE(store.GetCursorSteps() - nBefore, 1) << pszAfter;
+			EXPECT_EQ("-", Read(store, 0, nFirst - 1)) << pszAfter;
+		};
+		checkEnds("filling");
+
+		ASSERT_EQ(0, store.InsertRow(0));
+		rows.insert(rows.begin() + (0 - nFirst), "-");
+		checkEnds("inserting row 0");
+		ASSERT_EQ(0, store.DeleteRow(1000));
+		rows.erase(rows.begin() + (1000 - nFirst));
+		checkEnds("deleting the last row");
+		ASSERT_EQ(0, store.InsertRow(-2));
+		rows.insert(rows.begin() + (-2 - nFirst) + 1, "-");
+		nFirst--;
+		checkEnds("inserting heading row -2");
+		ASSERT_EQ(0, store.DeleteRow(nFirst));
+		rows.pop_front();
+		nFirst++;
+		checkEnds("deleting the outermost heading row");
 	}
 }
