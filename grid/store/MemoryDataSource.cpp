@@ -132,8 +132,7 @@ MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
 	// The first seek in a row starts from column 0 or from where the last visit entered,
 	// whichever is nearer; only data columns are remembered, so that reading the row headings
 	// does not pull the entry of every row away from the view's left column.
-	const CellNode* pEntry = m_pCurRow->m_pEntry;
-	if (pEntry != nullptr && std::abs(nCol - m_pCurRow->m_nEntryCol) < std::abs(nCol))
+	if (m_pCurRow->m_pEntry != nullptr && std::abs(nCol - m_pCurRow->m_nEntryCol) < std::abs(nCol))
 	{
 		m_pCurCell = m_pCurRow->m_pEntry;
 		m_nCurCol = m_pCurRow->m_nEntryCol;
