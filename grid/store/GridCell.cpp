@@ -25,11 +25,7 @@ namespace
 IMPLEMENT_DYNAMIC(GridCell, CObject)
 
 GridCell::GridCell()
-	: m_dwMask(0), m_nDataType(GCD_TEXT), m_nItemData(0), m_nCellType(0), m_nCellTypeStyle(0),
-	  m_crText(0), m_crBack(0), m_crHighlightText(0), m_crHighlightBack(0), m_wBorder(0),
-	  m_wAlignment(0), m_pBorderPen(nullptr), m_pFont(nullptr), m_pBitmap(nullptr),
-	  m_pHandler(nullptr), m_pSourceCell(nullptr), m_bReadOnly(FALSE), m_nDecimals(0),
-	  m_nExtraLength(0), m_bJoinOrigin(FALSE), m_nJoinCol(0), m_nJoinRow(0)
+	: m_dwMask(0), m_nDataType(GCD_TEXT)
 {
 }
 
@@ -54,8 +50,26 @@ void GridCell::ClearAll()
 {
 	m_dwMask = 0;
 	m_strText.Empty();
-	m_pExtraData.reset();
-	m_nExtraLength = 0;
+	// The block stays: the other properties keep their values under cleared bits, as inline
+	// fields would, and a scratch cell cleared for every paint does not allocate again.
+	if (m_pSide != nullptr)
+	{
+		m_pSide->m_pExtraData.reset();
+		m_pSide->m_nExtraLength = 0;
+	}
+}
+
+GridCell::Extras& GridCell::Side()
+{
+	if (m_pSide == nullptr)
+		m_pSide.reset(new Extras);
+	return *m_pSide;
+}
+
+const GridCell::Extras& GridCell::SideOrBlank() const
+{
+	static const Extras blank;
+	return m_pSide != nullptr ? *m_pSide : blank;
 }
 
 void GridCell::SetText(LPCSTR lpszText)
@@ -67,7 +81,7 @@ void GridCell::SetText(LPCSTR lpszText)
 
 CString GridCell::GetText() const
 {
-	return Stored(m_strText, GCP_TEXT, CString());
+	return IsSet(GCP_TEXT) ? m_strText : CString();
 }
 
 int GridCell::GetTextLength() const
@@ -104,199 +118,201 @@ BOOL GridCell::GetBool() const
 
 void GridCell::SetSecondString(LPCSTR lpsz)
 {
-	Store(m_strSecond, CString(lpsz != nullptr ? lpsz : ""), GCP_SECONDSTRING);
+	Store(&Extras::m_strSecond, CString(lpsz != nullptr ? lpsz : ""), GCP_SECONDSTRING);
 }
 
 CString GridCell::GetSecondString() const
 {
-	return Stored(m_strSecond, GCP_SECONDSTRING, CString());
+	return Stored(&Extras::m_strSecond, GCP_SECONDSTRING, CString());
 }
 
 void GridCell::SetLabel(LPCSTR lpsz)
 {
-	Store(m_strLabel, CString(lpsz != nullptr ? lpsz : ""), GCP_LABEL);
+	Store(&Extras::m_strLabel, CString(lpsz != nullptr ? lpsz : ""), GCP_LABEL);
 }
 
 CString GridCell::GetLabel() const
 {
-	return Stored(m_strLabel, GCP_LABEL, CString());
+	return Stored(&Extras::m_strLabel, GCP_LABEL, CString());
 }
 
 void GridCell::SetDataType(int nType)
 {
-	Store(m_nDataType, nType, GCP_DATATYPE);
+	m_nDataType = nType;
+	m_dwMask |= GCP_DATATYPE;
 }
 
 int GridCell::GetDataType() const
 {
-	return Stored(m_nDataType, GCP_DATATYPE, GCD_TEXT);
+	return IsSet(GCP_DATATYPE) ? m_nDataType : GCD_TEXT;
 }
 
 void GridCell::SetItemData(int nData)
 {
-	Store(m_nItemData, nData, GCP_ITEMDATA);
+	Store(&Extras::m_nItemData, nData, GCP_ITEMDATA);
 }
 
 int GridCell::GetItemData() const
 {
-	return Stored(m_nItemData, GCP_ITEMDATA, 0);
+	return Stored(&Extras::m_nItemData, GCP_ITEMDATA, 0);
 }
 
 void GridCell::SetCellType(int nIndex)
 {
-	Store(m_nCellType, nIndex, GCP_CELLTYPE);
+	Store(&Extras::m_nCellType, nIndex, GCP_CELLTYPE);
 }
 
 int GridCell::GetCellType() const
 {
-	return Stored(m_nCellType, GCP_CELLTYPE, 0);
+	return Stored(&Extras::m_nCellType, GCP_CELLTYPE, 0);
 }
 
 void GridCell::SetCellTypeStyle(int nStyle)
 {
-	Store(m_nCellTypeStyle, nStyle, GCP_CELLTYPESTYLE);
+	Store(&Extras::m_nCellTypeStyle, nStyle, GCP_CELLTYPESTYLE);
 }
 
 int GridCell::GetCellTypeStyle() const
 {
-	return Stored(m_nCellTypeStyle, GCP_CELLTYPESTYLE, 0);
+	return Stored(&Extras::m_nCellTypeStyle, GCP_CELLTYPESTYLE, 0);
 }
 
 void GridCell::SetTextColor(COLORREF cr)
 {
-	Store(m_crText, cr, GCP_TEXTCOLOR);
+	Store(&Extras::m_crText, cr, GCP_TEXTCOLOR);
 }
 
 COLORREF GridCell::GetTextColor(COLORREF crDefault) const
 {
-	return Stored(m_crText, GCP_TEXTCOLOR, crDefault);
+	return Stored(&Extras::m_crText, GCP_TEXTCOLOR, crDefault);
 }
 
 void GridCell::SetBackColor(COLORREF cr)
 {
-	Store(m_crBack, cr, GCP_BACKCOLOR);
+	Store(&Extras::m_crBack, cr, GCP_BACKCOLOR);
 }
 
 COLORREF GridCell::GetBackColor(COLORREF crDefault) const
 {
-	return Stored(m_crBack, GCP_BACKCOLOR, crDefault);
+	return Stored(&Extras::m_crBack, GCP_BACKCOLOR, crDefault);
 }
 
 void GridCell::SetHighlightTextColor(COLORREF cr)
 {
-	Store(m_crHighlightText, cr, GCP_HIGHLIGHTTEXTCOLOR);
+	Store(&Extras::m_crHighlightText, cr, GCP_HIGHLIGHTTEXTCOLOR);
 }
 
 COLORREF GridCell::GetHighlightTextColor(COLORREF crDefault) const
 {
-	return Stored(m_crHighlightText, GCP_HIGHLIGHTTEXTCOLOR, crDefault);
+	return Stored(&Extras::m_crHighlightText, GCP_HIGHLIGHTTEXTCOLOR, crDefault);
 }
 
 void GridCell::SetHighlightBackColor(COLORREF cr)
 {
-	Store(m_crHighlightBack, cr, GCP_HIGHLIGHTBACKCOLOR);
+	Store(&Extras::m_crHighlightBack, cr, GCP_HIGHLIGHTBACKCOLOR);
 }
 
 COLORREF GridCell::GetHighlightBackColor(COLORREF crDefault) const
 {
-	return Stored(m_crHighlightBack, GCP_HIGHLIGHTBACKCOLOR, crDefault);
+	return Stored(&Extras::m_crHighlightBack, GCP_HIGHLIGHTBACKCOLOR, crDefault);
 }
 
 void GridCell::SetBorder(WORD wBorder)
 {
-	Store(m_wBorder, wBorder, GCP_BORDER);
+	Store(&Extras::m_wBorder, wBorder, GCP_BORDER);
 }
 
 WORD GridCell::GetBorder() const
 {
-	return Stored(m_wBorder, GCP_BORDER, 0);
+	return Stored(&Extras::m_wBorder, GCP_BORDER, 0);
 }
 
 void GridCell::SetAlignment(WORD wAlignment)
 {
-	Store(m_wAlignment, wAlignment, GCP_ALIGNMENT);
+	Store(&Extras::m_wAlignment, wAlignment, GCP_ALIGNMENT);
 }
 
 WORD GridCell::GetAlignment() const
 {
-	return Stored(m_wAlignment, GCP_ALIGNMENT, 0);
+	return Stored(&Extras::m_wAlignment, GCP_ALIGNMENT, 0);
 }
 
 void GridCell::SetBorderPen(CPen* pPen)
 {
-	Store(m_pBorderPen, pPen, GCP_BORDERPEN);
+	Store(&Extras::m_pBorderPen, pPen, GCP_BORDERPEN);
 }
 
 CPen* GridCell::GetBorderPen() const
 {
-	return Stored(m_pBorderPen, GCP_BORDERPEN, nullptr);
+	return Stored(&Extras::m_pBorderPen, GCP_BORDERPEN, nullptr);
 }
 
 void GridCell::SetFont(CFont* pFont)
 {
-	Store(m_pFont, pFont, GCP_FONT);
+	Store(&Extras::m_pFont, pFont, GCP_FONT);
 }
 
 CFont* GridCell::GetFont() const
 {
-	return Stored(m_pFont, GCP_FONT, nullptr);
+	return Stored(&Extras::m_pFont, GCP_FONT, nullptr);
 }
 
 void GridCell::SetBitmap(CBitmap* pBitmap)
 {
-	Store(m_pBitmap, pBitmap, GCP_BITMAP);
+	Store(&Extras::m_pBitmap, pBitmap, GCP_BITMAP);
 }
 
 CBitmap* GridCell::GetBitmap() const
 {
-	return Stored(m_pBitmap, GCP_BITMAP, nullptr);
+	return Stored(&Extras::m_pBitmap, GCP_BITMAP, nullptr);
 }
 
 void GridCell::SetHandler(GridCellHandler* pHandler)
 {
-	Store(m_pHandler, pHandler, GCP_HANDLER);
+	Store(&Extras::m_pHandler, pHandler, GCP_HANDLER);
 }
 
 GridCellHandler* GridCell::GetHandler() const
 {
-	return Stored(m_pHandler, GCP_HANDLER, nullptr);
+	return Stored(&Extras::m_pHandler, GCP_HANDLER, nullptr);
 }
 
 void GridCell::SetSourceCell(GridCell* pCell)
 {
-	Store(m_pSourceCell, pCell, GCP_SOURCECELL);
+	Store(&Extras::m_pSourceCell, pCell, GCP_SOURCECELL);
 }
 
 GridCell* GridCell::GetSourceCell() const
 {
-	return Stored(m_pSourceCell, GCP_SOURCECELL, nullptr);
+	return Stored(&Extras::m_pSourceCell, GCP_SOURCECELL, nullptr);
 }
 
 void GridCell::SetReadOnly(BOOL bReadOnly)
 {
-	Store(m_bReadOnly, bReadOnly, GCP_READONLY);
+	Store(&Extras::m_bReadOnly, bReadOnly, GCP_READONLY);
 }
 
 BOOL GridCell::IsReadOnly() const
 {
-	return Stored(m_bReadOnly, GCP_READONLY, FALSE);
+	return Stored(&Extras::m_bReadOnly, GCP_READONLY, FALSE);
 }
 
 void GridCell::SetDecimals(int nDecimals)
 {
-	Store(m_nDecimals, static_cast<short>(nDecimals), GCP_DECIMALS);
+	Store(&Extras::m_nDecimals, static_cast<short>(nDecimals), GCP_DECIMALS);
 }
 
 int GridCell::GetDecimals() const
 {
-	return Stored(m_nDecimals, GCP_DECIMALS, -1);
+	return Stored(&Extras::m_nDecimals, GCP_DECIMALS, -1);
 }
 
 void GridCell::SetJoin(BOOL bOrigin, int nColOffset, long nRowOffset)
 {
-	m_bJoinOrigin = bOrigin;
-	m_nJoinCol = nColOffset;
-	m_nJoinRow = nRowOffset;
+	Extras& side = Side();
+	side.m_bJoinOrigin = bOrigin;
+	side.m_nJoinCol = nColOffset;
+	side.m_nJoinRow = nRowOffset;
 	m_dwMask |= GCP_JOIN;
 }
 
@@ -304,11 +320,12 @@ BOOL GridCell::GetJoin(BOOL* pbOrigin, int* pnColOffset, long* pnRowOffset) cons
 {
 	if (!IsSet(GCP_JOIN))
 		return FALSE;
+	const Extras& side = SideOrBlank();
 	if (pbOrigin != nullptr)
-		*pbOrigin = m_bJoinOrigin;
+		*pbOrigin = side.m_bJoinOrigin;
 	if (pnColOffset != nullptr)
-		*pnColOffset = m_nJoinCol;
+		*pnColOffset = side.m_nJoinCol;
 	if (pnRowOffset != nullptr)
-		*pnRowOffset = m_nJoinRow;
+		*pnRowOffset = side.m_nJoinRow;
 	return TRUE;
 }

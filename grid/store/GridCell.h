@@ -145,45 +145,55 @@ public:
 	BOOL GetJoin(BOOL* pbOrigin, int* pnColOffset, long* pnRowOffset) const;
 
 private:
+	// Every property but the text and the data type, which nearly every stored cell has alone,
+	// lives in this block, allocated the first time one of them is set.
+	struct Extras
+	{
+		CString m_strSecond;
+		CString m_strLabel;
+		int m_nItemData = 0;
+		int m_nCellType = 0;
+		int m_nCellTypeStyle = 0;
+		COLORREF m_crText = 0;
+		COLORREF m_crBack = 0;
+		COLORREF m_crHighlightText = 0;
+		COLORREF m_crHighlightBack = 0;
+		WORD m_wBorder = 0;
+		WORD m_wAlignment = 0;
+		CPen* m_pBorderPen = nullptr;
+		CFont* m_pFont = nullptr;
+		CBitmap* m_pBitmap = nullptr;
+		GridCellHandler* m_pHandler = nullptr;
+		GridCell* m_pSourceCell = nullptr;
+		BOOL m_bReadOnly = FALSE;
+		short m_nDecimals = 0;
+		std::unique_ptr<BYTE[]> m_pExtraData;
+		int m_nExtraLength = 0;
+		BOOL m_bJoinOrigin = FALSE;
+		int m_nJoinCol = 0;
+		long m_nJoinRow = 0;
+	};
+
 	void CopyProperties(const GridCell& source);
+	Extras& Side();
+	// A cell without a block reads every side property as a freshly made block holds it.
+	const Extras& SideOrBlank() const;
 
 	// A property is stored with its bit; read back, it gives the default while the bit is clear.
 	template <class T>
-	void Store(T& field, std::common_type_t<T> value, DWORD dwProperty)
+	void Store(T Extras::*field, std::common_type_t<T> value, DWORD dwProperty)
 	{
-		field = value;
+		Side().*field = value;
 		m_dwMask |= dwProperty;
 	}
 	template <class T>
-	T Stored(const T& field, DWORD dwProperty, std::common_type_t<T> defaultValue) const
+	T Stored(T Extras::*field, DWORD dwProperty, std::common_type_t<T> defaultValue) const
 	{
-		return IsSet(dwProperty) ? field : defaultValue;
+		return IsSet(dwProperty) ? SideOrBlank().*field : defaultValue;
 	}
 
 	DWORD m_dwMask;
-	CString m_strText;
-	CString m_strSecond;
-	CString m_strLabel;
 	int m_nDataType;
-	int m_nItemData;
-	int m_nCellType;
-	int m_nCellTypeStyle;
-	COLORREF m_crText;
-	COLORREF m_crBack;
-	COLORREF m_crHighlightText;
-	COLORREF m_crHighlightBack;
-	WORD m_wBorder;
-	WORD m_wAlignment;
-	CPen* m_pBorderPen;
-	CFont* m_pFont;
-	CBitmap* m_pBitmap;
-	GridCellHandler* m_pHandler;
-	GridCell* m_pSourceCell;
-	BOOL m_bReadOnly;
-	short m_nDecimals;
-	std::unique_ptr<BYTE[]> m_pExtraData;
-	int m_nExtraLength;
-	BOOL m_bJoinOrigin;
-	int m_nJoinCol;
-	long m_nJoinRow;
+	CString m_strText;
+	std::unique_ptr<Extras> m_pSide;
 };

@@ -25,79 +25,85 @@ void GridCell::CopyProperties(const GridCell& source)
 	const DWORD dwMask = source.m_dwMask;
 	if (dwMask & GCP_TEXT)
 		m_strText = source.m_strText;
-	if (dwMask & GCP_SECONDSTRING)
-		m_strSecond = source.m_strSecond;
-	if (dwMask & GCP_LABEL)
-		m_strLabel = source.m_strLabel;
 	if (dwMask & GCP_DATATYPE)
 		m_nDataType = source.m_nDataType;
+	// A cell with a text alone, the common case, copies without touching a block.
+	if ((dwMask & ~(GCP_TEXT | GCP_DATATYPE)) == 0)
+		return;
+	const Extras& from = source.SideOrBlank();
+	Extras& to = Side();
+	if (dwMask & GCP_SECONDSTRING)
+		to.m_strSecond = from.m_strSecond;
+	if (dwMask & GCP_LABEL)
+		to.m_strLabel = from.m_strLabel;
 	if (dwMask & GCP_ITEMDATA)
-		m_nItemData = source.m_nItemData;
+		to.m_nItemData = from.m_nItemData;
 	if (dwMask & GCP_CELLTYPE)
-		m_nCellType = source.m_nCellType;
+		to.m_nCellType = from.m_nCellType;
 	if (dwMask & GCP_CELLTYPESTYLE)
-		m_nCellTypeStyle = source.m_nCellTypeStyle;
+		to.m_nCellTypeStyle = from.m_nCellTypeStyle;
 	if (dwMask & GCP_TEXTCOLOR)
-		m_crText = source.m_crText;
+		to.m_crText = from.m_crText;
 	if (dwMask & GCP_BACKCOLOR)
-		m_crBack = source.m_crBack;
+		to.m_crBack = from.m_crBack;
 	if (dwMask & GCP_HIGHLIGHTTEXTCOLOR)
-		m_crHighlightText = source.m_crHighlightText;
+		to.m_crHighlightText = from.m_crHighlightText;
 	if (dwMask & GCP_HIGHLIGHTBACKCOLOR)
-		m_crHighlightBack = source.m_crHighlightBack;
+		to.m_crHighlightBack = from.m_crHighlightBack;
 	if (dwMask & GCP_BORDER)
-		m_wBorder = source.m_wBorder;
+		to.m_wBorder = from.m_wBorder;
 	if (dwMask & GCP_BORDERPEN)
-		m_pBorderPen = source.m_pBorderPen;
+		to.m_pBorderPen = from.m_pBorderPen;
 	if (dwMask & GCP_FONT)
-		m_pFont = source.m_pFont;
+		to.m_pFont = from.m_pFont;
 	if (dwMask & GCP_BITMAP)
-		m_pBitmap = source.m_pBitmap;
+		to.m_pBitmap = from.m_pBitmap;
 	if (dwMask & GCP_ALIGNMENT)
-		m_wAlignment = source.m_wAlignment;
+		to.m_wAlignment = from.m_wAlignment;
 	if (dwMask & GCP_EXTRADATA)
-		SetExtraData(source.m_pExtraData.get(), source.m_nExtraLength);
+		SetExtraData(from.m_pExtraData.get(), from.m_nExtraLength);
 	if (dwMask & GCP_JOIN)
 	{
-		m_bJoinOrigin = source.m_bJoinOrigin;
-		m_nJoinCol = source.m_nJoinCol;
-		m_nJoinRow = source.m_nJoinRow;
+		to.m_bJoinOrigin = from.m_bJoinOrigin;
+		to.m_nJoinCol = from.m_nJoinCol;
+		to.m_nJoinRow = from.m_nJoinRow;
 	}
 	if (dwMask & GCP_HANDLER)
-		m_pHandler = source.m_pHandler;
+		to.m_pHandler = from.m_pHandler;
 	if (dwMask & GCP_SOURCECELL)
-		m_pSourceCell = source.m_pSourceCell;
+		to.m_pSourceCell = from.m_pSourceCell;
 	if (dwMask & GCP_READONLY)
-		m_bReadOnly = source.m_bReadOnly;
+		to.m_bReadOnly = from.m_bReadOnly;
 	if (dwMask & GCP_DECIMALS)
-		m_nDecimals = source.m_nDecimals;
+		to.m_nDecimals = from.m_nDecimals;
 }
 
 BOOL GridCell::SetExtraData(const void* pData, int nLength)
 {
-	m_pExtraData.reset();
-	m_nExtraLength = 0;
+	Extras& side = Side();
+	side.m_pExtraData.reset();
+	side.m_nExtraLength = 0;
 	m_dwMask &= ~GCP_EXTRADATA;
 	if (nLength < 0 || (nLength > 0 && pData == nullptr))
 		return FALSE;
 	if (nLength > 0)
 	{
-		m_pExtraData.reset(new (std::nothrow) BYTE[nLength]);
-		if (m_pExtraData == nullptr)
+		side.m_pExtraData.reset(new (std::nothrow) BYTE[nLength]);
+		if (side.m_pExtraData == nullptr)
 			return FALSE;
-		std::memcpy(m_pExtraData.get(), pData, static_cast<size_t>(nLength));
+		std::memcpy(side.m_pExtraData.get(), pData, static_cast<size_t>(nLength));
 	}
-	m_nExtraLength = nLength;
+	side.m_nExtraLength = nLength;
 	m_dwMask |= GCP_EXTRADATA;
 	return TRUE;
 }
 
 const BYTE* GridCell::GetExtraData() const
 {
-	return IsSet(GCP_EXTRADATA) ? m_pExtraData.get() : nullptr;
+	return IsSet(GCP_EXTRADATA) ? SideOrBlank().m_pExtraData.get() : nullptr;
 }
 
 int GridCell::GetExtraDataLength() const
 {
-	return IsSet(GCP_EXTRADATA) ? m_nExtraLength : 0;
+	return IsSet(GCP_EXTRADATA) ? SideOrBlank().m_nExtraLength : 0;
 }

@@ -2,6 +2,8 @@
 // deleting cells, rows and columns.
 #include "grid/store/MemoryDataSource.h"
 
+#include <cstdlib>
+
 namespace
 {
 	// Row and cell nodes link the same way: both carry m_pPrev and m_pNext.
@@ -36,8 +38,14 @@ namespace
 }
 
 MemoryDataSource::MemoryDataSource()
-	: m_pCurRow(nullptr), m_nCurRow(0), m_pCurCell(nullptr), m_nCurCol(0)
+	: m_pCurRow(nullptr), m_nCurRow(0), m_pFirstRow(nullptr), m_nFirstRow(0), m_pLastRow(nullptr),
+	  m_nLastRow(0), m_pCurCell(nullptr), m_nCurCol(0), m_bEntered(FALSE), m_nSteps(0)
 {
+}
+
+long MemoryDataSource::GetCursorSteps() const
+{
+	return m_nSteps;
 }
 
 MemoryDataSource::~MemoryDataSource()
@@ -54,8 +62,26 @@ void MemoryDataSource::SetRowCursor(RowNode* pRow, long nRow)
 
 void MemoryDataSource::ResetCellCursor()
 {
+	m_bEntered = FALSE;
 	m_pCurCell = m_pCurRow != nullptr ? m_pCurRow->m_pCells : nullptr;
 	m_nCurCol = 0;
+}
+
+void MemoryDataSource::ForgetEntries()
+{
+	for (RowNode* pRow = FirstRowNode(); pRow != nullptr; pRow = pRow->m_pNext)
+		pRow->m_pEntry = nullptr;
+	ResetCellCursor();
+}
+
+void MemoryDataSource::StartNear(long nRow)
+{
+	const long nFromCursor = std::labs(nRow - m_nCurRow);
+	if (m_pFirstRow != m_pCurRow && std::labs(nRow - m_nFirstRow) < nFromCursor
+		&& std::labs(nRow - m_nFirstRow) <= std::labs(nRow - m_nLastRow))
+		SetRowCursor(m_pFirstRow, m_nFirstRow);
+	else if (m_pLastRow != m_pCurRow && std::labs(nRow - m_nLastRow) < nFromCursor)
+		SetRowCursor(m_pLastRow, m_nLastRow);
 }
 
 MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
@@ -65,7 +91,10 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 		if (!bCreate)
 			return nullptr;
 		SetRowCursor(new RowNode, 0);
+		m_pFirstRow = m_pLastRow = m_pCurRow;
+		m_nFirstRow = m_nLastRow = 0;
 	}
+	StartNear(nRow);
 	while (m_nCurRow < nRow)
 	{
 		if (m_pCurRow->m_pNext == nullptr)
@@ -73,8 +102,11 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 			if (!bCreate)
 				return nullptr;
 			LinkAfter(m_pCurRow, new RowNode);
+			m_pLastRow = m_pCurRow->m_pNext;
+			m_nLastRow = m_nCurRow + 1;
 		}
 		SetRowCursor(m_pCurRow->m_pNext, m_nCurRow + 1);
+		m_nSteps++;
 	}
 	while (m_nCurRow > nRow)
 	{
@@ -83,20 +115,46 @@ MemoryDataSource::RowNode* MemoryDataSource::SeekRow(long nRow, BOOL bCreate)
 			if (!bCreate)
 				return nullptr;
 			LinkBefore(m_pCurRow, new RowNode);
+			m_pFirstRow = m_pCurRow->m_pPrev;
+			m_nFirstRow = m_nCurRow - 1;
 		}
 		SetRowCursor(m_pCurRow->m_pPrev, m_nCurRow - 1);
+		m_nSteps++;
 	}
 	return m_pCurRow;
 }
 
 MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
 {
+	if (m_bEntered)
+		return WalkCell(nCol, bCreate);
+	m_bEntered = TRUE;
+	// The first seek in a row starts from column 0 or from where the last visit entered,
+	// whichever is nearer; only data columns are remembered, so that reading the row headings
+	// does not pull the entry of every row away from the view's left column.
+	if (m_pCurRow->m_pEntry != nullptr && std::abs(nCol - m_pCurRow->m_nEntryCol) < std::abs(nCol))
+	{
+		m_pCurCell = m_pCurRow->m_pEntry;
+		m_nCurCol = m_pCurRow->m_nEntryCol;
+	}
+	CellNode* pNode = WalkCell(nCol, bCreate);
+	if (nCol >= 0 && m_pCurCell != nullptr)
+	{
+		m_pCurRow->m_pEntry = m_pCurCell;
+		m_pCurRow->m_nEntryCol = m_nCurCol;
+	}
+	return pNode;
+}
+
+MemoryDataSource::CellNode* MemoryDataSource::WalkCell(int nCol, BOOL bCreate)
+{
 	if (m_pCurCell == nullptr)
 	{
 		if (!bCreate)
 			return nullptr;
 		m_pCurRow->m_pCells = new CellNode;
-		ResetCellCursor();
+		m_pCurCell = m_pCurRow->m_pCells;
+		m_nCurCol = 0;
 	}
 	while (m_nCurCol < nCol)
 	{
@@ -108,6 +166,7 @@ MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
 		}
 		m_pCurCell = m_pCurCell->m_pNext;
 		m_nCurCol++;
+		m_nSteps++;
 	}
 	while (m_nCurCol > nCol)
 	{
@@ -119,6 +178,7 @@ MemoryDataSource::CellNode* MemoryDataSource::SeekCell(int nCol, BOOL bCreate)
 		}
 		m_pCurCell = m_pCurCell->m_pPrev;
 		m_nCurCol--;
+		m_nSteps++;
 	}
 	return m_pCurCell;
 }
@@ -184,9 +244,19 @@ int MemoryDataSource::InsertRow(long nRow)
 	RowNode* pNew = new RowNode;
 	// Heading rows grow away from the data: the row and those beyond it move outwards.
 	if (nRow >= 0)
+	{
 		LinkBefore(pOld, pNew);
+		m_nLastRow++;
+		if (pOld == m_pFirstRow)
+			m_pFirstRow = pNew;
+	}
 	else
+	{
 		LinkAfter(pOld, pNew);
+		m_nFirstRow--;
+		if (pOld == m_pLastRow)
+			m_pLastRow = pNew;
+	}
 	SetRowCursor(pNew, nRow);
 	return 0;
 }
@@ -199,6 +269,14 @@ int MemoryDataSource::DeleteRow(long nRow)
 	RowNode* pPrev = pRow->m_pPrev;
 	RowNode* pNext = pRow->m_pNext;
 	Unlink(pRow);
+	if (nRow >= 0)
+		m_nLastRow--;
+	else
+		m_nFirstRow++;
+	if (pRow == m_pFirstRow)
+		m_pFirstRow = pNext;
+	if (pRow == m_pLastRow)
+		m_pLastRow = pPrev;
 
 	// Rows further from row 0 than the deleted one close the gap, so the cursor's neighbour on
 	// that side takes the deleted row's number.
@@ -244,7 +322,7 @@ int MemoryDataSource::InsertColumn(int nCol)
 			LinkAfter(pOld, pNew);
 		}
 	}
-	ResetCellCursor();
+	ForgetEntries();
 	return 0;
 }
 
@@ -267,7 +345,7 @@ int MemoryDataSource::DeleteColumn(int nCol)
 			pRow->m_pCells = pNode->m_pNext;
 		delete pNode;
 	}
-	ResetCellCursor();
+	ForgetEntries();
 	return 0;
 }
 
@@ -293,6 +371,8 @@ int MemoryDataSource::DeleteAll()
 		pRow = pNext;
 	}
 	SetRowCursor(nullptr, 0);
+	m_pFirstRow = m_pLastRow = nullptr;
+	m_nFirstRow = m_nLastRow = 0;
 	return 0;
 }
 

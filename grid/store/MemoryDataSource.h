@@ -28,6 +28,10 @@ public:
 	int SortMulti(const int* pCols, int nCount, int nFlags) override;
 	int PreviousNonEmptyColumn(int* pnCol, long nRow) override;
 
+	// Nodes the cursor has stepped over since the store was made; tests read it to check that
+	// a paint's reading order costs one step per cell.
+	long GetCursorSteps() const;
+
 private:
 	// One node per column position; the store owns the nodes and their cells.
 	struct CellNode
@@ -38,11 +42,15 @@ private:
 	};
 
 	// m_pCells is the node of column 0: heading columns lie before it, data columns after.
+	// m_pEntry is the first node the cursor reached on its last visit to the row: a paint
+	// enters every row at its left column, and comes back there on the next paint.
 	struct RowNode
 	{
 		CellNode* m_pCells = nullptr;
 		RowNode* m_pNext = nullptr;
 		RowNode* m_pPrev = nullptr;
+		CellNode* m_pEntry = nullptr;
+		int m_nEntryCol = 0;
 	};
 
 	// Moves the cursor one node at a time towards the row (or column of the cursor's row),
@@ -50,8 +58,14 @@ private:
 	// nearest node and null is returned when the position has no node.
 	RowNode* SeekRow(long nRow, BOOL bCreate);
 	CellNode* SeekCell(int nCol, BOOL bCreate);
+	CellNode* WalkCell(int nCol, BOOL bCreate);
 	void SetRowCursor(RowNode* pRow, long nRow);
+	// Puts the cursor on the first or last row node when that is nearer to the row than the
+	// cursor itself: going to the last of a million rows is then a step, not a million.
+	void StartNear(long nRow);
 	void ResetCellCursor();
+	// Forgets every row's entry node, once column positions have moved or nodes were freed.
+	void ForgetEntries();
 	RowNode* FirstRowNode() const;
 	// The node of row *pnRow, or when that row lies before the first node, the first node with
 	// *pnRow moved to it; null when the row lies past the last node.
@@ -64,6 +78,13 @@ private:
 
 	RowNode* m_pCurRow;
 	long m_nCurRow;
+	RowNode* m_pFirstRow;
+	long m_nFirstRow;
+	RowNode* m_pLastRow;
+	long m_nLastRow;
 	CellNode* m_pCurCell;
 	int m_nCurCol;
+	// Whether the cursor's row has had its entry node recorded on this visit.
+	BOOL m_bEntered;
+	long m_nSteps;
 };

@@ -108,7 +108,10 @@ int MemoryDataSource::SortMulti(const int* pCols, int nCount, int nFlags)
 		{
 			if (RowsOutOfOrder(pRow, pRow->m_pNext, pCols, nCount, nFlags))
 			{
+				// A row's entry node travels with its cells.
 				std::swap(pRow->m_pCells, pRow->m_pNext->m_pCells);
+				std::swap(pRow->m_pEntry, pRow->m_pNext->m_pEntry);
+				std::swap(pRow->m_nEntryCol, pRow->m_pNext->m_nEntryCol);
 				bSwapped = TRUE;
 			}
 		}

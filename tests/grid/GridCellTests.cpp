@@ -211,4 +211,52 @@ namespace
 		EXPECT_STREQ("a|b", target.GetLabel());
 		EXPECT_TRUE(target.IsReadOnly());
 	}
+
+	// Properties other than the text live in a block of their own: a cell without one must
+	// still read, give and receive them as if every field were inline.
+	TEST(GridCellTest, PropertiesWithoutTheirBlockReadAsFreshFields)
+	{
+		GridCell bare;
+		bare.SetMask(GCP_BACKCOLOR | GCP_DECIMALS | GCP_JOIN | GCP_EXTRADATA);
+		EXPECT_EQ(RGB(0, 0, 0), bare.GetBackColor(RGB(9, 9, 9)));
+		EXPECT_EQ(0, bare.GetDecimals());
+		long nRow = 7;
+		ASSERT_TRUE(bare.GetJoin(nullptr, nullptr, &nRow));
+		EXPECT_EQ(0, nRow);
+
+		GridCell target;
+		target.SetBackColor(RGB(200, 0, 0));
+		const BYTE data[] = { 5, 6 };
+		ASSERT_TRUE(target.SetExtraData(data, 2));
+		target.MergeFrom(bare);
+		EXPECT_EQ(RGB(0, 0, 0), target.GetBackColor(RGB(9, 9, 9)));
+		EXPECT_EQ(0, target.GetExtraDataLength());
+		EXPECT_EQ(nullptr, target.GetExtraData());
+	}
+
+	TEST(GridCellTest, PropertiesUnderClearedBitsKeepTheirValues)
+	{
+		GridCell cell;
+		cell.SetText("a");
+		cell.SetBackColor(RGB(1, 2, 3));
+		const BYTE data[] = { 1, 2, 3 };
+		ASSERT_TRUE(cell.SetExtraData(data, 3));
+
+		GridCell textOnly;
+		textOnly.SetText("b");
+		cell.CopyFrom(textOnly);
+		EXPECT_EQ(RGB(7, 7, 7), cell.GetBackColor(RGB(7, 7, 7)));
+		cell.SetMask(cell.GetMask() | GCP_BACKCOLOR | GCP_EXTRADATA);
+		EXPECT_EQ(RGB(1, 2, 3), cell.GetBackColor(RGB(7, 7, 7)));
+		ASSERT_EQ(3, cell.GetExtraDataLength());
+
+		cell.ClearAll();
+		cell.SetMask(GCP_BACKCOLOR | GCP_EXTRADATA);
+		EXPECT_EQ(RGB(1, 2, 3), cell.GetBackColor(RGB(7, 7, 7)));
+		EXPECT_EQ(nullptr, cell.GetExtraData());
+
+		GridCell copy;
+		copy.CopyFrom(cell);
+		EXPECT_EQ(RGB(1, 2, 3), copy.GetBackColor(RGB(7, 7, 7)));
+	}
 }
