@@ -322,3 +322,50 @@ TEST_F(CellTypeDrawTest, BestSizeIsNineByFiveWithoutTextAndGrowsWithTheCellsFont
 }
 
 }
+
+namespace
+{
+
+// A drop-list cell keeps its last button-width pixels for a raised button on button face with a
+// black triangle in its middle; an arrow cell draws its arrows in the text colour in its middle.
+TEST_F(CellTypeDrawTest, TheDropListButtonShowsATriangleAndArrowsPointAsTheirStyleSays)
+{
+	Sheet()->m_bGridLines = FALSE;
+	const int nButton = GetSystemMetrics(SM_CXVSCROLL);
+	GridCell list;
+	list.SetCellType(GRID_TYPE_DROPLIST);
+	list.SetText("");
+	const CRect rcList(0, 0, 100, 20);
+	Draw(rcList, list, 0, 0, 0, TRUE);
+	const SurfacePixels listPixels = Pixels();
+	const CRect rcButton(100 - nButton, 0, 100, 20);
+	EXPECT_EQ(GetSysColor(COLOR_BTNFACE), listPixels.At(rcButton.left + 3, 4));
+	const CRect triangle = listPixels.Ink(CRect(rcButton.left + 2, 2, 98, 18), GetSysColor(COLOR_BTNFACE));
+	EXPECT_EQ(5, triangle.Width());
+	EXPECT_EQ(3, triangle.Height());
+	EXPECT_EQ(RGB(0, 0, 0), listPixels.At(triangle.left + 2, triangle.bottom - 1));
+	EXPECT_NEAR((triangle.left + triangle.right) / 2.0, (rcButton.left + rcButton.right) / 2.0, 1.5);
+
+	GridCell right;
+	right.SetCellType(GRID_TYPE_ARROW);
+	right.SetTextColor(kRed);
+	right.SetBackColor(RGB(255, 255, 255));
+	const CRect rcRight(120, 0, 160, 20);
+	Draw(rcRight, right);
+	GridCell apart;
+	apart.CopyFrom(right);
+	apart.SetCellTypeStyle(GCS_ARROW_APART);
+	const CRect rcApart(180, 0, 220, 20);
+	Draw(rcApart, apart);
+	const SurfacePixels arrowPixels = Pixels();
+	const CRect inkRight = arrowPixels.Ink(rcRight, RGB(255, 255, 255));
+	const CRect inkApart = arrowPixels.Ink(rcApart, RGB(255, 255, 255));
+	EXPECT_EQ(7, inkRight.Height());
+	EXPECT_EQ(7, inkApart.Height());
+	EXPECT_GT(inkApart.Width(), inkRight.Width());
+	// A right-pointing arrow is tallest at its left edge: its point is on the right.
+	EXPECT_GT(arrowPixels.CountInColumn(inkRight.left, inkRight, kRed),
+		arrowPixels.CountInColumn(inkRight.right - 1, inkRight, kRed));
+}
+
+} // namespace
