@@ -7,6 +7,7 @@
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"
 #include "grid/window/GridScrollBars.h"
+#include "grid/window/GridViewWalk.h"
 #include "grid/window/SheetAxes.h"
 
 #include <algorithm>
@@ -17,19 +18,11 @@ namespace
 // Where position n starts in the view: after the locked positions, counted from the first shown.
 long long ViewOffset(const GridAxis& axis, long n, long nLocked, long nFirst, int nLockedSize)
 {
-	long nFrom = 0;
-	long long nOffset = 0;
-	if (n >= nLocked)
-	{
-		nFrom = nFirst;
-		nOffset = nLockedSize;
-	}
-	if (axis.IsUniform())
-		return nOffset + static_cast<long long>(n - nFrom) * axis.GetDefaultSize();
-	const int nStep = n >= nFrom ? 1 : -1;
-	for (long i = nFrom; i != n; i += nStep)
-		nOffset += nStep * axis.GetSize(nStep > 0 ? i : i - 1);
-	return nOffset;
+	if (n < nLocked)
+		return GridAxisSpan(axis, 0, n, LLONG_MAX);
+	if (n >= nFirst)
+		return nLockedSize + GridAxisSpan(axis, nFirst, n, LLONG_MAX);
+	return nLockedSize - GridAxisSpan(axis, n, nFirst, LLONG_MAX);
 }
 } // namespace
 

@@ -2,6 +2,9 @@
 // tab bar, and moving a column with its data.
 #include "grid/window/GridWindow.h"
 
+#include "grid/window/GridViewWalk.h"
+#include "grid/window/SheetAxes.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -235,15 +238,8 @@ void GridWindow::RecomputeLockedSizes()
 	SheetSettings& sheet = *m_pSheet;
 	sheet.m_nLockedColumns = std::min(sheet.m_nLockedColumns, sheet.m_nColumnCount);
 	sheet.m_nLockedRows = std::min(sheet.m_nLockedRows, sheet.m_nRowCount);
-	long long nWidth = 0;
-	for (int nCol = 0; nCol < sheet.m_nLockedColumns; ++nCol)
-		nWidth += sheet.m_columns[static_cast<size_t>(nCol)].m_nWidth;
-	long long nHeight = 0;
-	if (sheet.m_bUniformRowHeight)
-		nHeight = static_cast<long long>(sheet.m_nLockedRows) * sheet.m_nDefaultRowHeight;
-	else
-		for (long nRow = 0; nRow < sheet.m_nLockedRows; ++nRow)
-			nHeight += sheet.m_rowHeights[static_cast<size_t>(nRow)];
+	const long long nWidth = GridAxisSpan(SheetColumnAxis(sheet), 0, sheet.m_nLockedColumns, INT_MAX);
+	const long long nHeight = GridAxisSpan(SheetRowAxis(sheet), 0, sheet.m_nLockedRows, INT_MAX);
 	sheet.m_nLockedColumnsWidth = static_cast<int>(std::min<long long>(nWidth, INT_MAX));
 	sheet.m_nLockedRowsHeight = static_cast<int>(std::min<long long>(nHeight, INT_MAX));
 }
