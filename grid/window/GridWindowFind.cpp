@@ -94,8 +94,16 @@ LRESULT GridWindow::OnFindReplace(WPARAM, LPARAM)
 	}
 	const CString strFind = m_pFindDialog->GetFindString();
 	const int nFlags = SearchFlags(*m_pFindDialog, m_bFindAcrossColumns);
+	const BOOL bReplaceAll = m_pFindDialog->ReplaceAll();
 	int nCol = nCurrentCol;
 	long nRow = nCurrentRow;
+	// Replacing all means every match, the ones above the current cell too: that search starts
+	// before the first row, of the current column or of the sheet.
+	if (bReplaceAll)
+	{
+		nCol = m_bFindAcrossColumns ? -1 : nCurrentCol;
+		nRow = m_bFindAcrossColumns ? 0 : -1;
+	}
 	if (!FindShownCell(*this, strFind, nFlags, &nCol, &nRow))
 	{
 		MessageBox("Item not found", "Not Found", MB_OK);
@@ -104,7 +112,7 @@ LRESULT GridWindow::OnFindReplace(WPARAM, LPARAM)
 
 	// A replacement goes to the cell that matched, also when the search ran across columns.
 	const CString strReplace = m_pFindDialog->GetReplaceString();
-	if (m_pFindDialog->ReplaceAll())
+	if (bReplaceAll)
 	{
 		int nLastCol = nCol;
 		long nLastRow = nRow;
