@@ -14,6 +14,7 @@ class GridWindow;
 // Find flags.
 constexpr int GRID_FIND_PART = 0x1;
 constexpr int GRID_FIND_NOCASE = 0x2;
+constexpr int GRID_FIND_UP = 0x4;
 constexpr int GRID_FIND_ACROSS = 0x8;
 
 // Sort flags.

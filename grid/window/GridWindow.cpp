@@ -2,6 +2,7 @@
 // child windows, the registries and the grid's own window messages.
 #include "grid/window/GridWindow.h"
 
+#include "framework/core/CommonDialogConstants.h"
 #include "framework/ui/gdi/Dc.h"
 #include "framework/ui/window/PaintDC.h"
 #include "framework/ui/window/UserServices.h"
@@ -16,6 +17,9 @@
 
 IMPLEMENT_DYNAMIC(GridWindow, CWnd)
 
+// Registered once, before any window exists, so the message map can route it.
+static const UINT s_nFindReplaceMessage = RegisterWindowMessage(FINDMSGSTRING);
+
 BEGIN_MESSAGE_MAP(GridWindow, CWnd)
 	ON_WM_CREATE()
 	ON_WM_PAINT()
@@ -26,6 +30,7 @@ BEGIN_MESSAGE_MAP(GridWindow, CWnd)
 	ON_WM_SYSCOLORCHANGE()
 	ON_WM_VSCROLL()
 	ON_WM_HSCROLL()
+	ON_REGISTERED_MESSAGE(s_nFindReplaceMessage, OnFindReplace)
 END_MESSAGE_MAP()
 
 namespace
@@ -46,7 +51,8 @@ GridWindow::GridWindow()
 	, m_bConstructionFailed(FALSE)
 	, m_bLayingOut(FALSE)
 	, m_pFloatingWindow(nullptr)
-	, m_nFindState{0, 0, 0}
+	, m_pFindDialog(nullptr)
+	, m_bFindAcrossColumns(FALSE)
 {
 	try
 	{

@@ -29,6 +29,7 @@ class GridVScrollBar;
 class GridHScrollBar;
 class ScrollHintWindow;
 class DataSource;
+class CFindReplaceDialog;
 
 // Child window ids.
 constexpr UINT GRID_ID_CELLVIEW = 1;
@@ -136,6 +137,12 @@ public:
 	void KeepWindowClearOfCurrentCell();
 	void SetFloatingWindow(CWnd* pWnd, int nMode);
 
+	// The find/replace dialog whose notifications the grid answers (null: none), and whether it
+	// searches row by row across all columns instead of down the current column.
+	void SetFindDialog(CFindReplaceDialog* pDialog);
+	CFindReplaceDialog* GetFindDialog() const;
+	void SetFindAcrossColumns(BOOL bAcross);
+
 	CellView* GetCellView() const;
 	TopHeading* GetTopHeading() const;
 	SideHeading* GetSideHeading() const;
@@ -230,6 +237,7 @@ protected:
 	afx_msg void OnSysColorChange();
 	afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
 	afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+	afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
 
 	DECLARE_MESSAGE_MAP()
 
@@ -273,5 +281,6 @@ private:
 	CWnd* m_pFloatingWindow;
 	InCellEdit m_editor;
 
-	int m_nFindState[3];
+	CFindReplaceDialog* m_pFindDialog;
+	BOOL m_bFindAcrossColumns;
 };

@@ -4,6 +4,7 @@ set(GRID_WINDOW_SOURCES
   window/GridWindow.cpp
   window/GridWindowCells.cpp
   window/GridWindowCommit.cpp
+  window/GridWindowFind.cpp
   window/GridWindowGeometry.cpp
   window/GridWindowLayout.cpp
   window/GridWindowNotify.cpp

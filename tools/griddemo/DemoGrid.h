@@ -17,6 +17,8 @@ public:
 
 	// Fills both sheets and their tabs; the window must exist.
 	void Populate();
+	// Opens the find/replace dialog, or brings back the one that is open.
+	void ShowFindDialog();
 
 	void NotifySheetTab(int nSheet) override;
 	void ProvideCell(int nCol, long nRow, GridCell* pCell) override;

@@ -1,6 +1,8 @@
 // A demonstration of the grid control, for people to look at and use: a resizable window the
-// grid fills, with a million-row sheet and a sheet of every look, switched by the sheet tabs.
+// grid fills, with a million-row sheet and a sheet of every look, switched by the sheet tabs,
+// and Ctrl+F to find and replace.
 #include "framework/ui/dialog/Dialog.h"
+#include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/WinApp.h"
 #include "tools/griddemo/DemoGrid.h"
 #include "tools/griddemo/GridDemoResources.h"
@@ -23,6 +25,17 @@ protected:
 		m_grid.Populate();
 		m_grid.SetFocus();
 		return FALSE;
+	}
+
+	// The grid does not answer keys yet, so its dialog catches Ctrl+F on the way to it.
+	BOOL PreTranslateMessage(MSG* pMsg) override
+	{
+		if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'F' && GetKeyState(VK_CONTROL) < 0)
+		{
+			m_grid.ShowFindDialog();
+			return TRUE;
+		}
+		return CDialog::PreTranslateMessage(pMsg);
 	}
 
 	afx_msg void OnSize(UINT nType, int cx, int cy)
