@@ -7,52 +7,52 @@
 
 namespace
 {
-int SearchFlags(const CFindReplaceDialog& dialog, BOOL bAcrossColumns)
-{
-	int nFlags = 0;
-	if (!dialog.MatchCase())
-		nFlags |= GRID_FIND_NOCASE;
-	if (!dialog.MatchWholeWord())
-		nFlags |= GRID_FIND_PART;
-	if (!dialog.SearchDown())
-		nFlags |= GRID_FIND_UP;
-	if (bAcrossColumns)
-		nFlags |= GRID_FIND_ACROSS;
-	return nFlags;
-}
-
-// The grid column that shows a column of the sheet's store (moved columns keep their data), or -1.
-int GridColumnShowing(GridWindow& grid, int nDataColumn)
-{
-	DataSource* pStore = &grid.GetSheet()->m_defaultDataSource;
-	for (int nCol = 0; nCol < grid.GetColumnCount(); ++nCol)
+	int SearchFlags(const CFindReplaceDialog& dialog, BOOL bAcrossColumns)
 	{
-		if (grid.GetDataSourceColumn(nCol) == nDataColumn && grid.GetColumnDataSource(nCol) == pStore)
-			return nCol;
+		int nFlags = 0;
+		if (!dialog.MatchCase())
+			nFlags |= GRID_FIND_NOCASE;
+		if (!dialog.MatchWholeWord())
+			nFlags |= GRID_FIND_PART;
+		if (!dialog.SearchDown())
+			nFlags |= GRID_FIND_UP;
+		if (bAcrossColumns)
+			nFlags |= GRID_FIND_ACROSS;
+		return nFlags;
 	}
-	return -1;
-}
 
-// Finds the next match after (*pnCol, *pnRow) that the grid shows: the store also keeps heading
-// cells and cells past the row count, which the current cell cannot reach.
-BOOL FindShownCell(GridWindow& grid, LPCSTR lpszText, int nFlags, int* pnCol, long* pnRow)
-{
-	DataSource& store = grid.GetSheet()->m_defaultDataSource;
-	int nDataColumn = grid.GetDataSourceColumn(*pnCol);
-	long nRow = *pnRow;
-	while (store.FindNext(lpszText, &nDataColumn, &nRow, nFlags) == 0)
+	// The grid column that shows a column of the sheet's store (moved columns keep their data), or -1.
+	int GridColumnShowing(GridWindow& grid, int nDataColumn)
 	{
-		const int nCol = GridColumnShowing(grid, nDataColumn);
-		if (nCol >= 0 && nRow >= 0 && nRow < grid.GetRowCount())
+		DataSource* pStore = &grid.GetSheet()->m_defaultDataSource;
+		for (int nCol = 0; nCol < grid.GetColumnCount(); ++nCol)
 		{
-			*pnCol = nCol;
-			*pnRow = nRow;
-			return TRUE;
+			if (grid.GetDataSourceColumn(nCol) == nDataColumn && grid.GetColumnDataSource(nCol) == pStore)
+				return nCol;
 		}
+		return -1;
 	}
-	return FALSE;
+
+	// Finds the next match after (*pnCol, *pnRow) that the grid shows: the store also keeps heading
+	// cells and cells past the row count, which the current cell cannot reach.
+	BOOL FindShownCell(GridWindow& grid, LPCSTR lpszText, int nFlags, int* pnCol, long* pnRow)
+	{
+		DataSource& store = grid.GetSheet()->m_defaultDataSource;
+		int nDataColumn = grid.GetDataSourceColumn(*pnCol);
+		long nRow = *pnRow;
+		while (store.FindNext(lpszText, &nDataColumn, &nRow, nFlags) == 0)
+		{
+			const int nCol = GridColumnShowing(grid, nDataColumn);
+			if (nCol >= 0 && nRow >= 0 && nRow < grid.GetRowCount())
+			{
+				*pnCol = nCol;
+				*pnRow = nRow;
+				return TRUE;
+			}
+		}
+		return FALSE;
+	}
 }
-} // namespace
 
 void GridWindow::SetFindDialog(CFindReplaceDialog* pDialog)
 {
