@@ -6,9 +6,12 @@
 #include "framework/ui/services/MessageBoxLayout.h"
 #include "framework/ui/window/Wnd.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QTimer>
 
 #include <vector>
@@ -93,6 +96,23 @@ private:
 	bool m_bClosable;
 };
 
+// Room in the title bar beside the caption: the window's icon and its close button.
+constexpr int TITLE_BAR_EXTRA = 96;
+
+// A short text under a long caption would leave the caption cut to a few letters, as the box
+// takes the width of its text: the box is made at least as wide as its caption.
+void MakeRoomForCaption(QMessageBox& box, const QString& strCaption)
+{
+	auto* pLayout = qobject_cast<QGridLayout*>(box.layout());
+	if (pLayout == nullptr)
+	{
+		return;
+	}
+	const int nWidth = QFontMetrics(box.font()).horizontalAdvance(strCaption) + TITLE_BAR_EXTRA;
+	pLayout->addItem(new QSpacerItem(nWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), pLayout->rowCount(), 0,
+		1, pLayout->columnCount());
+}
+
 }
 
 INT_PTR ShowQtMessageBox(CWnd* pOwner, const CString& strCaption, const CString& strText, UINT nType)
@@ -116,6 +136,7 @@ INT_PTR ShowQtMessageBox(CWnd* pOwner, const CString& strCaption, const CString&
 	box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
 		| (bClosable ? Qt::WindowCloseButtonHint : Qt::WindowFlags()));
 	new CMessageBoxRules(&box, bClosable);
+	MakeRoomForCaption(box, box.windowTitle());
 	box.exec();
 	for (size_t i = 0; i < buttons.size(); ++i)
 	{
