@@ -106,7 +106,8 @@ LRESULT GridWindow::OnFindReplace(WPARAM, LPARAM)
 	}
 	if (!FindShownCell(*this, strFind, nFlags, &nCol, &nRow))
 	{
-		MessageBox("Item not found", "Not Found", MB_OK);
+		// Owned by the dialog, so that the keyboard goes back to it for the next try.
+		m_pFindDialog->MessageBox("Item not found", "Not Found", MB_OK);
 		return 1;
 	}
 

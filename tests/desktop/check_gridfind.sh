@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Find and replace in the grid demonstration as a user meets it: Ctrl+F on the sheet of every look
 # opens the dialog, a text typed and Enter move the current cell to the cell holding it, the
-# dialog steps aside from that cell, and Escape closes it.
+# dialog steps aside from that cell, a text found nowhere is said so, and Escape closes it.
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -32,6 +32,18 @@ found=$(screenshot found)
 	|| fail "the cell holding the text is not current, or the dialog covers it"
 [ "$(pixel "$found" $((gx + 170)) $((gy + 40 + 16)))" != "#000080" ] || fail "the first cell is still current"
 is_active "$dialog" || fail "the dialog lost the keyboard to the search"
+
+# A text found nowhere: the box says so, wide enough for its caption beside the title bar's
+# icon and buttons (about 90 pixels), not cut to its short text's width.
+xdotool key ctrl+a
+type_text "nessuna voce"
+press Return
+box=$(wait_window '^Not Found$')
+caption=$(convert -font DejaVu-Sans-Bold -pointsize 11 label:"Not Found" -format %w info:)
+read -r _ _ bw _ < <(client_geometry "$box")
+[ "$bw" -ge $((caption + 90)) ] || fail "the 'Not Found' box is $bw pixels wide: its caption is cut"
+press Return
+wait_window_gone '^Not Found$'
 
 press Escape
 wait_window_gone '^Sostituisci$'

@@ -146,7 +146,7 @@ TEST_F(GridFindTest, NothingFoundSaysSoAndMovesNothing)
 	EXPECT_EQ("Item not found", seam.m_seen[0].strText);
 	EXPECT_EQ("Not Found", seam.m_seen[0].strCaption);
 	EXPECT_EQ(static_cast<UINT>(MB_OK), seam.m_seen[0].nType);
-	EXPECT_EQ(&m_grid, seam.m_seen[0].pOwner);
+	EXPECT_EQ(m_grid.GetFindDialog(), seam.m_seen[0].pOwner);
 	EXPECT_EQ(0, m_grid.GetCurrentColumn());
 	EXPECT_EQ(1, m_grid.GetCurrentRow());
 	EXPECT_TRUE(m_grid.m_log.empty());
