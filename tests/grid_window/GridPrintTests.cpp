@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -231,6 +232,35 @@ TEST_F(GridPrintTest, TheFrameRunsAlongTheOuterEdgesOfThePrintedCells)
 	}
 	EXPECT_EQ(255, PagePixel(strFramed, 900, 968)) << "below the last row";
 	EXPECT_EQ(255, PagePixel(strFramed, 1840, 700)) << "right of the last column";
+}
+
+TEST_F(GridPrintTest, AJoinedBlockIsPrintedOnceFromItsOriginOverAllItsCells)
+{
+	// Columns end at pixels 1213, 1836 and 2459, rows at 715, 840 and 965.
+	Fill(3, 3, 100);
+	EXPECT_EQ(0, m_grid.SetPrintOption(10, 0));
+	GridCell cell;
+	for (const auto& member : {std::make_pair(0, 1L), std::make_pair(1, 1L), std::make_pair(0, 2L), std::make_pair(1, 2L)})
+	{
+		ASSERT_EQ(0, m_grid.GetCell(member.first, member.second, &cell));
+		const BOOL bOrigin = member.first == 0 && member.second == 1;
+		cell.SetJoin(bOrigin, bOrigin ? 1 : -member.first, bOrigin ? 1 : 1 - member.second);
+		if (bOrigin)
+			cell.SetBackColor(RGB(0, 0, 0));
+		ASSERT_EQ(0, m_grid.SetCell(member.first, member.second, &cell));
+	}
+	CAnsweringSeam seam;
+	seam.Then(IDOK);
+	ASSERT_EQ(0, Print(FALSE));
+
+	EXPECT_EQ(0, PagePixel(Pdf(), 1500, 900)) << "the origin's colour over the last cell of the block";
+	EXPECT_EQ(255, PagePixel(Pdf(), 2000, 900)) << "right of the block";
+	EXPECT_EQ(255, PagePixel(Pdf(), 1500, 650)) << "above the block";
+	const std::string strText = PageText(Pdf(), 1);
+	EXPECT_NE(std::string::npos, strText.find("r1c0")) << strText;
+	EXPECT_NE(std::string::npos, strText.find("r0c1")) << strText;
+	for (const char* pszUnder : {"r1c1", "r2c0", "r2c1"})
+		EXPECT_EQ(std::string::npos, strText.find(pszUnder)) << pszUnder << " in " << strText;
 }
 
 TEST_F(GridPrintTest, ADocumentThatCannotBeWrittenIsReportedWithAStopMessage)
