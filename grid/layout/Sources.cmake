@@ -1,4 +1,5 @@
 set(GRID_LAYOUT_SOURCES
   layout/GridLayout.cpp
   layout/GridScrollBars.cpp
+  layout/PrintLayout.cpp
 )

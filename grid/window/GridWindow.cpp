@@ -9,6 +9,7 @@
 #include "grid/store/DataSource.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"
+#include "grid/window/GridPrinter.h"
 #include "grid/window/GridScrollBars.h"
 #include "grid/window/ScrollHintWindow.h"
 #include "grid/window/SheetTabBar.h"
@@ -61,6 +62,7 @@ GridWindow::GridWindow()
 		AddCellType(&m_dropListType);
 		AddCellType(&m_checkBoxType);
 		AddCellType(&m_arrowType);
+		m_pPrinter = std::make_unique<GridPrinter>();
 		m_popupMenu.CreatePopupMenu();
 		m_pCellView = std::make_unique<CellView>();
 		m_pTopHeading = std::make_unique<TopHeading>();

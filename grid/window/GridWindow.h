@@ -30,6 +30,8 @@ class GridHScrollBar;
 class ScrollHintWindow;
 class DataSource;
 class CFindReplaceDialog;
+class GridPrinter;
+class CPrintDialog;
 
 // Child window ids.
 constexpr UINT GRID_ID_CELLVIEW = 1;
@@ -129,6 +131,14 @@ public:
 	void EnablePainting(BOOL bEnable);
 	BOOL IsPaintingEnabled() const;
 	void ClearSelection();
+
+	// Printing: options as GRID_PRINT_ numbers, the pages a block of cells takes on a printer DC
+	// and one of them drawn, or the whole sheet printed on a printer the user or the application
+	// chose. PrintGrid is 0 when printed or cancelled, 1 after telling the user it could not print.
+	int SetPrintOption(int nOption, int nValue);
+	int LayoutPages(CDC* pPrinterDC, CPrintDialog* pDialog, int nFirstCol, long nFirstRow, int nLastCol, long nLastRow);
+	int PrintPage(CDC* pPrinterDC, int nPage);
+	int PrintGrid(CString* pDocTitle, BOOL bAskUser);
 
 	// Lays the children out from the current sheet's sizes.
 	void LayoutChildren();
@@ -255,6 +265,7 @@ private:
 	DropListCellType m_dropListType;
 	CheckBoxCellType m_checkBoxType;
 	ArrowCellType m_arrowType;
+	std::unique_ptr<GridPrinter> m_pPrinter;
 	CMenu m_popupMenu;
 	GridCell m_scratchCell;
 

@@ -13,6 +13,8 @@ set(GRID_WINDOW_SOURCES
   window/GridDrawList.cpp
   window/GridViewWalk.cpp
   window/GridJoinedBlock.cpp
+  window/GridPrinter.cpp
+  window/GridWindowPrint.cpp
   window/CellView.cpp
   window/CellViewCanvas.cpp
   window/CellViewPaint.cpp
