@@ -56,14 +56,9 @@ namespace
 		}
 	}
 
-	// Deals the pixels out to dashes and gaps by the pen's pattern; all are dashes for a solid pen.
+	// Deals the pixels out to dashes and gaps by the pen's pattern.
 	void SplitByStyle(const QPolygon& pixels, const QVector<qreal>& pattern, QPolygon* pDashes, QPolygon* pGaps)
 	{
-		if (pattern.isEmpty())
-		{
-			*pDashes = pixels;
-			return;
-		}
 		int nPeriod = 0;
 		for (qreal length : pattern)
 			nPeriod += static_cast<int>(length);
@@ -226,13 +221,43 @@ void DcStrokePolyline(DcState& state, const QPolygon& points, bool bClosed)
 		});
 		return;
 	}
-	QPolygon pixels;
 	int nSegments = bClosed ? points.size() : points.size() - 1;
+	const QVector<qreal> pattern = DashPattern(PenStyle(*state.Attr().pPen));
+	QPolygon pixels;
+	if (pattern.isEmpty())
+	{
+		// Solid level and upright runs are filled as rectangles of the same pixels: a printer page
+		// would otherwise record every one of a grid's lines pixel by pixel, at six times the
+		// screen's resolution.
+		QVector<QRect> runs;
+		for (int i = 0; i < nSegments; ++i)
+		{
+			const QPoint from = points.point(i);
+			const QPoint to = points.point((i + 1) % points.size());
+			if (from.y() == to.y() && from.x() != to.x())
+				runs.append(from.x() < to.x() ? QRect(from.x(), from.y(), to.x() - from.x(), 1)
+											  : QRect(to.x() + 1, from.y(), from.x() - to.x(), 1));
+			else if (from.x() == to.x() && from.y() != to.y())
+				runs.append(from.y() < to.y() ? QRect(from.x(), from.y(), 1, to.y() - from.y())
+											  : QRect(from.x(), to.y() + 1, 1, from.y() - to.y()));
+			else
+				AddLinePixels(from, to, &pixels);
+		}
+		QPainter* pPainter = DcPenPainter(state);
+		if (pPainter == nullptr)
+			return;
+		const QColor color = pPainter->pen().color();
+		for (const QRect& run : runs)
+			pPainter->fillRect(run, color);
+		if (!pixels.isEmpty())
+			DrawPixels(*pPainter, pixels);
+		return;
+	}
 	for (int i = 0; i < nSegments; ++i)
 		AddLinePixels(points.point(i), points.point((i + 1) % points.size()), &pixels);
 	QPolygon dashes;
 	QPolygon gaps;
-	SplitByStyle(pixels, DashPattern(PenStyle(*state.Attr().pPen)), &dashes, &gaps);
+	SplitByStyle(pixels, pattern, &dashes, &gaps);
 	if (QPainter* pPainter = DcGapPainter(state); pPainter != nullptr && !gaps.isEmpty())
 		DrawPixels(*pPainter, gaps);
 	if (QPainter* pPainter = DcPenPainter(state))
