@@ -1,4 +1,4 @@
-// picturegen: draws the program's toolbar strip, icon and start-up picture into a folder, and the
+// picturegen: draws the program's toolbar strips, icon and start-up picture into a folder, and the
 // icon at the sizes of the desktop's icon theme into its hicolor/ subfolder, laid out as the theme is.
 #include "tools/picturegen/Pictures.h"
 
@@ -21,6 +21,7 @@ int main(int argc, char** argv)
 		bool (*pfnWrite)(const std::string&);
 	} const pictures[] = {
 		{"toolbar.bmp", WriteToolbarPicture},
+		{"spectrumbar.bmp", WriteSpectrumToolbarPicture},
 		{"ondivar.ico", WriteIconPicture},
 		{"splash.bmp", WriteSplashPicture},
 	};

@@ -1,10 +1,11 @@
-// The three pictures the program embeds, each drawn and written to the given file, and the
+// The pictures the program embeds, each drawn and written to the given file, and the
 // application icon as a PNG file of the given size for the desktop's icon theme.
 #pragma once
 
 #include <string>
 
 bool WriteToolbarPicture(const std::string& path);
+bool WriteSpectrumToolbarPicture(const std::string& path);
 bool WriteIconPicture(const std::string& path);
 bool WriteSplashPicture(const std::string& path);
 bool WriteIconPng(const std::string& path, int nSize);

@@ -1,16 +1,16 @@
-// The toolbar strip: seven 16 x 15 buttons drawn pixel by pixel in the 16 VGA colours, on the
-// light grey that the toolbar shows as its face.
+// The toolbar strips of the main window and of the spectrum window: 16 x 15 buttons drawn pixel
+// by pixel in the 16 VGA colours, on the light grey that the toolbar shows as its face.
 #include "tools/picturegen/Pictures.h"
 #include "tools/picturegen/PictureFiles.h"
 
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace
 {
 	constexpr int BUTTON_WIDTH = 16;
 	constexpr int BUTTON_HEIGHT = 15;
-	constexpr int BUTTON_COUNT = 7;
 
 	const std::vector<Rgb8> s_vgaPalette = {
 		{0, 0, 0}, {128, 0, 0}, {0, 128, 0}, {128, 128, 0}, {0, 0, 128}, {128, 0, 128}, {0, 128, 128},
@@ -155,9 +155,48 @@ namespace
 		"................",
 	};
 
-	// In the order of the toolbar's buttons.
-	const std::array<const Button*, BUTTON_COUNT> s_buttons = {
+	// Stampa: a printer with a sheet going in at the back and a printed one coming out.
+	const Button s_print = {
+		"................",
+		"....kkkkkkkk....",
+		"....kWWWWWWk....",
+		"....kWkkkkWk....",
+		"....kWWWWWWk....",
+		"..kkkkkkkkkkkk..",
+		".kWWWWWWWWWWWdk.",
+		".kW.........Gdk.",
+		".kW..........dk.",
+		".kddddddddddddk.",
+		".kkkkkkkkkkkkkk.",
+		"...kWWWWWWWWk...",
+		"...kWkkkkkkWk...",
+		"...kWWWWWWWWk...",
+		"...kkkkkkkkkk...",
+	};
+
+	// Imposta Stampante: the printer with a blue cog beside its sheet.
+	const Button s_printSetup = {
+		"....kkkk....B...",
+		"....kWWk..BBBBB.",
+		"....kWWk..BBWBB.",
+		"....kWWk.BBWWWBB",
+		"....kWWk..BBWBB.",
+		"..kkkkkkkkBBBBBk",
+		".kWWWWWWWWWWBdk.",
+		".kW.........Gdk.",
+		".kW..........dk.",
+		".kddddddddddddk.",
+		".kkkkkkkkkkkkkk.",
+		"...kWWWWWWWWk...",
+		"...kWkkkkkkWk...",
+		"...kWWWWWWWWk...",
+		"...kkkkkkkkkk...",
+	};
+
+	// In the order of each toolbar's buttons.
+	const std::vector<const Button*> s_mainButtons = {
 		&s_exit, &s_save, &s_amplitude, &s_frequency, &s_phase, &s_spectrum, &s_about};
+	const std::vector<const Button*> s_spectrumButtons = {&s_exit, &s_print, &s_printSetup};
 
 	bool PaletteIndex(char c, uint8_t& nIndex)
 	{
@@ -167,27 +206,38 @@ namespace
 		nIndex = static_cast<uint8_t>(p - PALETTE_LETTERS);
 		return true;
 	}
+
+	bool WriteButtonStrip(const std::string& path, const std::vector<const Button*>& buttons)
+	{
+		const int nButtons = static_cast<int>(buttons.size());
+		const int nWidth = BUTTON_WIDTH * nButtons;
+		std::vector<uint8_t> indices(static_cast<size_t>(nWidth) * BUTTON_HEIGHT);
+		for (int nButton = 0; nButton < nButtons; nButton++)
+		{
+			const Button& button = *buttons[nButton];
+			for (int y = 0; y < BUTTON_HEIGHT; y++)
+			{
+				if (std::strlen(button[y]) != BUTTON_WIDTH)
+					return false;
+				for (int x = 0; x < BUTTON_WIDTH; x++)
+				{
+					uint8_t nIndex = 0;
+					if (!PaletteIndex(button[y][x], nIndex))
+						return false;
+					indices[static_cast<size_t>(y) * nWidth + nButton * BUTTON_WIDTH + x] = nIndex;
+				}
+			}
+		}
+		return WriteIndexedBmp(path, nWidth, BUTTON_HEIGHT, 4, s_vgaPalette, indices);
+	}
 }
 
 bool WriteToolbarPicture(const std::string& path)
 {
-	const int nWidth = BUTTON_WIDTH * BUTTON_COUNT;
-	std::vector<uint8_t> indices(static_cast<size_t>(nWidth) * BUTTON_HEIGHT);
-	for (int nButton = 0; nButton < BUTTON_COUNT; nButton++)
-	{
-		const Button& button = *s_buttons[nButton];
-		for (int y = 0; y < BUTTON_HEIGHT; y++)
-		{
-			if (std::strlen(button[y]) != BUTTON_WIDTH)
-				return false;
-			for (int x = 0; x < BUTTON_WIDTH; x++)
-			{
-				uint8_t nIndex = 0;
-				if (!PaletteIndex(button[y][x], nIndex))
-					return false;
-				indices[static_cast<size_t>(y) * nWidth + nButton * BUTTON_WIDTH + x] = nIndex;
-			}
-		}
-	}
-	return WriteIndexedBmp(path, nWidth, BUTTON_HEIGHT, 4, s_vgaPalette, indices);
+	return WriteButtonStrip(path, s_mainButtons);
+}
+
+bool WriteSpectrumToolbarPicture(const std::string& path)
+{
+	return WriteButtonStrip(path, s_spectrumButtons);
 }
