@@ -61,6 +61,17 @@ namespace
 		{"BUTTON", "Cancel", IDCANCEL, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 141, 124, 50, 14},
 	};
 
+	constexpr DWORD LINE_LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN;
+
+	const DialogItemTemplate s_spectrumItems[] = {
+		{"EDIT", "", IDC_SCOPE_SPECTRUM, SCOPE_STYLE, 0, 7, 7, 350, 78},
+		{"STATIC", "", IDC_LABEL_FREQ_MOD, LINE_LABEL_STYLE, 0, 7, 90, 172, 14},
+		{"STATIC", "", IDC_LABEL_AMP_MOD, LINE_LABEL_STYLE, 0, 7, 107, 172, 14},
+		{"STATIC", "", IDC_LABEL_FREQ_CARRIER, LINE_LABEL_STYLE, 0, 185, 90, 172, 14},
+		{"STATIC", "", IDC_LABEL_AMP_CARRIER, LINE_LABEL_STYLE, 0, 185, 107, 172, 14},
+		{"BUTTON", "", IDC_LINE_TABLE, FRAME_STYLE, 0, 7, 128, 350, 83},
+	};
+
 	template <size_t N>
 	constexpr UINT Count(const DialogItemTemplate (&)[N])
 	{
@@ -77,6 +88,10 @@ const DialogTemplate g_appDialogs[] = {
 		WS_EX_APPWINDOW, 0, 0, 496, 271, "Ondivar", "MS Sans Serif", 8, s_mainItems, Count(s_mainItems), IDR_MAINMENU},
 	{IDD_MODPARAM, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER | DS_SETFONT,
 		WS_EX_TOOLWINDOW, 0, 0, 253, 145, "Modulazione", "MS Sans Serif", 8, s_paramItems, Count(s_paramItems), 0},
+	{IDD_SPECTRUM,
+		WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER | DS_3DLOOK | DS_SETFONT,
+		WS_EX_TOOLWINDOW, 0, 0, 364, 218, "Spettro del segnale modulato", "MS Sans Serif", 8, s_spectrumItems,
+		Count(s_spectrumItems), IDR_SPECTRUM},
 };
 
 const size_t g_nAppDialogs = sizeof g_appDialogs / sizeof g_appDialogs[0];

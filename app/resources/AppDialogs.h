@@ -1,4 +1,5 @@
-// The program's dialog templates: the about box, the main window and the parameters dialog.
+// The program's dialog templates: the about box, the main window, the parameters dialog and
+// the spectrum window.
 #pragma once
 
 #include "framework/core/DialogTemplate.h"

@@ -7,11 +7,13 @@
 constexpr UINT IDD_ABOUTBOX = 100;
 constexpr UINT IDD_ONDIVAR_DIALOG = 102;
 constexpr UINT IDD_MODPARAM = 130;
+constexpr UINT IDD_SPECTRUM = 131;
 
 // Menu, toolbar, icon and pictures
 constexpr UINT IDR_MAINFRAME = 128;	// the application icon
 constexpr UINT IDR_TOOLBAR = 128;	// the toolbar and its bitmap strip
 constexpr UINT IDR_MAINMENU = 129;
+constexpr UINT IDR_SPECTRUM = 132;	// the spectrum window's menu, toolbar and its bitmap strip
 constexpr UINT IDB_SPLASH = 137;
 
 // Main window controls
@@ -32,8 +34,17 @@ constexpr UINT IDC_AMP_CARRIER = 1007;
 constexpr UINT IDC_FREQ_CARRIER = 1008;
 constexpr UINT IDC_SIM_TIME = 1009;
 
+// Spectrum window controls
+constexpr UINT IDC_SCOPE_SPECTRUM = 1000;
+constexpr UINT IDC_LINE_TABLE = 1012;
+constexpr UINT IDC_LABEL_FREQ_MOD = 1018;
+constexpr UINT IDC_LABEL_AMP_MOD = 1019;
+constexpr UINT IDC_LABEL_FREQ_CARRIER = 1020;
+constexpr UINT IDC_LABEL_AMP_CARRIER = 1021;
+
 // Commands
 constexpr UINT IDM_ABOUTBOX = 0x0010;	// in the window menu
+constexpr UINT ID_FILE_PRINT_TABLE = 1013;
 constexpr UINT ID_MOD_AMPIEZZA = 32784;
 constexpr UINT ID_MOD_FREQUENZA = 32785;
 constexpr UINT ID_MOD_FASE = 32786;
@@ -46,6 +57,10 @@ constexpr UINT ID_APP_ABOUT = 57664;
 
 // Texts
 constexpr UINT IDS_ABOUTBOX = 101;
+constexpr UINT IDS_COLUMN_ROW = 102;
+constexpr UINT IDS_COLUMN_FREQUENCY = 103;
+constexpr UINT IDS_COLUMN_AMPLITUDE = 104;
+constexpr UINT IDS_COLUMN_PHASE = 105;
 constexpr UINT IDS_INDEX_TOO_HIGH = 32788;
 constexpr UINT IDS_FOURIER_OFFER = 32789;
 constexpr UINT IDS_SIM_TIME_TOO_LOW = 32790;

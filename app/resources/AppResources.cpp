@@ -12,6 +12,8 @@
 
 extern const unsigned char ondivar_toolbar_bmp[];
 extern const std::size_t ondivar_toolbar_bmp_size;
+extern const unsigned char ondivar_spectrumbar_bmp[];
+extern const std::size_t ondivar_spectrumbar_bmp_size;
 extern const unsigned char ondivar_splash_bmp[];
 extern const std::size_t ondivar_splash_bmp_size;
 extern const unsigned char ondivar_ondivar_ico[];
@@ -24,6 +26,11 @@ namespace
 			"Informazioni su..."},
 		{IDOK, "Termina l'applicazione\nEsci"},
 		{IDS_ABOUTBOX, "Infor&mazioni su Ondivar"},
+		{IDS_COLUMN_ROW, "Riga"},
+		{IDS_COLUMN_FREQUENCY, "Frequenza"},
+		{IDS_COLUMN_AMPLITUDE, "Ampiezza"},
+		{IDS_COLUMN_PHASE, "Fase"},
+		{ID_FILE_PRINT_TABLE, "Stampa...\nStampa..."},
 		{ID_MOD_AMPIEZZA, "Simula la modulazione di ampiezza\nModulazione di Ampiezza"},
 		{ID_MOD_FREQUENZA, "Simula la modulazione di frequenza\nModulazione di Frequenza"},
 		{ID_MOD_FASE, "Simula la modulazione di fase\nModulazione di Fase"},
@@ -89,14 +96,32 @@ namespace
 		{MF_POPUP, 0, "&Visualizza", s_viewItems, 2},
 		{MF_POPUP, 0, "&?", s_helpItems, 1},
 	};
-	const MenuTemplate s_menus[] = {{IDR_MAINMENU, s_menuBar, 5}};
+
+	const MenuItemTemplate s_spectrumFileItems[] = {
+		{MF_STRING, ID_FILE_PRINT_TABLE, "&Stampa...", nullptr, 0},
+		{MF_STRING, ID_FILE_PRINT_SETUP, "&Imposta Stampante...", nullptr, 0},
+		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
+		{MF_STRING, IDOK, "&Esci", nullptr, 0},
+	};
+	const MenuItemTemplate s_spectrumViewItems[] = {
+		{MF_STRING, AFX_IDW_TOOLBAR, "Barra degli Stru&menti", nullptr, 0},
+	};
+	const MenuItemTemplate s_spectrumMenuBar[] = {
+		{MF_POPUP, 0, "&File", s_spectrumFileItems, 4},
+		{MF_POPUP, 0, "&Visualizza", s_spectrumViewItems, 1},
+	};
+
+	const MenuTemplate s_menus[] = {{IDR_MAINMENU, s_menuBar, 5}, {IDR_SPECTRUM, s_spectrumMenuBar, 2}};
 
 	const UINT s_toolbarButtons[] = {IDOK, ID_FILE_SAVE_SIGNAL, ID_MOD_AMPIEZZA, ID_MOD_FREQUENZA, ID_MOD_FASE,
 		ID_SPECTRUM, ID_APP_ABOUT};
-	const ToolbarTemplate s_toolbars[] = {{IDR_TOOLBAR, 16, 15, s_toolbarButtons, 7}};
+	const UINT s_spectrumToolbarButtons[] = {IDOK, ID_FILE_PRINT_TABLE, ID_FILE_PRINT_SETUP};
+	const ToolbarTemplate s_toolbars[] = {
+		{IDR_TOOLBAR, 16, 15, s_toolbarButtons, 7}, {IDR_SPECTRUM, 16, 15, s_spectrumToolbarButtons, 3}};
 
 	const BinaryResource s_bitmaps[] = {
 		{IDR_TOOLBAR, ondivar_toolbar_bmp, ondivar_toolbar_bmp_size},
+		{IDR_SPECTRUM, ondivar_spectrumbar_bmp, ondivar_spectrumbar_bmp_size},
 		{IDB_SPLASH, ondivar_splash_bmp, ondivar_splash_bmp_size},
 	};
 	const BinaryResource s_icons[] = {
