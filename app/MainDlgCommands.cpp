@@ -3,6 +3,7 @@
 #include "app/MainDlg.h"
 
 #include "app/ModParamDlg.h"
+#include "app/SpectrumDlg.h"
 
 namespace
 {
@@ -50,5 +51,10 @@ void CMainDlg::OnSpectrum()
 	if (m_params.kind <= MOD_NONE)
 		return;
 	if (IsAmplitudeFamily(m_params.kind) && m_params.modIndex > DISTORTION_INDEX)
+	{
 		OfferFourierAnalysis();
+		return;
+	}
+	CSpectrumDlg dlg(&m_params, this);
+	dlg.DoModal();
 }

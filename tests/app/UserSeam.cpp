@@ -43,6 +43,8 @@ INT_PTR CUserSeam::OnModal(ModalRequest& request)
 		pOfn->lpstrFile[pOfn->nMaxFile - 1] = '\0';
 		return IDOK;
 	}
+	case ModalKind::PrintDialog:
+		return m_printAnswer;
 	case ModalKind::ShellOpen:
 		return m_shellAnswer;
 	case ModalKind::Dialog:

@@ -33,6 +33,8 @@ public:
 	std::deque<INT_PTR> m_boxAnswers;
 	// File dialogs take the next full path in line; an empty path or none cancels.
 	std::deque<std::string> m_fileAnswers;
+	// The print dialogs' answer: IDOK takes the printer the dialog opened with.
+	INT_PTR m_printAnswer = IDCANCEL;
 	// The shell's answer to "open": above 32 is success.
 	INT_PTR m_shellAnswer = 42;
 	// Dialogs run for real; the next script in line is played in the dialog once its loop

@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, FourierOfferComesOnceTheSignalsAreComputedAndDrawn)
 	EXPECT_TRUE(bModified);
 }
 
-TEST_F(MainWindowTest, SpectrumCommandMakesTheOfferOnlyForADistortedAmplitudeSignal)
+TEST_F(MainWindowTest, SpectrumCommandMakesTheOfferInsteadOfTheWindowForADistortedAmplitudeSignal)
 {
 	Command(ID_SPECTRUM);
 	EXPECT_TRUE(m_user.m_shown.empty()) << "nothing simulated yet";
@@ -246,9 +246,15 @@ TEST_F(MainWindowTest, SpectrumCommandMakesTheOfferOnlyForADistortedAmplitudeSig
 		m_user.m_boxAnswers = {IDNO};
 		Command(ID_SPECTRUM);
 		if (c.bOffer)
+		{
 			EXPECT_EQ(m_user.BoxTexts(), std::vector<std::string>{FOURIER_OFFER}) << c.nCommand;
+			EXPECT_EQ(m_user.m_shown.size(), 1u) << "no window opens";
+		}
 		else
-			EXPECT_TRUE(m_user.m_shown.empty()) << c.nCommand << " Am " << c.pszAmpMod;
+		{
+			ASSERT_EQ(m_user.m_shown.size(), 1u) << c.nCommand << " Am " << c.pszAmpMod;
+			EXPECT_EQ(m_user.m_shown[0].nKind, ModalKind::Dialog) << "the spectrum window";
+		}
 	}
 }
 
