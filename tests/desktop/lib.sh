@@ -103,10 +103,10 @@ screenshot() {
 	echo "$file"
 }
 
-# Starts the program in a scratch home and waits for the main window after the splash.
+# Starts the program in a scratch home ($ondivar_home) and waits for the main window after the splash.
 ondivar_start() {
-	local home
-	home=$(mktemp -d)
+	ondivar_home=$(mktemp -d)
+	local home=$ondivar_home
 	HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
 		"$ONDIVAR_BIN" >"$DESKTOP_OUT/$check_name.log" 2>&1 &
 	ondivar_pid=$!
