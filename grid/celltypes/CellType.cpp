@@ -26,6 +26,7 @@ CellType::CellType()
 	, m_pGrid(nullptr)
 	, m_nIndex(-1)
 	, m_bDrawingScaled(FALSE)
+	, m_dDrawingScale(1.0)
 {
 }
 

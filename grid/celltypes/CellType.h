@@ -123,4 +123,6 @@ private:
 
 	// Printing scales the rectangle but not the column widths, so scaled cells keep their text.
 	BOOL m_bDrawingScaled;
+	// Printer pixels per screen pixel while drawing scaled: the text keeps its margins on paper.
+	double m_dDrawingScale;
 };

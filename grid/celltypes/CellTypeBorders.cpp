@@ -10,6 +10,7 @@
 #include "grid/window/SheetSettings.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -56,6 +57,16 @@ BorderWidths WidthsOf(WORD wBorder, BOOL bGridLines)
 		widths.m_nRight = std::max(widths.m_nRight, 1);
 		widths.m_nBottom = std::max(widths.m_nBottom, 1);
 	}
+	return widths;
+}
+
+// Printed cells draw each screen pixel of a side as nScale printer pixels.
+BorderWidths ScaledBy(BorderWidths widths, int nScale)
+{
+	widths.m_nLeft *= nScale;
+	widths.m_nTop *= nScale;
+	widths.m_nRight *= nScale;
+	widths.m_nBottom *= nScale;
 	return widths;
 }
 
@@ -113,7 +124,9 @@ void CellType::DrawBorders(CDC* pDC, RECT* pRect, GridCell* pCell)
 	SheetSettings* pSheet = GetSheet();
 	const WORD wBorder = pCell->GetBorder();
 	const BOOL bGridLines = pSheet != nullptr && pSheet->m_bGridLines;
-	const BorderWidths widths = WidthsOf(wBorder, bGridLines);
+	// On paper the lines keep the thickness they have on screen.
+	const int nScale = m_bDrawingScaled ? std::max(1, static_cast<int>(std::lround(m_dDrawingScale))) : 1;
+	const BorderWidths widths = ScaledBy(WidthsOf(wBorder, bGridLines), nScale);
 	const RECT rc = *pRect;
 	Shrink(pRect, widths);
 	if (rc.right <= rc.left || rc.bottom <= rc.top)
@@ -132,13 +145,16 @@ void CellType::DrawBorders(CDC* pDC, RECT* pRect, GridCell* pCell)
 	if (bGridLines && !Is3d(wBorder))
 	{
 		pDC->SelectObject(pGridPen);
-		DrawVertical(pDC, rc.right - 1, rc);
-		DrawHorizontal(pDC, rc.bottom - 1, rc);
+		for (int i = 0; i < nScale; ++i)
+		{
+			DrawVertical(pDC, rc.right - 1 - i, rc);
+			DrawHorizontal(pDC, rc.bottom - 1 - i, rc);
+		}
 	}
 	if (pPen != nullptr)
 	{
 		pDC->SelectObject(pPen);
-		DrawSides(pDC, rc, WidthsOf(wBorder, FALSE));
+		DrawSides(pDC, rc, ScaledBy(WidthsOf(wBorder, FALSE), nScale));
 	}
 	pDC->SelectObject(pOldPen);
 }

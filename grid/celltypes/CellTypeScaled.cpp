@@ -63,8 +63,10 @@ void CellType::DrawScaled(CDC* pDC, RECT* pRect, int nCol, long nRow, GridCell* 
 	CFont* pCellFont = pCell->GetFont();
 	pCell->SetFont(&scaledFont);
 	m_bDrawingScaled = TRUE;
+	m_dDrawingScale = dFactor;
 	Draw(pDC, pRect, nCol, nRow, pCell, 0, FALSE);
 	m_bDrawingScaled = FALSE;
+	m_dDrawingScale = 1.0;
 	if (bHadFont)
 		pCell->SetFont(pCellFont);
 	else

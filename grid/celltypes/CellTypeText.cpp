@@ -9,6 +9,7 @@
 #include "grid/window/SheetSettings.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -54,7 +55,7 @@ void DrawBitmapStrip(CDC* pDC, RECT* pRect, CBitmap* pBitmap, COLORREF crBack)
 }
 
 // Several lines broken at word ends; the vertical alignment places the block of lines.
-void DrawWrapped(CDC* pDC, const CRect& rc, const CString& str, WORD wAlign, int nMargin)
+void DrawWrapped(CDC* pDC, const CRect& rc, const CString& str, WORD wAlign, int nMargin, int nGap)
 {
 	pDC->ExtTextOut(rc.left, rc.top, ETO_OPAQUE, &rc, "", 0, nullptr);
 	UINT nFormat = DT_WORDBREAK | DT_NOPREFIX;
@@ -62,26 +63,27 @@ void DrawWrapped(CDC* pDC, const CRect& rc, const CString& str, WORD wAlign, int
 		nFormat |= DT_CENTER;
 	else if ((wAlign & GCA_RIGHT) != 0)
 		nFormat |= DT_RIGHT;
-	CRect rcText(rc.left + nMargin, rc.top + 1, rc.right - nMargin, rc.bottom);
+	CRect rcText(rc.left + nMargin, rc.top + nGap, rc.right - nMargin, rc.bottom);
 	CRect rcMeasure(rcText);
 	const int nHeight = pDC->DrawText(str, &rcMeasure, nFormat | DT_CALCRECT);
 	if ((wAlign & GCA_VCENTER) != 0)
 		rcText.top = std::max(rc.top + (rc.Height() - nHeight) / 2, rc.top);
 	else if ((wAlign & GCA_BOTTOM) != 0)
-		rcText.top = std::max(rc.bottom - nHeight - 1, rc.top);
+		rcText.top = std::max(rc.bottom - nHeight - nGap, rc.top);
 	pDC->DrawText(str, &rcText, nFormat);
 }
 
 // One line placed by the alignment; nShift moves left-aligned text left, for text that runs on
-// from a column to the left.
-void DrawLine(CDC* pDC, const CRect& rc, const CString& str, WORD wAlign, int nStyle, int nMargin, int nShift)
+// from a column to the left. nGap keeps the text off the top and bottom edges.
+void DrawLine(CDC* pDC, const CRect& rc, const CString& str, WORD wAlign, int nStyle, int nMargin, int nGap,
+	int nShift)
 {
 	const CSize extent = pDC->GetTextExtent(str);
-	int y = rc.top + 1;
+	int y = rc.top + nGap;
 	if ((wAlign & GCA_VCENTER) != 0)
 		y = rc.top + (rc.Height() - extent.cy) / 2;
 	else if ((wAlign & GCA_BOTTOM) != 0)
-		y = rc.bottom - extent.cy - 1;
+		y = rc.bottom - extent.cy - nGap;
 	if ((nStyle & GCS_ELLIPSIS) != 0 && extent.cx > rc.Width() - 6)
 	{
 		// A cut text shows its beginning, whatever its alignment.
@@ -117,7 +119,11 @@ void CellType::DrawText(CDC* pDC, RECT* pRect, int nCol, long nRow, GridCell* pC
 	if (rc.IsRectEmpty())
 		return;
 	const SheetSettings* pSheet = GetSheet();
-	const int nMargin = pSheet != nullptr ? pSheet->m_nTextMargin : DEFAULT_TEXT_MARGIN;
+	// Printed, the margins grow with the cell so that the text keeps clear of the lines.
+	const double dScale = m_bDrawingScaled ? m_dDrawingScale : 1.0;
+	const int nMargin = static_cast<int>(
+		std::lround((pSheet != nullptr ? pSheet->m_nTextMargin : DEFAULT_TEXT_MARGIN) * dScale));
+	const int nGap = std::max(1, static_cast<int>(std::lround(dScale)));
 	const BOOL bHighlighted = IsHighlighted(nSelected, bCurrent);
 	COLORREF crText;
 	COLORREF crBack;
@@ -149,9 +155,9 @@ void CellType::DrawText(CDC* pDC, RECT* pRect, int nCol, long nRow, GridCell* pC
 	if (!rc.IsRectEmpty())
 	{
 		if ((pCell->GetCellTypeStyle() & GCS_WORDWRAP) != 0)
-			DrawWrapped(pDC, rc, str, wAlign, nMargin);
+			DrawWrapped(pDC, rc, str, wAlign, nMargin, nGap);
 		else
-			DrawLine(pDC, rc, str, wAlign, pCell->GetCellTypeStyle(), nMargin, nShift);
+			DrawLine(pDC, rc, str, wAlign, pCell->GetCellTypeStyle(), nMargin, nGap, nShift);
 	}
 	if (pOldFont != nullptr)
 		pDC->SelectObject(pOldFont);

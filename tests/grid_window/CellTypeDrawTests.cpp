@@ -288,7 +288,8 @@ TEST_F(CellTypeDrawTest, ScaledDrawingScalesTheSheetsFontOrWithoutOneTheFontTheD
 		else
 			pType->Draw(&m_surface.Dc(), &rc, 0, 0, &cell, 0, FALSE);
 		EXPECT_FALSE(cell.IsSet(GCP_FONT));
-		return Pixels().Ink(CRect(0, 0, 99, rc.bottom - 1), kWhite).Height();
+		// Above the grid line at the bottom, two pixels thick when scaled.
+		return Pixels().Ink(CRect(0, 0, 95, rc.bottom - 2), kWhite).Height();
 	};
 	// Rows are 20 high: a rectangle of 40 doubles the font.
 	EXPECT_NEAR(2.0 * inkHeight(FALSE), inkHeight(TRUE), 2.0);
@@ -298,6 +299,41 @@ TEST_F(CellTypeDrawTest, ScaledDrawingScalesTheSheetsFontOrWithoutOneTheFontTheD
 	const int nPlain = inkHeight(FALSE);
 	ASSERT_GT(nPlain, 0);
 	EXPECT_NEAR(2.0 * nPlain, inkHeight(TRUE), 2.0);
+}
+
+TEST_F(CellTypeDrawTest, ScaledTextKeepsItsMarginsInProportion)
+{
+	// Printed at three printer pixels per screen pixel, the 4-pixel margin and the 1-pixel gap
+	// above the text become 12 and 3: on paper the text stays as far from the lines as on screen.
+	auto inkOrigin = [&](BOOL bScaled) {
+		m_surface.Dc().FillSolidRect(0, 0, kWidth, kHeight, kBlue);
+		GridCell cell;
+		cell.SetText("H");
+		CRect rc(0, 0, 200, bScaled ? 60 : 20);
+		CellType* pType = m_grid.GetCellType(0);
+		if (bScaled)
+			pType->DrawScaled(&m_surface.Dc(), &rc, 0, 0, &cell);
+		else
+			pType->Draw(&m_surface.Dc(), &rc, 0, 0, &cell, 0, FALSE);
+		// Left of the grid line at the right, above the one at the bottom.
+		return Pixels().Ink(CRect(0, 0, 190, rc.bottom - 4), kWhite).TopLeft();
+	};
+	const CPoint plain = inkOrigin(FALSE);
+	const CPoint scaled = inkOrigin(TRUE);
+	EXPECT_GE(plain.x, 4);
+	EXPECT_LT(plain.x, 8);
+	EXPECT_GE(scaled.x, 12);
+	EXPECT_LT(scaled.x, 18);
+	EXPECT_GE(scaled.y, 3);
+
+	// The grid lines at the right and bottom are three printer pixels thick.
+	const SurfacePixels pixels = Pixels();
+	const COLORREF crLine = pixels.At(199, 30);
+	EXPECT_NE(crLine, kWhite);
+	EXPECT_EQ(crLine, pixels.At(197, 30));
+	EXPECT_EQ(kWhite, pixels.At(196, 30));
+	EXPECT_EQ(crLine, pixels.At(100, 57));
+	EXPECT_EQ(kWhite, pixels.At(100, 56));
 }
 
 TEST_F(CellTypeDrawTest, BestSizeIsNineByFiveWithoutTextAndGrowsWithTheCellsFont)

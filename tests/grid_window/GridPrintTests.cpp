@@ -228,7 +228,8 @@ TEST_F(GridPrintTest, TheFrameRunsAlongTheOuterEdgesOfThePrintedCells)
 	{
 		SCOPED_TRACE(line.what);
 		EXPECT_EQ(0, PagePixel(strFramed, line.x, line.y));
-		EXPECT_EQ(255, PagePixel(Pdf(), line.x, line.y)) << "without the frame";
+		// Without the frame the outer cells show at most their light grid lines.
+		EXPECT_GE(PagePixel(Pdf(), line.x, line.y), 200) << "without the frame";
 	}
 	EXPECT_EQ(255, PagePixel(strFramed, 900, 968)) << "below the last row";
 	EXPECT_EQ(255, PagePixel(strFramed, 1840, 700)) << "right of the last column";
