@@ -150,7 +150,9 @@ short GetKeyState(int nVirtKey)
 	constexpr unsigned short KEY_DOWN = 0x8000;
 	constexpr unsigned short KEY_TOGGLED = 0x0001;
 	bool bDown = false;
-	Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+	// The keys as the last input read left them, not as they are now: a quick Ctrl+F is often
+	// released before its F is handled.
+	Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
 	Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
 	switch (nVirtKey)
 	{
