@@ -5,13 +5,7 @@
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
 
-griddemo_bin="$(dirname "$ONDIVAR_BIN")/../tools/griddemo"
-[ -x "$griddemo_bin" ] || fail "no grid demonstration at $griddemo_bin"
-"$griddemo_bin" >"$DESKTOP_OUT/$check_name.log" 2>&1 &
-ondivar_pid=$!
-demo=$(wait_window '^Prova della griglia$' 20)
-wait_active "$demo"
-sleep 0.5
+griddemo_start
 read -r x y w h < <(client_geometry "$demo")
 note "demonstration ${w}x${h} at $x,$y"
 

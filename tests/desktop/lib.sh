@@ -115,6 +115,20 @@ ondivar_start() {
 	sleep 0.5
 }
 
+# Starts the grid demonstration built beside the program and waits for its window ($demo).
+griddemo_start() {
+	local bin
+	bin="$(dirname "$ONDIVAR_BIN")/../tools/griddemo"
+	[ -x "$bin" ] || fail "no grid demonstration at $bin"
+	# The window of a demonstration that a check before this one stopped may linger a moment.
+	wait_until 5 window_gone '^Prova della griglia$' || fail "an earlier demonstration is still open"
+	"$bin" >"$DESKTOP_OUT/$check_name.log" 2>&1 &
+	ondivar_pid=$!
+	demo=$(wait_window '^Prova della griglia$' 20)
+	wait_active "$demo"
+	sleep 0.5
+}
+
 ondivar_running() {
 	[ -n "$ondivar_pid" ] && kill -0 "$ondivar_pid" 2>/dev/null
 }
