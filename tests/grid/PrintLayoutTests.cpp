@@ -1,6 +1,7 @@
 // Print pagination with numbers worked out by hand on an A4 page at 600 dots per inch: the
 // printable size in screen pixels, the scales and edges, column pages, row bands and page order.
 #include "grid/layout/PrintLayout.h"
+#include "tests/grid/SizesAxis.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +11,6 @@
 
 namespace
 {
-	class SizesAxis : public GridAxis
-	{
-	public:
-		explicit SizesAxis(std::vector<int> sizes) : m_sizes(std::move(sizes)) {}
-
-		long GetCount() const override { return static_cast<long>(m_sizes.size()); }
-		int GetDefaultSize() const override { return 20; }
-		BOOL IsUniform() const override { return FALSE; }
-		int GetStoredSize(long n) const override { return m_sizes[static_cast<size_t>(n)]; }
-
-	private:
-		std::vector<int> m_sizes;
-	};
-
 	const GridPrintDevice kA4{4961, 7016, 210, 297};
 	const GridPrintMargins kMargins{25, 25, 25, 25};
 

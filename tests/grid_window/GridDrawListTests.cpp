@@ -1,6 +1,7 @@
 // The draw list's blocks and joined origins, and the walk over the positions a view shows.
 #include "grid/window/GridDrawList.h"
 #include "grid/window/GridViewWalk.h"
+#include "tests/grid/SizesAxis.h"
 
 #include <gtest/gtest.h>
 
@@ -10,19 +11,6 @@
 
 namespace
 {
-	class SizesAxis : public GridAxis
-	{
-	public:
-		explicit SizesAxis(std::vector<int> sizes) : m_sizes(std::move(sizes)) {}
-
-		long GetCount() const override { return static_cast<long>(m_sizes.size()); }
-		int GetDefaultSize() const override { return 20; }
-		BOOL IsUniform() const override { return FALSE; }
-		int GetStoredSize(long n) const override { return m_sizes[static_cast<size_t>(n)]; }
-
-		std::vector<int> m_sizes;
-	};
-
 	// "position@start+size ..." of a whole walk.
 	std::string Walk(const GridAxis& axis, long nLocked, long nFirst, int nView)
 	{
