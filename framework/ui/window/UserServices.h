@@ -16,8 +16,9 @@ HBRUSH GetSysColorBrush(int nIndex);
 // primary screen's size.
 int GetSystemMetrics(int nIndex);
 
-// The high bit is set while the key or button is down; the low bit is the toggle state of the
-// lock keys, read from the X server, and off where there is none (offscreen).
+// The high bit is set while the key or button is down, as the input handled last left it; the
+// low bit is the toggle state of the lock keys, read from the X server, and off where there is
+// none (offscreen).
 short GetKeyState(int nVirtKey);
 
 // Standard cursors (IDC_ARROW, IDC_WAIT, ...); hInstance is ignored and other names give null.
