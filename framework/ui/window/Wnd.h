@@ -89,6 +89,10 @@ public:
 	int GetDlgCtrlID() const;
 	int SetDlgCtrlID(int nID);
 	CWnd* GetParent() const;
+	// Moves a child window into pWndNewParent, keeping its position in client coordinates (so it
+	// moves on the screen) and putting it on top of its new siblings; returns the old parent.
+	// Only child windows change parent here; a top-level window keeps its owner (null returned).
+	CWnd* SetParent(CWnd* pWndNewParent);
 	CWnd* GetOwner() const;
 	CWnd* GetTopLevelParent() const;
 	// The window a modal window opened for pParent (the main window when null) is owned by: the

@@ -5,6 +5,7 @@ set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
   window/MouseActivateTests.cpp
   window/MouseInputTests.cpp
   window/PaintTests.cpp
+  window/ReparentTests.cpp
   window/ServicesTests.cpp
   window/WindowStateTests.cpp
   window/WindowTestSupport.cpp
