@@ -194,6 +194,10 @@ protected:
 	virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 	virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
 	virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+	// A control's notification reaches the control's own object first: TRUE when it took it, and
+	// then the parent does not see it. The default offers it to the ON_..._REFLECT entries.
+	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+	BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 	// The default handlers pass the message on to Default().
 	afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
