@@ -11,12 +11,15 @@
 #include <QTimerEvent>
 #include <QWidget>
 
+#include <bitset>
+
 namespace
 {
 
 CWindowHost* s_pFocus = nullptr;
 CWindowHost* s_pCapture = nullptr;
 CWindowHost* s_pMouse = nullptr;
+std::bitset<256> s_keysDown;
 
 WPARAM HandleParam(CWindowHost* pHost)
 {
@@ -150,6 +153,27 @@ CWindowHost* MouseHost()
 void SetMouseHost(CWindowHost* pHost)
 {
 	s_pMouse = pHost;
+}
+
+void NoteKeyInput(UINT message, WPARAM nVirtKey)
+{
+	if (nVirtKey >= s_keysDown.size())
+	{
+		return;
+	}
+	if (message == WM_KEYDOWN)
+	{
+		s_keysDown.set(nVirtKey);
+	}
+	else if (message == WM_KEYUP)
+	{
+		s_keysDown.reset(nVirtKey);
+	}
+}
+
+bool IsKeyLeftDown(int nVirtKey)
+{
+	return nVirtKey >= 0 && static_cast<size_t>(nVirtKey) < s_keysDown.size() && s_keysDown.test(static_cast<size_t>(nVirtKey));
 }
 
 UINT_PTR StartHostTimer(CWindowHost& host, UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)

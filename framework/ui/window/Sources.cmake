@@ -20,6 +20,7 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   window/CmdTarget.cpp
   window/DefWindowProc.cpp
   window/DesktopFrame.cpp
+  window/MessagePump.cpp
   window/ModalLoop.cpp
   window/ModalSeam.cpp
   window/PaintDC.cpp
