@@ -6,6 +6,7 @@
 #include "framework/ui/qt/AppLoop.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/qt/WindowInput.h"
+#include "framework/ui/qt/WindowToolTips.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QCoreApplication>
@@ -203,4 +204,5 @@ BOOL PeekQueuedMessage(MSG& msg, HWND hWnd, UINT nFilterMin, UINT nFilterMax, bo
 void NoteInputTaken(const MSG& msg)
 {
 	NoteKeyInput(msg.message, msg.wParam);
+	RelayInputToToolTips(msg);
 }

@@ -20,5 +20,5 @@ BOOL PostWindowMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 bool QueueInputMessage(const MSG& msg);
 // The work of PeekMessage.
 BOOL PeekQueuedMessage(MSG& msg, HWND hWnd, UINT nFilterMin, UINT nFilterMax, bool bRemove);
-// Input taken from the queue or sent at once: the key state follows it.
+// Input taken from the queue or sent at once: the key state follows it, tooltips see the mouse.
 void NoteInputTaken(const MSG& msg);

@@ -4,6 +4,7 @@
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/AppLoop.h"
 #include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/qt/WindowToolTips.h"
 #include "framework/ui/window/UserServices.h"
 
 #include <QApplication>
@@ -206,6 +207,7 @@ bool StopHostTimer(CWindowHost& host, UINT_PTR nIDEvent)
 
 void ForgetHostInput(CWindowHost* pHost)
 {
+	ForgetWindowToolTip(pHost->Handle());
 	if (s_pFocus == pHost)
 	{
 		s_pFocus = nullptr;

@@ -15,6 +15,7 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   qt/WindowHost.cpp
   qt/WindowInput.cpp
   qt/WindowPaint.cpp
+  qt/WindowToolTips.cpp
   qt/WindowTrackSize.cpp
   qt/WindowWidget.cpp
   window/CmdTarget.cpp
@@ -34,4 +35,5 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   window/WndInput.cpp
   window/WndPaint.cpp
   window/WndState.cpp
+  window/WndToolTips.cpp
 )

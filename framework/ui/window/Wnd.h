@@ -7,6 +7,7 @@
 #include "framework/core/String.h"
 #include "framework/core/WinConstants.h"
 #include "framework/ui/window/CmdTarget.h"
+#include "framework/ui/window/ToolInfo.h"
 #include "framework/ui/window/WndMsgMap.h"
 #include "framework/ui/window/WndTypes.h"
 
@@ -175,6 +176,16 @@ public:
 	static CWnd* GetFocus();
 	// The top-level window the desktop has active; null when it is none of the program's.
 	static CWnd* GetActiveWindow();
+
+	// Tooltips for the window's own tools: while enabled, each mouse move in the window asks
+	// OnToolHitTest which tool lies under the mouse; the tip shows after the hover delay, follows
+	// the hit test to another tool and goes when the hit test finds none.
+	BOOL EnableToolTips(BOOL bEnable = TRUE);
+	// The tool's id (and pTI filled in), or -1 where there is none; the default finds none.
+	virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+	// Hides the tip on screen; it shows again only after a new hover delay. bKeys, which in the
+	// Windows framework also resets the status bar's prompt, changes nothing more here.
+	static void CancelToolTips(BOOL bKeys = FALSE);
 
 	int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
 

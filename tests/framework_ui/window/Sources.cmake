@@ -9,6 +9,7 @@ set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
   window/PaintTests.cpp
   window/ReparentTests.cpp
   window/ServicesTests.cpp
+  window/ToolTipTests.cpp
   window/WheelTests.cpp
   window/WindowStateTests.cpp
   window/WindowTestSupport.cpp
