@@ -5,6 +5,7 @@
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -201,6 +202,63 @@ void SetStyleBit(CWindowHost* pHost, DWORD dwBit, bool bSet)
 	pHost->m_dwStyle = bSet ? (pHost->m_dwStyle | dwBit) : (pHost->m_dwStyle & ~dwBit);
 }
 
+// The character a key being handled types reaches the widget with its key event; a character
+// the program sends has no event and is typed here.
+bool IsCharOfHandledKey(const CWindowHost* pHost, WPARAM nChar)
+{
+	const QEvent* pEvent = pHost->m_pTranslatedEvent;
+	if (pEvent == nullptr || pEvent->type() != QEvent::KeyPress)
+	{
+		return false;
+	}
+	const QString strText = static_cast<const QKeyEvent*>(pEvent)->text();
+	return !strText.isEmpty() && strText.at(0).unicode() == nChar;
+}
+
+// As a Windows edit does: Backspace deletes the selection or the character before the caret,
+// Enter and Tab break the line or tab only in a multi-line edit, other control characters and
+// anything in a read-only edit are ignored, and the rest replaces the selection.
+void TypeCharacter(CWindowHost* pHost, QLineEdit* pLine, QPlainTextEdit* pText, WPARAM nChar)
+{
+	if ((pHost->m_dwStyle & ES_READONLY) != 0)
+	{
+		return;
+	}
+	if (nChar == VK_BACK)
+	{
+		if (pLine != nullptr)
+		{
+			pLine->backspace();
+		}
+		else
+		{
+			pText->textCursor().deletePreviousChar();
+		}
+		return;
+	}
+	QString strChar(QChar(static_cast<char16_t>(nChar)));
+	if (nChar == '\r' || nChar == '\t')
+	{
+		if (pText == nullptr)
+		{
+			return;
+		}
+		strChar = nChar == '\r' ? QStringLiteral("\n") : QStringLiteral("\t");
+	}
+	else if (nChar < 0x20 || nChar == 0x7F)
+	{
+		return;
+	}
+	if (pLine != nullptr)
+	{
+		pLine->insert(strChar);
+	}
+	else
+	{
+		pText->insertPlainText(strChar);
+	}
+}
+
 LRESULT EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
 	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
@@ -279,6 +337,13 @@ LRESULT EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 			pText->ensureCursorVisible();
 		}
 		return TRUE;
+	case WM_CHAR:
+		if (IsCharOfHandledKey(pHost, wParam))
+		{
+			return ControlDefaultProc(hWnd, message, wParam, lParam);
+		}
+		TypeCharacter(pHost, pLine, pText, wParam);
+		return 0;
 	case WM_SETFOCUS:
 		ControlNotifyParent(hWnd, EN_SETFOCUS);
 		return 0;

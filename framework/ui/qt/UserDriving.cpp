@@ -10,12 +10,16 @@
 
 #include <QGuiApplication>
 #include <QStyleHints>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
 // Qt's entry for window-system mouse events made by tests, exported by QtGui.
 Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
 	Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type, Qt::KeyboardModifiers mods, int timestamp);
+// And its entry for keyboard events.
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* window, QEvent::Type type, int key, Qt::KeyboardModifiers mods,
+	const QString& text, bool autorep, ushort count);
 
 namespace
 {
@@ -63,6 +67,60 @@ Qt::MouseButtons ButtonsOf(UINT nKeyFlags)
 	return buttons;
 }
 
+struct KeyOfVirtualKey
+{
+	UINT nVirtKey;
+	int nQtKey;
+	const char* pszText;
+};
+
+const KeyOfVirtualKey s_namedKeys[] = {
+	{ VK_BACK, Qt::Key_Backspace, "\b" },
+	{ VK_TAB, Qt::Key_Tab, "\t" },
+	{ VK_RETURN, Qt::Key_Return, "\r" },
+	{ VK_ESCAPE, Qt::Key_Escape, "\x1b" },
+	{ VK_SPACE, Qt::Key_Space, " " },
+	{ VK_PRIOR, Qt::Key_PageUp, "" },
+	{ VK_NEXT, Qt::Key_PageDown, "" },
+	{ VK_END, Qt::Key_End, "" },
+	{ VK_HOME, Qt::Key_Home, "" },
+	{ VK_LEFT, Qt::Key_Left, "" },
+	{ VK_UP, Qt::Key_Up, "" },
+	{ VK_RIGHT, Qt::Key_Right, "" },
+	{ VK_DOWN, Qt::Key_Down, "" },
+	{ VK_INSERT, Qt::Key_Insert, "" },
+	{ VK_DELETE, Qt::Key_Delete, "" },
+};
+
+bool QtKeyOf(UINT nVirtKey, int& nQtKey, QString& strText)
+{
+	if ((nVirtKey >= 'A' && nVirtKey <= 'Z') || (nVirtKey >= '0' && nVirtKey <= '9'))
+	{
+		nQtKey = static_cast<int>(nVirtKey);
+		strText = QString(QChar(static_cast<char16_t>(nVirtKey))).toLower();
+		return true;
+	}
+	for (const KeyOfVirtualKey& key : s_namedKeys)
+	{
+		if (key.nVirtKey == nVirtKey)
+		{
+			nQtKey = key.nQtKey;
+			strText = QString::fromLatin1(key.pszText);
+			return true;
+		}
+	}
+	return false;
+}
+
+QWindow* ShownWindowOf(CWindowHost* pHost)
+{
+	if (pHost == nullptr || pHost->m_pWidget == nullptr || !pHost->m_pWidget->isVisible())
+	{
+		return nullptr;
+	}
+	return pHost->m_pWidget->window()->windowHandle();
+}
+
 }
 
 BOOL AfxSendMouseInput(CWnd* pWnd, UINT message, CPoint ptClient, UINT nKeyFlags)
@@ -101,6 +159,42 @@ BOOL AfxSendMouseInput(CWnd* pWnd, UINT message, CPoint ptClient, UINT nKeyFlags
 		state |= ButtonsOf(nKeyFlags);
 	}
 	qt_handleMouseEvent(pWindow, ptLocal, ptGlobal, state, kind.button, kind.type, ModifiersOf(nKeyFlags), s_nClock);
+	return TRUE;
+}
+
+BOOL AfxSendMouseWheel(CWnd* pWnd, short zDelta, CPoint ptClient, UINT nKeyFlags)
+{
+	CWindowHost* pHost = CWindowHost::FromHandle(pWnd != nullptr ? pWnd->m_hWnd : nullptr);
+	if (ShownWindowOf(pHost) == nullptr)
+	{
+		return FALSE;
+	}
+	QWidget* pTopWidget = pHost->m_pWidget->window();
+	const CPoint offset = pHost->ClientOffsetInWidget();
+	const QPoint ptWidget(ptClient.x + offset.x, ptClient.y + offset.y);
+	const QPoint ptGlobal = pHost->m_pWidget->mapToGlobal(ptWidget);
+	QWidget* pUnder = pTopWidget->childAt(pTopWidget->mapFromGlobal(ptGlobal));
+	if (pUnder == nullptr)
+	{
+		pUnder = pTopWidget;
+	}
+	QWheelEvent event(pUnder->mapFromGlobal(ptGlobal), ptGlobal, QPoint(), QPoint(0, zDelta),
+		s_held | ButtonsOf(nKeyFlags), ModifiersOf(nKeyFlags), Qt::NoScrollPhase, false);
+	QCoreApplication::sendEvent(pUnder, &event);
+	return TRUE;
+}
+
+BOOL AfxSendKeyInput(CWnd* pWnd, UINT message, UINT nVirtKey)
+{
+	QWindow* pWindow = ShownWindowOf(CWindowHost::FromHandle(pWnd != nullptr ? pWnd->m_hWnd : nullptr));
+	int nQtKey = 0;
+	QString strText;
+	if (pWindow == nullptr || (message != WM_KEYDOWN && message != WM_KEYUP) || !QtKeyOf(nVirtKey, nQtKey, strText))
+	{
+		return FALSE;
+	}
+	qt_handleKeyEvent(pWindow, message == WM_KEYDOWN ? QEvent::KeyPress : QEvent::KeyRelease, nQtKey,
+		Qt::NoModifier, strText, false, 1);
 	return TRUE;
 }
 

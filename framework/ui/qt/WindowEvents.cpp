@@ -4,6 +4,7 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/AppLoop.h"
+#include "framework/ui/qt/MessagePost.h"
 #include "framework/ui/qt/WindowActivation.h"
 #include "framework/ui/qt/WindowHost.h"
 #include "framework/ui/qt/WindowInput.h"
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace
 {
@@ -94,6 +96,16 @@ bool SendForEvent(CWindowHost* pHost, QEvent* pEvent, UINT message, WPARAM wPara
 	msg.message = message;
 	msg.wParam = wParam;
 	msg.lParam = lParam;
+	if (QueueInputMessage(msg))
+	{
+		return true;
+	}
+	pHost = CWindowHost::FromHandle(hWnd);
+	if (pHost == nullptr)
+	{
+		return true;
+	}
+	NoteInputTaken(msg);
 	for (CWindowHost* pWalk = pHost; pWalk != nullptr; pWalk = pWalk->IsChildWindow() ? pWalk->m_pParent : nullptr)
 	{
 		if (pWalk->m_pWnd != nullptr && pWalk->m_pWnd->PreTranslateMessage(&msg))
@@ -237,6 +249,25 @@ bool TranslateKey(CWindowHost* pHost, QKeyEvent* pEvent)
 	return bConsumed || nVirtKey == 0;
 }
 
+// Windows gives the wheel to the window with the focus, wherever the mouse is; a native control
+// with the focus scrolls by it only when it is under the mouse as well.
+bool TranslateWheel(CWindowHost* pHost, QWheelEvent* pEvent)
+{
+	CWindowHost* pTarget = FocusHost() != nullptr ? FocusHost() : pHost;
+	const int nDelta = pEvent->angleDelta().y();
+	if (nDelta == 0 || !pTarget->IsEnabledForInput() || !pTarget->TopLevel()->IsEnabledForInput())
+	{
+		return true;
+	}
+	AppNoteActivity();
+	const QPoint ptScreen = pEvent->globalPosition().toPoint();
+	const WPARAM wParam = MAKEWPARAM(static_cast<WORD>(MouseKeyFlags(pEvent->buttons(), pEvent->modifiers())),
+		static_cast<WORD>(static_cast<short>(nDelta)));
+	const LPARAM lParam = MAKELPARAM(static_cast<WORD>(ptScreen.x()), static_cast<WORD>(ptScreen.y()));
+	const bool bConsumed = SendForEvent(pTarget, pEvent, WM_MOUSEWHEEL, wParam, lParam);
+	return bConsumed || pTarget != pHost;
+}
+
 bool PaintFromSurface(CWindowHost* pHost, QWidget* pWidget)
 {
 	if (!pHost->PaintsOnSurface())
@@ -304,6 +335,8 @@ bool TranslateWindowEvent(HWND hWnd, QWidget* pWidget, QEvent* pEvent)
 	case QEvent::MouseButtonDblClick:
 	case QEvent::MouseMove:
 		return TranslateMouse(pHost, static_cast<QMouseEvent*>(pEvent));
+	case QEvent::Wheel:
+		return TranslateWheel(pHost, static_cast<QWheelEvent*>(pEvent));
 	case QEvent::KeyPress:
 	case QEvent::KeyRelease:
 		return TranslateKey(pHost, static_cast<QKeyEvent*>(pEvent));

@@ -137,6 +137,22 @@ void CWindowHost::PlaceInZOrder(HWND hWndInsertAfter)
 	}
 }
 
+void CWindowHost::MoveToParent(CWindowHost* pNewParent)
+{
+	auto& oldSiblings = m_pParent->m_children;
+	oldSiblings.erase(std::remove(oldSiblings.begin(), oldSiblings.end(), this), oldSiblings.end());
+	m_pParent = pNewParent;
+	pNewParent->m_children.push_back(this);
+	if (m_pWidget != nullptr && pNewParent->m_pWidget != nullptr)
+	{
+		// Qt hides a widget that changes parent; a visible window stays visible, as on Windows.
+		m_pWidget->setParent(pNewParent->m_pWidget);
+		ApplyGeometryToWidget();
+		m_pWidget->setVisible((m_dwStyle & WS_VISIBLE) != 0);
+		m_pWidget->raise();
+	}
+}
+
 void CWindowHost::SetWindowRect(const CRect& rcWindow, bool bRepaint)
 {
 	CRect rcNew = rcWindow;

@@ -69,6 +69,9 @@ public:
 	// Stacks the window right below hWndInsertAfter, a sibling, or at an HWND_ place; a window
 	// that is not a sibling leaves the stacking as it is.
 	void PlaceInZOrder(HWND hWndInsertAfter);
+	// Makes a child window the child of pNewParent, on top of its new siblings and at the same
+	// place in the new parent's client area.
+	void MoveToParent(CWindowHost* pNewParent);
 
 	// Painting
 	bool PaintsOnSurface() const;

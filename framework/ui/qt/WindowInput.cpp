@@ -4,6 +4,7 @@
 #include "framework/core/WinConstants.h"
 #include "framework/ui/qt/AppLoop.h"
 #include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/qt/WindowToolTips.h"
 #include "framework/ui/window/UserServices.h"
 
 #include <QApplication>
@@ -11,12 +12,15 @@
 #include <QTimerEvent>
 #include <QWidget>
 
+#include <bitset>
+
 namespace
 {
 
 CWindowHost* s_pFocus = nullptr;
 CWindowHost* s_pCapture = nullptr;
 CWindowHost* s_pMouse = nullptr;
+std::bitset<256> s_keysDown;
 
 WPARAM HandleParam(CWindowHost* pHost)
 {
@@ -152,6 +156,27 @@ void SetMouseHost(CWindowHost* pHost)
 	s_pMouse = pHost;
 }
 
+void NoteKeyInput(UINT message, WPARAM nVirtKey)
+{
+	if (nVirtKey >= s_keysDown.size())
+	{
+		return;
+	}
+	if (message == WM_KEYDOWN)
+	{
+		s_keysDown.set(nVirtKey);
+	}
+	else if (message == WM_KEYUP)
+	{
+		s_keysDown.reset(nVirtKey);
+	}
+}
+
+bool IsKeyLeftDown(int nVirtKey)
+{
+	return nVirtKey >= 0 && static_cast<size_t>(nVirtKey) < s_keysDown.size() && s_keysDown.test(static_cast<size_t>(nVirtKey));
+}
+
 UINT_PTR StartHostTimer(CWindowHost& host, UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
 {
 	if (host.m_pTimerTarget == nullptr)
@@ -182,6 +207,7 @@ bool StopHostTimer(CWindowHost& host, UINT_PTR nIDEvent)
 
 void ForgetHostInput(CWindowHost* pHost)
 {
+	ForgetWindowToolTip(pHost->Handle());
 	if (s_pFocus == pHost)
 	{
 		s_pFocus = nullptr;

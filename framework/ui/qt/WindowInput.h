@@ -20,6 +20,11 @@ void SetCaptureHost(CWindowHost* pHost);
 CWindowHost* MouseHost();
 void SetMouseHost(CWindowHost* pHost);
 
+// The keys the input handled so far left down: a WM_KEYDOWN from the keyboard presses its key, a
+// WM_KEYUP releases it. Messages the program sends itself change nothing, as on Windows.
+void NoteKeyInput(UINT message, WPARAM nVirtKey);
+bool IsKeyLeftDown(int nVirtKey);
+
 // The event id, or 0 on failure; a timer with the same id restarts.
 UINT_PTR StartHostTimer(CWindowHost& host, UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer);
 bool StopHostTimer(CWindowHost& host, UINT_PTR nIDEvent);

@@ -148,6 +148,16 @@ protected: \
 #define ON_LBN_SELCHANGE(id, memberFxn) ON_CONTROL(LBN_SELCHANGE, id, memberFxn)
 #define ON_LBN_DBLCLK(id, memberFxn) ON_CONTROL(LBN_DBLCLK, id, memberFxn)
 
+// A control's own notification, reflected back to the control's object (see CWnd::OnChildNotify);
+// the parent no longer sees it. The _EX handler returns FALSE to let the parent have it as well.
+constexpr UINT WM_REFLECT_BASE = 0xBC00;
+#define ON_CONTROL_REFLECT(wNotifyCode, memberFxn) \
+	AFX_MAP_ENTRY(WM_REFLECT_BASE + WM_COMMAND, wNotifyCode, 0, 0, nullptr, void (ThisClass::*pfn)(), memberFxn, \
+		((p->*pfn)(), TRUE))
+#define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn) \
+	AFX_MAP_ENTRY(WM_REFLECT_BASE + WM_COMMAND, wNotifyCode, 0, 0, nullptr, BOOL (ThisClass::*pfn)(), memberFxn, \
+		(p->*pfn)())
+
 #define ON_NOTIFY(wNotifyCode, id, memberFxn) \
 	AFX_MAP_ENTRY(WM_NOTIFY, wNotifyCode, id, id, nullptr, void (ThisClass::*pfn)(NMHDR*, LRESULT*), memberFxn, \
 		((p->*pfn)(static_cast<AFX_NOTIFY*>(msg.pExtra)->pNMHDR, static_cast<AFX_NOTIFY*>(msg.pExtra)->pResult), \

@@ -161,6 +161,11 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 		return SetCursorByClass(pHost, wParam, lParam);
 	case WM_MOUSEACTIVATE:
 		return MouseActivate(pHost, wParam, lParam);
+	case WM_MOUSEWHEEL:
+		// An unhandled wheel turn travels up to the parent, as on Windows.
+		return pHost->IsChildWindow() && pHost->m_pParent != nullptr
+			? pHost->m_pParent->Send(message, wParam, lParam)
+			: 0;
 	case WM_CTLCOLORMSGBOX:
 	case WM_CTLCOLOREDIT:
 	case WM_CTLCOLORLISTBOX:

@@ -15,11 +15,13 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   qt/WindowHost.cpp
   qt/WindowInput.cpp
   qt/WindowPaint.cpp
+  qt/WindowToolTips.cpp
   qt/WindowTrackSize.cpp
   qt/WindowWidget.cpp
   window/CmdTarget.cpp
   window/DefWindowProc.cpp
   window/DesktopFrame.cpp
+  window/MessagePump.cpp
   window/ModalLoop.cpp
   window/ModalSeam.cpp
   window/PaintDC.cpp
@@ -33,4 +35,5 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   window/WndInput.cpp
   window/WndPaint.cpp
   window/WndState.cpp
+  window/WndToolTips.cpp
 )

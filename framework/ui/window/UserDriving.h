@@ -1,5 +1,6 @@
-// Working windows from code as a user and the desktop do, for tests and demonstrations: mouse
-// input that reaches the program the way the desktop's does, and a change of the desktop's colours.
+// Working windows from code as a user and the desktop do, for tests and demonstrations: mouse and
+// keyboard input that reaches the program the way the desktop's does, and a change of the
+// desktop's colours.
 #pragma once
 
 #include "framework/core/Geometry.h"
@@ -14,6 +15,18 @@ class CWnd;
 // follows a DOWN and UP of the same button at the same point. nKeyFlags adds MK_SHIFT and
 // MK_CONTROL, and for a move the buttons held. FALSE when pWnd is not shown on the desktop.
 BOOL AfxSendMouseInput(CWnd* pWnd, UINT message, CPoint ptClient, UINT nKeyFlags = 0);
+
+// Turns the mouse wheel by zDelta (WHEEL_DELTA a notch, positive away from the user) with the
+// pointer at ptClient in pWnd's client coordinates; nKeyFlags adds MK_SHIFT, MK_CONTROL and the
+// buttons held. Qt has no entry for the desktop's wheel events, so the widget under the pointer
+// is given the wheel event Qt would deliver to it. FALSE when pWnd is not shown on the desktop.
+BOOL AfxSendMouseWheel(CWnd* pWnd, short zDelta, CPoint ptClient, UINT nKeyFlags = 0);
+
+// Presses (WM_KEYDOWN) or releases (WM_KEYUP) the key nVirtKey (VK_*, '0'-'9', 'A'-'Z') in pWnd's
+// top-level window as the desktop's keyboard does: the window's focus widget gets it, with the
+// character a letter, digit, space, Tab, Enter, Esc or Backspace types. FALSE for other messages
+// or keys, or when pWnd is not shown on the desktop.
+BOOL AfxSendKeyInput(CWnd* pWnd, UINT message, UINT nVirtKey);
 
 // The desktop's colour scheme changes system colour nIndex (COLOR_*) to cr and tells the program,
 // as a theme change does: GetSysColor gives cr and every top-level window gets WM_SYSCOLORCHANGE.

@@ -16,6 +16,9 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <chrono>
+#include <thread>
+
 namespace
 {
 
@@ -179,6 +182,7 @@ short GetKeyState(int nVirtKey)
 	case VK_SCROLL:
 		return static_cast<short>(IsLockKeyToggled(nVirtKey) ? KEY_TOGGLED : 0);
 	default:
+		bDown = IsKeyLeftDown(nVirtKey);
 		break;
 	}
 	return static_cast<short>(bDown ? KEY_DOWN : 0);
@@ -234,4 +238,9 @@ DWORD GetTickCount()
 		s_clock.start();
 	}
 	return static_cast<DWORD>(s_clock.elapsed());
+}
+
+void Sleep(DWORD dwMilliseconds)
+{
+	std::this_thread::sleep_for(std::chrono::milliseconds(dwMilliseconds));
 }

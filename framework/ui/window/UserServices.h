@@ -16,9 +16,10 @@ HBRUSH GetSysColorBrush(int nIndex);
 // primary screen's size.
 int GetSystemMetrics(int nIndex);
 
-// The high bit is set while the key or button is down, as the input handled last left it; the
-// low bit is the toggle state of the lock keys, read from the X server, and off where there is
-// none (offscreen).
+// The high bit is set while the key or button is down, as the input handled last left it (the
+// modifiers and buttons as Qt last reported them, every other key as the last WM_KEYDOWN or
+// WM_KEYUP taken from the keyboard left it); the low bit is the toggle state of the lock keys,
+// read from the X server, and off where there is none (offscreen).
 short GetKeyState(int nVirtKey);
 
 // Standard cursors (IDC_ARROW, IDC_WAIT, ...); hInstance is ignored and other names give null.
@@ -31,3 +32,5 @@ BOOL ReleaseCapture();
 BOOL MessageBeep(UINT uType);
 // Milliseconds since the program started.
 DWORD GetTickCount();
+// Suspends the program; no message is handled meanwhile, as on Windows.
+void Sleep(DWORD dwMilliseconds);

@@ -198,6 +198,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 {
 	if (message == WM_COMMAND)
 	{
+		CWnd* pControl = lParam != 0 ? FromHandlePermanent(reinterpret_cast<HWND>(lParam)) : nullptr;
+		if (pControl != nullptr && pControl != this && pControl->OnChildNotify(message, wParam, lParam, pResult))
+		{
+			return TRUE;
+		}
 		if (OnCommand(wParam, lParam))
 		{
 			*pResult = 1;
@@ -249,6 +254,26 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
 	AFX_NOTIFY notify = { pResult, pNMHDR };
 	int nCode = static_cast<int>(MAKELONG(LOWORD(pNMHDR->code), static_cast<WORD>(WM_NOTIFY)));
 	return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom), nCode, &notify, nullptr);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+	return ReflectChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT* pResult)
+{
+	if (message != WM_COMMAND)
+	{
+		return FALSE;
+	}
+	const WORD nCode = HIWORD(wParam);
+	if (!OnCmdMsg(0, static_cast<int>(MAKELONG(nCode, static_cast<WORD>(WM_REFLECT_BASE + WM_COMMAND))), nullptr, nullptr))
+	{
+		return FALSE;
+	}
+	*pResult = 1;
+	return TRUE;
 }
 
 LRESULT CWnd::Default()

@@ -7,6 +7,7 @@
 #include "framework/core/String.h"
 #include "framework/core/WinConstants.h"
 #include "framework/ui/window/CmdTarget.h"
+#include "framework/ui/window/ToolInfo.h"
 #include "framework/ui/window/WndMsgMap.h"
 #include "framework/ui/window/WndTypes.h"
 
@@ -89,6 +90,10 @@ public:
 	int GetDlgCtrlID() const;
 	int SetDlgCtrlID(int nID);
 	CWnd* GetParent() const;
+	// Moves a child window into pWndNewParent, keeping its position in client coordinates (so it
+	// moves on the screen) and putting it on top of its new siblings; returns the old parent.
+	// Only child windows change parent here; a top-level window keeps its owner (null returned).
+	CWnd* SetParent(CWnd* pWndNewParent);
 	CWnd* GetOwner() const;
 	CWnd* GetTopLevelParent() const;
 	// The window a modal window opened for pParent (the main window when null) is owned by: the
@@ -172,6 +177,16 @@ public:
 	// The top-level window the desktop has active; null when it is none of the program's.
 	static CWnd* GetActiveWindow();
 
+	// Tooltips for the window's own tools: while enabled, each mouse move in the window asks
+	// OnToolHitTest which tool lies under the mouse; the tip shows after the hover delay, follows
+	// the hit test to another tool and goes when the hit test finds none.
+	BOOL EnableToolTips(BOOL bEnable = TRUE);
+	// The tool's id (and pTI filled in), or -1 where there is none; the default finds none.
+	virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+	// Hides the tip on screen; it shows again only after a new hover delay. bKeys, which in the
+	// Windows framework also resets the status bar's prompt, changes nothing more here.
+	static void CancelToolTips(BOOL bKeys = FALSE);
+
 	int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
 	// Modal loop: runs the event loop, with idle processing, until EndModalLoop; the window's
@@ -190,6 +205,10 @@ protected:
 	virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 	virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
 	virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+	// A control's notification reaches the control's own object first: TRUE when it took it, and
+	// then the parent does not see it. The default offers it to the ON_..._REFLECT entries.
+	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+	BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 	// The default handlers pass the message on to Default().
 	afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -215,6 +234,8 @@ protected:
 	afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+	// zDelta: multiples of WHEEL_DELTA, positive away from the user; pt on the screen.
+	afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
 	afx_msg void OnSetFocus(CWnd* pOldWnd);
 	afx_msg void OnKillFocus(CWnd* pNewWnd);
 	afx_msg void OnCaptureChanged(CWnd* pWnd);

@@ -117,6 +117,11 @@ void CWnd::OnChar(UINT, UINT, UINT)
 	Default();
 }
 
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+	return static_cast<BOOL>(Default());
+}
+
 void CWnd::OnSetFocus(CWnd*)
 {
 	Default();

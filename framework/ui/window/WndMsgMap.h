@@ -76,6 +76,13 @@ inline UINT AfxHighWord(LONG_PTR value)
 #define ON_WM_RBUTTONUP() AFX_WM_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
 #define ON_WM_RBUTTONDBLCLK() AFX_WM_MOUSE_ENTRY(WM_RBUTTONDBLCLK, OnRButtonDblClk)
 
+// One notch of the wheel.
+constexpr short WHEEL_DELTA = 120;
+#define ON_WM_MOUSEWHEEL() \
+	AFX_WM_ENTRY(WM_MOUSEWHEEL, BOOL (ThisClass::*pfn)(UINT, short, CPoint), OnMouseWheel, \
+		(p->*pfn)(AfxLowWord(static_cast<LONG_PTR>(msg.wParam)), \
+			static_cast<short>(AfxHighWord(static_cast<LONG_PTR>(msg.wParam))), AfxPointFromLParam(msg.lParam)))
+
 #define AFX_WM_KEY_ENTRY(message, memberFxn) \
 	AFX_WM_ENTRY(message, void (ThisClass::*pfn)(UINT, UINT, UINT), memberFxn, \
 		((p->*pfn)(static_cast<UINT>(msg.wParam), AfxLowWord(msg.lParam), AfxHighWord(msg.lParam)), 0))

@@ -119,6 +119,20 @@ CWnd* CWnd::GetParent() const
 	return pHost != nullptr ? WndOf(pHost->m_pParent) : nullptr;
 }
 
+CWnd* CWnd::SetParent(CWnd* pWndNewParent)
+{
+	CWindowHost* pHost = Host(m_hWnd);
+	CWindowHost* pNewParent = pWndNewParent != nullptr ? Host(pWndNewParent->m_hWnd) : nullptr;
+	if (pHost == nullptr || pNewParent == nullptr || !pHost->IsChildWindow() || pHost->m_pParent == nullptr
+		|| pNewParent == pHost || pNewParent->IsDescendantOf(pHost))
+	{
+		return nullptr;
+	}
+	CWnd* pOldParent = WndOf(pHost->m_pParent);
+	pHost->MoveToParent(pNewParent);
+	return pOldParent;
+}
+
 CWnd* CWnd::GetOwner() const
 {
 	return GetParent();

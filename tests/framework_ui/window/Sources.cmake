@@ -1,11 +1,16 @@
 set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
   window/GeometryTests.cpp
+  window/KeyStateTests.cpp
   window/LoopTests.cpp
+  window/MessagePumpTests.cpp
   window/MessageMapTests.cpp
   window/MouseActivateTests.cpp
   window/MouseInputTests.cpp
   window/PaintTests.cpp
+  window/ReparentTests.cpp
   window/ServicesTests.cpp
+  window/ToolTipTests.cpp
+  window/WheelTests.cpp
   window/WindowStateTests.cpp
   window/WindowTestSupport.cpp
   window/ZOrderTests.cpp

@@ -1,0 +1,41 @@
+// PeekMessage, TranslateMessage and DispatchMessage over the framework's message queue.
+#include "framework/ui/window/MessagePump.h"
+
+#include "framework/core/WinConstants.h"
+#include "framework/ui/qt/AppLoop.h"
+#include "framework/ui/qt/MessagePost.h"
+#include "framework/ui/qt/WindowHost.h"
+
+BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg)
+{
+	MSG msg = {};
+	const BOOL bFound = PeekQueuedMessage(msg, hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0);
+	if (bFound && lpMsg != nullptr)
+	{
+		*lpMsg = msg;
+	}
+	return bFound;
+}
+
+BOOL TranslateMessage(const MSG*)
+{
+	return FALSE;
+}
+
+LRESULT DispatchMessage(const MSG* lpMsg)
+{
+	if (lpMsg == nullptr)
+	{
+		return 0;
+	}
+	if (lpMsg->hwnd == nullptr)
+	{
+		if (lpMsg->message == WM_QUIT)
+		{
+			AppQuit(static_cast<int>(lpMsg->wParam));
+		}
+		return 0;
+	}
+	CWindowHost* pHost = CWindowHost::FromHandle(lpMsg->hwnd);
+	return pHost != nullptr ? pHost->Send(lpMsg->message, lpMsg->wParam, lpMsg->lParam) : 0;
+}
