@@ -4,6 +4,8 @@ set(GRID_WINDOW_SOURCES
   window/GridWindow.cpp
   window/GridWindowCells.cpp
   window/GridWindowCommit.cpp
+  window/GridWindowMoves.cpp
+  window/GridWindowHitTest.cpp
   window/GridWindowFind.cpp
   window/GridWindowGeometry.cpp
   window/GridWindowLayout.cpp
