@@ -18,6 +18,7 @@ set(GRID_WINDOW_SOURCES
   window/GridPrinter.cpp
   window/GridWindowPrint.cpp
   window/CellView.cpp
+  window/CellViewKeys.cpp
   window/CellViewCanvas.cpp
   window/CellViewPaint.cpp
   window/CellViewUpdate.cpp
