@@ -17,9 +17,12 @@ constexpr UINT KEY_WAS_DOWN = 0x4000;
 // Beyond this the cube of the repeat level would overflow; no sheet is that long anyway.
 constexpr long long MAX_REPEAT_LEVEL = 1000000;
 
+// nFrom + nStep, kept within [-1, nMax] without overflowing on the way.
 long long MoveBy(long long nFrom, long long nStep, long long nMax)
 {
-	return std::max<long long>(-1, std::min<long long>(nFrom + nStep, nMax));
+	if (nStep > 0)
+		return nStep > nMax - nFrom ? nMax : nFrom + nStep;
+	return nFrom + nStep < -1 ? -1 : nFrom + nStep;
 }
 } // namespace
 

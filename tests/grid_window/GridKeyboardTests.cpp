@@ -47,18 +47,6 @@ TEST_F(MovesGridTest, DownOnTheLastRowOffersRowsAndStays)
 	EXPECT_EQ(5, m_grid.GetRowCount());
 }
 
-TEST_F(MovesGridTest, PageKeysMoveTheCurrentRowBySixRowsOfTwenty)
-{
-	MakeSheet(3, 40);
-	Key(VK_NEXT);
-	Key(VK_NEXT);
-	ExpectCurrent(0, 12);
-	EXPECT_EQ(8, Sheet().m_nTopRow);
-	Key(VK_PRIOR);
-	ExpectCurrent(0, 6);
-	EXPECT_EQ(6, Sheet().m_nTopRow);
-}
-
 TEST_F(MovesGridTest, EndAndTheLastRowOfAMillionRows)
 {
 	MakeSheet(30, 1000000);

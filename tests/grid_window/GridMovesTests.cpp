@@ -66,33 +66,21 @@ TEST_F(MovesGridTest, AMoveIntoAJoinedBlockMakesItsOriginCurrentAndTheBlockIsOne
 	EXPECT_EQ(1, m_grid.GetCellFromPoint(10, -1, &nCol, &nRow, &rc));
 }
 
-TEST_F(MovesGridTest, RowMovesIntoAJoinedBlockFollowTheGesture)
+TEST_F(MovesGridTest, RowAndColumnMovesIntoAJoinedBlockFollowTheGesture)
 {
 	MakeSheet(4, 10, 1, 0);
 	JoinBlock(m_grid);
-	// The keyboard steps onto the block at its origin and off it past its last row; back up it
-	// enters from below on the last row and leaves above the origin.
+	// The keyboard steps onto the block at its origin and off it past its last row.
 	EXPECT_EQ(0, m_grid.GotoRow(3));
 	EXPECT_EQ(2, m_grid.GetCurrentRow());
 	EXPECT_EQ(0, m_grid.GotoRow(3));
 	EXPECT_EQ(5, m_grid.GetCurrentRow());
-	EXPECT_EQ(0, m_grid.GotoRow(4));
-	EXPECT_EQ(4, m_grid.GetCurrentRow());
-	EXPECT_EQ(0, m_grid.GotoRow(3));
-	EXPECT_EQ(1, m_grid.GetCurrentRow());
-
-	// A left press anywhere in the block lands on its origin, from either side.
+	// A left press from below lands on the origin too.
 	Sheet().m_nSelectionGesture = GRID_GESTURE_LEFT_PRESS;
 	EXPECT_EQ(0, m_grid.GotoRow(4));
 	EXPECT_EQ(2, m_grid.GetCurrentRow());
-	EXPECT_EQ(0, m_grid.GotoRow(8));
-	EXPECT_EQ(0, m_grid.GotoRow(3));
-	EXPECT_EQ(2, m_grid.GetCurrentRow());
-	// Columns alike, from the row of the block.
+	// Columns alike, looked up in the current row.
 	Sheet().m_nSelectionGesture = GRID_GESTURE_PROGRAM;
-	EXPECT_EQ(0, m_grid.GotoColumn(0));
-	EXPECT_EQ(0, m_grid.GotoColumn(1));
-	EXPECT_EQ(1, m_grid.GetCurrentColumn());
 	EXPECT_EQ(0, m_grid.GotoColumn(2));
 	EXPECT_EQ(3, m_grid.GetCurrentColumn());
 }
@@ -119,9 +107,13 @@ TEST_F(MovesGridTest, ThePageOfAHundredPixelsOfTwentyPixelRowsIsSixRows)
 	MakeSheet(3, 40);
 	// From row 0, six rows of 20 take the 100 pixels below zero: row 6 is the first that does not
 	// fit, and five rows of 20 show it from row 2.
-	EXPECT_EQ(0, m_grid.MoveCurrentRow(GridWindow::MOVE_PAGE_FORWARD));
-	EXPECT_EQ((Log{"allow 0,6", "row 0 -> 6", "cell 0,0 -> 0,6", "top 0 -> 2"}), m_grid.m_log);
-	EXPECT_EQ(0, m_grid.MoveCurrentRow(GridWindow::MOVE_PAGE_BACK));
+	Key(VK_NEXT);
+	EXPECT_EQ((Log{"key 34 0", "allow 0,6", "row 0 -> 6", "cell 0,0 -> 0,6", "top 0 -> 2"}), m_grid.m_log);
+	Key(VK_NEXT);
+	ExpectCurrent(0, 12);
+	EXPECT_EQ(8, Sheet().m_nTopRow);
+	Key(VK_PRIOR);
+	Key(VK_PRIOR);
 	ExpectCurrent(0, 0);
 	EXPECT_EQ(0, Sheet().m_nTopRow);
 
