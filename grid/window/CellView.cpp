@@ -18,6 +18,9 @@ BEGIN_MESSAGE_MAP(CellView, CWnd)
 	ON_WM_SETFOCUS()
 	ON_WM_KILLFOCUS()
 	ON_WM_GETDLGCODE()
+	ON_WM_KEYDOWN()
+	ON_WM_KEYUP()
+	ON_WM_CHAR()
 	ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
@@ -28,6 +31,7 @@ CellView::CellView()
 	, m_nPaintedTopRow(-1)
 	, m_nPaintedCurrentColumn(-1)
 	, m_nPaintedCurrentRow(-1)
+	, m_nKeyRepeatCount(0)
 {
 }
 
@@ -133,6 +137,7 @@ void CellView::OnSetFocus(CWnd* pOldWnd)
 {
 	CWnd::OnSetFocus(pOldWnd);
 	m_bHasFocus = TRUE;
+	m_nKeyRepeatCount = 0;
 	m_pGrid->NotifyViewFocus(GRID_SECTION_CELLS);
 	MarkCurrent(m_pSheet->m_nCurrentColumn, m_pSheet->m_nCurrentRow);
 	Invalidate(FALSE);
@@ -149,7 +154,7 @@ void CellView::OnKillFocus(CWnd* pNewWnd)
 
 UINT CellView::OnGetDlgCode()
 {
-	const UINT nWanted = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+	const UINT nWanted = DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
 	CWnd* pFocus = GetFocus();
 	// The in-place editor and the drop list are children of the view: they take every key.
 	if (pFocus != nullptr && IsChild(pFocus))

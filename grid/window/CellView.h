@@ -39,6 +39,9 @@ protected:
 	afx_msg void OnSetFocus(CWnd* pOldWnd);
 	afx_msg void OnKillFocus(CWnd* pNewWnd);
 	afx_msg UINT OnGetDlgCode();
+	afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+	afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+	afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 
 	DECLARE_MESSAGE_MAP()
@@ -63,6 +66,9 @@ private:
 	// previous: the view's first and last columns and rows as the last pass drew them.
 	void MarkUncovered(int dx, int dy, const GridCellBlock& previous);
 	void MarkPreviousAndNewCurrent();
+	// The arrow keys' step: 1, or growing with the auto-repeats while a key is held.
+	long long KeyStep(UINT nFlags);
+	void NavigateByKey(UINT nKey, long long nStep);
 	void CreateOffscreenBitmap(int cx, int cy);
 	CBitmap* GetOffscreenBitmap();
 	CSize GetViewSize() const;
@@ -79,4 +85,6 @@ private:
 	long m_nPaintedTopRow;
 	int m_nPaintedCurrentColumn;
 	long m_nPaintedCurrentRow;
+	// Auto-repeats of the key held down.
+	long long m_nKeyRepeatCount;
 };

@@ -237,18 +237,8 @@ void CellView::DrawLockedSeparators(CellPaintPass& pass, int nEdges, const CRect
 
 void CellView::AskForRowsPastEnd(int nRowsEnd, int nViewHeight)
 {
-	SheetSettings& sheet = *m_pSheet;
-	const long nCount = m_pGrid->GetRowCount();
-	const long nDefault = std::max(1, sheet.m_nDefaultRowHeight);
-	const long nRowsPast = (nViewHeight - nRowsEnd + nDefault - 1) / nDefault;
-	long nAdded = 0;
-	if (sheet.m_defaultDataSource.OnRowsPastEnd(nCount, nRowsPast, &nAdded) < 0)
-		nAdded = 0;
-	m_pGrid->NotifyPastLastRow(nCount, nRowsPast, &nAdded);
-	// Rows a source fetched count only once the grid knows of them; an override that set the
-	// count itself has done so already.
-	if (nAdded > 0 && m_pGrid->GetRowCount() == nCount)
-		m_pGrid->SetRowCount(nCount + nAdded, FALSE);
+	const long nDefault = std::max(1, m_pSheet->m_nDefaultRowHeight);
+	m_pGrid->ReportRowsPastEnd((nViewHeight - nRowsEnd + nDefault - 1) / nDefault);
 }
 
 void CellView::FillBeyondCells(CellPaintPass& pass, int nRowsEnd)

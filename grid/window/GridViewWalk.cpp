@@ -2,6 +2,7 @@
 #include "grid/window/GridViewWalk.h"
 
 #include <algorithm>
+#include <climits>
 
 GridViewWalk::GridViewWalk(const GridAxis& axis, long nLocked, long nFirst, int nViewSize)
 	: m_axis(axis)
@@ -64,4 +65,13 @@ long long GridAxisSpan(const GridAxis& axis, long nFrom, long nTo, long long nLi
 	for (long n = nFrom; n < nTo && nSum <= nLimit; n++)
 		nSum += std::max(0, axis.GetSize(n));
 	return nSum;
+}
+
+long long GridViewOffset(const GridAxis& axis, long n, long nLocked, long nFirst, int nLockedSize)
+{
+	if (n < nLocked)
+		return GridAxisSpan(axis, 0, n, LLONG_MAX);
+	if (n >= nFirst)
+		return nLockedSize + GridAxisSpan(axis, nFirst, n, LLONG_MAX);
+	return nLockedSize - GridAxisSpan(axis, n, nFirst, LLONG_MAX);
 }

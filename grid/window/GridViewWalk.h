@@ -38,3 +38,7 @@ private:
 
 // The pixels of positions [nFrom, nTo), summed only until they exceed nLimit.
 long long GridAxisSpan(const GridAxis& axis, long nFrom, long nTo, long long nLimit);
+
+// Where position n starts in the view: after the locked positions, counted from the first shown;
+// a scrolled-away position lies before the locked ones.
+long long GridViewOffset(const GridAxis& axis, long n, long nLocked, long nFirst, int nLockedSize);

@@ -120,10 +120,32 @@ public:
 	int GetCurrentColumn() const;
 	long GetCurrentRow() const;
 
-	// Moving the current cell and the view; every move ends in the commit.
+	// Moving the current cell and the view; every move ends in the commit. Rows and columns past
+	// the ends are brought back in (rows past the last are offered to the data source first) and a
+	// move into a joined block lands as the running gesture wants.
 	int GotoCell(int nCol, long nRow);
+	int GotoColumn(int nCol);
+	int GotoRow(long nRow);
 	int SetTopRow(long nRow);
 	int SetLeftColumn(int nCol);
+	// Codes for the four below.
+	static constexpr int MOVE_PREVIOUS = 0;
+	static constexpr int MOVE_NEXT = 1;
+	static constexpr int MOVE_PAGE_BACK = 2;
+	static constexpr int MOVE_PAGE_FORWARD = 3;
+	static constexpr int MOVE_FIRST = 4;
+	static constexpr int MOVE_LAST = 5;
+	int MoveCurrentColumn(int nCode);
+	int MoveCurrentRow(int nCode);
+	int ScrollColumns(int nCode);
+	int ScrollRows(int nCode);
+	// In cell-view coordinates; with joins on, a joined cell stands for its whole block and the
+	// block's origin. GetCellFromPoint is 1 off the cells.
+	int GetCellFromPoint(int x, int y, int* pnCol, long* pnRow, RECT* pRect);
+	int GetCellRect(int nCol, long nRow, RECT* pRect);
+	// Offers the rows past the last to the data source and NotifyPastLastRow, and takes on the
+	// rows they added.
+	void ReportRowsPastEnd(long nRowsPast);
 
 	// Painting
 	void RedrawAll();
@@ -258,6 +280,17 @@ private:
 	// The last top row and last left column for the view's size, with the top row and left column
 	// kept within them.
 	void RecomputeLastPositions();
+	// The position a move starts from: the target, or the current cell before any target.
+	int GetTargetColumn() const;
+	long GetTargetRow() const;
+	// 1 when the move is refused at the end; otherwise the position is brought into range.
+	int NormaliseColumn(int* pnCol);
+	int NormaliseRow(long* pnRow);
+	// The data source (when asked) and AllowCurrentMove both agree to the move from the current cell.
+	BOOL MayMoveCurrent(int nCol, long nRow, BOOL bAskSource);
+	void ScrollTargetIntoView(BOOL bColumn, BOOL bRow);
+	int PageAvailableHeight() const;
+	int PageAvailableWidth() const;
 
 	// The first two hold objects the grid deletes; the third holds the cell types.
 	SlotTable m_slots[6];

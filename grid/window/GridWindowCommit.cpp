@@ -1,5 +1,5 @@
-// Moving the current cell and the view, and the commit every move ends in: the change
-// notifications, the cell types' focus, the floating window kept clear, and what is redrawn.
+// The commit every move of the current cell or the view ends in: the change notifications, the
+// cell types' focus, the floating window kept clear, and what is redrawn.
 #include "grid/window/GridWindow.h"
 
 #include "framework/ui/window/UserServices.h"
@@ -12,66 +12,6 @@
 
 #include <algorithm>
 #include <climits>
-
-namespace
-{
-// Where position n starts in the view: after the locked positions, counted from the first shown.
-long long ViewOffset(const GridAxis& axis, long n, long nLocked, long nFirst, int nLockedSize)
-{
-	if (n < nLocked)
-		return GridAxisSpan(axis, 0, n, LLONG_MAX);
-	if (n >= nFirst)
-		return nLockedSize + GridAxisSpan(axis, nFirst, n, LLONG_MAX);
-	return nLockedSize - GridAxisSpan(axis, n, nFirst, LLONG_MAX);
-}
-} // namespace
-
-int GridWindow::GotoCell(int nCol, long nRow)
-{
-	SheetSettings& sheet = *m_pSheet;
-	if (nCol < 0 || nCol >= sheet.m_nColumnCount || nRow < 0 || nRow >= sheet.m_nRowCount)
-		return 1;
-	if (!sheet.m_defaultDataSource.AllowCurrentMove(sheet.m_nCurrentColumn, sheet.m_nCurrentRow, nCol, nRow)
-		|| !AllowCurrentMove(sheet.m_nCurrentColumn, sheet.m_nCurrentRow, nCol, nRow))
-		return 2;
-	sheet.m_nTargetColumn = nCol;
-	sheet.m_nTargetRow = nRow;
-	sheet.m_nTopRow = std::min(GridScrollIntoView(SheetRowAxis(sheet), sheet.m_nTopRow, nRow, sheet.m_nLockedRows,
-								   sheet.m_nViewHeight, sheet.m_nLockedRowsHeight),
-		sheet.m_nLastTopRow);
-	sheet.m_nLeftColumn = static_cast<int>(std::min<long>(GridScrollIntoView(SheetColumnAxis(sheet),
-															  sheet.m_nLeftColumn, nCol, sheet.m_nLockedColumns,
-															  sheet.m_nViewWidth, sheet.m_nLockedColumnsWidth),
-		sheet.m_nLastLeftColumn));
-	CommitChanges();
-	return 0;
-}
-
-int GridWindow::SetTopRow(long nRow)
-{
-	SheetSettings& sheet = *m_pSheet;
-	nRow = std::min(std::max(nRow, sheet.m_nLockedRows), sheet.m_nLastTopRow);
-	if (nRow == sheet.m_nTopRow)
-		return 0;
-	if (!AllowViewScroll(sheet.m_nLeftColumn, sheet.m_nTopRow, sheet.m_nLeftColumn, nRow))
-		return 2;
-	sheet.m_nTopRow = nRow;
-	CommitChanges();
-	return 0;
-}
-
-int GridWindow::SetLeftColumn(int nCol)
-{
-	SheetSettings& sheet = *m_pSheet;
-	nCol = std::min(std::max(nCol, sheet.m_nLockedColumns), sheet.m_nLastLeftColumn);
-	if (nCol == sheet.m_nLeftColumn)
-		return 0;
-	if (!AllowViewScroll(sheet.m_nLeftColumn, sheet.m_nTopRow, nCol, sheet.m_nTopRow))
-		return 2;
-	sheet.m_nLeftColumn = nCol;
-	CommitChanges();
-	return 0;
-}
 
 void GridWindow::CommitChanges()
 {
@@ -151,9 +91,9 @@ void GridWindow::KeepWindowClearOfCurrentCell()
 	const SheetSettings& sheet = *m_pSheet;
 	const SheetColumnAxis columns(sheet);
 	const SheetRowAxis rows(sheet);
-	const long long nLeft = ViewOffset(columns, sheet.m_nCurrentColumn, sheet.m_nLockedColumns, sheet.m_nLeftColumn,
+	const long long nLeft = GridViewOffset(columns, sheet.m_nCurrentColumn, sheet.m_nLockedColumns, sheet.m_nLeftColumn,
 		sheet.m_nLockedColumnsWidth);
-	const long long nTop = ViewOffset(rows, sheet.m_nCurrentRow, sheet.m_nLockedRows, sheet.m_nTopRow,
+	const long long nTop = GridViewOffset(rows, sheet.m_nCurrentRow, sheet.m_nLockedRows, sheet.m_nTopRow,
 		sheet.m_nLockedRowsHeight);
 	const auto clamp = [](long long n) { return static_cast<int>(std::max<long long>(-INT_MAX, std::min<long long>(n, INT_MAX))); };
 	CRect rcCell(clamp(nLeft), clamp(nTop), clamp(nLeft + columns.GetSize(sheet.m_nCurrentColumn)),

@@ -4,6 +4,8 @@ set(GRID_WINDOW_SOURCES
   window/GridWindow.cpp
   window/GridWindowCells.cpp
   window/GridWindowCommit.cpp
+  window/GridWindowMoves.cpp
+  window/GridWindowHitTest.cpp
   window/GridWindowFind.cpp
   window/GridWindowGeometry.cpp
   window/GridWindowLayout.cpp
@@ -16,6 +18,7 @@ set(GRID_WINDOW_SOURCES
   window/GridPrinter.cpp
   window/GridWindowPrint.cpp
   window/CellView.cpp
+  window/CellViewKeys.cpp
   window/CellViewCanvas.cpp
   window/CellViewPaint.cpp
   window/CellViewUpdate.cpp
