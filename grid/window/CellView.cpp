@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CellView, CWnd)
 	ON_WM_KEYDOWN()
 	ON_WM_KEYUP()
 	ON_WM_CHAR()
+	ON_WM_MOUSEWHEEL()
 	ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
@@ -32,6 +33,7 @@ CellView::CellView()
 	, m_nPaintedCurrentColumn(-1)
 	, m_nPaintedCurrentRow(-1)
 	, m_nKeyRepeatCount(0)
+	, m_nWheelDelta(0)
 {
 }
 

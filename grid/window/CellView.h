@@ -42,6 +42,7 @@ protected:
 	afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+	afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
 	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 
 	DECLARE_MESSAGE_MAP()
@@ -87,4 +88,6 @@ private:
 	long m_nPaintedCurrentRow;
 	// Auto-repeats of the key held down.
 	long long m_nKeyRepeatCount;
+	// Wheel turns smaller than a notch (fine-grained wheels and touchpads) add up to one.
+	int m_nWheelDelta;
 };

@@ -1,5 +1,6 @@
 // The keyboard in the cell view: keys go to the current cell's type and the grid's notification
-// first, then move the current cell, faster the longer an arrow key is held when the sheet asks.
+// first, then move the current cell, faster the longer an arrow key is held when the sheet asks;
+// the wheel scrolls the rows.
 #include "grid/window/CellView.h"
 
 #include "framework/ui/window/UserServices.h"
@@ -14,6 +15,8 @@ namespace
 {
 // Bit 14 of a key message's flags: the key was already down, the message is an auto-repeat.
 constexpr UINT KEY_WAS_DOWN = 0x4000;
+// Rows a notch of the wheel scrolls.
+constexpr long WHEEL_ROWS_PER_NOTCH = 3;
 // Beyond this the cube of the repeat level would overflow; no sheet is that long anyway.
 constexpr long long MAX_REPEAT_LEVEL = 1000000;
 
@@ -31,9 +34,13 @@ long long CellView::KeyStep(UINT nFlags)
 	const int nDivisor = m_pSheet->m_nKeyRepeatDivisor;
 	if (nDivisor < 1)
 		return 1;
-	if ((nFlags & KEY_WAS_DOWN) != 0)
+	const BOOL bRepeat = (nFlags & KEY_WAS_DOWN) != 0;
+	if (bRepeat)
 		m_nKeyRepeatCount++;
 	const long long n = std::min(m_nKeyRepeatCount / nDivisor, MAX_REPEAT_LEVEL);
+	// Slow at first: the first repeats wait, so that a short hold moves a cell or two.
+	if (bRepeat && n == 0 && m_pSheet->m_nKeyRepeatDelay > 0)
+		Sleep(static_cast<DWORD>(m_pSheet->m_nKeyRepeatDelay));
 	return n * n * n + 1;
 }
 
@@ -124,4 +131,14 @@ void CellView::OnChar(UINT nChar, UINT, UINT)
 		bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnChar(nCol, nRow, &nKey);
 	}
 	m_pGrid->NotifyChar(&nKey, bHandled);
+}
+
+BOOL CellView::OnMouseWheel(UINT, short zDelta, CPoint)
+{
+	m_nWheelDelta += zDelta;
+	const int nNotches = m_nWheelDelta / WHEEL_DELTA;
+	m_nWheelDelta -= nNotches * WHEEL_DELTA;
+	if (nNotches != 0)
+		m_pGrid->SetTopRow(m_pSheet->m_nTopRow - WHEEL_ROWS_PER_NOTCH * static_cast<long>(nNotches));
+	return TRUE;
 }

@@ -2,6 +2,7 @@
 // and where the current cell and the view end.
 #include "tests/grid_window/MovesGridFixture.h"
 
+#include "framework/ui/window/UserDriving.h"
 #include "grid/celltypes/CellType.h"
 
 namespace
@@ -81,6 +82,25 @@ TEST_F(MovesGridTest, HeldArrowsSpeedUpWithTheCubeOfTheRepeatsAndStartOverOnRele
 	Key(VK_UP, TRUE);
 	Key(VK_UP, TRUE);
 	EXPECT_EQ(39, m_grid.GetCurrentRow());
+}
+
+TEST_F(MovesGridTest, TheWheelScrollsThreeRowsANotchAndAddsUpSmallerTurns)
+{
+	MakeSheet(3, 100);
+	CellView* pView = m_grid.GetCellView();
+	pView->SetFocus();
+	ASSERT_TRUE(AfxSendMouseWheel(pView, -WHEEL_DELTA, CPoint(10, 10)));
+	EXPECT_EQ(3, Sheet().m_nTopRow);
+	// Two half notches make one; the current cell stays where it was.
+	AfxSendMouseWheel(pView, -WHEEL_DELTA / 2, CPoint(10, 10));
+	EXPECT_EQ(3, Sheet().m_nTopRow);
+	AfxSendMouseWheel(pView, -WHEEL_DELTA / 2, CPoint(10, 10));
+	EXPECT_EQ(6, Sheet().m_nTopRow);
+	AfxSendMouseWheel(pView, 3 * WHEEL_DELTA, CPoint(10, 10));
+	EXPECT_EQ(0, Sheet().m_nTopRow);
+	ExpectCurrent(0, 0);
+	EXPECT_EQ(m_grid.m_log, (std::vector<std::string>{"scroll 0,3", "top 0 -> 3", "scroll 0,6", "top 3 -> 6",
+		"scroll 0,0", "top 6 -> 0"}));
 }
 
 TEST_F(MovesGridTest, KeysAndCharactersGoToTheCellTypeFirst)
