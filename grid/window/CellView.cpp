@@ -22,6 +22,12 @@ BEGIN_MESSAGE_MAP(CellView, CWnd)
 	ON_WM_KEYUP()
 	ON_WM_CHAR()
 	ON_WM_MOUSEWHEEL()
+	ON_WM_LBUTTONDOWN()
+	ON_WM_LBUTTONUP()
+	ON_WM_LBUTTONDBLCLK()
+	ON_WM_RBUTTONDOWN()
+	ON_WM_RBUTTONUP()
+	ON_WM_MOUSEMOVE()
 	ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
@@ -33,6 +39,7 @@ CellView::CellView()
 	, m_nPaintedCurrentColumn(-1)
 	, m_nPaintedCurrentRow(-1)
 	, m_nKeyRepeatCount(0)
+	, m_pMouseOwner(nullptr)
 	, m_nWheelDelta(0)
 {
 }
@@ -42,7 +49,8 @@ CellView::~CellView() = default;
 BOOL CellView::Create(DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID)
 {
 	// No class brush: the paint covers every pixel, so nothing is erased first.
-	LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
+	// Double clicks reach the cells' types and the grid's notification.
+	LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW));
 	return CWnd::Create(lpszClass, nullptr, dwStyle, rect, pParent, nID);
 }
 
@@ -140,6 +148,7 @@ void CellView::OnSetFocus(CWnd* pOldWnd)
 	CWnd::OnSetFocus(pOldWnd);
 	m_bHasFocus = TRUE;
 	m_nKeyRepeatCount = 0;
+	m_pMouseOwner = nullptr;
 	m_pGrid->NotifyViewFocus(GRID_SECTION_CELLS);
 	MarkCurrent(m_pSheet->m_nCurrentColumn, m_pSheet->m_nCurrentRow);
 	Invalidate(FALSE);

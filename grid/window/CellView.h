@@ -8,6 +8,8 @@
 #include "grid/window/GridDrawList.h"
 
 struct CellPaintPass;
+class CellType;
+class GridCell;
 
 class CellView : public CWnd, public GridChild
 {
@@ -43,6 +45,12 @@ protected:
 	afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+	afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+	afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+	afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+	afx_msg void OnMouseMove(UINT nFlags, CPoint point);
 	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 
 	DECLARE_MESSAGE_MAP()
@@ -58,6 +66,8 @@ private:
 	void AskForRowsPastEnd(int nRowsEnd, int nViewHeight);
 	void FillBeyondCells(CellPaintPass& pass, int nRowsEnd);
 	void DrawFocusOnCurrent(CellPaintPass& pass);
+	// The cell (a joined block's origin) under a point of the view, its rectangle and its look.
+	BOOL CellUnder(CPoint point, int* pnCol, long* pnRow, CRect* pRect, GridCell* pCell);
 
 	// The current cell (its whole row in row mode) marked for drawing.
 	void MarkCurrent(int nCol, long nRow);
@@ -88,6 +98,8 @@ private:
 	long m_nPaintedCurrentRow;
 	// Auto-repeats of the key held down.
 	long long m_nKeyRepeatCount;
+	// The cell type that took the last left press, given the mouse's moves until the release.
+	CellType* m_pMouseOwner;
 	// Wheel turns smaller than a notch (fine-grained wheels and touchpads) add up to one.
 	int m_nWheelDelta;
 };

@@ -19,6 +19,7 @@ set(GRID_WINDOW_SOURCES
   window/GridWindowPrint.cpp
   window/CellView.cpp
   window/CellViewKeys.cpp
+  window/CellViewMouse.cpp
   window/CellViewCanvas.cpp
   window/CellViewPaint.cpp
   window/CellViewUpdate.cpp

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The grid demonstration's keyboard as a user meets it: Down twice moves the current cell's focus
-# frame two rows down, and Ctrl+End brings the last of the million rows into view with the frame
-# on it.
+# The grid demonstration's keyboard and mouse as a user meets them: Down twice moves the current
+# cell's focus frame two rows down, a click moves it to the cell clicked, and Ctrl+End brings the
+# last of the million rows into view with the frame on it.
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -31,6 +31,15 @@ down=$(screenshot down-twice)
 [ "$(frame_dots "$down" "$(row_top 2)")" -gt 3 ] || fail "Down twice did not bring the focus frame to the third row"
 [ "$(frame_dots "$down" "$(row_top 0)")" -eq 0 ] || fail "the focus frame stayed on the first row"
 
+# A click on the fifth row's first cell makes it current.
+xdotool mousemove $((gx + 71 + 30)) $((gy + 20 + 20 * 4 + 10)) click 1
+sleep 0.5
+clicked=$(screenshot clicked)
+[ "$(frame_dots "$clicked" "$(row_top 4)")" -gt 3 ] || fail "a click did not bring the focus frame to the fifth row"
+[ "$(frame_dots "$clicked" "$(row_top 2)")" -eq 0 ] || fail "the focus frame stayed on the third row after the click"
+xdotool key Up Up
+sleep 0.5
+
 xdotool key ctrl+End
 sleep 0.8
 last=$(screenshot ctrl-end)
@@ -38,4 +47,4 @@ last=$(screenshot ctrl-end)
 [ "$(darkest_in "$last" "8x60+$((gx + 14))+$((rows_bottom - 60))")" -lt 100 ] || fail "Ctrl+End did not show the last rows"
 [ "$(frame_dots "$last" "12x40+$((gx + 71))+$((rows_bottom - 40))")" -gt 3 ] || fail "no focus frame on the last row"
 [ "$(frame_dots "$last" "$(row_top 2)")" -eq 0 ] || fail "the focus frame stayed on the third row"
-note "Down and Ctrl+End move the current cell as a user sees it"
+note "Down, a click and Ctrl+End move the current cell as a user sees it"

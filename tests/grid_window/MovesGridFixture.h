@@ -41,6 +41,15 @@ public:
 	{
 		m_log.push_back("key " + std::to_string(*pnKey) + " " + std::to_string(bProcessed));
 	}
+	void NotifyCellClick(int nCol, long nRow, BOOL bDown, RECT*, POINT*, BOOL bProcessed) override
+	{
+		m_log.push_back(std::string(bDown ? "press " : "release ") + std::to_string(nCol) + "," + std::to_string(nRow)
+			+ " " + std::to_string(bProcessed));
+	}
+	void NotifyCellDoubleClick(int nCol, long nRow, RECT*, POINT*, BOOL bProcessed) override
+	{
+		m_log.push_back("double " + std::to_string(nCol) + "," + std::to_string(nRow) + " " + std::to_string(bProcessed));
+	}
 	void NotifyChar(UINT* pnKey, BOOL bProcessed) override
 	{
 		m_log.push_back("char " + std::to_string(*pnKey) + " " + std::to_string(bProcessed));
