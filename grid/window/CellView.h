@@ -8,8 +8,8 @@
 #include "grid/window/GridDrawList.h"
 
 struct CellPaintPass;
+struct CellViewHit;
 class CellType;
-class GridCell;
 
 class CellView : public CWnd, public GridChild
 {
@@ -66,8 +66,8 @@ private:
 	void AskForRowsPastEnd(int nRowsEnd, int nViewHeight);
 	void FillBeyondCells(CellPaintPass& pass, int nRowsEnd);
 	void DrawFocusOnCurrent(CellPaintPass& pass);
-	// The cell (a joined block's origin) under a point of the view, its rectangle and its look.
-	BOOL CellUnder(CPoint point, int* pnCol, long* pnRow, CRect* pRect, GridCell* pCell);
+	// The cell (a joined block's origin) under a point of the view, its rectangle, look and type.
+	BOOL CellUnder(CPoint point, CellViewHit* pHit);
 
 	// The current cell (its whole row in row mode) marked for drawing.
 	void MarkCurrent(int nCol, long nRow);

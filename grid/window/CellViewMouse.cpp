@@ -8,22 +8,30 @@
 #include "grid/store/GridCell.h"
 #include "grid/window/GridWindow.h"
 
-namespace
+// The cell (a joined block's origin) under the mouse, as its type and the notifications take it.
+struct CellViewHit
 {
-	// A read-only list cannot be opened: its type is not asked, only the grid is told.
-	BOOL IsClosedList(const GridCell& cell)
-	{
-		return cell.GetCellType() == GRID_TYPE_DROPLIST && cell.IsReadOnly();
-	}
-}
+	int m_nCol = 0;
+	long m_nRow = 0;
+	RECT m_rect = {};
+	POINT m_point = {};
+	GridCell m_cell;
+	CellType* m_pType = nullptr;
 
-BOOL CellView::CellUnder(CPoint point, int* pnCol, long* pnRow, CRect* pRect, GridCell* pCell)
+	// A read-only list cannot be opened: its type is not asked, only the grid is told.
+	BOOL IsClosedList() const
+	{
+		return m_cell.GetCellType() == GRID_TYPE_DROPLIST && m_cell.IsReadOnly();
+	}
+};
+
+BOOL CellView::CellUnder(CPoint point, CellViewHit* pHit)
 {
-	RECT rc = {};
-	if (m_pGrid->GetCellFromPoint(point.x, point.y, pnCol, pnRow, &rc) != 0)
+	if (m_pGrid->GetCellFromPoint(point.x, point.y, &pHit->m_nCol, &pHit->m_nRow, &pHit->m_rect) != 0)
 		return FALSE;
-	*pRect = rc;
-	m_pGrid->GetCellWithDefaults(*pnCol, *pnRow, pCell);
+	pHit->m_point = point;
+	m_pGrid->GetCellWithDefaults(pHit->m_nCol, pHit->m_nRow, &pHit->m_cell);
+	pHit->m_pType = m_pGrid->GetCellType(pHit->m_cell.GetCellType());
 	return TRUE;
 }
 
@@ -33,39 +41,31 @@ void CellView::OnLButtonDown(UINT nFlags, CPoint point)
 	SheetSettings& sheet = *m_pSheet;
 	sheet.m_nSelectionGesture = GRID_GESTURE_LEFT_PRESS;
 	sheet.m_nGestureKeyFlags = nFlags;
-	int nCol = 0;
-	long nRow = 0;
-	CRect rc;
-	GridCell cell;
-	if (CellUnder(point, &nCol, &nRow, &rc, &cell))
+	CellViewHit hit;
+	if (CellUnder(point, &hit))
 	{
-		m_pGrid->GotoCell(nCol, nRow);
-		POINT pt = point;
+		m_pGrid->GotoCell(hit.m_nCol, hit.m_nRow);
 		BOOL bHandled = FALSE;
-		if (!IsClosedList(cell))
+		if (!hit.IsClosedList())
 		{
-			CellType* pType = m_pGrid->GetCellType(cell.GetCellType());
-			bHandled = pType->OnLButton(nCol, nRow, TRUE, &rc, &pt);
+			bHandled = hit.m_pType->OnLButton(hit.m_nCol, hit.m_nRow, TRUE, &hit.m_rect, &hit.m_point);
 			if (bHandled)
-				m_pMouseOwner = pType;
+				m_pMouseOwner = hit.m_pType;
 		}
-		m_pGrid->NotifyCellClick(nCol, nRow, TRUE, &rc, &pt, bHandled);
+		m_pGrid->NotifyCellClick(hit.m_nCol, hit.m_nRow, TRUE, &hit.m_rect, &hit.m_point, bHandled);
 	}
 	sheet.m_nSelectionGesture = GRID_GESTURE_PROGRAM;
 }
 
 void CellView::OnLButtonUp(UINT, CPoint point)
 {
-	int nCol = 0;
-	long nRow = 0;
-	CRect rc;
-	GridCell cell;
-	if (CellUnder(point, &nCol, &nRow, &rc, &cell))
+	CellViewHit hit;
+	if (CellUnder(point, &hit))
 	{
-		POINT pt = point;
-		CellType* pType = m_pMouseOwner != nullptr ? m_pMouseOwner : m_pGrid->GetCellType(cell.GetCellType());
-		const BOOL bHandled = IsClosedList(cell) ? FALSE : pType->OnLButton(nCol, nRow, FALSE, &rc, &pt);
-		m_pGrid->NotifyCellClick(nCol, nRow, FALSE, &rc, &pt, bHandled);
+		CellType* pType = m_pMouseOwner != nullptr ? m_pMouseOwner : hit.m_pType;
+		const BOOL bHandled =
+			hit.IsClosedList() ? FALSE : pType->OnLButton(hit.m_nCol, hit.m_nRow, FALSE, &hit.m_rect, &hit.m_point);
+		m_pGrid->NotifyCellClick(hit.m_nCol, hit.m_nRow, FALSE, &hit.m_rect, &hit.m_point, bHandled);
 	}
 	m_pMouseOwner = nullptr;
 	if (GetCapture() == this)
@@ -74,16 +74,12 @@ void CellView::OnLButtonUp(UINT, CPoint point)
 
 void CellView::OnLButtonDblClk(UINT, CPoint point)
 {
-	int nCol = 0;
-	long nRow = 0;
-	CRect rc;
-	GridCell cell;
-	if (!CellUnder(point, &nCol, &nRow, &rc, &cell))
+	CellViewHit hit;
+	if (!CellUnder(point, &hit))
 		return;
-	POINT pt = point;
 	const BOOL bHandled =
-		IsClosedList(cell) ? FALSE : m_pGrid->GetCellType(cell.GetCellType())->OnDoubleClick(nCol, nRow, &rc, &pt);
-	m_pGrid->NotifyCellDoubleClick(nCol, nRow, &rc, &pt, bHandled);
+		hit.IsClosedList() ? FALSE : hit.m_pType->OnDoubleClick(hit.m_nCol, hit.m_nRow, &hit.m_rect, &hit.m_point);
+	m_pGrid->NotifyCellDoubleClick(hit.m_nCol, hit.m_nRow, &hit.m_rect, &hit.m_point, bHandled);
 }
 
 void CellView::OnRButtonDown(UINT nFlags, CPoint point)
@@ -91,50 +87,39 @@ void CellView::OnRButtonDown(UINT nFlags, CPoint point)
 	SheetSettings& sheet = *m_pSheet;
 	sheet.m_nSelectionGesture = GRID_GESTURE_RIGHT_PRESS;
 	sheet.m_nGestureKeyFlags = nFlags;
-	int nCol = 0;
-	long nRow = 0;
-	CRect rc;
-	GridCell cell;
-	if (CellUnder(point, &nCol, &nRow, &rc, &cell))
+	CellViewHit hit;
+	if (CellUnder(point, &hit))
 	{
-		m_pGrid->GotoCell(nCol, nRow);
-		POINT pt = point;
-		const BOOL bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnRButton(nCol, nRow, TRUE, &rc, &pt);
-		m_pGrid->NotifyCellRightClick(nCol, nRow, TRUE, &rc, &pt, bHandled);
+		m_pGrid->GotoCell(hit.m_nCol, hit.m_nRow);
+		const BOOL bHandled = hit.m_pType->OnRButton(hit.m_nCol, hit.m_nRow, TRUE, &hit.m_rect, &hit.m_point);
+		m_pGrid->NotifyCellRightClick(hit.m_nCol, hit.m_nRow, TRUE, &hit.m_rect, &hit.m_point, bHandled);
 	}
 	sheet.m_nSelectionGesture = GRID_GESTURE_PROGRAM;
 }
 
 void CellView::OnRButtonUp(UINT, CPoint point)
 {
-	int nCol = 0;
-	long nRow = 0;
-	CRect rc;
-	GridCell cell;
-	if (!CellUnder(point, &nCol, &nRow, &rc, &cell))
+	CellViewHit hit;
+	if (!CellUnder(point, &hit))
 		return;
-	POINT pt = point;
-	const BOOL bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnRButton(nCol, nRow, FALSE, &rc, &pt);
-	m_pGrid->NotifyCellRightClick(nCol, nRow, FALSE, &rc, &pt, bHandled);
+	const BOOL bHandled = hit.m_pType->OnRButton(hit.m_nCol, hit.m_nRow, FALSE, &hit.m_rect, &hit.m_point);
+	m_pGrid->NotifyCellRightClick(hit.m_nCol, hit.m_nRow, FALSE, &hit.m_rect, &hit.m_point, bHandled);
 }
 
 void CellView::OnMouseMove(UINT nFlags, CPoint point)
 {
-	POINT pt = point;
 	if (m_pMouseOwner != nullptr)
 	{
+		POINT pt = point;
 		const int nCol = m_pSheet->m_nCurrentColumn;
 		const long nRow = m_pSheet->m_nCurrentRow;
 		const BOOL bHandled = m_pMouseOwner->OnMouseMove(nCol, nRow, &pt, nFlags);
 		m_pGrid->NotifyCellMouseMove(nCol, nRow, &pt, nFlags, bHandled);
 		return;
 	}
-	int nCol = 0;
-	long nRow = 0;
-	CRect rc;
-	GridCell cell;
-	if (!CellUnder(point, &nCol, &nRow, &rc, &cell))
+	CellViewHit hit;
+	if (!CellUnder(point, &hit))
 		return;
-	const BOOL bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnMouseMove(nCol, nRow, &pt, nFlags);
-	m_pGrid->NotifyCellMouseMove(nCol, nRow, &pt, nFlags, bHandled);
+	const BOOL bHandled = hit.m_pType->OnMouseMove(hit.m_nCol, hit.m_nRow, &hit.m_point, nFlags);
+	m_pGrid->NotifyCellMouseMove(hit.m_nCol, hit.m_nRow, &hit.m_point, nFlags, bHandled);
 }
