@@ -67,6 +67,11 @@ void CellView::RedrawCells(int nFirstCol, long nFirstRow, int nLastCol, long nLa
 		Invalidate(FALSE);
 }
 
+void CellView::MarkCells(int nFirstCol, long nFirstRow, int nLastCol, long nLastRow)
+{
+	m_drawList.AddBlock(nFirstCol, nFirstRow, nLastCol, nLastRow);
+}
+
 void CellView::RedrawAllCells()
 {
 	m_drawList.AddAll();

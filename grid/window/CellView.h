@@ -25,6 +25,8 @@ public:
 	// Marks the cells for the next paint and invalidates them.
 	void RedrawCells(int nFirstCol, long nFirstRow, int nLastCol, long nLastRow);
 	void RedrawAllCells();
+	// Marks the cells for the drawing that ends the running commit, without a paint of their own.
+	void MarkCells(int nFirstCol, long nFirstRow, int nLastCol, long nLastRow);
 	// After a commit: scrolls by the change of the left column and the top row and draws what
 	// the scroll uncovered and the previous and new current cells.
 	void UpdateAfterCommit();
@@ -68,6 +70,9 @@ private:
 	void DrawFocusOnCurrent(CellPaintPass& pass);
 	// The cell (a joined block's origin) under a point of the view, its rectangle, look and type.
 	BOOL CellUnder(CPoint point, CellViewHit* pHit);
+	// A left press's move to the cell under it, which with multiple selection starts, adds to or
+	// stretches the selection as the keys held say.
+	void GoToPressedCell(int nCol, long nRow, UINT nFlags);
 
 	// The current cell (its whole row in row mode) marked for drawing.
 	void MarkCurrent(int nCol, long nRow);

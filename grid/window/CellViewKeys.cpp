@@ -73,6 +73,7 @@ void CellView::OnKeyDown(UINT nChar, UINT, UINT nFlags)
 void CellView::NavigateByKey(UINT nKey, long long nStep)
 {
 	const BOOL bControl = GetKeyState(VK_CONTROL) < 0;
+	m_pGrid->ReturnToSelectionAnchor();
 	const long long nCol = m_pSheet->m_nTargetColumn >= 0 ? m_pSheet->m_nTargetColumn : m_pSheet->m_nCurrentColumn;
 	const long long nRow = m_pSheet->m_nTargetRow >= 0 ? m_pSheet->m_nTargetRow : m_pSheet->m_nCurrentRow;
 	switch (nKey)

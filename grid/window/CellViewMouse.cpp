@@ -35,6 +35,22 @@ BOOL CellView::CellUnder(CPoint point, CellViewHit* pHit)
 	return TRUE;
 }
 
+void CellView::GoToPressedCell(int nCol, long nRow, UINT nFlags)
+{
+	SheetSettings& sheet = *m_pSheet;
+	// A plain press on the cell the selection last went to (the corner of a drag) makes no move,
+	// yet it still replaces the selection with that cell.
+	if (sheet.m_bMultipleSelection && !m_pGrid->GetEditor()->m_bEditing && (nFlags & (MK_SHIFT | MK_CONTROL)) == 0
+		&& nCol == sheet.m_nTargetColumn && nRow == sheet.m_nTargetRow)
+	{
+		sheet.m_selection.m_nLastMoveCol = -1;
+		sheet.m_selection.m_nLastMoveRow = -1;
+		m_pGrid->CommitChanges();
+		return;
+	}
+	m_pGrid->GotoCell(nCol, nRow);
+}
+
 void CellView::OnLButtonDown(UINT nFlags, CPoint point)
 {
 	SetCapture();
@@ -44,7 +60,7 @@ void CellView::OnLButtonDown(UINT nFlags, CPoint point)
 	CellViewHit hit;
 	if (CellUnder(point, &hit))
 	{
-		m_pGrid->GotoCell(hit.m_nCol, hit.m_nRow);
+		GoToPressedCell(hit.m_nCol, hit.m_nRow, nFlags);
 		BOOL bHandled = FALSE;
 		if (!hit.IsClosedList())
 		{

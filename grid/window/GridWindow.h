@@ -152,7 +152,12 @@ public:
 	void RedrawRange(int nCol1, long nRow1, int nCol2, long nRow2);
 	void EnablePainting(BOOL bEnable);
 	BOOL IsPaintingEnabled() const;
+
+	// Selection (multiple selection on): the blocks are made by the commit from the moves.
 	void ClearSelection();
+	// A plain move from the keyboard or the program starts from the current cell, the anchor of
+	// the last block, not from the block's moving corner.
+	void ReturnToSelectionAnchor();
 
 	// Printing: options as GRID_PRINT_ numbers, the pages a block of cells takes on a printer DC
 	// and one of them drawn, or the whole sheet printed on a printer the user or the application
@@ -289,6 +294,15 @@ private:
 	// The data source (when asked) and AllowCurrentMove both agree to the move from the current cell.
 	BOOL MayMoveCurrent(int nCol, long nRow, BOOL bAskSource);
 	void ScrollTargetIntoView(BOOL bColumn, BOOL bRow);
+	// The commit's selection step: the selection follows the target as the running gesture and
+	// its keys say, and the current cell becomes the last block's anchor.
+	void UpdateSelection();
+	void StartSelectionBlock(int nCol, long nRow);
+	void ExtendSelection(int nCol, long nRow);
+	// Clears the blocks (their cells drawn again) and starts one at the cell.
+	void RestartSelection(int nCol, long nRow);
+	// Marks cells whose selected look changed, for the drawing that ends the commit.
+	void MarkSelectionCells(int nFirstCol, long nFirstRow, int nLastCol, long nLastRow);
 	int PageAvailableHeight() const;
 	int PageAvailableWidth() const;
 

@@ -16,10 +16,7 @@
 void GridWindow::CommitChanges()
 {
 	SheetSettings& sheet = *m_pSheet;
-	if (sheet.m_nTargetColumn >= 0)
-		sheet.m_nCurrentColumn = sheet.m_nTargetColumn;
-	if (sheet.m_nTargetRow >= 0)
-		sheet.m_nCurrentRow = sheet.m_nTargetRow;
+	UpdateSelection();
 
 	const int nOldCol = sheet.m_nPrevCurrentColumn;
 	const long nOldRow = sheet.m_nPrevCurrentRow;
@@ -169,10 +166,4 @@ void GridWindow::EnablePainting(BOOL bEnable)
 BOOL GridWindow::IsPaintingEnabled() const
 {
 	return m_bPaintingEnabled;
-}
-
-void GridWindow::ClearSelection()
-{
-	m_pSheet->m_selection.Clear();
-	RedrawAll();
 }

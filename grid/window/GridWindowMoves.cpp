@@ -2,7 +2,6 @@
 // the data source and the derived class asked, the target scrolled into view, then the commit.
 #include "grid/window/GridWindow.h"
 
-#include "framework/ui/window/UserServices.h"
 #include "grid/layout/GridJoinStep.h"
 #include "grid/window/GridJoinedBlock.h"
 #include "grid/window/SheetAxes.h"
@@ -141,14 +140,7 @@ int GridWindow::GotoCell(int nCol, long nRow)
 int GridWindow::GotoColumn(int nCol)
 {
 	SheetSettings& sheet = *m_pSheet;
-	const SelectionList& selection = sheet.m_selection;
-	if (sheet.m_nSelectionGesture == GRID_GESTURE_PROGRAM && GetKeyState(VK_SHIFT) >= 0
-		&& GetKeyState(VK_CONTROL) >= 0 && selection.GetBlockCount() > 0)
-	{
-		const GridSelectionBlock* pLast = selection.GetBlock(selection.GetBlockCount() - 1);
-		sheet.m_nCurrentColumn = sheet.m_nTargetColumn = pLast->m_nAnchorCol;
-		sheet.m_nCurrentRow = sheet.m_nTargetRow = pLast->m_nAnchorRow;
-	}
+	ReturnToSelectionAnchor();
 	if (NormaliseColumn(&nCol) != 0)
 		return 1;
 	if (nCol == GetTargetColumn())
@@ -164,6 +156,7 @@ int GridWindow::GotoColumn(int nCol)
 int GridWindow::GotoRow(long nRow)
 {
 	SheetSettings& sheet = *m_pSheet;
+	ReturnToSelectionAnchor();
 	if (NormaliseRow(&nRow) != 0)
 		return 1;
 	if (nRow == GetTargetRow())

@@ -5,16 +5,16 @@
 
 SelectionList::SelectionList()
 	: m_nStyle(0)
-	, m_nLastAnchorCol(-1)
-	, m_nLastAnchorRow(-1)
+	, m_nLastMoveCol(-1)
+	, m_nLastMoveRow(-1)
 {
 }
 
 void SelectionList::Clear()
 {
 	m_blocks.clear();
-	m_nLastAnchorCol = -1;
-	m_nLastAnchorRow = -1;
+	m_nLastMoveCol = -1;
+	m_nLastMoveRow = -1;
 }
 
 void SelectionList::StartBlock(int nCol, long nRow, int nColumnCount)
@@ -24,14 +24,31 @@ void SelectionList::StartBlock(int nCol, long nRow, int nColumnCount)
 	m_blocks.push_back(block);
 }
 
-BOOL SelectionList::ExtendLastBlock(int nCol, long nRow, int nColumnCount)
+BOOL SelectionList::ExtendLastBlock(int nCol, long nRow, int nColumnCount, GridSelectionChange* pChange)
 {
 	if (m_blocks.empty())
 		return FALSE;
 	GridSelectionBlock& block = m_blocks.back();
+	const GridSelectionBlock before = block;
 	block.m_nCornerCol = nCol;
 	block.m_nCornerRow = nRow;
 	Normalise(block, nColumnCount, m_nStyle);
+	if (pChange == nullptr)
+		return TRUE;
+	pChange->m_nBands = 0;
+	// Both shapes share the anchor, so every cell selected in one and not the other lies in a row
+	// between the two corners' rows or in a column between their columns.
+	const int nUnionFirstCol = std::min(before.m_nFirstCol, block.m_nFirstCol);
+	const int nUnionLastCol = std::max(before.m_nLastCol, block.m_nLastCol);
+	const long nUnionFirstRow = std::min(before.m_nFirstRow, block.m_nFirstRow);
+	const long nUnionLastRow = std::max(before.m_nLastRow, block.m_nLastRow);
+	if (before.m_nFirstRow != block.m_nFirstRow || before.m_nLastRow != block.m_nLastRow)
+		pChange->m_bands[pChange->m_nBands++] = GridCellBlock{nUnionFirstCol,
+			std::min(before.m_nCornerRow, block.m_nCornerRow), nUnionLastCol,
+			std::max(before.m_nCornerRow, block.m_nCornerRow)};
+	if (before.m_nFirstCol != block.m_nFirstCol || before.m_nLastCol != block.m_nLastCol)
+		pChange->m_bands[pChange->m_nBands++] = GridCellBlock{std::min(before.m_nCornerCol, block.m_nCornerCol),
+			nUnionFirstRow, std::max(before.m_nCornerCol, block.m_nCornerCol), nUnionLastRow};
 	return TRUE;
 }
 
@@ -60,6 +77,11 @@ const GridSelectionBlock* SelectionList::GetBlock(int nIndex) const
 	if (nIndex < 0 || nIndex >= GetBlockCount())
 		return nullptr;
 	return &m_blocks[static_cast<size_t>(nIndex)];
+}
+
+const GridSelectionBlock* SelectionList::GetLastBlock() const
+{
+	return m_blocks.empty() ? nullptr : &m_blocks.back();
 }
 
 BOOL SelectionList::GetBoundingBlock(int* pnFirstCol, long* pnFirstRow, int* pnLastCol, long* pnLastRow) const

@@ -63,3 +63,53 @@ TEST(SelectionListTest, WholeRowBlocksSpanEveryColumn)
 	EXPECT_EQ(selection.Contains(6, 5), 0);
 	EXPECT_EQ(selection.Contains(3, 6), 0);
 }
+
+TEST(SelectionListTest, AMovedCornerReportsEveryCellWhoseLookChanged)
+{
+	// Corner moves around the anchor (4, 4), crossing it both ways, in both styles.
+	const CPoint corners[] = {{4, 4}, {6, 7}, {6, 2}, {1, 2}, {1, 9}, {4, 9}, {4, 4}, {0, 0}, {7, 7}};
+	for (const int nStyle : {0, GRID_SELECT_WHOLE_ROWS})
+	{
+		SelectionList selection;
+		selection.m_nStyle = nStyle;
+		selection.StartBlock(4, 4, 8);
+		for (const CPoint& corner : corners)
+		{
+			BOOL before[8][10];
+			for (int c = 0; c < 8; c++)
+				for (long r = 0; r < 10; r++)
+					before[c][r] = selection.Contains(c, r) != 0;
+			GridSelectionChange change;
+			ASSERT_TRUE(selection.ExtendLastBlock(corner.x, corner.y, 8, &change));
+			for (int c = 0; c < 8; c++)
+			{
+				for (long r = 0; r < 10; r++)
+				{
+					if (before[c][r] == (selection.Contains(c, r) != 0))
+						continue;
+					BOOL bReported = FALSE;
+					for (int i = 0; i < change.m_nBands; i++)
+					{
+						const GridCellBlock& band = change.m_bands[i];
+						bReported |= c >= band.m_nFirstCol && c <= band.m_nLastCol && r >= band.m_nFirstRow
+							&& r <= band.m_nLastRow;
+					}
+					EXPECT_TRUE(bReported) << c << "," << r << " after the corner went to " << corner.x << ","
+										   << corner.y << " in style " << nStyle;
+				}
+			}
+			if (nStyle == GRID_SELECT_WHOLE_ROWS)
+			{
+				EXPECT_LE(change.m_nBands, 1) << "whole rows change only by rows";
+			}
+		}
+		EXPECT_EQ(1, selection.GetBlockCount()) << "a block counts once however often it stretches";
+	}
+
+	SelectionList selection;
+	selection.StartBlock(2, 3, 8);
+	selection.ExtendLastBlock(5, 6, 8);
+	GridSelectionChange change;
+	selection.ExtendLastBlock(5, 6, 8, &change);
+	EXPECT_EQ(0, change.m_nBands) << "the same corner again changes nothing";
+}
