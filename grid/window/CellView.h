@@ -73,6 +73,11 @@ private:
 	// A left press's move to the cell under it, which with multiple selection starts, adds to or
 	// stretches the selection as the keys held say.
 	void GoToPressedCell(int nCol, long nRow, UINT nFlags);
+	// With the left button held: the target follows the mouse, stepping while the mouse rests
+	// outside the view, until the next move or the release. FALSE when the window went meanwhile.
+	BOOL RunDragLoop(CPoint point);
+	// One step of the drag; TRUE (with the step's size) while the mouse lies beyond an edge.
+	BOOL DragTowards(CPoint point, long long* pnStep);
 
 	// The current cell (its whole row in row mode) marked for drawing.
 	void MarkCurrent(int nCol, long nRow);

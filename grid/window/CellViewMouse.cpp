@@ -133,9 +133,17 @@ void CellView::OnMouseMove(UINT nFlags, CPoint point)
 		m_pGrid->NotifyCellMouseMove(nCol, nRow, &pt, nFlags, bHandled);
 		return;
 	}
+	SheetSettings& sheet = *m_pSheet;
+	sheet.m_nSelectionGesture = GRID_GESTURE_DRAG;
+	sheet.m_nGestureKeyFlags = nFlags;
 	CellViewHit hit;
-	if (!CellUnder(point, &hit))
+	if (CellUnder(point, &hit))
+	{
+		const BOOL bHandled = hit.m_pType->OnMouseMove(hit.m_nCol, hit.m_nRow, &hit.m_point, nFlags);
+		m_pGrid->NotifyCellMouseMove(hit.m_nCol, hit.m_nRow, &hit.m_point, nFlags, bHandled);
+	}
+	if ((nFlags & MK_LBUTTON) != 0 && GetCapture() == this && !m_pGrid->GetEditor()->m_bEditing
+		&& !RunDragLoop(point))
 		return;
-	const BOOL bHandled = hit.m_pType->OnMouseMove(hit.m_nCol, hit.m_nRow, &hit.m_point, nFlags);
-	m_pGrid->NotifyCellMouseMove(hit.m_nCol, hit.m_nRow, &hit.m_point, nFlags, bHandled);
+	sheet.m_nSelectionGesture = GRID_GESTURE_PROGRAM;
 }

@@ -21,6 +21,7 @@ set(GRID_WINDOW_SOURCES
   window/CellView.cpp
   window/CellViewKeys.cpp
   window/CellViewMouse.cpp
+  window/CellViewDrag.cpp
   window/CellViewCanvas.cpp
   window/CellViewPaint.cpp
   window/CellViewUpdate.cpp

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ public:
 	int AllowCurrentMove(int, long, int nNewCol, long nNewRow) override
 	{
 		m_log.push_back("allow " + std::to_string(nNewCol) + "," + std::to_string(nNewRow));
+		if (m_onAllowMove)
+			m_onAllowMove();
 		return m_nAllowMove;
 	}
 	int AllowViewScroll(int, long, int nNewLeftCol, long nNewTopRow) override
@@ -57,6 +60,8 @@ public:
 
 	std::vector<std::string> m_log;
 	int m_nAllowMove = 1;
+	// Runs in the middle of every move: a test acts there as a user would meanwhile.
+	std::function<void()> m_onAllowMove;
 
 private:
 	void Log(const char* pszWhat, long nOld, long nNew)
