@@ -10,6 +10,7 @@
 #include "grid/window/SheetAxes.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace
 {
@@ -118,12 +119,17 @@ BOOL CellView::RunDragLoop(CPoint point)
 	const HWND hWnd = m_hWnd;
 	for (;;)
 	{
+		const SheetSettings& sheet = *m_pSheet;
+		const long long nBefore[] = {sheet.m_nTargetColumn, sheet.m_nTargetRow, sheet.m_nLeftColumn, sheet.m_nTopRow};
 		long long nStep = 0;
 		if (!DragTowards(point, &nStep))
 			return TRUE;
-		const int nDelay = m_pSheet->m_nDragScrollDelay;
-		// Slow while close to the edge, so that a short excursion moves a position or two.
-		if (nStep == 1 && nDelay > 0)
+		const long long nAfter[] = {sheet.m_nTargetColumn, sheet.m_nTargetRow, sheet.m_nLeftColumn, sheet.m_nTopRow};
+		const BOOL bMoved = !std::equal(std::begin(nBefore), std::end(nBefore), std::begin(nAfter));
+		const int nDelay = sheet.m_nDragScrollDelay;
+		// Slow while close to the edge, so that a short excursion moves a position or two; and
+		// at the sheet's end, where the steps move nothing, the loop waits instead of spinning.
+		if ((nStep == 1 || !bMoved) && nDelay > 0)
 			Sleep(static_cast<DWORD>(nDelay));
 		const BOOL bKeepStepping = PumpUntilMouseInput();
 		// The window may have gone with the messages handled meanwhile; nothing of it is touched then.

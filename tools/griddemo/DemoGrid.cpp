@@ -65,6 +65,11 @@ void DemoGrid::PopulateMillion()
 	sheet.m_bVScrollTooltips = TRUE;
 	sheet.m_bHScrollTooltips = TRUE;
 	sheet.m_nVScrollMode = GRID_SCROLL_WHILE_TRACKING;
+	// Blocks of cells: Ctrl+click adds one, Shift+click or Shift+arrows stretch the last, and a
+	// drag past an edge keeps selecting, the faster the farther out the mouse is.
+	sheet.m_bMultipleSelection = TRUE;
+	sheet.m_nDragScrollExponent = 2;
+	sheet.m_nDragScrollDelay = 80;
 }
 
 // The million rows are not stored: each cell is made when it is drawn.

@@ -1,5 +1,5 @@
-// The demonstration's grid: a sheet of a million rows whose cells are made as they are drawn,
-// and a sheet that shows every look the grid has.
+// The demonstration's grid: a sheet of a million rows whose cells are made as they are drawn and
+// can be selected in blocks, and a sheet that shows every look the grid has.
 #pragma once
 
 #include "framework/ui/gdi/Bitmap.h"
