@@ -69,6 +69,15 @@ CWindowHost::~CWindowHost()
 		auto& siblings = m_pParent->m_children;
 		siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
 	}
+	// A window destroyed while handling a message outlives its parent until the handler returns
+	// (a drag loop that dispatched the parent's closing); it must not reach back to it then.
+	for (CWindowHost* pHost : hosts)
+	{
+		if (pHost->m_pParent == this)
+		{
+			pHost->m_pParent = nullptr;
+		}
+	}
 }
 
 CWindowHost* CWindowHost::FromHandle(HWND hWnd)

@@ -204,6 +204,37 @@ TEST(WindowStateTest, DestroyingSendsDestroyParentFirstAndNcDestroyChildrenFirst
 	EXPECT_FALSE(parent.DestroyWindow());
 }
 
+// A child whose handler closes its top-level parent, as a drag loop dispatching the parent's
+// WM_CLOSE does: the parent goes at once, the child once its handler has returned.
+class CParentCloser : public CTestWindow
+{
+protected:
+	afx_msg LRESULT OnCloseParent(WPARAM, LPARAM)
+	{
+		GetParent()->SendMessage(WM_CLOSE);
+		return 1;
+	}
+
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CParentCloser, CTestWindow)
+	ON_MESSAGE(WM_APP, OnCloseParent)
+END_MESSAGE_MAP()
+
+TEST(WindowStateTest, AChildHandlingAMessageOutlivesTheParentItDestroyed)
+{
+	CTestWindow parent;
+	ASSERT_TRUE(parent.CreatePopup(CRect(0, 0, 50, 50), WS_POPUP));
+	CParentCloser child;
+	ASSERT_TRUE(child.CreateChild(&parent, CRect(0, 0, 20, 20), 1));
+	const HWND hChild = child.m_hWnd;
+	EXPECT_EQ(1, child.SendMessage(WM_APP));
+	EXPECT_EQ(nullptr, parent.m_hWnd);
+	EXPECT_FALSE(IsWindow(hChild));
+	EXPECT_EQ(nullptr, child.m_hWnd);
+}
+
 TEST(WindowStateTest, FailedCreationDestroysTheWindowAgain)
 {
 	s_lifeLog.clear();
