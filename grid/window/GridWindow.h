@@ -175,6 +175,12 @@ public:
 	CFindReplaceDialog* GetFindDialog() const;
 	void SetFindAcrossColumns(BOOL bAcross);
 
+	// The context menu, empty until the derived class fills it (in AllowMenu, say, for the section
+	// the menu is for). Opened at a screen point for a cell (or a heading position) of a section:
+	// 0 shown, 1 with the menu switched off, 2 vetoed by AllowMenu.
+	CMenu* GetPopupMenu();
+	int OpenContextMenu(int nCol, long nRow, int nSection, CPoint ptScreen);
+
 	CellView* GetCellView() const;
 	TopHeading* GetTopHeading() const;
 	SideHeading* GetSideHeading() const;
@@ -270,6 +276,7 @@ protected:
 	afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
 	afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
 	afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
+	BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 	DECLARE_MESSAGE_MAP()
 
@@ -300,6 +307,10 @@ private:
 	ArrowCellType m_arrowType;
 	std::unique_ptr<GridPrinter> m_pPrinter;
 	CMenu m_popupMenu;
+	// Where the context menu was last opened, for its commands.
+	int m_nMenuColumn;
+	long m_nMenuRow;
+	int m_nMenuSection;
 	GridCell m_scratchCell;
 
 	std::vector<DataSource*> m_dataSources;

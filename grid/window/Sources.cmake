@@ -7,6 +7,7 @@ set(GRID_WINDOW_SOURCES
   window/GridWindowMoves.cpp
   window/GridWindowHitTest.cpp
   window/GridWindowFind.cpp
+  window/GridWindowMenu.cpp
   window/GridWindowGeometry.cpp
   window/GridWindowLayout.cpp
   window/GridWindowNotify.cpp
@@ -19,6 +20,7 @@ set(GRID_WINDOW_SOURCES
   window/GridWindowPrint.cpp
   window/CellView.cpp
   window/CellViewKeys.cpp
+  window/CellViewTips.cpp
   window/CellViewMouse.cpp
   window/CellViewCanvas.cpp
   window/CellViewPaint.cpp
