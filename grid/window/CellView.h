@@ -33,6 +33,8 @@ public:
 	BOOL HasFocus() const;
 	// The current cell's rectangle from the latest paint.
 	CRect GetCurrentCellRect() const;
+	// With cell tooltips on, the cell under the mouse.
+	INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
 protected:
 	afx_msg void OnPaint();
@@ -52,6 +54,7 @@ protected:
 	afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
 	afx_msg void OnMouseMove(UINT nFlags, CPoint point);
 	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+	afx_msg BOOL OnNeedToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
 
 	DECLARE_MESSAGE_MAP()
 
@@ -100,6 +103,9 @@ private:
 	long long m_nKeyRepeatCount;
 	// The cell type that took the last left press, given the mouse's moves until the release.
 	CellType* m_pMouseOwner;
+	// The cell whose tip shows or is about to; its column is -1 off the cells.
+	mutable int m_nTipColumn;
+	mutable long m_nTipRow;
 	// Wheel turns smaller than a notch (fine-grained wheels and touchpads) add up to one.
 	int m_nWheelDelta;
 };
