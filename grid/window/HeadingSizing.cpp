@@ -132,6 +132,8 @@ void HeadingSizeDrag::Begin(GridWindow* pGrid, const HeadingEdge& edge, CPoint p
 	m_ptStart = point;
 	m_ptLast = point;
 	m_bActive = TRUE;
+	// What the press left to repaint (the focus moving in) is drawn before the sizes change.
+	pGrid->GetCellView()->UpdateWindow();
 	SheetSettings& sheet = *pGrid->GetSheet();
 	switch (edge.kind)
 	{

@@ -2,6 +2,7 @@
 // scrolling beside the heading, and MoveColumn's own rules.
 #include "tests/grid_window/HeadingGridFixture.h"
 
+#include "framework/ui/window/MessagePump.h"
 #include "framework/ui/window/SurfaceAccess.h"
 
 class ColumnMovingTest : public HeadingGridTest
@@ -91,6 +92,35 @@ TEST_F(ColumnMovingTest, BesideTheHeadingTheViewScrollsAColumnAStepUntilItCanGoN
 	expected.push_back("allow move 0 to 7");
 	EXPECT_EQ(expected, m_grid.m_log);
 	EXPECT_EQ("bcdefgha", Order());
+}
+
+namespace
+{
+	CWnd* s_pReleased = nullptr;
+
+	// The user lets go while the scrolling loop waits for the next step.
+	void ReleaseDuringTheLoop(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+	{
+		s_pReleased->KillTimer(nIDEvent);
+		AfxSendMouseInput(s_pReleased, WM_LBUTTONUP, CPoint(1000, 10), 0);
+	}
+}
+
+TEST_F(ColumnMovingTest, AReleaseWhileTheViewScrollsEndsTheLoopAndMovesTheColumn)
+{
+	MakeMovingSheet(8);
+	Mouse(Top(), WM_LBUTTONDOWN, CPoint(25, 10));
+	s_pReleased = Top();
+	Top()->SetTimer(1, 0, ReleaseDuringTheLoop);
+	Mouse(Top(), WM_MOUSEMOVE, CPoint(1000, 10));
+	MSG msg;
+	for (int nTurn = 0; nTurn < 1000 && Top()->m_nPressedColumn >= 0; nTurn++)
+	{
+		if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+			DispatchMessage(&msg);
+	}
+	EXPECT_EQ((Log{"top press 0,-1 0-75", "allow move start 0", "scroll 1", "allow move 0 to 3"}), m_grid.m_log);
+	EXPECT_EQ(nullptr, CWnd::GetCapture());
 }
 
 TEST_F(ColumnMovingTest, MoveColumnTakesAnInsertionPointUpToTheCountAndKeepsTheCurrentCellOnItsData)
