@@ -120,6 +120,10 @@ protected:
 	{
 		m_frame.CreateEx(0, nullptr, "grid", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 400), nullptr, 0);
 		m_grid.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_frame, 100);
+		// Each test starts with the buttons up, a test before may have left one held, and the pointer
+		// away from the grid, as a move to where the pointer already is never arrives.
+		AfxSendMouseInput(&m_frame, WM_LBUTTONUP, CPoint(390, 390));
+		AfxSendMouseInput(&m_frame, WM_MOUSEMOVE, CPoint(390, 390));
 	}
 
 	~HeadingGridTest() override
