@@ -80,8 +80,8 @@ private:
 	HeadingEdge EdgeAt(CPoint point);
 	// Takes the mouse for a press; TRUE when the press is on an edge and sizes it.
 	BOOL PressOnEdge(CPoint point);
-	void NotifyClick(HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled);
-	void NotifyRightClick(HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled);
+	void NotifyClick(const HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled);
+	void NotifyRightClick(const HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled);
 	void RightButton(CPoint point, BOOL bDown);
 	CPoint ToGrid(CPoint point);
 

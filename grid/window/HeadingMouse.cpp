@@ -115,7 +115,7 @@ HeadingEdge GridHeading::EdgeAt(CPoint point)
 		bColumns ? rcClient.Height() : rcClient.Width());
 }
 
-void GridHeading::NotifyClick(HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled)
+void GridHeading::NotifyClick(const HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled)
 {
 	POINT pt = point;
 	RECT rc = hit.rc;
@@ -125,7 +125,7 @@ void GridHeading::NotifyClick(HeadingHit& hit, BOOL bDown, CPoint point, BOOL bH
 		m_pGrid->NotifySideHeadingClick(hit.nCol, hit.nRow, bDown, &rc, &pt, bHandled);
 }
 
-void GridHeading::NotifyRightClick(HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled)
+void GridHeading::NotifyRightClick(const HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled)
 {
 	POINT pt = point;
 	RECT rc = hit.rc;

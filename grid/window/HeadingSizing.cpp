@@ -62,8 +62,14 @@ HeadingEdge FindDataEdge(GridWindow* pGrid, const SheetSettings& sheet, BOOL bCo
 	const SheetColumnAxis columns(sheet);
 	const SheetRowAxis rows(sheet);
 	const GridAxis& axis = bColumns ? static_cast<const GridAxis&>(columns) : rows;
-	GridViewWalk walk(axis, bColumns ? sheet.m_nLockedColumns : sheet.m_nLockedRows,
-		bColumns ? sheet.m_nLeftColumn : sheet.m_nTopRow, nAlongSize);
+	const long nLocked = bColumns ? sheet.m_nLockedColumns : sheet.m_nLockedRows;
+	const long nFirst = bColumns ? sheet.m_nLeftColumn : sheet.m_nTopRow;
+	auto fnAsk = [pGrid, bColumns](long nSized) {
+		const BOOL bAllowed =
+			bColumns ? pGrid->AllowColumnResize(static_cast<int>(nSized)) : pGrid->AllowRowResize(nSized);
+		return bAllowed ? HeadingEdge{bColumns ? HeadingEdgeKind::Column : HeadingEdgeKind::Row, nSized} : HeadingEdge{};
+	};
+	GridViewWalk walk(axis, nLocked, nFirst, nAlongSize);
 	while (walk.Next())
 	{
 		if (!IsNear(nAlong, walk.GetEnd()))
@@ -72,12 +78,11 @@ HeadingEdge FindDataEdge(GridWindow* pGrid, const SheetSettings& sheet, BOOL bCo
 		// A hidden neighbour is opened from the edge it lies on.
 		if (nSized + 1 < axis.GetCount() && axis.GetSize(nSized + 1) == 0)
 			nSized++;
-		const BOOL bAllowed =
-			bColumns ? pGrid->AllowColumnResize(static_cast<int>(nSized)) : pGrid->AllowRowResize(nSized);
-		if (!bAllowed)
-			return HeadingEdge{};
-		return HeadingEdge{bColumns ? HeadingEdgeKind::Column : HeadingEdgeKind::Row, nSized};
+		return fnAsk(nSized);
 	}
+	// A hidden first position lies on the strip's start, which is its only edge.
+	if (IsNear(nAlong, 0) && axis.GetCount() > 0 && axis.GetSize(0) == 0 && (nLocked > 0 || nFirst == 0))
+		return fnAsk(0);
 	return HeadingEdge{};
 }
 

@@ -76,6 +76,13 @@ TEST_F(HeadingSizingTest, AColumnDraggedPastItsLeftStopsAtZeroAndTheEdgeItLeftOp
 	Drag(Top(), {CPoint(76, 10), CPoint(106, 10)});
 	EXPECT_EQ(75, Width(0));
 	EXPECT_EQ(30, Width(1));
+
+	// The first column has no edge before it but the heading's start.
+	m_grid.SetColumnWidth(0, 0);
+	m_grid.m_log.clear();
+	Drag(Top(), {CPoint(1, 10), CPoint(41, 10)});
+	EXPECT_EQ(40, Width(0));
+	EXPECT_EQ("column resized 0 40", m_grid.m_log.back());
 }
 
 TEST_F(HeadingSizingTest, SizingSwitchedOffOrRefusedLeavesTheNormalCursorAndTheClick)
