@@ -4,7 +4,6 @@
 // area grows with its row or column and the grid is laid out again at every step.
 #include "grid/window/HeadingSizing.h"
 
-#include "framework/ui/window/UserServices.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"
 #include "grid/window/GridViewWalk.h"
