@@ -26,6 +26,11 @@ set(GRID_WINDOW_SOURCES
   window/CellViewPaint.cpp
   window/CellViewUpdate.cpp
   window/GridHeadings.cpp
+  window/HeadingMouse.cpp
+  window/CornerMouse.cpp
+  window/HeadingSizing.cpp
+  window/ColumnMoving.cpp
+  window/GridDragLine.cpp
   window/GridScrollBar.cpp
   window/GridScrollBars.cpp
   window/ScrollHintWindow.cpp

@@ -65,22 +65,26 @@ void DemoGrid::PopulateMillion()
 	sheet.m_bVScrollTooltips = TRUE;
 	sheet.m_bHScrollTooltips = TRUE;
 	sheet.m_nVScrollMode = GRID_SCROLL_WHILE_TRACKING;
+	// Headings dragged sideways move their columns; edges dragged size them.
+	sheet.m_bColumnMoving = TRUE;
 }
 
-// The million rows are not stored: each cell is made when it is drawn.
+// The million rows are not stored: each cell is made when it is drawn, from the column's data
+// column so that a moved column keeps its cells.
 void DemoGrid::ProvideCell(int nCol, long nRow, GridCell* pCell)
 {
 	if (GetCurrentSheet() != DEMO_SHEET_MILLION || nRow < 0 || pCell->IsSet(GCP_TEXT))
 		return;
+	const int nData = GetDataSourceColumn(nCol);
 	CString strText;
-	if (nCol < 0)
+	if (nData < 0)
 		strText.Format("%ld", nRow + 1);
-	else if (nCol == 0)
+	else if (nData == 0)
 		strText.Format("%ld", nRow);
 	else
-		strText.Format("%c%ld", 'A' + nCol - 1, nRow + 1);
+		strText.Format("%c%ld", 'A' + nData - 1, nRow + 1);
 	pCell->SetText(strText);
-	if (nCol == 0)
+	if (nData == 0)
 		pCell->SetAlignment(GCA_RIGHT);
 }
 
