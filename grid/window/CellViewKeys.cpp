@@ -131,6 +131,10 @@ void CellView::OnChar(UINT nChar, UINT, UINT)
 		bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnChar(nCol, nRow, &nKey);
 	}
 	m_pGrid->NotifyChar(&nKey, bHandled);
+	// A character nobody took starts an edit of the current cell with it; NotifyChar may clear it.
+	const BOOL bTyped = nKey >= 0x20 && nKey != 0x7F;
+	if (!bHandled && bTyped && nCol >= 0 && nRow >= 0)
+		m_pGrid->StartEdit(nCol, nRow, nKey);
 }
 
 BOOL CellView::OnMouseWheel(UINT, short zDelta, CPoint)
