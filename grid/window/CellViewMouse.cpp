@@ -29,7 +29,7 @@ BOOL CellView::CellUnder(CPoint point, int* pnCol, long* pnRow, CRect* pRect, Gr
 
 void CellView::OnLButtonDown(UINT nFlags, CPoint point)
 {
-	if (m_pGrid->IsEditing())
+	if (EditorStaysOpen())
 		return;
 	SetCapture();
 	SheetSettings& sheet = *m_pSheet;
@@ -76,7 +76,7 @@ void CellView::OnLButtonUp(UINT, CPoint point)
 
 void CellView::OnLButtonDblClk(UINT, CPoint point)
 {
-	if (m_pGrid->IsEditing())
+	if (EditorStaysOpen())
 		return;
 	int nCol = 0;
 	long nRow = 0;
@@ -94,7 +94,7 @@ void CellView::OnLButtonDblClk(UINT, CPoint point)
 
 void CellView::OnRButtonDown(UINT nFlags, CPoint point)
 {
-	if (m_pGrid->IsEditing())
+	if (EditorStaysOpen())
 		return;
 	SheetSettings& sheet = *m_pSheet;
 	sheet.m_nSelectionGesture = GRID_GESTURE_RIGHT_PRESS;

@@ -102,6 +102,14 @@ protected:
 			Press(static_cast<UINT>(*p));
 	}
 
+	// A click in the grid's window while it is active: no mouse activation comes first to move
+	// the focus, so the cell view is left to take it.
+	void ClickInActiveWindow(CPoint point)
+	{
+		View()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+		View()->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+	}
+
 	std::string Text(int nCol, long nRow)
 	{
 		GridCell cell;
@@ -168,13 +176,23 @@ TEST_F(GridEditTest, EscLeavesTheCellAsItWas)
 
 TEST_F(GridEditTest, ClickingAnotherCellStoresTheEditAndMovesThere)
 {
-	ASSERT_EQ(0, m_grid.StartEdit(1, 1, 'x'));
-	ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONDOWN, Middle(2, 3), MK_LBUTTON));
-	ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONUP, Middle(2, 3), 0));
-	EXPECT_EQ("X", Text(1, 1));
-	EXPECT_FALSE(m_grid.IsEditing());
-	EXPECT_EQ(2, m_grid.GetCurrentColumn());
-	EXPECT_EQ(3, m_grid.GetCurrentRow());
+	for (BOOL bActive : {TRUE, FALSE})
+	{
+		m_grid.GotoCell(1, 1);
+		ASSERT_EQ(0, m_grid.StartEdit(1, 1, bActive ? 'x' : 'y'));
+		if (bActive)
+			ClickInActiveWindow(Middle(2, 3));
+		else
+		{
+			ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONDOWN, Middle(2, 3), MK_LBUTTON));
+			ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONUP, Middle(2, 3), 0));
+		}
+		EXPECT_EQ(bActive ? "X" : "Y", Text(1, 1));
+		EXPECT_FALSE(m_grid.IsEditing());
+		EXPECT_EQ(CWnd::GetFocus(), static_cast<CWnd*>(View()));
+		EXPECT_EQ(2, m_grid.GetCurrentColumn());
+		EXPECT_EQ(3, m_grid.GetCurrentRow());
+	}
 }
 
 TEST_F(GridEditTest, FocusGoingToAnotherTopLevelWindowDiscardsTheEdit)
@@ -224,9 +242,9 @@ TEST_F(GridEditTest, AVetoingAllowEditEndKeepsTheEditorOpenOnItsCell)
 	EXPECT_EQ(CWnd::GetFocus(), static_cast<CWnd*>(Editor()));
 
 	// A click elsewhere is kept from moving the current cell as well.
-	ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONDOWN, Middle(2, 3), MK_LBUTTON));
-	ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONUP, Middle(2, 3), 0));
+	ClickInActiveWindow(Middle(2, 3));
 	EXPECT_TRUE(m_grid.IsEditing());
+	EXPECT_EQ(CWnd::GetFocus(), static_cast<CWnd*>(Editor()));
 	EXPECT_EQ(1, m_grid.GetCurrentColumn());
 	EXPECT_EQ(1, m_grid.GetCurrentRow());
 	EXPECT_EQ("old", Text(1, 1));
