@@ -212,6 +212,10 @@ void GridWindow::EndEdit(CWnd* pNewFocus)
 
 	session.m_bEditing = FALSE;
 	pEditor->ShowWindow(SW_HIDE);
+	// The program lost the focus to another application. The window would give it back to the
+	// hidden editor on return, and keys would go nowhere; the cells are to have it then.
+	if (pNewFocus == nullptr && CWnd::GetActiveWindow() != GetTopLevelParent() && m_pCellView->GetSafeHwnd() != nullptr)
+		m_pCellView->SetFocus();
 	if (!bCancel && nCol < GetColumnCount())
 	{
 		SetCellText(nCol, nRow, strText);
