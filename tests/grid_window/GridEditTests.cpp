@@ -5,6 +5,7 @@
 #include "framework/ui/window/UserServices.h"
 #include "grid/celltypes/CellType.h"
 #include "grid/window/CellView.h"
+#include "grid/window/GridHeadings.h"
 #include "grid/window/GridWindow.h"
 
 #include <gtest/gtest.h>
@@ -354,4 +355,38 @@ TEST(GridEditLifetimeTest, AGridDestroyedWhileEditingTakesTheEditWithIt)
 		EXPECT_NE(nullptr, frame.GetSafeHwnd());
 	}
 	frame.DestroyWindow();
+}
+
+TEST_F(GridEditTest, LeavingTheEditorKeepsTheFocusInTheGridBesideOtherControls)
+{
+	// A control that takes the focus by Tab, as a dialog's buttons do.
+	CWnd button;
+	ASSERT_TRUE(button.Create("BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, CRect(310, 0, 390, 30),
+		&m_frame, IDOK));
+	for (UINT nKey : {UINT(VK_RETURN), UINT(VK_ESCAPE), UINT(VK_TAB)})
+	{
+		ASSERT_EQ(0, m_grid.StartEdit(1, 1, 'x'));
+		Press(nKey);
+		EXPECT_FALSE(m_grid.IsEditing()) << nKey;
+		EXPECT_EQ(CWnd::GetFocus(), static_cast<CWnd*>(View())) << nKey;
+	}
+	ASSERT_EQ(0, m_grid.StartEdit(1, 1, 'x'));
+	m_grid.CloseEditor();
+	EXPECT_EQ(CWnd::GetFocus(), static_cast<CWnd*>(View()));
+	button.DestroyWindow();
+}
+
+TEST_F(GridEditTest, AHeadingCellIsEditedInItsHeadingAndStoredThere)
+{
+	ASSERT_EQ(0, m_grid.StartEdit(-1, 2, 'h'));
+	EXPECT_EQ(static_cast<CWnd*>(m_grid.GetSideHeading()), Editor()->GetParent());
+	CRect rc;
+	Editor()->GetWindowRect(&rc);
+	m_grid.GetSideHeading()->ScreenToClient(&rc);
+	CRect rcHeading;
+	m_grid.GetSideHeading()->GetClientRect(&rcHeading);
+	EXPECT_EQ(CRect(0, 40, rcHeading.right - 1, 59), rc) << "the heading of row 2, across the whole strip";
+	Press(VK_RETURN);
+	EXPECT_EQ("H", Text(-1, 2));
+	EXPECT_EQ(1, m_grid.StartEdit(-1, -1, 0)) << "the corner has no cell to edit";
 }
