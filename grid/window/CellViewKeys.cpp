@@ -64,6 +64,12 @@ void CellView::OnKeyDown(UINT nChar, UINT, UINT nFlags)
 		}
 		const BOOL bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnKeyDown(nCol, nRow, &nKey);
 		m_pGrid->NotifyKeyDown(&nKey, bHandled);
+		// F2 edits the current cell keeping its text, as in other spreadsheets.
+		if (!bHandled && nKey == static_cast<UINT>(VK_F2))
+		{
+			m_pGrid->StartEdit(nCol, nRow, 0);
+			return;
+		}
 	}
 	else
 		m_pGrid->NotifyKeyDown(&nKey, FALSE);

@@ -295,18 +295,27 @@ TEST_F(GridEditTest, ADropListCellIsEditedBesideItsButton)
 	EXPECT_EQ(CRect(75, 40, 149 - GetSystemMetrics(SM_CXVSCROLL) - 1, 59), EditorRect());
 }
 
-TEST_F(GridEditTest, ADoubleClickOpensTheEditorWithTheWholeTextSelected)
+TEST_F(GridEditTest, ADoubleClickOrF2OpensTheEditorWithTheWholeTextSelected)
 {
-	ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONDOWN, Middle(1, 1), MK_LBUTTON));
-	ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONUP, Middle(1, 1), 0));
-	ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONDBLCLK, Middle(1, 1), MK_LBUTTON));
-	ASSERT_TRUE(m_grid.IsEditing());
-	int nStart = -1;
-	int nEnd = -1;
-	Editor()->GetSel(nStart, nEnd);
-	EXPECT_EQ(0, nStart);
-	EXPECT_EQ(3, nEnd);
-	EXPECT_EQ("old", EditorText());
+	for (BOOL bMouse : {TRUE, FALSE})
+	{
+		if (bMouse)
+		{
+			ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONDOWN, Middle(1, 1), MK_LBUTTON));
+			ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONUP, Middle(1, 1), 0));
+			ASSERT_TRUE(AfxSendMouseInput(View(), WM_LBUTTONDBLCLK, Middle(1, 1), MK_LBUTTON));
+		}
+		else
+			View()->SendMessage(WM_KEYDOWN, VK_F2, 1);
+		ASSERT_TRUE(m_grid.IsEditing());
+		int nStart = -1;
+		int nEnd = -1;
+		Editor()->GetSel(nStart, nEnd);
+		EXPECT_EQ(0, nStart);
+		EXPECT_EQ(3, nEnd);
+		EXPECT_EQ("old", EditorText());
+		Press(VK_ESCAPE);
+	}
 }
 
 TEST_F(GridEditTest, CloseEditorHidesItUnstoredAndGivesTheFocusBackToTheCells)
