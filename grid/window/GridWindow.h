@@ -165,8 +165,9 @@ public:
 	// In-place editing. StartEdit is 0 when the editor opened on the cell (a heading cell for a
 	// negative column or row), 1 when the cell or a notification refused it, 2 when the move to
 	// the cell was vetoed; nInitialChar > 0 is typed into it. EndEdit is the editor losing the
-	// focus to pNewFocus: it stores, cancels or keeps the edit open. CloseEditor hides the editor
-	// without storing.
+	// focus to pNewFocus: it stores, cancels or keeps the edit open (an editor AllowEditStart
+	// handed back that is not an InCellEdit calls it itself). CloseEditor hides the editor without
+	// storing.
 	int StartEdit(int nCol, long nRow, UINT nInitialChar);
 	void EndEdit(CWnd* pNewFocus);
 	void CloseEditor();
