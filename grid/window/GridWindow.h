@@ -302,8 +302,8 @@ private:
 	void ScrollTargetIntoView(BOOL bColumn, BOOL bRow);
 	int PageAvailableHeight() const;
 	int PageAvailableWidth() const;
-	// The window an edit of the cell takes place in and the cell's rectangle there; FALSE when the
-	// cell is not in it.
+	// The window an edit of the cell takes place in and the cell's rectangle there; null when the
+	// cell is in none (the corner, or past the ends).
 	CWnd* GetEditHost(int nCol, long nRow, RECT* pRect);
 	void GetHeadingCellRect(int nCol, long nRow, RECT* pRect);
 
