@@ -189,3 +189,11 @@ int CellView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 		SetFocus();
 	return nResult;
 }
+
+BOOL CellView::EditorStaysOpen()
+{
+	if (!m_pGrid->IsEditing())
+		return FALSE;
+	SetFocus();
+	return m_pGrid->IsEditing();
+}

@@ -69,6 +69,9 @@ private:
 	void AskForRowsPastEnd(int nRowsEnd, int nViewHeight);
 	void FillBeyondCells(CellPaintPass& pass, int nRowsEnd);
 	void DrawFocusOnCurrent(CellPaintPass& pass);
+	// A press ends a running edit first, taking the focus from the editor; TRUE when the edit
+	// stayed open and the press is to be ignored.
+	BOOL EditorStaysOpen();
 	// The cell (a joined block's origin) under a point of the view, its rectangle and its look.
 	BOOL CellUnder(CPoint point, int* pnCol, long* pnRow, CRect* pRect, GridCell* pCell);
 

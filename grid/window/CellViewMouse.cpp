@@ -29,6 +29,8 @@ BOOL CellView::CellUnder(CPoint point, int* pnCol, long* pnRow, CRect* pRect, Gr
 
 void CellView::OnLButtonDown(UINT nFlags, CPoint point)
 {
+	if (EditorStaysOpen())
+		return;
 	SetCapture();
 	SheetSettings& sheet = *m_pSheet;
 	sheet.m_nSelectionGesture = GRID_GESTURE_LEFT_PRESS;
@@ -74,6 +76,8 @@ void CellView::OnLButtonUp(UINT, CPoint point)
 
 void CellView::OnLButtonDblClk(UINT, CPoint point)
 {
+	if (EditorStaysOpen())
+		return;
 	int nCol = 0;
 	long nRow = 0;
 	CRect rc;
@@ -84,10 +88,14 @@ void CellView::OnLButtonDblClk(UINT, CPoint point)
 	const BOOL bHandled =
 		IsClosedList(cell) ? FALSE : m_pGrid->GetCellType(cell.GetCellType())->OnDoubleClick(nCol, nRow, &rc, &pt);
 	m_pGrid->NotifyCellDoubleClick(nCol, nRow, &rc, &pt, bHandled);
+	if (!bHandled)
+		m_pGrid->StartEdit(nCol, nRow, 0);
 }
 
 void CellView::OnRButtonDown(UINT nFlags, CPoint point)
 {
+	if (EditorStaysOpen())
+		return;
 	SheetSettings& sheet = *m_pSheet;
 	sheet.m_nSelectionGesture = GRID_GESTURE_RIGHT_PRESS;
 	sheet.m_nGestureKeyFlags = nFlags;

@@ -86,7 +86,9 @@ GridWindow::GridWindow()
 
 GridWindow::~GridWindow()
 {
-	// The children go first: their windows refer to the sheets while they are destroyed.
+	// The children go first: their windows refer to the sheets while they are destroyed. An edit
+	// still open dies with the grid, unstored: the cells it would go to are going too.
+	m_editor.m_bEditing = FALSE;
 	if (m_editor.GetSafeHwnd() != nullptr)
 		m_editor.DestroyWindow();
 	m_pHint.reset();

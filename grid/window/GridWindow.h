@@ -162,6 +162,17 @@ public:
 	int PrintPage(CDC* pPrinterDC, int nPage);
 	int PrintGrid(CString* pDocTitle, BOOL bAskUser);
 
+	// In-place editing. StartEdit is 0 when the editor opened on the cell (a heading cell for a
+	// negative column or row), 1 when the cell or a notification refused it, 2 when the move to
+	// the cell was vetoed; nInitialChar > 0 is typed into it. EndEdit is the editor losing the
+	// focus to pNewFocus: it stores, cancels or keeps the edit open (an editor AllowEditStart
+	// handed back that is not an InCellEdit calls it itself). CloseEditor hides the editor without
+	// storing.
+	int StartEdit(int nCol, long nRow, UINT nInitialChar);
+	void EndEdit(CWnd* pNewFocus);
+	void CloseEditor();
+	BOOL IsEditing() const;
+
 	// Lays the children out from the current sheet's sizes.
 	void LayoutChildren();
 	// Fires the change notifications, keeps the floating window clear and redraws what moved.
@@ -298,6 +309,10 @@ private:
 	void ScrollTargetIntoView(BOOL bColumn, BOOL bRow);
 	int PageAvailableHeight() const;
 	int PageAvailableWidth() const;
+	// The window an edit of the cell takes place in and the cell's rectangle there; null when the
+	// cell is in none (the corner, or past the ends).
+	CWnd* GetEditHost(int nCol, long nRow, RECT* pRect);
+	void GetHeadingCellRect(int nCol, long nRow, RECT* pRect);
 
 	// The first two hold objects the grid deletes; the third holds the cell types.
 	SlotTable m_slots[6];

@@ -4,6 +4,7 @@ set(GRID_WINDOW_SOURCES
   window/GridWindow.cpp
   window/GridWindowCells.cpp
   window/GridWindowCommit.cpp
+  window/GridWindowEdit.cpp
   window/GridWindowMoves.cpp
   window/GridWindowHitTest.cpp
   window/GridWindowFind.cpp

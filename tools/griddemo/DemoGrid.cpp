@@ -1,5 +1,6 @@
 // The demonstration's two sheets: a million rows made on demand, and every cell type, border,
-// alignment, colour, join, locked row and column and heading look side by side.
+// alignment, colour, join, locked row and column and heading look side by side. Text cells of
+// both are edited in place by typing, a double click or F2; Enter stores, Esc cancels.
 #include "tools/griddemo/DemoGrid.h"
 
 #include "framework/ui/gdi/Dc.h"
@@ -84,8 +85,12 @@ void DemoGrid::ProvideCell(int nCol, long nRow, GridCell* pCell)
 	else
 		strText.Format("%c%ld", 'A' + nData - 1, nRow + 1);
 	pCell->SetText(strText);
+	// The row numbers are the sheet's own: typing on them opens no editor.
 	if (nData == 0)
+	{
 		pCell->SetAlignment(GCA_RIGHT);
+		pCell->SetReadOnly(TRUE);
+	}
 }
 
 int DemoGrid::ProvideRowScrollHint(long nRow, CString* pText)
