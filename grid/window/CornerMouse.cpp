@@ -99,6 +99,8 @@ void CornerButton::OnRButtonDown(UINT, CPoint point)
 	POINT pt = point;
 	const BOOL bHandled = CornerType(&cell)->OnRButton(-1, -1, TRUE, &rc, &pt);
 	m_pGrid->NotifyCornerRightClick(TRUE, &rc, &pt, bHandled);
+	ClientToScreen(&point);
+	m_pGrid->OpenContextMenu(-1, -1, GRID_SECTION_CORNER, point);
 }
 
 void CornerButton::OnRButtonUp(UINT, CPoint point)

@@ -36,6 +36,7 @@ namespace
 
 void PrepareForHeadingPress(GridWindow* pGrid)
 {
+	// Taking the focus ends an open edit as a click on another cell does, keeping what was typed.
 	CellView* pView = pGrid->GetCellView();
 	if (CWnd::GetFocus() != pView)
 		pView->SetFocus();
@@ -215,6 +216,11 @@ void GridHeading::RightButton(CPoint point, BOOL bDown)
 	RECT rc = hit.rc;
 	const BOOL bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnRButton(hit.nCol, hit.nRow, bDown, &rc, &pt);
 	NotifyRightClick(hit, bDown, point, bHandled);
+	if (bDown)
+	{
+		ClientToScreen(&point);
+		m_pGrid->OpenContextMenu(hit.nCol, hit.nRow, GetLayout().nSection, point);
+	}
 }
 
 void GridHeading::OnRButtonDown(UINT, CPoint point)

@@ -196,6 +196,17 @@ TEST_F(GridEditTest, ClickingAnotherCellStoresTheEditAndMovesThere)
 	}
 }
 
+TEST_F(GridEditTest, PressingAHeadingKeepsWhatWasTyped)
+{
+	ASSERT_EQ(0, m_grid.StartEdit(1, 1, 'x'));
+	CWnd* pHeading = m_grid.GetTopHeading();
+	pHeading->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2 * 75 + 37, 10));
+	pHeading->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2 * 75 + 37, 10));
+	EXPECT_FALSE(m_grid.IsEditing());
+	EXPECT_EQ("X", Text(1, 1));
+	EXPECT_EQ(CWnd::GetFocus(), static_cast<CWnd*>(View()));
+}
+
 TEST_F(GridEditTest, FocusGoingToAnotherTopLevelWindowDiscardsTheEdit)
 {
 	CWnd other;

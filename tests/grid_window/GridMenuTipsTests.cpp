@@ -6,6 +6,7 @@
 #include "framework/ui/window/ToolInfo.h"
 #include "framework/ui/window/UserDriving.h"
 #include "grid/window/CellView.h"
+#include "grid/window/GridHeadings.h"
 #include "grid/window/GridScrollBars.h"
 #include "grid/window/GridWindow.h"
 #include "tests/support/EventPump.h"
@@ -155,16 +156,23 @@ TEST_F(GridMenuTipsTest, MenuForAJoinedCellIsForItsOrigin)
 	EXPECT_EQ((Log{"allow 1,3 in 1"}), m_grid.m_log);
 }
 
-TEST_F(GridMenuTipsTest, RightPressOnAScrollBarOpensItsSectionsMenu)
+TEST_F(GridMenuTipsTest, RightPressesOutsideTheCellsOpenTheMenuForTheirSection)
 {
 	m_grid.GetSheet()->m_bContextMenu = TRUE;
 	m_grid.GotoCell(2, 4);
 	m_grid.m_log.clear();
-	ASSERT_TRUE(AfxSendMouseInput(m_grid.GetVScrollBar(), WM_RBUTTONDOWN, CPoint(5, 40), MK_RBUTTON));
-	ASSERT_TRUE(AfxSendMouseInput(m_grid.GetVScrollBar(), WM_RBUTTONUP, CPoint(5, 40), 0));
-	ASSERT_TRUE(AfxSendMouseInput(m_grid.GetHScrollBar(), WM_RBUTTONDOWN, CPoint(40, 5), MK_RBUTTON));
-	ASSERT_TRUE(AfxSendMouseInput(m_grid.GetHScrollBar(), WM_RBUTTONUP, CPoint(40, 5), 0));
-	EXPECT_EQ((Log{"allow 2,4 in 6", "allow 2,4 in 5"}), m_grid.m_log);
+	const auto rightClick = [](CWnd* pWnd, CPoint point) {
+		ASSERT_TRUE(AfxSendMouseInput(pWnd, WM_RBUTTONDOWN, point, MK_RBUTTON));
+		ASSERT_TRUE(AfxSendMouseInput(pWnd, WM_RBUTTONUP, point, 0));
+	};
+	rightClick(m_grid.GetTopHeading(), CPoint(2 * 75 + 37, 10));
+	rightClick(m_grid.GetSideHeading(), CPoint(20, 3 * 20 + 10));
+	rightClick(m_grid.GetCornerButton(), CPoint(5, 5));
+	// The scroll bars' menu is for the current cell.
+	rightClick(m_grid.GetVScrollBar(), CPoint(5, 40));
+	rightClick(m_grid.GetHScrollBar(), CPoint(40, 5));
+	EXPECT_EQ((Log{"allow 2,-1 in 2", "allow -1,3 in 3", "allow -1,-1 in 4", "allow 2,4 in 6", "allow 2,4 in 5"}),
+		m_grid.m_log);
 }
 
 TEST_F(GridMenuTipsTest, TipNamesTheCellUnderTheMouseAndGoesWhenTheMouseMovesToAnother)
