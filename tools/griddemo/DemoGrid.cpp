@@ -36,11 +36,20 @@ void DemoGrid::Populate()
 
 	SelectSheet(DEMO_SHEET_FEATURES, FALSE);
 	PopulateFeatures();
+	EnableMenuAndTips();
 	SelectSheet(DEMO_SHEET_MILLION, FALSE);
 	PopulateMillion();
+	EnableMenuAndTips();
 	SetTabBarWidth(TAB_BAR_WIDTH);
 	pTabs->SetCurrentTab(DEMO_SHEET_MILLION);
 	LayoutChildren();
+}
+
+void DemoGrid::EnableMenuAndTips()
+{
+	SheetSettings& sheet = *GetSheet();
+	sheet.m_bContextMenu = TRUE;
+	sheet.m_bCellTooltips = TRUE;
 }
 
 void DemoGrid::NotifySheetTab(int nSheet)
