@@ -8,7 +8,6 @@
 #include "grid/store/GridCell.h"
 #include "grid/window/GridWindow.h"
 
-
 CPoint CornerButton::ToGrid(CPoint point)
 {
 	MapWindowPoints(m_pGrid, &point, 1);
@@ -25,10 +24,15 @@ HeadingEdge CornerButton::EdgeAt(CPoint point)
 	return FindHeadingAreaEdge(m_pGrid, *m_pSheet, TRUE, point.y, rcClient.Height());
 }
 
-CellType* CornerButton::CornerType(GridCell* pCell)
+CellType* CornerButton::CornerHit(CPoint point, RECT* pRect, POINT* pPoint)
 {
-	m_pGrid->GetCellWithDefaults(-1, -1, pCell);
-	return m_pGrid->GetCellType(pCell->GetCellType());
+	CRect rcClient;
+	GetClientRect(&rcClient);
+	*pRect = rcClient;
+	*pPoint = point;
+	GridCell cell;
+	m_pGrid->GetCellWithDefaults(-1, -1, &cell);
+	return m_pGrid->GetCellType(cell.GetCellType());
 }
 
 BOOL CornerButton::PressOnEdge(CPoint point)
@@ -45,12 +49,9 @@ void CornerButton::OnLButtonDown(UINT, CPoint point)
 {
 	if (PressOnEdge(point))
 		return;
-	GridCell cell;
-	CRect rcClient;
-	GetClientRect(&rcClient);
-	RECT rc = rcClient;
-	POINT pt = point;
-	const BOOL bHandled = CornerType(&cell)->OnLButton(-1, -1, TRUE, &rc, &pt);
+	RECT rc;
+	POINT pt;
+	const BOOL bHandled = CornerHit(point, &rc, &pt)->OnLButton(-1, -1, TRUE, &rc, &pt);
 	m_pGrid->NotifyCornerClick(TRUE, &rc, &pt, bHandled);
 }
 
@@ -62,14 +63,12 @@ void CornerButton::OnLButtonUp(UINT, CPoint point)
 	}
 	else
 	{
-		CRect rcClient;
-		GetClientRect(&rcClient);
-		if (rcClient.PtInRect(point))
+		RECT rc;
+		POINT pt;
+		CellType* pType = CornerHit(point, &rc, &pt);
+		if (CRect(rc).PtInRect(pt))
 		{
-			GridCell cell;
-			RECT rc = rcClient;
-			POINT pt = point;
-			const BOOL bHandled = CornerType(&cell)->OnLButton(-1, -1, FALSE, &rc, &pt);
+			const BOOL bHandled = pType->OnLButton(-1, -1, FALSE, &rc, &pt);
 			m_pGrid->NotifyCornerClick(FALSE, &rc, &pt, bHandled);
 		}
 	}
@@ -81,23 +80,17 @@ void CornerButton::OnLButtonDblClk(UINT, CPoint point)
 {
 	if (PressOnEdge(point))
 		return;
-	GridCell cell;
-	CRect rcClient;
-	GetClientRect(&rcClient);
-	RECT rc = rcClient;
-	POINT pt = point;
-	const BOOL bHandled = CornerType(&cell)->OnDoubleClick(-1, -1, &rc, &pt);
+	RECT rc;
+	POINT pt;
+	const BOOL bHandled = CornerHit(point, &rc, &pt)->OnDoubleClick(-1, -1, &rc, &pt);
 	m_pGrid->NotifyCornerDoubleClick(&rc, &pt, bHandled);
 }
 
 void CornerButton::OnRButtonDown(UINT, CPoint point)
 {
-	GridCell cell;
-	CRect rcClient;
-	GetClientRect(&rcClient);
-	RECT rc = rcClient;
-	POINT pt = point;
-	const BOOL bHandled = CornerType(&cell)->OnRButton(-1, -1, TRUE, &rc, &pt);
+	RECT rc;
+	POINT pt;
+	const BOOL bHandled = CornerHit(point, &rc, &pt)->OnRButton(-1, -1, TRUE, &rc, &pt);
 	m_pGrid->NotifyCornerRightClick(TRUE, &rc, &pt, bHandled);
 	ClientToScreen(&point);
 	m_pGrid->OpenContextMenu(-1, -1, GRID_SECTION_CORNER, point);
@@ -105,12 +98,9 @@ void CornerButton::OnRButtonDown(UINT, CPoint point)
 
 void CornerButton::OnRButtonUp(UINT, CPoint point)
 {
-	GridCell cell;
-	CRect rcClient;
-	GetClientRect(&rcClient);
-	RECT rc = rcClient;
-	POINT pt = point;
-	const BOOL bHandled = CornerType(&cell)->OnRButton(-1, -1, FALSE, &rc, &pt);
+	RECT rc;
+	POINT pt;
+	const BOOL bHandled = CornerHit(point, &rc, &pt)->OnRButton(-1, -1, FALSE, &rc, &pt);
 	m_pGrid->NotifyCornerRightClick(FALSE, &rc, &pt, bHandled);
 }
 

@@ -39,6 +39,9 @@ struct HeadingHit
 	int nCol;
 	long nRow;
 	CRect rc;
+	// The mouse's point and the type of the cell (the block's origin) under it.
+	POINT pt;
+	CellType* pType;
 };
 
 // What both heading strips share: the draw list, the paint of their heading cells, and the mouse:
@@ -76,7 +79,7 @@ protected:
 private:
 	void DrawHeadingCell(CDC* pDC, const GridHeadingLayout& layout, const GridAxis& along, GridCell* pCell, long nAlong,
 		long nAcross, const CRect& rcCell);
-	BOOL HitCell(CPoint point, HeadingHit* pHit, GridCell* pCell);
+	BOOL HitCell(CPoint point, HeadingHit* pHit);
 	HeadingEdge EdgeAt(CPoint point);
 	// Takes the mouse for a press; TRUE when the press is on an edge and sizes it.
 	BOOL PressOnEdge(CPoint point);
@@ -153,7 +156,8 @@ protected:
 private:
 	HeadingEdge EdgeAt(CPoint point);
 	BOOL PressOnEdge(CPoint point);
-	CellType* CornerType(GridCell* pCell);
+	// The corner cell's type, with the rectangle and point its mouse operations take.
+	CellType* CornerHit(CPoint point, RECT* pRect, POINT* pPoint);
 	CPoint ToGrid(CPoint point);
 
 	// The edge under the mouse when it last moved, for the cursor.

@@ -48,8 +48,9 @@ CPoint GridHeading::ToGrid(CPoint point)
 	return point;
 }
 
-BOOL GridHeading::HitCell(CPoint point, HeadingHit* pHit, GridCell* pCell)
+BOOL GridHeading::HitCell(CPoint point, HeadingHit* pHit)
 {
+	GridCell cell;
 	const GridHeadingLayout layout = GetLayout();
 	const BOOL bColumns = layout.bAlongColumns;
 	CRect rcClient;
@@ -78,14 +79,14 @@ BOOL GridHeading::HitCell(CPoint point, HeadingHit* pHit, GridCell* pCell)
 	pHit->nAcross = pAcross->nPosition;
 	const int nCol = static_cast<int>(bColumns ? pHit->nAlong : pHit->nAcross);
 	const long nRow = bColumns ? pHit->nAcross : pHit->nAlong;
-	m_pGrid->GetCellWithDefaults(nCol, nRow, pCell);
+	m_pGrid->GetCellWithDefaults(nCol, nRow, &cell);
 	const long nAcrossCount = static_cast<long>(layout.pAcross->size());
 	const long nAlongLast = along.GetCount() - 1;
 	const GridCellBlock limits = bColumns ? GridCellBlock{0, -nAcrossCount, static_cast<int>(nAlongLast), -1}
 										  : GridCellBlock{static_cast<int>(-nAcrossCount), 0, -1, nAlongLast};
 	GridCellBlock block{nCol, nRow, nCol, nRow};
-	if (m_pSheet->m_bJoins && GridFindJoinedBlock(m_pGrid, nCol, nRow, limits, pCell, &block))
-		m_pGrid->GetCellWithDefaults(block.m_nFirstCol, block.m_nFirstRow, pCell);
+	if (m_pSheet->m_bJoins && GridFindJoinedBlock(m_pGrid, nCol, nRow, limits, &cell, &block))
+		m_pGrid->GetCellWithDefaults(block.m_nFirstCol, block.m_nFirstRow, &cell);
 	pHit->nCol = block.m_nFirstCol;
 	pHit->nRow = block.m_nFirstRow;
 
@@ -99,6 +100,8 @@ BOOL GridHeading::HitCell(CPoint point, HeadingHit* pHit, GridCell* pCell)
 	const int nAcross0 = pFirst != nullptr ? pFirst->nStart : pAcross->nStart;
 	const int nAcross1 = pLast != nullptr ? pLast->nEnd : pAcross->nEnd;
 	pHit->rc = bColumns ? CRect(nAlong0, nAcross0, nAlong1, nAcross1) : CRect(nAcross0, nAlong0, nAcross1, nAlong1);
+	pHit->pt = point;
+	pHit->pType = m_pGrid->GetCellType(cell.GetCellType());
 	return TRUE;
 }
 
@@ -152,12 +155,11 @@ void GridHeading::OnLButtonDown(UINT, CPoint point)
 	if (PressOnEdge(point))
 		return;
 	HeadingHit hit;
-	GridCell cell;
-	if (!HitCell(point, &hit, &cell))
+	if (!HitCell(point, &hit))
 		return;
-	POINT pt = point;
+	POINT pt = hit.pt;
 	RECT rc = hit.rc;
-	const BOOL bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnLButton(hit.nCol, hit.nRow, TRUE, &rc, &pt);
+	const BOOL bHandled = hit.pType->OnLButton(hit.nCol, hit.nRow, TRUE, &rc, &pt);
 	NotifyClick(hit, TRUE, point, bHandled);
 	// A type that takes the press keeps the column where it is.
 	if (!bHandled && GetLayout().bAlongColumns && m_pSheet->m_bColumnMoving)
@@ -173,13 +175,11 @@ void GridHeading::OnLButtonUp(UINT, CPoint point)
 	else
 	{
 		HeadingHit hit;
-		GridCell cell;
-		if (HitCell(point, &hit, &cell))
+		if (HitCell(point, &hit))
 		{
-			POINT pt = point;
+			POINT pt = hit.pt;
 			RECT rc = hit.rc;
-			const BOOL bHandled =
-				m_pGrid->GetCellType(cell.GetCellType())->OnLButton(hit.nCol, hit.nRow, FALSE, &rc, &pt);
+			const BOOL bHandled = hit.pType->OnLButton(hit.nCol, hit.nRow, FALSE, &rc, &pt);
 			NotifyClick(hit, FALSE, point, bHandled);
 		}
 		m_columnMove.End();
@@ -194,12 +194,11 @@ void GridHeading::OnLButtonDblClk(UINT, CPoint point)
 	if (PressOnEdge(point))
 		return;
 	HeadingHit hit;
-	GridCell cell;
-	if (!HitCell(point, &hit, &cell))
+	if (!HitCell(point, &hit))
 		return;
-	POINT pt = point;
+	POINT pt = hit.pt;
 	RECT rc = hit.rc;
-	const BOOL bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnDoubleClick(hit.nCol, hit.nRow, &rc, &pt);
+	const BOOL bHandled = hit.pType->OnDoubleClick(hit.nCol, hit.nRow, &rc, &pt);
 	if (GetLayout().bAlongColumns)
 		m_pGrid->NotifyTopHeadingDoubleClick(hit.nCol, hit.nRow, &rc, &pt, bHandled);
 	else
@@ -209,12 +208,11 @@ void GridHeading::OnLButtonDblClk(UINT, CPoint point)
 void GridHeading::RightButton(CPoint point, BOOL bDown)
 {
 	HeadingHit hit;
-	GridCell cell;
-	if (!HitCell(point, &hit, &cell))
+	if (!HitCell(point, &hit))
 		return;
-	POINT pt = point;
+	POINT pt = hit.pt;
 	RECT rc = hit.rc;
-	const BOOL bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnRButton(hit.nCol, hit.nRow, bDown, &rc, &pt);
+	const BOOL bHandled = hit.pType->OnRButton(hit.nCol, hit.nRow, bDown, &rc, &pt);
 	NotifyRightClick(hit, bDown, point, bHandled);
 	if (bDown)
 	{
