@@ -1,9 +1,10 @@
 // The grid on a million rows of four short texts in uniform row height: filling the memory store,
 // the heap it takes per cell, a full paint of a 1000 × 700 cell view, scrolling by a row, by a
-// page and to the last row, and the same paint by the toolkit's table view for comparison.
+// page and to the last row, the keyboard's Ctrl+End and PageDown, and the same paint by the toolkit's table view for comparison.
 #include "bench/GridSheet.h"
 #include "bench/peers/TableViewPeer.h"
 #include "framework/core/ControlConstants.h"
+#include "framework/ui/window/UserDriving.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridScrollBars.h"
 #include "grid/window/GridWindow.h"
@@ -61,6 +62,30 @@ namespace
 			m_pGrid->SendMessage(WM_VSCROLL, MAKEWPARAM(nCode, 0),
 				reinterpret_cast<LPARAM>(m_pGrid->GetVScrollBar()->GetSafeHwnd()));
 			m_pGrid->GetCellView()->UpdateWindow();
+		}
+
+		// A key pressed and let go in the cell view, as the keyboard sends it.
+		void Key(UINT nKey, BOOL bControl)
+		{
+			CellView* pView = m_pGrid->GetCellView();
+			if (bControl)
+				AfxSendKeyInput(pView, WM_KEYDOWN, VK_CONTROL);
+			AfxSendKeyInput(pView, WM_KEYDOWN, nKey);
+			AfxSendKeyInput(pView, WM_KEYUP, nKey);
+			if (bControl)
+				AfxSendKeyInput(pView, WM_KEYUP, VK_CONTROL);
+			pView->UpdateWindow();
+		}
+
+		void GoHome()
+		{
+			m_pGrid->GotoCell(0, 0);
+			m_pGrid->GetCellView()->UpdateWindow();
+		}
+
+		long CurrentRow() const
+		{
+			return m_pGrid->GetCurrentRow();
 		}
 
 		long TopRow() const
@@ -195,3 +220,36 @@ static void BM_Grid_ScrollToBottom(benchmark::State& state)
 	state.counters["top_row"] = grid.TopRow();
 }
 BENCHMARK(BM_Grid_ScrollToBottom)->Unit(benchmark::kMillisecond);
+
+// The keyboard's way to the end: the last row made current, the view moved there and painted.
+static void BM_Grid_CtrlEnd(benchmark::State& state)
+{
+	BenchGrid& grid = SharedGrid();
+	for (auto _ : state)
+	{
+		state.PauseTiming();
+		grid.GoHome();
+		state.ResumeTiming();
+		grid.Key(VK_END, TRUE);
+	}
+	state.counters["current_row"] = static_cast<double>(grid.CurrentRow());
+}
+BENCHMARK(BM_Grid_CtrlEnd)->Unit(benchmark::kMillisecond);
+
+static void BM_Grid_PageDownKey(benchmark::State& state)
+{
+	BenchGrid& grid = SharedGrid();
+	grid.GoHome();
+	for (auto _ : state)
+	{
+		if (grid.CurrentRow() > BENCH_ROWS - 1000)
+		{
+			state.PauseTiming();
+			grid.GoHome();
+			state.ResumeTiming();
+		}
+		grid.Key(VK_NEXT, FALSE);
+	}
+	state.counters["current_row"] = static_cast<double>(grid.CurrentRow());
+}
+BENCHMARK(BM_Grid_PageDownKey)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 // the marking of cells for the next paint.
 #include "grid/window/CellView.h"
 
+#include "framework/ui/bars/BarTypes.h"
 #include "framework/ui/gdi/Dc.h"
 #include "framework/ui/window/PaintDC.h"
 #include "framework/ui/window/UserServices.h"
@@ -29,6 +30,7 @@ BEGIN_MESSAGE_MAP(CellView, CWnd)
 	ON_WM_RBUTTONUP()
 	ON_WM_MOUSEMOVE()
 	ON_WM_MOUSEACTIVATE()
+	ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnNeedToolTipText)
 END_MESSAGE_MAP()
 
 CellView::CellView()
@@ -40,6 +42,8 @@ CellView::CellView()
 	, m_nPaintedCurrentRow(-1)
 	, m_nKeyRepeatCount(0)
 	, m_pMouseOwner(nullptr)
+	, m_nTipColumn(-1)
+	, m_nTipRow(-1)
 	, m_nWheelDelta(0)
 {
 }
@@ -51,7 +55,11 @@ BOOL CellView::Create(DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID)
 	// No class brush: the paint covers every pixel, so nothing is erased first.
 	// Double clicks reach the cells' types and the grid's notification.
 	LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW));
-	return CWnd::Create(lpszClass, nullptr, dwStyle, rect, pParent, nID);
+	if (!CWnd::Create(lpszClass, nullptr, dwStyle, rect, pParent, nID))
+		return FALSE;
+	// Whether a cell shows a tip is the sheet's choice, asked at each hit test.
+	EnableToolTips(TRUE);
+	return TRUE;
 }
 
 BOOL CellView::PreCreateWindow(CREATESTRUCT& cs)
@@ -185,4 +193,12 @@ int CellView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 	if (GetFocus() != this)
 		SetFocus();
 	return nResult;
+}
+
+BOOL CellView::EditorStaysOpen()
+{
+	if (!m_pGrid->IsEditing())
+		return FALSE;
+	SetFocus();
+	return m_pGrid->IsEditing();
 }

@@ -35,6 +35,8 @@ public:
 	BOOL HasFocus() const;
 	// The current cell's rectangle from the latest paint.
 	CRect GetCurrentCellRect() const;
+	// With cell tooltips on, the cell under the mouse.
+	INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
 protected:
 	afx_msg void OnPaint();
@@ -54,6 +56,7 @@ protected:
 	afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
 	afx_msg void OnMouseMove(UINT nFlags, CPoint point);
 	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+	afx_msg BOOL OnNeedToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
 
 	DECLARE_MESSAGE_MAP()
 
@@ -68,6 +71,9 @@ private:
 	void AskForRowsPastEnd(int nRowsEnd, int nViewHeight);
 	void FillBeyondCells(CellPaintPass& pass, int nRowsEnd);
 	void DrawFocusOnCurrent(CellPaintPass& pass);
+	// A press ends a running edit first, taking the focus from the editor; TRUE when the edit
+	// stayed open and the press is to be ignored.
+	BOOL EditorStaysOpen();
 	// The cell (a joined block's origin) under a point of the view, its rectangle, look and type.
 	BOOL CellUnder(CPoint point, CellViewHit* pHit);
 	// A left press's move to the cell under it, which with multiple selection starts, adds to or
@@ -110,6 +116,9 @@ private:
 	long long m_nKeyRepeatCount;
 	// The cell type that took the last left press, given the mouse's moves until the release.
 	CellType* m_pMouseOwner;
+	// The cell whose tip shows or is about to; its column is -1 off the cells.
+	mutable int m_nTipColumn;
+	mutable long m_nTipRow;
 	// Wheel turns smaller than a notch (fine-grained wheels and touchpads) add up to one.
 	int m_nWheelDelta;
 };

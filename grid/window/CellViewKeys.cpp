@@ -64,6 +64,12 @@ void CellView::OnKeyDown(UINT nChar, UINT, UINT nFlags)
 		}
 		const BOOL bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnKeyDown(nCol, nRow, &nKey);
 		m_pGrid->NotifyKeyDown(&nKey, bHandled);
+		// F2 edits the current cell keeping its text, as in other spreadsheets.
+		if (!bHandled && nKey == static_cast<UINT>(VK_F2))
+		{
+			m_pGrid->StartEdit(nCol, nRow, 0);
+			return;
+		}
 	}
 	else
 		m_pGrid->NotifyKeyDown(&nKey, FALSE);
@@ -132,6 +138,10 @@ void CellView::OnChar(UINT nChar, UINT, UINT)
 		bHandled = m_pGrid->GetCellType(cell.GetCellType())->OnChar(nCol, nRow, &nKey);
 	}
 	m_pGrid->NotifyChar(&nKey, bHandled);
+	// A character nobody took starts an edit of the current cell with it; NotifyChar may clear it.
+	const BOOL bTyped = nKey >= 0x20 && nKey != 0x7F;
+	if (!bHandled && bTyped && nCol >= 0 && nRow >= 0)
+		m_pGrid->StartEdit(nCol, nRow, nKey);
 }
 
 BOOL CellView::OnMouseWheel(UINT, short zDelta, CPoint)

@@ -53,6 +53,8 @@ void CellView::GoToPressedCell(int nCol, long nRow, UINT nFlags)
 
 void CellView::OnLButtonDown(UINT nFlags, CPoint point)
 {
+	if (EditorStaysOpen())
+		return;
 	SetCapture();
 	SheetSettings& sheet = *m_pSheet;
 	sheet.m_nSelectionGesture = GRID_GESTURE_LEFT_PRESS;
@@ -90,16 +92,22 @@ void CellView::OnLButtonUp(UINT, CPoint point)
 
 void CellView::OnLButtonDblClk(UINT, CPoint point)
 {
+	if (EditorStaysOpen())
+		return;
 	CellViewHit hit;
 	if (!CellUnder(point, &hit))
 		return;
 	const BOOL bHandled =
 		hit.IsClosedList() ? FALSE : hit.m_pType->OnDoubleClick(hit.m_nCol, hit.m_nRow, &hit.m_rect, &hit.m_point);
 	m_pGrid->NotifyCellDoubleClick(hit.m_nCol, hit.m_nRow, &hit.m_rect, &hit.m_point, bHandled);
+	if (!bHandled)
+		m_pGrid->StartEdit(hit.m_nCol, hit.m_nRow, 0);
 }
 
 void CellView::OnRButtonDown(UINT nFlags, CPoint point)
 {
+	if (EditorStaysOpen())
+		return;
 	SheetSettings& sheet = *m_pSheet;
 	sheet.m_nSelectionGesture = GRID_GESTURE_RIGHT_PRESS;
 	sheet.m_nGestureKeyFlags = nFlags;

@@ -55,7 +55,7 @@ namespace
 	BOOL CreateHeadingWindow(CWnd* pWnd, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID)
 	{
 		// No class brush: the paint covers every pixel.
-		LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
+		LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW));
 		return pWnd->CWnd::Create(lpszClass, nullptr, dwStyle, rect, pParent, nID);
 	}
 }
@@ -68,11 +68,29 @@ IMPLEMENT_DYNAMIC(CornerButton, CWnd)
 BEGIN_MESSAGE_MAP(GridHeading, CWnd)
 	ON_WM_PAINT()
 	ON_WM_ERASEBKGND()
+	ON_WM_LBUTTONDOWN()
+	ON_WM_LBUTTONUP()
+	ON_WM_LBUTTONDBLCLK()
+	ON_WM_RBUTTONDOWN()
+	ON_WM_RBUTTONUP()
+	ON_WM_RBUTTONDBLCLK()
+	ON_WM_MOUSEMOVE()
+	ON_WM_SETCURSOR()
+	ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(CornerButton, CWnd)
 	ON_WM_PAINT()
 	ON_WM_ERASEBKGND()
+	ON_WM_LBUTTONDOWN()
+	ON_WM_LBUTTONUP()
+	ON_WM_LBUTTONDBLCLK()
+	ON_WM_RBUTTONDOWN()
+	ON_WM_RBUTTONUP()
+	ON_WM_RBUTTONDBLCLK()
+	ON_WM_MOUSEMOVE()
+	ON_WM_SETCURSOR()
+	ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 GridHeading::GridHeading() = default;

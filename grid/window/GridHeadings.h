@@ -3,11 +3,14 @@
 #pragma once
 
 #include "framework/ui/window/Wnd.h"
+#include "grid/window/ColumnMoving.h"
 #include "grid/window/GridChild.h"
 #include "grid/window/GridDrawList.h"
+#include "grid/window/HeadingSizing.h"
 
 #include <vector>
 
+class CellType;
 class GridAxis;
 class GridCell;
 
@@ -27,7 +30,23 @@ struct GridHeadingLayout
 	int nAcrossExtent;
 };
 
-// What both heading strips share: the draw list and the paint of their heading cells.
+// A heading cell under the mouse: the data position along the strip and the heading position
+// across it, and the cell the grid is told of (a joined block's origin) with its rectangle.
+struct HeadingHit
+{
+	long nAlong;
+	long nAcross;
+	int nCol;
+	long nRow;
+	CRect rc;
+	// The mouse's point and the type of the cell (the block's origin) under it.
+	POINT pt;
+	CellType* pType;
+};
+
+// What both heading strips share: the draw list, the paint of their heading cells, and the mouse:
+// clicks told to the heading cell's type and the grid, sizing from the edges and, in the top
+// heading, moving columns.
 class GridHeading : public CWnd, public GridChild
 {
 	DECLARE_DYNAMIC(GridHeading)
@@ -42,6 +61,16 @@ protected:
 
 	afx_msg void OnPaint();
 	afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+	afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+	afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+	afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+	// The second press of a right double click is a press like the first.
+	afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
+	afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+	afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+	afx_msg void OnCaptureChanged(CWnd* pWnd);
 
 	DECLARE_MESSAGE_MAP()
 
@@ -50,6 +79,20 @@ protected:
 private:
 	void DrawHeadingCell(CDC* pDC, const GridHeadingLayout& layout, const GridAxis& along, GridCell* pCell, long nAlong,
 		long nAcross, const CRect& rcCell);
+	BOOL HitCell(CPoint point, HeadingHit* pHit);
+	HeadingEdge EdgeAt(CPoint point);
+	// Takes the mouse for a press; TRUE when the press is on an edge and sizes it.
+	BOOL PressOnEdge(CPoint point);
+	void NotifyClick(const HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled);
+	void NotifyRightClick(const HeadingHit& hit, BOOL bDown, CPoint point, BOOL bHandled);
+	void RightButton(CPoint point, BOOL bDown);
+	CPoint ToGrid(CPoint point);
+
+	// The edge under the mouse when it last moved, for the cursor.
+	HeadingEdge m_hover;
+	HeadingSizeDrag m_sizing;
+	// Only the top heading moves columns.
+	ColumnMoveDrag m_columnMove;
 };
 
 class TopHeading : public GridHeading
@@ -83,6 +126,8 @@ protected:
 	GridHeadingLayout GetLayout() const override;
 };
 
+// The corner draws cell (-1, -1), tells the grid of its clicks and sizes the heading areas from
+// the edges of the heading rows and columns that meet in it.
 class CornerButton : public CWnd, public GridChild
 {
 	DECLARE_DYNAMIC(CornerButton)
@@ -95,6 +140,30 @@ public:
 protected:
 	afx_msg void OnPaint();
 	afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+	afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+	afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+	afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+	// The second press of a right double click is a press like the first.
+	afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
+	afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+	afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+	afx_msg void OnCaptureChanged(CWnd* pWnd);
 
 	DECLARE_MESSAGE_MAP()
+
+private:
+	HeadingEdge EdgeAt(CPoint point);
+	BOOL PressOnEdge(CPoint point);
+	// The corner cell's type, with the rectangle and point its mouse operations take.
+	CellType* CornerHit(CPoint point, RECT* pRect, POINT* pPoint);
+	CPoint ToGrid(CPoint point);
+
+	// The edge under the mouse when it last moved, for the cursor.
+	HeadingEdge m_hover;
+	HeadingSizeDrag m_sizing;
 };
+
+// Before a press in a heading or the corner does anything, the keyboard goes to the cell view.
+void PrepareForHeadingPress(GridWindow* pGrid);

@@ -9,6 +9,10 @@
 
 IMPLEMENT_DYNAMIC(GridScrollBar, CScrollBar)
 
+BEGIN_MESSAGE_MAP(GridScrollBar, CScrollBar)
+	ON_WM_RBUTTONDOWN()
+END_MESSAGE_MAP()
+
 GridScrollBar::GridScrollBar()
 	: m_range{0, 0, 0, 1.0}
 	, m_key{0, 0, 0}
@@ -25,6 +29,14 @@ BOOL GridScrollBar::IsThreePositions() const
 
 void GridScrollBar::OnRangeChanged()
 {
+}
+
+void GridScrollBar::OnRButtonDown(UINT, CPoint point)
+{
+	if (m_pGrid == nullptr || m_pSheet == nullptr)
+		return;
+	ClientToScreen(&point);
+	m_pGrid->OpenContextMenu(m_pSheet->m_nCurrentColumn, m_pSheet->m_nCurrentRow, GetMenuSection(), point);
 }
 
 void GridScrollBar::UpdateRange(BOOL bForce)

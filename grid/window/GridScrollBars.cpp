@@ -63,6 +63,11 @@ void GridVScrollBar::ScrollTo(long nFirst)
 	m_pGrid->SetTopRow(nFirst);
 }
 
+int GridVScrollBar::GetMenuSection() const
+{
+	return GRID_SECTION_VSCROLL;
+}
+
 BOOL GridVScrollBar::ScrollsWhileTracking() const
 {
 	return m_pSheet->m_nVScrollMode == GRID_SCROLL_WHILE_TRACKING;
@@ -139,6 +144,11 @@ long GridHScrollBar::PageFrom(long nFirst, BOOL bForward) const
 void GridHScrollBar::ScrollTo(long nFirst)
 {
 	m_pGrid->SetLeftColumn(static_cast<int>(nFirst));
+}
+
+int GridHScrollBar::GetMenuSection() const
+{
+	return GRID_SECTION_HSCROLL;
 }
 
 BOOL GridHScrollBar::ScrollsWhileTracking() const

@@ -52,6 +52,12 @@ protected:
 	virtual void ShowHint(ScrollHintWindow* pHint, const CString& strText, CPoint ptMouse) = 0;
 	// Called after the range was set because what it depends on changed.
 	virtual void OnRangeChanged();
+	// The section the context menu of a right press on the bar is for.
+	virtual int GetMenuSection() const = 0;
+
+	afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+
+	DECLARE_MESSAGE_MAP()
 
 private:
 	// Where a thumb at nThumb leads: a row or column, or in three-position mode a page either way.
@@ -88,6 +94,7 @@ protected:
 	BOOL ShowsHint() const override;
 	int ProvideHint(long nFirst, CString* pText) override;
 	void ShowHint(ScrollHintWindow* pHint, const CString& strText, CPoint ptMouse) override;
+	int GetMenuSection() const override;
 };
 
 class GridHScrollBar : public GridScrollBar
@@ -111,6 +118,7 @@ protected:
 	int ProvideHint(long nFirst, CString* pText) override;
 	void ShowHint(ScrollHintWindow* pHint, const CString& strText, CPoint ptMouse) override;
 	void OnRangeChanged() override;
+	int GetMenuSection() const override;
 
 private:
 	// Set while the range's own re-layout runs, which sets the range again.

@@ -44,6 +44,9 @@ GridWindow::GridWindow()
 	: m_penWhite(PS_SOLID, 1, RGB(255, 255, 255))
 	, m_penShadow(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW))
 	, m_bForceFocusFrame(FALSE)
+	, m_nMenuColumn(-1)
+	, m_nMenuRow(-1)
+	, m_nMenuSection(0)
 	, m_dataSources(1, nullptr)
 	, m_nDataSourceCount(1)
 	, m_nCurrentSheet(0)
@@ -83,7 +86,9 @@ GridWindow::GridWindow()
 
 GridWindow::~GridWindow()
 {
-	// The children go first: their windows refer to the sheets while they are destroyed.
+	// The children go first: their windows refer to the sheets while they are destroyed. An edit
+	// still open dies with the grid, unstored: the cells it would go to are going too.
+	m_editor.m_bEditing = FALSE;
 	if (m_editor.GetSafeHwnd() != nullptr)
 		m_editor.DestroyWindow();
 	m_pHint.reset();

@@ -167,6 +167,17 @@ public:
 	int PrintPage(CDC* pPrinterDC, int nPage);
 	int PrintGrid(CString* pDocTitle, BOOL bAskUser);
 
+	// In-place editing. StartEdit is 0 when the editor opened on the cell (a heading cell for a
+	// negative column or row), 1 when the cell or a notification refused it, 2 when the move to
+	// the cell was vetoed; nInitialChar > 0 is typed into it. EndEdit is the editor losing the
+	// focus to pNewFocus: it stores, cancels or keeps the edit open (an editor AllowEditStart
+	// handed back that is not an InCellEdit calls it itself). CloseEditor hides the editor without
+	// storing.
+	int StartEdit(int nCol, long nRow, UINT nInitialChar);
+	void EndEdit(CWnd* pNewFocus);
+	void CloseEditor();
+	BOOL IsEditing() const;
+
 	// Lays the children out from the current sheet's sizes.
 	void LayoutChildren();
 	// Fires the change notifications, keeps the floating window clear and redraws what moved.
@@ -179,6 +190,12 @@ public:
 	void SetFindDialog(CFindReplaceDialog* pDialog);
 	CFindReplaceDialog* GetFindDialog() const;
 	void SetFindAcrossColumns(BOOL bAcross);
+
+	// The context menu, empty until the derived class fills it (in AllowMenu, say, for the section
+	// the menu is for). Opened at a screen point for a cell (or a heading position) of a section:
+	// 0 shown, 1 with the menu switched off, 2 vetoed by AllowMenu.
+	CMenu* GetPopupMenu();
+	int OpenContextMenu(int nCol, long nRow, int nSection, CPoint ptScreen);
 
 	CellView* GetCellView() const;
 	TopHeading* GetTopHeading() const;
@@ -275,6 +292,7 @@ protected:
 	afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
 	afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
 	afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
+	BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 	DECLARE_MESSAGE_MAP()
 
@@ -305,6 +323,10 @@ private:
 	void MarkSelectionCells(int nFirstCol, long nFirstRow, int nLastCol, long nLastRow);
 	int PageAvailableHeight() const;
 	int PageAvailableWidth() const;
+	// The window an edit of the cell takes place in and the cell's rectangle there; null when the
+	// cell is in none (the corner, or past the ends).
+	CWnd* GetEditHost(int nCol, long nRow, RECT* pRect);
+	void GetHeadingCellRect(int nCol, long nRow, RECT* pRect);
 
 	// The first two hold objects the grid deletes; the third holds the cell types.
 	SlotTable m_slots[6];
@@ -314,6 +336,10 @@ private:
 	ArrowCellType m_arrowType;
 	std::unique_ptr<GridPrinter> m_pPrinter;
 	CMenu m_popupMenu;
+	// Where the context menu was last opened, for its commands.
+	int m_nMenuColumn;
+	long m_nMenuRow;
+	int m_nMenuSection;
 	GridCell m_scratchCell;
 
 	std::vector<DataSource*> m_dataSources;

@@ -247,14 +247,31 @@ void GridWindow::RecomputeLockedSizes()
 int GridWindow::MoveColumn(int nFrom, int nTo, BOOL bBefore)
 {
 	SheetSettings& sheet = *m_pSheet;
-	if (nFrom < 0 || nFrom >= sheet.m_nColumnCount || nTo < 0 || nTo >= sheet.m_nColumnCount)
+	// The column ends up just before the insertion point, which may be past the last column.
+	const int nInsertion = bBefore ? nTo : nTo + 1;
+	if (nFrom < 0 || nFrom >= sheet.m_nColumnCount || nInsertion < 0 || nInsertion > sheet.m_nColumnCount)
 		return 1;
-	int nInsert = bBefore ? nTo : nTo + 1;
-	if (nInsert > nFrom)
-		--nInsert;
-	GridColumn moved = std::move(sheet.m_columns[static_cast<size_t>(nFrom)]);
-	sheet.m_columns.erase(sheet.m_columns.begin() + nFrom);
-	sheet.m_columns.insert(sheet.m_columns.begin() + nInsert, std::move(moved));
+	if (nInsertion == nFrom || nInsertion == nFrom + 1)
+		return 0;
+	const int nLanding = nInsertion > nFrom ? nInsertion - 1 : nInsertion;
+	auto itFrom = sheet.m_columns.begin() + nFrom;
+	auto itLanding = sheet.m_columns.begin() + nLanding;
+	if (nLanding > nFrom)
+		std::rotate(itFrom, itFrom + 1, itLanding + 1);
+	else
+		std::rotate(itLanding, itFrom, itFrom + 1);
+	// The current cell stays on its data, which now lies in another column.
+	auto fnFollow = [nFrom, nLanding](int& nCol) {
+		if (nCol == nFrom)
+			nCol = nLanding;
+		else if (nFrom < nCol && nCol <= nLanding)
+			nCol--;
+		else if (nLanding <= nCol && nCol < nFrom)
+			nCol++;
+	};
+	fnFollow(sheet.m_nCurrentColumn);
+	fnFollow(sheet.m_nPrevCurrentColumn);
+	fnFollow(sheet.m_nTargetColumn);
 	RecomputeLockedSizes();
 	RecomputeLastPositions();
 	RedrawAll();

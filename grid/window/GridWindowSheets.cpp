@@ -53,6 +53,8 @@ int GridWindow::SelectSheet(int nSheet, BOOL bRedraw)
 		m_bPaintingEnabled = FALSE;
 	if (m_pCellView->GetSafeHwnd() != nullptr)
 		m_pCellView->SetFocus();
+	// Taking the focus ended the edit; one a veto kept open cannot follow to another sheet.
+	CloseEditor();
 
 	SheetSettings* pNew = m_sheets[static_cast<size_t>(nSheet)].get();
 	// The tab bar belongs to the grid, not to a sheet: its width goes with the switch.

@@ -5,9 +5,11 @@ set(GRID_WINDOW_SOURCES
   window/GridWindowCells.cpp
   window/GridWindowCommit.cpp
   window/GridWindowSelection.cpp
+  window/GridWindowEdit.cpp
   window/GridWindowMoves.cpp
   window/GridWindowHitTest.cpp
   window/GridWindowFind.cpp
+  window/GridWindowMenu.cpp
   window/GridWindowGeometry.cpp
   window/GridWindowLayout.cpp
   window/GridWindowNotify.cpp
@@ -20,12 +22,18 @@ set(GRID_WINDOW_SOURCES
   window/GridWindowPrint.cpp
   window/CellView.cpp
   window/CellViewKeys.cpp
+  window/CellViewTips.cpp
   window/CellViewMouse.cpp
   window/CellViewDrag.cpp
   window/CellViewCanvas.cpp
   window/CellViewPaint.cpp
   window/CellViewUpdate.cpp
   window/GridHeadings.cpp
+  window/HeadingMouse.cpp
+  window/CornerMouse.cpp
+  window/HeadingSizing.cpp
+  window/ColumnMoving.cpp
+  window/GridDragLine.cpp
   window/GridScrollBar.cpp
   window/GridScrollBars.cpp
   window/ScrollHintWindow.cpp

@@ -81,4 +81,5 @@ TEST_F(GridMouseTest, ACheckBoxTogglesWhenItsBoxIsClickedAndADoubleClickIsToldBu
 	m_grid.GetCell(1, 1, &cell);
 	EXPECT_NE(0, cell.GetNumber());
 	EXPECT_EQ("double 1,1 0", m_grid.m_log.back());
+	ASSERT_TRUE(AfxSendMouseInput(m_grid.GetCellView(), WM_LBUTTONUP, inBox, 0));
 }

@@ -1,5 +1,6 @@
 // The demonstration's two sheets: a million rows made on demand, and every cell type, border,
-// alignment, colour, join, locked row and column and heading look side by side.
+// alignment, colour, join, locked row and column and heading look side by side. Text cells of
+// both are edited in place by typing, a double click or F2; Enter stores, Esc cancels.
 #include "tools/griddemo/DemoGrid.h"
 
 #include "framework/ui/gdi/Dc.h"
@@ -35,11 +36,20 @@ void DemoGrid::Populate()
 
 	SelectSheet(DEMO_SHEET_FEATURES, FALSE);
 	PopulateFeatures();
+	EnableMenuAndTips();
 	SelectSheet(DEMO_SHEET_MILLION, FALSE);
 	PopulateMillion();
+	EnableMenuAndTips();
 	SetTabBarWidth(TAB_BAR_WIDTH);
 	pTabs->SetCurrentTab(DEMO_SHEET_MILLION);
 	LayoutChildren();
+}
+
+void DemoGrid::EnableMenuAndTips()
+{
+	SheetSettings& sheet = *GetSheet();
+	sheet.m_bContextMenu = TRUE;
+	sheet.m_bCellTooltips = TRUE;
 }
 
 void DemoGrid::NotifySheetTab(int nSheet)
@@ -65,6 +75,8 @@ void DemoGrid::PopulateMillion()
 	sheet.m_bVScrollTooltips = TRUE;
 	sheet.m_bHScrollTooltips = TRUE;
 	sheet.m_nVScrollMode = GRID_SCROLL_WHILE_TRACKING;
+	// Headings dragged sideways move their columns; edges dragged size them.
+	sheet.m_bColumnMoving = TRUE;
 	// Blocks of cells: Ctrl+click adds one, Shift+click or Shift+arrows stretch the last, and a
 	// drag past an edge keeps selecting, the faster the farther out the mouse is.
 	sheet.m_bMultipleSelection = TRUE;
@@ -72,21 +84,27 @@ void DemoGrid::PopulateMillion()
 	sheet.m_nDragScrollDelay = 80;
 }
 
-// The million rows are not stored: each cell is made when it is drawn.
+// The million rows are not stored: each cell is made when it is drawn, from the column's data
+// column so that a moved column keeps its cells.
 void DemoGrid::ProvideCell(int nCol, long nRow, GridCell* pCell)
 {
 	if (GetCurrentSheet() != DEMO_SHEET_MILLION || nRow < 0 || pCell->IsSet(GCP_TEXT))
 		return;
+	const int nData = GetDataSourceColumn(nCol);
 	CString strText;
-	if (nCol < 0)
+	if (nData < 0)
 		strText.Format("%ld", nRow + 1);
-	else if (nCol == 0)
+	else if (nData == 0)
 		strText.Format("%ld", nRow);
 	else
-		strText.Format("%c%ld", 'A' + nCol - 1, nRow + 1);
+		strText.Format("%c%ld", 'A' + nData - 1, nRow + 1);
 	pCell->SetText(strText);
-	if (nCol == 0)
+	// The row numbers are the sheet's own: typing on them opens no editor.
+	if (nData == 0)
+	{
 		pCell->SetAlignment(GCA_RIGHT);
+		pCell->SetReadOnly(TRUE);
+	}
 }
 
 int DemoGrid::ProvideRowScrollHint(long nRow, CString* pText)

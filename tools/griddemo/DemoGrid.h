@@ -24,9 +24,13 @@ public:
 	void ProvideCell(int nCol, long nRow, GridCell* pCell) override;
 	int ProvideRowScrollHint(long nRow, CString* pText) override;
 	int ProvideColumnScrollHint(int nCol, CString* pText) override;
+	int AllowMenu(int nCol, long nRow, int nSection) override;
+	void NotifyMenuCommand(int nCol, long nRow, int nSection, UINT nItem) override;
 
 private:
 	void PopulateMillion();
+	// The right button's menu and the cells' tips, on the current sheet.
+	void EnableMenuAndTips();
 	void PopulateFeatures();
 	void SetHeadings(LPCSTR const* pTitles, int nCount);
 	void PopulateLooks();

@@ -1,6 +1,7 @@
 // A demonstration of the grid control, for people to look at and use: a resizable window the
 // grid fills, with a million-row sheet and a sheet of every look, switched by the sheet tabs,
-// and Ctrl+F to find and replace.
+// and Ctrl+F to find and replace. The headings' edges size columns, rows and the heading areas;
+// on the million-row sheet a heading dragged sideways moves its column.
 #include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/WinApp.h"

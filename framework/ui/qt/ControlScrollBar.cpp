@@ -119,6 +119,9 @@ QWidget* CreateScrollBarWidget(CWindowHost& host, QWidget* pParent)
 	HWND hWnd = host.Handle();
 	CScrollBarWidget* pBar = new CScrollBarWidget((host.m_dwStyle & SBS_VERT) != 0 ? Qt::Vertical : Qt::Horizontal,
 		pParent);
+	// A right click on a bar is the program's (a grid opens its own menu there); the toolkit's
+	// scrolling menu would come up on top of it, in its own words.
+	pBar->setContextMenuPolicy(Qt::NoContextMenu);
 	ShowInfo(pBar);
 	QObject::connect(pBar, &QAbstractSlider::actionTriggered, pBar, [hWnd](int nAction) { ActionTriggered(hWnd, nAction); });
 	QObject::connect(pBar, &QAbstractSlider::sliderReleased, pBar, [hWnd] { ThumbReleased(hWnd); });

@@ -12,6 +12,5 @@ set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
   window/ToolTipTests.cpp
   window/WheelTests.cpp
   window/WindowStateTests.cpp
-  window/WindowTestSupport.cpp
   window/ZOrderTests.cpp
 )

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/ui/window/Wnd.h"
+#include "tests/support/EventPump.h"
 
 #include <functional>
 #include <string>
@@ -26,7 +27,3 @@ public:
 		return CreateEx(dwExStyle, lpszClass, "", dwStyle, rect, pParent, nID);
 	}
 };
-
-// Runs the event loop until fnDone holds (checked whenever the loop goes idle); FALSE when
-// nothing made it hold within a generous bound, so a broken test fails instead of hanging.
-BOOL PumpUntil(const std::function<bool()>& fnDone);

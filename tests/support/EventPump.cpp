@@ -1,5 +1,7 @@
 // The event pump of the window tests: a hidden window in a modal loop that ends itself.
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+
+#include "framework/ui/window/Wnd.h"
 
 namespace
 {
