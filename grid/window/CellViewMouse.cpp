@@ -112,13 +112,18 @@ void CellView::OnRButtonDown(UINT nFlags, CPoint point)
 	sheet.m_nSelectionGesture = GRID_GESTURE_RIGHT_PRESS;
 	sheet.m_nGestureKeyFlags = nFlags;
 	CellViewHit hit;
-	if (CellUnder(point, &hit))
+	if (!CellUnder(point, &hit))
 	{
-		m_pGrid->GotoCell(hit.m_nCol, hit.m_nRow);
-		const BOOL bHandled = hit.m_pType->OnRButton(hit.m_nCol, hit.m_nRow, TRUE, &hit.m_rect, &hit.m_point);
-		m_pGrid->NotifyCellRightClick(hit.m_nCol, hit.m_nRow, TRUE, &hit.m_rect, &hit.m_point, bHandled);
+		sheet.m_nSelectionGesture = GRID_GESTURE_PROGRAM;
+		return;
 	}
+	m_pGrid->GotoCell(hit.m_nCol, hit.m_nRow);
+	const BOOL bHandled = hit.m_pType->OnRButton(hit.m_nCol, hit.m_nRow, TRUE, &hit.m_rect, &hit.m_point);
+	m_pGrid->NotifyCellRightClick(hit.m_nCol, hit.m_nRow, TRUE, &hit.m_rect, &hit.m_point, bHandled);
+	// The menu's commands move the current cell as the program's moves do.
 	sheet.m_nSelectionGesture = GRID_GESTURE_PROGRAM;
+	ClientToScreen(&point);
+	m_pGrid->OpenContextMenu(hit.m_nCol, hit.m_nRow, GRID_SECTION_CELLS, point);
 }
 
 void CellView::OnRButtonUp(UINT, CPoint point)

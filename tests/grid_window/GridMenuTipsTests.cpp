@@ -156,7 +156,7 @@ TEST_F(GridMenuTipsTest, MenuForAJoinedCellIsForItsOrigin)
 	EXPECT_EQ((Log{"allow 1,3 in 1"}), m_grid.m_log);
 }
 
-TEST_F(GridMenuTipsTest, RightPressesOutsideTheCellsOpenTheMenuForTheirSection)
+TEST_F(GridMenuTipsTest, RightPressesOpenTheMenuForTheirSection)
 {
 	m_grid.GetSheet()->m_bContextMenu = TRUE;
 	m_grid.GotoCell(2, 4);
@@ -165,13 +165,14 @@ TEST_F(GridMenuTipsTest, RightPressesOutsideTheCellsOpenTheMenuForTheirSection)
 		ASSERT_TRUE(AfxSendMouseInput(pWnd, WM_RBUTTONDOWN, point, MK_RBUTTON));
 		ASSERT_TRUE(AfxSendMouseInput(pWnd, WM_RBUTTONUP, point, 0));
 	};
+	rightClick(m_grid.GetCellView(), CPoint(1 * 75 + 37, 5 * 20 + 10));
 	rightClick(m_grid.GetTopHeading(), CPoint(2 * 75 + 37, 10));
 	rightClick(m_grid.GetSideHeading(), CPoint(20, 3 * 20 + 10));
 	rightClick(m_grid.GetCornerButton(), CPoint(5, 5));
-	// The scroll bars' menu is for the current cell.
+	// The scroll bars' menu is for the current cell, which the right press in the cells moved.
 	rightClick(m_grid.GetVScrollBar(), CPoint(5, 40));
 	rightClick(m_grid.GetHScrollBar(), CPoint(40, 5));
-	EXPECT_EQ((Log{"allow 2,-1 in 2", "allow -1,3 in 3", "allow -1,-1 in 4", "allow 2,4 in 6", "allow 2,4 in 5"}),
+	EXPECT_EQ((Log{"allow 1,5 in 1", "allow 2,-1 in 2", "allow -1,3 in 3", "allow -1,-1 in 4", "allow 1,5 in 6", "allow 1,5 in 5"}),
 		m_grid.m_log);
 }
 
