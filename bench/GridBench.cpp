@@ -68,12 +68,10 @@ namespace
 		void Key(UINT nKey, BOOL bControl)
 		{
 			CellView* pView = m_pGrid->GetCellView();
-			if (bControl)
-				AfxSendKeyInput(pView, WM_KEYDOWN, VK_CONTROL);
-			AfxSendKeyInput(pView, WM_KEYDOWN, nKey);
-			AfxSendKeyInput(pView, WM_KEYUP, nKey);
-			if (bControl)
-				AfxSendKeyInput(pView, WM_KEYUP, VK_CONTROL);
+			// Offscreen no key can be held down: Ctrl comes as the modifier of a desktop mouse event.
+			AfxSendMouseInput(pView, WM_MOUSEMOVE, CPoint(5, 5), bControl ? MK_CONTROL : 0);
+			pView->SendMessage(WM_KEYDOWN, nKey, 1);
+			pView->SendMessage(WM_KEYUP, nKey, 1);
 			pView->UpdateWindow();
 		}
 
