@@ -8,6 +8,7 @@
 #include "grid/window/GridWindow.h"
 
 #include "tests/framework_ui/gdi/MemorySurface.h"
+#include "tests/grid_window/MovesGridFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,8 @@
 namespace
 {
 
-class RecordingGrid : public GridWindow
+// The move notifications as the moves' tests log them, and the sheets made and cells stored.
+class RecordingGrid : public MoveRecordingGrid
 {
 public:
 	void NotifySheetCreated(int nSheet) override
@@ -28,29 +30,6 @@ public:
 	{
 		m_log.push_back("store " + std::to_string(nCol) + "," + std::to_string(nRow) + " "
 			+ static_cast<LPCSTR>(pCell->GetText()));
-	}
-	int AllowCurrentMove(int, long, int nNewCol, long nNewRow) override
-	{
-		m_log.push_back("allow " + std::to_string(nNewCol) + "," + std::to_string(nNewRow));
-		return m_nAllowMove;
-	}
-	void NotifyCurrentColumn(int nOld, int nNew) override { Log("column", nOld, nNew); }
-	void NotifyCurrentRow(long nOld, long nNew) override { Log("row", nOld, nNew); }
-	void NotifyCurrentCell(int nOldCol, int nNewCol, long nOldRow, long nNewRow) override
-	{
-		m_log.push_back("cell " + std::to_string(nOldCol) + "," + std::to_string(nOldRow) + " -> "
-			+ std::to_string(nNewCol) + "," + std::to_string(nNewRow));
-	}
-	void NotifyTopRow(long nOld, long nNew) override { Log("top", nOld, nNew); }
-	void NotifyLeftColumn(int nOld, int nNew) override { Log("left", nOld, nNew); }
-
-	std::vector<std::string> m_log;
-	int m_nAllowMove = 1;
-
-private:
-	void Log(const char* pszWhat, long nOld, long nNew)
-	{
-		m_log.push_back(std::string(pszWhat) + " " + std::to_string(nOld) + " -> " + std::to_string(nNew));
 	}
 };
 
