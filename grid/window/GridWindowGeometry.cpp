@@ -272,6 +272,8 @@ int GridWindow::MoveColumn(int nFrom, int nTo, BOOL bBefore)
 	fnFollow(sheet.m_nCurrentColumn);
 	fnFollow(sheet.m_nPrevCurrentColumn);
 	fnFollow(sheet.m_nTargetColumn);
+	// Blocks hold positions, not data: kept, they would cover other columns than were selected.
+	sheet.m_selection.Clear();
 	RecomputeLockedSizes();
 	RecomputeLastPositions();
 	RedrawAll();

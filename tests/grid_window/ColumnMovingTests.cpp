@@ -162,3 +162,16 @@ TEST_F(ColumnMovingTest, MoveColumnTakesAnInsertionPointUpToTheCountAndKeepsTheC
 			m_grid.SetCellText(nCol, 2, std::string(1, static_cast<char>('a' + nCol)).c_str());
 	}
 }
+
+TEST_F(ColumnMovingTest, AMovedColumnLeavesNoSelectionOnColumnsThatWereNotSelected)
+{
+	MakeMovingSheet(4);
+	Sheet().m_bMultipleSelection = TRUE;
+	m_grid.GotoCell(1, 1);
+	m_grid.GotoCell(2, 3);
+	// The keyboard's move without Shift made a block of the single cell (2, 3).
+	ASSERT_EQ(1, Sheet().m_selection.GetBlockCount());
+	ASSERT_EQ(0, m_grid.MoveColumn(2, 0, TRUE));
+	EXPECT_EQ(0, Sheet().m_selection.GetBlockCount());
+	EXPECT_EQ("cabd", Order());
+}
