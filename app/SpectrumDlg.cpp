@@ -79,6 +79,8 @@ void CSpectrumDlg::SetupLineTable()
 	// A number too long for its column (a carrier of 1e200 Hz) ends in "..." instead of being
 	// cut off where the column ends.
 	m_gridLines.GetSheet()->m_defaultCell.SetCellTypeStyle(GCS_ELLIPSIS);
+	// The lines are computed: a key typed on the table must not change what it shows and prints.
+	m_gridLines.GetSheet()->m_defaultCell.SetReadOnly(TRUE);
 
 	const BOOL bAngle = !IsAmplitudeFamily(m_pParams->kind);
 	m_gridLines.SetRowCount(1, TRUE);

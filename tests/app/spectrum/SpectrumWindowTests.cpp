@@ -4,6 +4,7 @@
 
 #include "app/resources/AppResourceIds.h"
 #include "framework/ui/window/SurfaceAccess.h"
+#include "grid/window/CellView.h"
 
 #include <cstdio>
 #include <map>
@@ -178,4 +179,23 @@ TEST_F(SpectrumWindowTest, HugeValuesAreShownInFull)
 	EXPECT_EQ(strLabel, "Frequenza Portante: " + strDigits);
 	ASSERT_EQ(rows.size(), 3u);
 	EXPECT_EQ(rows[0][1], strDigits);
+}
+
+TEST_F(SpectrumWindowTest, TheComputedTableCannotBeTypedOver)
+{
+	int nStart = -1;
+	BOOL bEditing = TRUE;
+	Table rows;
+	OpenSpectrum(DefaultAM(), [&](CSpectrumDlg& dlg)
+	{
+		GridWindow& grid = dlg.m_gridLines;
+		grid.GotoCell(1, 0);
+		grid.GetCellView()->SendMessage(WM_CHAR, '9', 1);
+		nStart = grid.StartEdit(2, 1, 0);
+		bEditing = grid.IsEditing();
+		rows = Rows(grid);
+	});
+	EXPECT_EQ(1, nStart);
+	EXPECT_FALSE(bEditing);
+	EXPECT_EQ((std::vector<std::string>{"Portante", "200000", "1"}), rows.at(0));
 }
