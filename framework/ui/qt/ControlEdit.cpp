@@ -300,6 +300,9 @@ LRESULT EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 			pText->insertPlainText(WidgetText(reinterpret_cast<LPCTSTR>(lParam)));
 		}
 		return 0;
+	case WM_STYLECHANGED:
+		ApplyEditStyle(pWidget, pHost->m_dwStyle, pHost->m_dwExStyle);
+		return 0;
 	case EM_SETREADONLY:
 		SetStyleBit(pHost, ES_READONLY, wParam != 0);
 		ApplyEditStyle(pWidget, pHost->m_dwStyle, pHost->m_dwExStyle);

@@ -67,7 +67,10 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 	{
 		return FALSE;
 	}
+	STYLESTRUCT change = {pHost->m_dwStyle, dwNew};
 	pHost->m_dwStyle = dwNew;
+	// Controls take on styles such as an edit's alignment when told, as on Windows.
+	SendMessage(WM_STYLECHANGED, static_cast<WPARAM>(GWL_STYLE), reinterpret_cast<LPARAM>(&change));
 	if (nFlags != 0)
 	{
 		SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);

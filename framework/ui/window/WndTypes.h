@@ -51,6 +51,17 @@ struct MINMAXINFO
 };
 typedef MINMAXINFO* LPMINMAXINFO;
 
+// WM_STYLECHANGED's record of a window's styles (wParam GWL_STYLE) or extended styles
+// (GWL_EXSTYLE) before and after the change.
+constexpr int GWL_EXSTYLE = -20;
+constexpr int GWL_STYLE = -16;
+struct STYLESTRUCT
+{
+	DWORD styleOld;
+	DWORD styleNew;
+};
+typedef STYLESTRUCT* LPSTYLESTRUCT;
+
 struct MSG
 {
 	HWND hwnd;

@@ -3,8 +3,11 @@
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
 #include "framework/ui/controls/Edit.h"
+#include "framework/ui/window/SurfaceAccess.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -111,6 +114,32 @@ TEST_F(EditTest, MultiLineTextKeepsWindowsLineBreaks)
 	multi.ReplaceSel("Ap");
 	EXPECT_EQ("Ap = 1\r\nfm = 10000\r\nT = 0.0002", Text(multi));
 	EXPECT_TRUE(multi.LineScroll(1));
+}
+
+// The darkest grey level in a band of the edit's columns: its text is dark on white.
+int DarkestIn(CWnd& wnd, int nLeft, int nRight)
+{
+	int nDarkest = 255;
+	for (int x = nLeft; x < nRight; x++)
+		for (int y = 2; y < 18; y++)
+		{
+			const COLORREF cr = GetShownPixel(&wnd, x, y);
+			nDarkest = std::min(nDarkest, (GetRValue(cr) + GetGValue(cr) + GetBValue(cr)) / 3);
+		}
+	return nDarkest;
+}
+
+TEST_F(EditTest, MultiLineAlignmentChangedAfterCreationMovesTheText)
+{
+	CEdit multi;
+	ASSERT_TRUE(multi.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(10, 70, 210, 90), &m_parent, 1002));
+	multi.SetWindowText("WW");
+	EXPECT_LT(DarkestIn(multi, 0, 40), 100);
+	EXPECT_GT(DarkestIn(multi, 160, 200), 200);
+
+	multi.ModifyStyle(0, ES_RIGHT);
+	EXPECT_GT(DarkestIn(multi, 0, 40), 200);
+	EXPECT_LT(DarkestIn(multi, 160, 200), 100);
 }
 
 }
