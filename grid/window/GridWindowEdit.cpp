@@ -172,6 +172,13 @@ int GridWindow::StartEdit(int nCol, long nRow, UINT nInitialChar)
 		pInCell->m_nNextCol = nCol;
 		pInCell->m_nNextRow = nRow;
 	}
+	if (pEditor == &m_editor)
+	{
+		// The text stays where the cell shows it: a number edited at the right edge stays there.
+		const WORD nAlign = cell.GetAlignment();
+		const DWORD dwAlign = (nAlign & GCA_RIGHT) != 0 ? ES_RIGHT : (nAlign & GCA_CENTER) != 0 ? ES_CENTER : 0;
+		m_editor.ModifyStyle(ES_RIGHT | ES_CENTER, dwAlign);
+	}
 	pEditor->SetWindowText(strText);
 	CFont* pFont = cell.GetFont() != nullptr ? cell.GetFont() : sheet.m_pDefaultFont;
 	pEditor->SetFont(pFont, FALSE);

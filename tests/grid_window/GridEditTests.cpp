@@ -196,6 +196,19 @@ TEST_F(GridEditTest, ClickingAnotherCellStoresTheEditAndMovesThere)
 	}
 }
 
+TEST_F(GridEditTest, TheEditorAlignsItsTextAsTheCellDoes)
+{
+	GridCell cell;
+	m_grid.GetCell(2, 2, &cell);
+	cell.SetAlignment(GCA_RIGHT);
+	m_grid.SetCell(2, 2, &cell);
+	ASSERT_EQ(0, m_grid.StartEdit(2, 2, 0));
+	EXPECT_EQ(static_cast<DWORD>(ES_RIGHT), Editor()->GetStyle() & (ES_RIGHT | ES_CENTER));
+	Press(VK_RETURN);
+	ASSERT_EQ(0, m_grid.StartEdit(1, 1, 0));
+	EXPECT_EQ(0u, Editor()->GetStyle() & (ES_RIGHT | ES_CENTER));
+}
+
 TEST_F(GridEditTest, PressingAHeadingKeepsWhatWasTyped)
 {
 	ASSERT_EQ(0, m_grid.StartEdit(1, 1, 'x'));
