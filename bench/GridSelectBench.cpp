@@ -34,16 +34,7 @@ namespace
 	public:
 		DragBenchGrid()
 		{
-			m_parent.CreateEx(0, nullptr, "grid", WS_POPUP | WS_VISIBLE, CRect(0, 0, 1200, 900), nullptr, 0);
-			m_pGrid->Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1100, 800), &m_parent, 100);
-			m_pGrid->SetUniformRowHeight(TRUE);
-			m_pGrid->SetColumnCount(BENCH_COLUMNS, FALSE);
-			m_pGrid->SetRowCount(BENCH_ROWS, FALSE);
-			FillBenchSheet(m_pGrid->GetSheet()->m_defaultDataSource);
-			CRect rcView;
-			m_pGrid->GetCellView()->GetClientRect(&rcView);
-			m_pGrid->MoveWindow(0, 0, 1100 + BENCH_VIEW_WIDTH - rcView.Width(), 800 + BENCH_VIEW_HEIGHT - rcView.Height(),
-				TRUE);
+			CreateBenchGrid(m_parent, *m_pGrid);
 			SheetSettings& sheet = *m_pGrid->GetSheet();
 			sheet.m_bMultipleSelection = TRUE;
 			// No waiting between steps: the benchmark measures the work of a step.

@@ -2,6 +2,8 @@
 #include "bench/GridSheet.h"
 
 #include "grid/store/GridCell.h"
+#include "grid/window/CellView.h"
+#include "grid/window/GridWindow.h"
 
 #include <cstdio>
 
@@ -22,4 +24,18 @@ void FillBenchSheet(DataSource& source)
 			cell.SetText(szText);
 			source.SetCell(nCol, nRow, &cell);
 		}
+}
+
+void CreateBenchGrid(CWnd& parent, GridWindow& grid)
+{
+	parent.CreateEx(0, nullptr, "grid", WS_POPUP | WS_VISIBLE, CRect(0, 0, 1200, 900), nullptr, 0);
+	grid.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1100, 800), &parent, 100);
+	grid.SetUniformRowHeight(TRUE);
+	grid.SetColumnCount(BENCH_COLUMNS, FALSE);
+	grid.SetRowCount(BENCH_ROWS, FALSE);
+	FillBenchSheet(grid.GetSheet()->m_defaultDataSource);
+	// The grid's chrome (headings, scroll bar, border) takes what the cell view lacks.
+	CRect rcView;
+	grid.GetCellView()->GetClientRect(&rcView);
+	grid.MoveWindow(0, 0, 1100 + BENCH_VIEW_WIDTH - rcView.Width(), 800 + BENCH_VIEW_HEIGHT - rcView.Height(), TRUE);
 }

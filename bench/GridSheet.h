@@ -4,6 +4,9 @@
 
 #include "grid/store/DataSource.h"
 
+class CWnd;
+class GridWindow;
+
 #include <cstddef>
 
 constexpr long BENCH_ROWS = 1000000;
@@ -16,3 +19,7 @@ void BenchCellText(int nCol, long nRow, char* pBuffer, size_t nSize);
 
 // Sets every cell of the sheet in the data source, row by row.
 void FillBenchSheet(DataSource& source);
+
+// Creates the top-level parent and in it the grid on the filled sheet, in uniform row height,
+// its cell view sized to BENCH_VIEW_WIDTH x BENCH_VIEW_HEIGHT.
+void CreateBenchGrid(CWnd& parent, GridWindow& grid);
