@@ -72,7 +72,8 @@ void ColumnMoveDrag::FollowMouse(int x)
 	const SheetSettings& sheet = *m_pGrid->GetSheet();
 	CRect rcHeading;
 	m_pHeading->GetClientRect(&rcHeading);
-	GridViewWalk walk(SheetColumnAxis(sheet), sheet.m_nLockedColumns, sheet.m_nLeftColumn, rcHeading.Width());
+	const SheetColumnAxis columns(sheet);
+	GridViewWalk walk(columns, sheet.m_nLockedColumns, sheet.m_nLeftColumn, rcHeading.Width());
 	int nInsertion = sheet.m_nColumnCount;
 	int nLineX = 0;
 	while (walk.Next())

@@ -9,6 +9,8 @@ class GridViewWalk
 {
 public:
 	GridViewWalk(const GridAxis& axis, long nLocked, long nFirst, int nViewSize);
+	// The walk keeps the axis: a temporary one would be gone before the first step.
+	GridViewWalk(const GridAxis&& axis, long nLocked, long nFirst, int nViewSize) = delete;
 
 	// Lays the next position; FALSE when the view is full or no position is left. The count is
 	// read at every step, so positions that appear during a walk are walked too.
