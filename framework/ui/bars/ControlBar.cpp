@@ -4,7 +4,7 @@
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/bars/BarGeometry.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/qt/BarEvents.h"
+#include "framework/ui/backend/qt/BarEvents.h"
 #include "framework/ui/window/UserServices.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@ set(FRAMEWORK_UI_BARS_SOURCES
   bars/ToolBar.cpp
   bars/ToolBarMouse.cpp
   bars/ToolBarPaint.cpp
-  qt/BarEvents.cpp
-  qt/BarLockKeys.cpp
-  qt/BarToolTip.cpp
+  backend/qt/BarEvents.cpp
+  backend/qt/BarLockKeys.cpp
+  backend/qt/BarToolTip.cpp
 )

@@ -4,10 +4,10 @@ set(FRAMEWORK_UI_CONTROLS_SOURCES
   controls/ListBox.cpp
   controls/ScrollBar.cpp
   controls/Static.cpp
-  qt/ControlButton.cpp
-  qt/ControlEdit.cpp
-  qt/ControlListBox.cpp
-  qt/ControlScrollBar.cpp
-  qt/ControlStatic.cpp
-  qt/ControlSupport.cpp
+  backend/qt/ControlButton.cpp
+  backend/qt/ControlEdit.cpp
+  backend/qt/ControlListBox.cpp
+  backend/qt/ControlScrollBar.cpp
+  backend/qt/ControlStatic.cpp
+  backend/qt/ControlSupport.cpp
 )

@@ -5,7 +5,7 @@
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/qt/WindowClass.h"
+#include "framework/ui/backend/qt/WindowClass.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
 

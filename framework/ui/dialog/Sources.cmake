@@ -7,5 +7,5 @@ set(FRAMEWORK_UI_DIALOG_SOURCES
   dialog/DialogLayout.cpp
   dialog/DialogNavigation.cpp
   dialog/NumberText.cpp
-  qt/DialogFrame.cpp
+  backend/qt/DialogFrame.cpp
 )

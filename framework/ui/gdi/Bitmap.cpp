@@ -3,8 +3,8 @@
 
 #include "framework/core/Resources.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/qt/GdiDib.h"
-#include "framework/ui/qt/GdiObjectData.h"
+#include "framework/ui/backend/qt/GdiDib.h"
+#include "framework/ui/backend/qt/GdiObjectData.h"
 
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 

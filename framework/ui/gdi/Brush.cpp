@@ -2,7 +2,7 @@
 #include "framework/ui/gdi/Brush.h"
 
 #include "framework/ui/gdi/Bitmap.h"
-#include "framework/ui/qt/GdiObjectData.h"
+#include "framework/ui/backend/qt/GdiObjectData.h"
 #include "framework/ui/window/UserServices.h"
 
 IMPLEMENT_DYNAMIC(CBrush, CGdiObject)

@@ -7,8 +7,8 @@
 #include "framework/ui/gdi/Palette.h"
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/gdi/Rgn.h"
-#include "framework/ui/qt/DcBackend.h"
-#include "framework/ui/qt/DcState.h"
+#include "framework/ui/backend/qt/DcBackend.h"
+#include "framework/ui/backend/qt/DcState.h"
 
 #include <QGuiApplication>
 #include <QPaintDevice>

@@ -1,8 +1,8 @@
 // The seam through which windows and printers get a DC on their paint device.
-#include "framework/ui/qt/DcBackend.h"
+#include "framework/ui/backend/qt/DcBackend.h"
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/qt/DcState.h"
+#include "framework/ui/backend/qt/DcState.h"
 
 void AttachDcToDevice(CDC& dc, QPaintDevice* device, const QRegion* clip)
 {

@@ -2,9 +2,9 @@
 #include "framework/ui/gdi/Dc.h"
 
 #include "framework/ui/gdi/Rgn.h"
-#include "framework/ui/qt/DcPaint.h"
-#include "framework/ui/qt/GdiBackend.h"
-#include "framework/ui/qt/GdiRegion.h"
+#include "framework/ui/backend/qt/DcPaint.h"
+#include "framework/ui/backend/qt/GdiBackend.h"
+#include "framework/ui/backend/qt/GdiRegion.h"
 
 #include <cstdlib>
 

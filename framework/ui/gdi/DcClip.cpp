@@ -2,8 +2,8 @@
 #include "framework/ui/gdi/Dc.h"
 
 #include "framework/ui/gdi/Rgn.h"
-#include "framework/ui/qt/DcState.h"
-#include "framework/ui/qt/GdiRegion.h"
+#include "framework/ui/backend/qt/DcState.h"
+#include "framework/ui/backend/qt/GdiRegion.h"
 
 namespace
 {

@@ -2,8 +2,8 @@
 #include "framework/ui/gdi/Dc.h"
 
 #include "framework/ui/gdi/Brush.h"
-#include "framework/ui/qt/DcPaint.h"
-#include "framework/ui/qt/GdiRegion.h"
+#include "framework/ui/backend/qt/DcPaint.h"
+#include "framework/ui/backend/qt/GdiRegion.h"
 
 #include <QPolygon>
 

@@ -2,8 +2,8 @@
 // text too long and '&' marking the mnemonic character.
 #include "framework/ui/gdi/Dc.h"
 
-#include "framework/ui/qt/DcText.h"
-#include "framework/ui/qt/GdiRegion.h"
+#include "framework/ui/backend/qt/DcText.h"
+#include "framework/ui/backend/qt/GdiRegion.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // CDC: colours, drawing modes, and the origins that map logical to device coordinates.
 #include "framework/ui/gdi/Dc.h"
 
-#include "framework/ui/qt/DcState.h"
+#include "framework/ui/backend/qt/DcState.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
 // Pens, brushes and mix modes of a DC turned into QPainter settings.
-#include "framework/ui/qt/DcPaint.h"
+#include "framework/ui/backend/qt/DcPaint.h"
 
 #include <QVector>
 

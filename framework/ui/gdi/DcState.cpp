@@ -1,8 +1,8 @@
 // The state behind a DC handle, its painter, and the table of live DC handles.
-#include "framework/ui/qt/DcState.h"
+#include "framework/ui/backend/qt/DcState.h"
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/qt/GdiFont.h"
+#include "framework/ui/backend/qt/GdiFont.h"
 
 #include <QImage>
 #include <QPaintDevice>

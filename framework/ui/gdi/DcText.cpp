@@ -1,8 +1,8 @@
 // CDC: TextOut, ExtTextOut, text extents and metrics.
 #include "framework/ui/gdi/Dc.h"
 
-#include "framework/ui/qt/DcText.h"
-#include "framework/ui/qt/GdiRegion.h"
+#include "framework/ui/backend/qt/DcText.h"
+#include "framework/ui/backend/qt/GdiRegion.h"
 
 #include <QFontInfo>
 

@@ -1,9 +1,9 @@
 // Device-independent bitmaps drawn on DCs and read back from bitmaps.
 #include "framework/ui/gdi/Dib.h"
 
-#include "framework/ui/qt/DcPaint.h"
-#include "framework/ui/qt/GdiDib.h"
-#include "framework/ui/qt/GdiRegion.h"
+#include "framework/ui/backend/qt/DcPaint.h"
+#include "framework/ui/backend/qt/GdiDib.h"
+#include "framework/ui/backend/qt/GdiRegion.h"
 
 #include <cstdlib>
 

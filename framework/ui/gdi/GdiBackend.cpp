@@ -1,8 +1,8 @@
 // What the window layer reads from GDI handles, and the icons it makes.
-#include "framework/ui/qt/GdiBackend.h"
+#include "framework/ui/backend/qt/GdiBackend.h"
 
-#include "framework/ui/qt/DcPaint.h"
-#include "framework/ui/qt/GdiFont.h"
+#include "framework/ui/backend/qt/DcPaint.h"
+#include "framework/ui/backend/qt/GdiFont.h"
 
 #include <unordered_map>
 #include <vector>

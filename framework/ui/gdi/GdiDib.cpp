@@ -1,5 +1,5 @@
 // Conversions between device-independent bitmaps (and .bmp files) and RGB32 images.
-#include "framework/ui/qt/GdiDib.h"
+#include "framework/ui/backend/qt/GdiDib.h"
 
 #include <QHash>
 

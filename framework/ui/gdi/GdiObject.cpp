@@ -8,7 +8,7 @@
 #include "framework/ui/gdi/Palette.h"
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/gdi/Rgn.h"
-#include "framework/ui/qt/GdiObjectData.h"
+#include "framework/ui/backend/qt/GdiObjectData.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
 // The table of live GDI handles and the stock objects.
-#include "framework/ui/qt/GdiObjectData.h"
+#include "framework/ui/backend/qt/GdiObjectData.h"
 
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/gdi/GdiObject.h"

@@ -2,8 +2,8 @@
 #include "framework/ui/gdi/Rgn.h"
 
 #include "framework/core/GdiConstants.h"
-#include "framework/ui/qt/GdiObjectData.h"
-#include "framework/ui/qt/GdiRegion.h"
+#include "framework/ui/backend/qt/GdiObjectData.h"
+#include "framework/ui/backend/qt/GdiRegion.h"
 
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 

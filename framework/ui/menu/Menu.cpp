@@ -1,7 +1,7 @@
 // CMenu: attaching to menu handles; every operation is the handle function of the same name.
 #include "framework/ui/menu/Menu.h"
 
-#include "framework/ui/qt/MenuRecord.h"
+#include "framework/ui/backend/qt/MenuRecord.h"
 #include "framework/ui/window/Wnd.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)

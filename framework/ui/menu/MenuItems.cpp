@@ -2,8 +2,8 @@
 // item is named by its position, or by its command id searched depth first through the popups.
 #include "framework/ui/menu/Menu.h"
 
-#include "framework/ui/qt/MenuRecord.h"
-#include "framework/ui/qt/MenuWidgets.h"
+#include "framework/ui/backend/qt/MenuRecord.h"
+#include "framework/ui/backend/qt/MenuWidgets.h"
 
 #include <algorithm>
 #include <cstring>

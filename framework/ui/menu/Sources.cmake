@@ -5,10 +5,10 @@ set(FRAMEWORK_UI_MENU_SOURCES
   menu/MenuLoad.cpp
   menu/TrackPopup.cpp
   menu/WndMenu.cpp
-  qt/MenuBar.cpp
-  qt/MenuDriving.cpp
-  qt/MenuRecord.cpp
-  qt/MenuSession.cpp
-  qt/MenuSystem.cpp
-  qt/MenuWidgets.cpp
+  backend/qt/MenuBar.cpp
+  backend/qt/MenuDriving.cpp
+  backend/qt/MenuRecord.cpp
+  backend/qt/MenuSession.cpp
+  backend/qt/MenuSystem.cpp
+  backend/qt/MenuWidgets.cpp
 )

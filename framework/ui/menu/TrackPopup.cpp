@@ -2,10 +2,10 @@
 // whose answer is the command chosen.
 #include "framework/ui/menu/Menu.h"
 
-#include "framework/ui/qt/AppLoop.h"
-#include "framework/ui/qt/MenuRecord.h"
-#include "framework/ui/qt/MenuSession.h"
-#include "framework/ui/qt/MenuWidgets.h"
+#include "framework/ui/backend/qt/AppLoop.h"
+#include "framework/ui/backend/qt/MenuRecord.h"
+#include "framework/ui/backend/qt/MenuSession.h"
+#include "framework/ui/backend/qt/MenuWidgets.h"
 #include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/window/Wnd.h"
 

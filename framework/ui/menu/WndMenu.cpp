@@ -1,11 +1,11 @@
 // A window's menus: its menu bar and its window menu, for CWnd and by handle.
 #include "framework/ui/menu/Menu.h"
 
-#include "framework/ui/qt/MenuBar.h"
-#include "framework/ui/qt/MenuRecord.h"
-#include "framework/ui/qt/MenuSystem.h"
-#include "framework/ui/qt/MenuWidgets.h"
-#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/backend/qt/MenuBar.h"
+#include "framework/ui/backend/qt/MenuRecord.h"
+#include "framework/ui/backend/qt/MenuSystem.h"
+#include "framework/ui/backend/qt/MenuWidgets.h"
+#include "framework/ui/backend/qt/WindowHost.h"
 #include "framework/ui/window/Wnd.h"
 
 HMENU GetMenu(HWND hWnd)

@@ -1,8 +1,8 @@
 // The file dialog through the modal seam, and the Windows checks of the name it returns.
 #include "framework/ui/services/FileDialog.h"
 
-#include "framework/ui/qt/SeamMessageBox.h"
-#include "framework/ui/qt/ServiceFileDialog.h"
+#include "framework/ui/backend/qt/SeamMessageBox.h"
+#include "framework/ui/backend/qt/ServiceFileDialog.h"
 #include "framework/ui/services/FileDialogRules.h"
 #include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/window/Wnd.h"

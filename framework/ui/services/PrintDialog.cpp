@@ -1,8 +1,8 @@
 // The print dialog through the modal seam, its answers and the printer DC it returns.
 #include "framework/ui/services/PrintDialog.h"
 
-#include "framework/ui/qt/PrintDialogQt.h"
-#include "framework/ui/qt/PrintSettings.h"
+#include "framework/ui/backend/qt/PrintDialogQt.h"
+#include "framework/ui/backend/qt/PrintSettings.h"
 #include "framework/ui/services/PrinterDC.h"
 #include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/window/WinApp.h"

@@ -2,8 +2,8 @@
 #include "framework/ui/services/PrinterDC.h"
 
 #include "framework/core/CommonDialogConstants.h"
-#include "framework/ui/qt/PrintJob.h"
-#include "framework/ui/qt/PrintSettings.h"
+#include "framework/ui/backend/qt/PrintJob.h"
+#include "framework/ui/backend/qt/PrintSettings.h"
 #include "framework/ui/services/PrinterRecords.h"
 
 IMPLEMENT_DYNAMIC(CPrinterDC, CDC)

@@ -1,12 +1,12 @@
 # The common services: message box layout, file, print and find/replace dialogs, printer DCs and
 # opening files with the desktop's applications.
 set(FRAMEWORK_UI_SERVICES_SOURCES
-  qt/PrintDialogQt.cpp
-  qt/PrintJob.cpp
-  qt/PrintSettings.cpp
-  qt/ServiceFileDialog.cpp
-  qt/ServiceShell.cpp
-  qt/ServiceTranslation.cpp
+  backend/qt/PrintDialogQt.cpp
+  backend/qt/PrintJob.cpp
+  backend/qt/PrintSettings.cpp
+  backend/qt/ServiceFileDialog.cpp
+  backend/qt/ServiceShell.cpp
+  backend/qt/ServiceTranslation.cpp
   services/FileDialog.cpp
   services/FileDialogRules.cpp
   services/FindReplaceDialog.cpp

@@ -1,7 +1,7 @@
 // The application object's printer: the one chosen through DoPrintDialog, kept for the run.
 #include "framework/ui/window/WinApp.h"
 
-#include "framework/ui/qt/PrintSettings.h"
+#include "framework/ui/backend/qt/PrintSettings.h"
 #include "framework/ui/services/PrintDialog.h"
 
 INT_PTR CWinApp::DoPrintDialog(CPrintDialog* pPD)

@@ -5,10 +5,10 @@
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Dc.h"
 #include "framework/core/MenuConstants.h"
-#include "framework/ui/qt/MenuSystem.h"
-#include "framework/ui/qt/WindowFrame.h"
-#include "framework/ui/qt/WindowHost.h"
-#include "framework/ui/qt/WindowInput.h"
+#include "framework/ui/backend/qt/MenuSystem.h"
+#include "framework/ui/backend/qt/WindowFrame.h"
+#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/qt/WindowInput.h"
 #include "framework/ui/window/UserServices.h"
 
 #include <QWidget>

@@ -2,9 +2,9 @@
 #include "framework/ui/window/MessagePump.h"
 
 #include "framework/core/WinConstants.h"
-#include "framework/ui/qt/AppLoop.h"
-#include "framework/ui/qt/MessagePost.h"
-#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/backend/qt/AppLoop.h"
+#include "framework/ui/backend/qt/MessagePost.h"
+#include "framework/ui/backend/qt/WindowHost.h"
 
 BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg)
 {

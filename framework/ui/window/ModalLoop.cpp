@@ -2,9 +2,9 @@
 // with the window's owner disabled meanwhile.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/qt/AppLoop.h"
-#include "framework/ui/qt/WindowActivation.h"
-#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/backend/qt/AppLoop.h"
+#include "framework/ui/backend/qt/WindowActivation.h"
+#include "framework/ui/backend/qt/WindowHost.h"
 
 int CWnd::RunModalLoop(DWORD dwFlags)
 {

@@ -1,8 +1,8 @@
 // The modal seam and the message boxes that go through it.
 #include "framework/ui/window/ModalSeam.h"
 
-#include "framework/ui/qt/AppLoop.h"
-#include "framework/ui/qt/SeamMessageBox.h"
+#include "framework/ui/backend/qt/AppLoop.h"
+#include "framework/ui/backend/qt/SeamMessageBox.h"
 #include "framework/ui/window/WinApp.h"
 #include "framework/ui/window/Wnd.h"
 

@@ -1,8 +1,8 @@
 // Window DCs attached to the window's surface through the DC seam.
 #include "framework/ui/window/PaintDC.h"
 
-#include "framework/ui/qt/DcBackend.h"
-#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/backend/qt/DcBackend.h"
+#include "framework/ui/backend/qt/WindowHost.h"
 #include "framework/ui/window/Wnd.h"
 
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)

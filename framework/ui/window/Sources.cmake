@@ -1,23 +1,23 @@
 set(FRAMEWORK_UI_WINDOW_SOURCES
-  qt/AppCursors.cpp
-  qt/AppLoop.cpp
-  qt/DesktopAccess.cpp
-  qt/DesktopColors.cpp
-  qt/MessagePost.cpp
-  qt/QtModalOwner.cpp
-  qt/SeamMessageBox.cpp
-  qt/UserDriving.cpp
-  qt/WindowActivation.cpp
-  qt/WindowClass.cpp
-  qt/WindowEvents.cpp
-  qt/WindowFrame.cpp
-  qt/WindowGeometry.cpp
-  qt/WindowHost.cpp
-  qt/WindowInput.cpp
-  qt/WindowPaint.cpp
-  qt/WindowToolTips.cpp
-  qt/WindowTrackSize.cpp
-  qt/WindowWidget.cpp
+  backend/qt/AppCursors.cpp
+  backend/qt/AppLoop.cpp
+  backend/qt/DesktopAccess.cpp
+  backend/qt/DesktopColors.cpp
+  backend/qt/MessagePost.cpp
+  backend/qt/QtModalOwner.cpp
+  backend/qt/SeamMessageBox.cpp
+  backend/qt/UserDriving.cpp
+  backend/qt/WindowActivation.cpp
+  backend/qt/WindowClass.cpp
+  backend/qt/WindowEvents.cpp
+  backend/qt/WindowFrame.cpp
+  backend/qt/WindowGeometry.cpp
+  backend/qt/WindowHost.cpp
+  backend/qt/WindowInput.cpp
+  backend/qt/WindowPaint.cpp
+  backend/qt/WindowToolTips.cpp
+  backend/qt/WindowTrackSize.cpp
+  backend/qt/WindowWidget.cpp
   window/CmdTarget.cpp
   window/DefWindowProc.cpp
   window/DesktopFrame.cpp

@@ -5,8 +5,8 @@
 #include "framework/ui/window/SurfaceAccess.h"
 
 #include "framework/core/GdiConstants.h"
-#include "framework/ui/qt/WindowHost.h"
-#include "framework/ui/qt/WindowTrackSize.h"
+#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/qt/WindowTrackSize.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QColor>

@@ -2,12 +2,12 @@
 #include "framework/ui/window/UserServices.h"
 
 #include "framework/ui/gdi/Brush.h"
-#include "framework/ui/qt/AppCursors.h"
-#include "framework/ui/qt/DesktopColors.h"
-#include "framework/ui/qt/GdiObjectData.h"
-#include "framework/ui/qt/BarLockKeys.h"
-#include "framework/ui/qt/WindowHost.h"
-#include "framework/ui/qt/WindowInput.h"
+#include "framework/ui/backend/qt/AppCursors.h"
+#include "framework/ui/backend/qt/DesktopColors.h"
+#include "framework/ui/backend/qt/GdiObjectData.h"
+#include "framework/ui/backend/qt/BarLockKeys.h"
+#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/qt/WindowInput.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -3,11 +3,11 @@
 
 #include "framework/core/FrameworkStringIds.h"
 #include "framework/core/Resources.h"
-#include "framework/ui/qt/AppLoop.h"
-#include "framework/ui/qt/DesktopColors.h"
-#include "framework/ui/qt/GdiBackend.h"
-#include "framework/ui/qt/ServiceTranslation.h"
-#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/backend/qt/AppLoop.h"
+#include "framework/ui/backend/qt/DesktopColors.h"
+#include "framework/ui/backend/qt/GdiBackend.h"
+#include "framework/ui/backend/qt/ServiceTranslation.h"
+#include "framework/ui/backend/qt/WindowHost.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
 

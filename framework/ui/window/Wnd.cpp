@@ -3,8 +3,8 @@
 #include "framework/ui/window/Wnd.h"
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/qt/MessagePost.h"
-#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/backend/qt/MessagePost.h"
+#include "framework/ui/backend/qt/WindowHost.h"
 
 #include <map>
 #include <string>

@@ -2,8 +2,8 @@
 // CWnd before WM_NCCREATE and WM_CREATE, and DestroyWindow takes it down with its children.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/qt/WindowHost.h"
-#include "framework/ui/qt/WindowTrackSize.h"
+#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/qt/WindowTrackSize.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 // coordinates, moving, sizing and centring.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/backend/qt/WindowHost.h"
 #include "framework/ui/window/UserServices.h"
 
 #include <QWidget>

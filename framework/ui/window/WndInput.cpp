@@ -1,8 +1,8 @@
 // CWnd timers, mouse capture and keyboard focus.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/qt/WindowHost.h"
-#include "framework/ui/qt/WindowInput.h"
+#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/qt/WindowInput.h"
 #include "framework/ui/window/UserServices.h"
 
 namespace

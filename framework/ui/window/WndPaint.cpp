@@ -1,8 +1,8 @@
 // CWnd painting: the update region, synchronous painting, and the window's DCs.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/qt/DcBackend.h"
-#include "framework/ui/qt/WindowHost.h"
+#include "framework/ui/backend/qt/DcBackend.h"
+#include "framework/ui/backend/qt/WindowHost.h"
 #include "framework/ui/window/PaintDC.h"
 
 namespace

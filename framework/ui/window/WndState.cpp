@@ -2,8 +2,8 @@
 #include "framework/ui/window/Wnd.h"
 
 #include "framework/ui/gdi/Font.h"
-#include "framework/ui/qt/WindowHost.h"
-#include "framework/ui/qt/WindowTrackSize.h"
+#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/qt/WindowTrackSize.h"
 
 #include <QWidget>
 
