@@ -151,7 +151,7 @@ if [ -s "$tmp/new" ]; then
 	echo "NEW violations (Qt is included only in framework/ui/backend/qt and bench/peers; backend headers"
 	echo "only in framework/ui/backend and tests/framework_ui/backend; no folder of framework/ui includes"
 	echo "itself back through others):"
-	explain "$tmp/new" "  "
+	explain "$tmp/new"
 fi
 if [ -s "$tmp/gone" ]; then
 	echo
