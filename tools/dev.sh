@@ -38,21 +38,6 @@ build() {
 	cmake --build "$dir" -j "$jobs" "${target[@]}"
 }
 
-# Qt belongs to the framework's user-interface layer alone. The single exception is bench/peers/,
-# where benchmarks measure the toolkit's own widgets as a yardstick for ours.
-check_qt_confinement() {
-	local hits
-	hits=$(cd "$root" && git ls-files -- '*.h' '*.hpp' '*.cpp' '*.cc' \
-		| grep -v -e '^framework/ui/' -e '^bench/peers/' \
-		| xargs -r grep -l -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]Q[A-Za-z]' || true)
-	if [ -n "$hits" ]; then
-		echo "Qt headers included outside framework/ui and bench/peers:" >&2
-		echo "$hits" >&2
-		return 1
-	fi
-	echo "Qt confinement: no Qt header outside framework/ui and bench/peers."
-}
-
 # Makes the Debian package from a build folder configured for /usr and checks what it would install,
 # without installing it: the file list, the dependencies, the desktop entry and catalogue entry, the
 # icons, and that the program's libraries resolve from the unpacked tree alone.
@@ -103,7 +88,6 @@ test)
 		desktop-file-utils appstream
 	# Number conversions are tested under a comma-decimal locale as well.
 	locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' || $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
-	check_qt_confinement
 	build "$root/build" -DONDIVAR_WERROR=ON -DCMAKE_INSTALL_PREFIX=/usr
 	ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
 	# The real program on a desktop with a window manager, as a user meets it.
