@@ -4,7 +4,7 @@
 #include "bench/GridSheet.h"
 #include "bench/peers/TableViewPeer.h"
 #include "framework/core/ControlConstants.h"
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridScrollBars.h"
 #include "grid/window/GridWindow.h"

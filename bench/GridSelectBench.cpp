@@ -3,7 +3,7 @@
 // row uncovered, with the loop pumping messages between steps.
 #include "bench/GridSheet.h"
 #include "framework/ui/window/MessagePump.h"
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridWindow.h"
 #include "grid/window/SheetSettings.h"

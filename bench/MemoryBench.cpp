@@ -5,9 +5,9 @@
 #include "app/MainDlg.h"
 #include "app/resources/AppResourceIds.h"
 #include "framework/core/ControlConstants.h"
-#include "framework/ui/menu/MenuDriving.h"
+#include "framework/ui/testing/MenuDriving.h"
 #include "framework/ui/window/ModalSeam.h"
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 
 #include <benchmark/benchmark.h>
 

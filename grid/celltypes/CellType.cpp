@@ -3,7 +3,7 @@
 #include "grid/celltypes/CellType.h"
 
 #include "framework/core/String.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/store/GridCell.h"
 #include "grid/window/GridWindow.h"
 #include "grid/window/SheetSettings.h"

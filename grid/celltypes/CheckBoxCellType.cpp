@@ -4,7 +4,7 @@
 
 #include "framework/ui/gdi/Dc.h"
 #include "framework/ui/gdi/Gdi.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/celltypes/CellDrawing.h"
 #include "grid/window/GridWindow.h"
 

@@ -3,7 +3,7 @@
 #include "grid/celltypes/DropListCellType.h"
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/celltypes/CellDrawing.h"
 #include "grid/window/GridWindow.h"
 

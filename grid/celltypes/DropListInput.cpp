@@ -2,7 +2,7 @@
 // Ctrl+Down open it from the keyboard.
 #include "grid/celltypes/DropListCellType.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridWindow.h"
 

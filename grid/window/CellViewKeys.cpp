@@ -3,7 +3,7 @@
 // the wheel scrolls the rows.
 #include "grid/window/CellView.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/celltypes/CellType.h"
 #include "grid/store/GridCell.h"
 #include "grid/window/GridWindow.h"

@@ -7,7 +7,7 @@
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/gdi/Rgn.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/celltypes/CellType.h"
 #include "grid/store/GridCell.h"
 #include "grid/window/CellViewCanvas.h"

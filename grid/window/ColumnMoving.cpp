@@ -4,7 +4,7 @@
 #include "grid/window/ColumnMoving.h"
 
 #include "framework/ui/window/MessagePump.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"
 #include "grid/window/GridViewWalk.h"

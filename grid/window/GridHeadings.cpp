@@ -4,6 +4,7 @@
 
 #include "framework/ui/gdi/Dc.h"
 #include "framework/ui/window/PaintDC.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
 #include "grid/celltypes/CellType.h"
 #include "grid/store/GridCell.h"

@@ -5,7 +5,7 @@
 #include "framework/core/CommonDialogConstants.h"
 #include "framework/ui/gdi/Dc.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/store/DataSource.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"

@@ -2,7 +2,7 @@
 // cell types' focus, the floating window kept clear, and what is redrawn.
 #include "grid/window/GridWindow.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/store/DataSource.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"

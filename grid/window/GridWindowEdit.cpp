@@ -3,7 +3,6 @@
 // editor closed without storing.
 #include "grid/window/GridWindow.h"
 
-#include "framework/ui/window/UserServices.h"
 #include "grid/celltypes/CellType.h"
 #include "grid/store/DataSource.h"
 #include "grid/window/CellView.h"

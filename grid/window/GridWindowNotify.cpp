@@ -3,7 +3,7 @@
 #include "grid/window/GridWindow.h"
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/store/CellCompare.h"
 
 void GridWindow::NotifyViewFocus(int) {}

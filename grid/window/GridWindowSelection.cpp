@@ -3,7 +3,7 @@
 // current cell stays at the anchor of the last block while the target is its moving corner.
 #include "grid/window/GridWindow.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/window/CellView.h"
 
 #include <climits>

@@ -1,6 +1,7 @@
 // The per-sheet settings of a grid and their defaults.
 #include "grid/window/SheetSettings.h"
 
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
 #include "grid/celltypes/CellType.h"
 

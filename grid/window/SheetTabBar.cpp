@@ -3,6 +3,7 @@
 #include "grid/window/SheetTabBar.h"
 
 #include "framework/ui/gdi/Dc.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
 #include "grid/window/GridWindow.h"
 

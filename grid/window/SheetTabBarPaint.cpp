@@ -6,7 +6,7 @@
 #include "framework/ui/gdi/Dc.h"
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 namespace
 {

@@ -8,7 +8,7 @@
 #include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/menu/CmdUI.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 #include <cstring>
 

@@ -6,7 +6,7 @@
 #include "framework/core/MenuConstants.h"
 #include "framework/ui/menu/CmdUI.h"
 #include "framework/ui/menu/Menu.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "sigkit/frames/FrameSupport.h"
 #include "sigkit/resources/SigkitResourceIds.h"
 

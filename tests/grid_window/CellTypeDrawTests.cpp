@@ -3,7 +3,7 @@
 #include "tests/grid_window/CellTypeTestSupport.h"
 
 #include "framework/ui/gdi/Bitmap.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 #include <gtest/gtest.h>
 

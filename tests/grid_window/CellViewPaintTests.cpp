@@ -2,7 +2,7 @@
 // edge, locked bands, joined blocks, selection and current cell, the focus frame, rows past the end.
 #include "tests/grid_window/GridPaintFixture.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 namespace
 {

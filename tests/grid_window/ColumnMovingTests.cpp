@@ -3,7 +3,7 @@
 #include "tests/grid_window/HeadingGridFixture.h"
 
 #include "framework/ui/window/MessagePump.h"
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 
 class ColumnMovingTest : public HeadingGridTest
 {

@@ -1,9 +1,9 @@
 // A grid taking over a dialog's placeholder control, as the spectrum window's does: its style and
 // children, the ready notification, and new desktop colours reaching its cell types and cells.
 #include "framework/ui/dialog/Dialog.h"
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserDriving.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/testing/UserDriving.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridWindow.h"
 

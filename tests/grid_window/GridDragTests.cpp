@@ -4,7 +4,7 @@
 #include "tests/grid_window/MovesGridFixture.h"
 
 #include "framework/ui/window/MessagePump.h"
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/window/UserServices.h"
 
 namespace

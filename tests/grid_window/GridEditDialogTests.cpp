@@ -1,7 +1,7 @@
 // The in-place editor inside a dialog: Tab, Enter and Esc reach the editor rather than moving the
 // dialog's focus, pressing its default button or cancelling it.
 #include "framework/ui/dialog/Dialog.h"
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridWindow.h"
 

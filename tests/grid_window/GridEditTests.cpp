@@ -1,8 +1,8 @@
 // In-place editing in a live grid, driven by the desktop's keyboard and mouse: what reaches the
 // cell, what is refused, where the editor lies and how it grows, and the notifications asked.
 #include "framework/ui/gdi/Font.h"
-#include "framework/ui/window/UserDriving.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/UserDriving.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/celltypes/CellType.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"

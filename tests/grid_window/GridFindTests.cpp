@@ -2,8 +2,8 @@
 // notifications, what each search option matches, the box shown when nothing matches, replacing
 // one match or all of them, and the dialog closing.
 #include "framework/ui/services/FindReplaceDialog.h"
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridWindow.h"
 

@@ -1,7 +1,7 @@
 // The headings and the corner read back from the recorded draws and their pixels.
 #include "tests/grid_window/GridPaintFixture.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 // and where the current cell and the view end.
 #include "tests/grid_window/MovesGridFixture.h"
 
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "grid/celltypes/CellType.h"
 
 namespace

@@ -1,10 +1,10 @@
 // The grid's context menu (which cell and section it opens for, the veto, the commands handed
 // on) and its cell tooltips (the cell under the mouse, the default text, the length a tip holds).
-#include "framework/ui/bars/ToolTip.h"
+#include "framework/ui/window/ToolTip.h"
 #include "framework/ui/window/MessagePump.h"
 #include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/window/ToolInfo.h"
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"
 #include "grid/window/GridScrollBars.h"

@@ -2,7 +2,7 @@
 // the cell's type does with the click, and the notifications in their order.
 #include "tests/grid_window/MovesGridFixture.h"
 
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "grid/celltypes/CellType.h"
 
 namespace

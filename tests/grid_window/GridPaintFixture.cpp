@@ -1,7 +1,6 @@
 // The shown grid whose cells the recording type draws.
 #include "tests/grid_window/GridPaintFixture.h"
 
-#include "framework/ui/window/UserServices.h"
 
 void GridPaintTest::SetUp()
 {

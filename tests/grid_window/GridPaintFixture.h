@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 #include "grid/celltypes/CellType.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"

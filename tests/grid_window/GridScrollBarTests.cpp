@@ -2,7 +2,7 @@
 // moving the view, the two tracking modes and the hint beside a dragged thumb.
 #include "tests/grid_window/ScrollingGridFixture.h"
 
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 #include "framework/ui/window/UserServices.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridScrollBars.h"

@@ -2,7 +2,7 @@
 // where the current cell stays, and the selected look of the cells on the view's pixels.
 #include "tests/grid_window/GridPaintFixture.h"
 
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 // The grid window through its public operations: counts and their limits, sheets, cells with
 // their defaults, the children's layout in a live window and the notifications of a move.
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/store/DataSource.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"

@@ -2,7 +2,7 @@
 // tells, with the mouse driven as the desktop drives it.
 #pragma once
 
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/window/UserServices.h"
 #include "grid/window/CellView.h"
 #include "grid/window/GridHeadings.h"

@@ -2,7 +2,7 @@
 // asked and told in order, the sizes that result and the line in the cell view.
 #include "tests/grid_window/HeadingGridFixture.h"
 
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 
 namespace
 {

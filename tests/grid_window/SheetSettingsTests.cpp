@@ -2,7 +2,7 @@
 #include "grid/celltypes/CellType.h"
 #include "grid/window/SheetSettings.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "framework/ui/gdi/Dc.h"
 #include "framework/ui/gdi/Font.h"
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/window/SheetTabBar.h"
 
 namespace

@@ -1,7 +1,7 @@
 // CEditScope attached to a disabled, bordered EDIT: axes from the window, traces and painting.
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/controls/Edit.h"
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 #include "sigkit/scope/EditScope.h"
 
 #include <gtest/gtest.h>

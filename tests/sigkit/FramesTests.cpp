@@ -7,8 +7,8 @@
 #include "framework/core/Resources.h"
 #include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/gdi/Palette.h"
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/system/SystemServices.h"
 #include "sigkit/frames/BitmapDialog.h"
 #include "sigkit/frames/SpalshDlg.h"
 

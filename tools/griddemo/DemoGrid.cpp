@@ -4,7 +4,7 @@
 #include "tools/griddemo/DemoGrid.h"
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "grid/celltypes/ArrowCellType.h"
 #include "grid/celltypes/CheckBoxCellType.h"
 #include "grid/layout/GridLayout.h"

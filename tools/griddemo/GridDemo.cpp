@@ -3,7 +3,7 @@
 // and Ctrl+F to find and replace. The headings' edges size columns, rows and the heading areas;
 // on the million-row sheet a heading dragged sideways moves its column.
 #include "framework/ui/dialog/Dialog.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/WinApp.h"
 #include "tools/griddemo/DemoGrid.h"
 #include "tools/griddemo/GridDemoResources.h"

@@ -5,7 +5,9 @@
 #include "framework/ui/bars/BarGeometry.h"
 #include "framework/ui/gdi/Dc.h"
 #include "framework/ui/backend/qt/BarEvents.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
+#include "framework/ui/gdi/Brush.h"
 
 #include <algorithm>
 

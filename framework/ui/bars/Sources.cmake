@@ -1,3 +1,4 @@
+# Toolbars and status bars: their layout, painting, mouse and command update.
 set(FRAMEWORK_UI_BARS_SOURCES
   bars/BarCmdUI.cpp
   bars/BarGeometry.cpp
@@ -8,7 +9,4 @@ set(FRAMEWORK_UI_BARS_SOURCES
   bars/ToolBar.cpp
   bars/ToolBarMouse.cpp
   bars/ToolBarPaint.cpp
-  backend/qt/BarEvents.cpp
-  backend/qt/BarLockKeys.cpp
-  backend/qt/BarToolTip.cpp
 )

@@ -5,7 +5,7 @@
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/gdi/Font.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 void CStatusBar::OnPaint()
 {

@@ -2,7 +2,7 @@
 #include "framework/ui/bars/ToolBar.h"
 
 #include "framework/ui/bars/BarGeometry.h"
-#include "framework/ui/bars/ToolTip.h"
+#include "framework/ui/window/ToolTip.h"
 #include "framework/ui/window/UserServices.h"
 
 namespace

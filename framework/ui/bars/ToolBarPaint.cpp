@@ -4,7 +4,7 @@
 
 #include "framework/ui/bars/BarGeometry.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 void CToolBar::OnPaint()
 {

@@ -1,13 +1,8 @@
+# The framework objects of the standard controls.
 set(FRAMEWORK_UI_CONTROLS_SOURCES
   controls/Button.cpp
   controls/Edit.cpp
   controls/ListBox.cpp
   controls/ScrollBar.cpp
   controls/Static.cpp
-  backend/qt/ControlButton.cpp
-  backend/qt/ControlEdit.cpp
-  backend/qt/ControlListBox.cpp
-  backend/qt/ControlScrollBar.cpp
-  backend/qt/ControlStatic.cpp
-  backend/qt/ControlSupport.cpp
 )

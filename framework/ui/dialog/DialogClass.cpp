@@ -5,7 +5,7 @@
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/backend/qt/WindowClass.h"
+#include "framework/ui/window/WindowClass.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -125,7 +125,7 @@ struct DialogClassRegistration
 		wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
 		wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_BTNFACE + 1));
 		wc.lpszClassName = DIALOG_CLASS_NAME;
-		RegisterWindowClass(wc, nullptr, FALSE);
+		RegisterWindowClass(wc, NativeKind::Surface, FALSE);
 	}
 };
 

@@ -6,8 +6,8 @@
 #include "framework/ui/dialog/DialogClass.h"
 #include "framework/ui/dialog/DialogLayout.h"
 #include "framework/ui/menu/Menu.h"
-#include "framework/ui/backend/qt/DialogFrame.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/dialog/DialogFrame.h"
+#include "framework/ui/system/SystemServices.h"
 
 BOOL CDialog::CreateFromTemplate(const DialogTemplate* pTemplate, CWnd* pParentWnd, BOOL bModal)
 {

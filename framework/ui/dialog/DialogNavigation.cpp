@@ -1,7 +1,7 @@
 // The dialog keys: tab order, groups and arrows, the default push button, Enter and Escape.
 #include "framework/ui/dialog/Dialog.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 #include <cctype>
 #include <vector>

@@ -3,7 +3,7 @@
 
 #include "framework/ui/gdi/Bitmap.h"
 #include "framework/ui/backend/qt/GdiObjectData.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
 
@@ -87,4 +87,38 @@ BOOL CBrush::CreateSysColorBrush(int nIndex)
 int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const
 {
 	return GetObject(sizeof(LOGBRUSH), pLogBrush);
+}
+
+namespace
+{
+
+// Created once and never freed: handles given out must stay valid for the whole run.
+constexpr int SYS_COLOR_BRUSHES = COLOR_INFOBK + 1;
+CBrush* s_sysColorBrushes[SYS_COLOR_BRUSHES] = {};
+
+}
+
+HBRUSH GetSysColorBrush(int nIndex)
+{
+	if (nIndex < 0 || nIndex >= SYS_COLOR_BRUSHES)
+	{
+		return nullptr;
+	}
+	if (s_sysColorBrushes[nIndex] == nullptr)
+	{
+		s_sysColorBrushes[nIndex] = new CBrush(GetSysColor(nIndex));
+	}
+	return static_cast<HBRUSH>(*s_sysColorBrushes[nIndex]);
+}
+
+void AfxSyncSysColorBrush(int nIndex)
+{
+	if (nIndex < 0 || nIndex >= SYS_COLOR_BRUSHES || s_sysColorBrushes[nIndex] == nullptr)
+	{
+		return;
+	}
+	if (std::shared_ptr<GdiBrushData> pBrush = GdiFind<GdiBrushData>(s_sysColorBrushes[nIndex]->m_hObject))
+	{
+		pBrush->m_logBrush.lbColor = GetSysColor(nIndex);
+	}
 }

@@ -28,3 +28,9 @@ public:
 	BOOL CreateSysColorBrush(int nIndex);
 	int GetLogBrush(LOGBRUSH* pLogBrush) const;
 };
+
+// A brush of the system colour owned by the framework; never delete it. It takes the colour's new
+// value when the desktop changes it, as on Windows.
+HBRUSH GetSysColorBrush(int nIndex);
+// The system colour changed: its brush takes the new value.
+void AfxSyncSysColorBrush(int nIndex);

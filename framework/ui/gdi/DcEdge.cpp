@@ -1,7 +1,7 @@
 // CDC::DrawEdge: the raised and sunken borders of 3-D controls in the system colours.
 #include "framework/ui/gdi/Dc.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 namespace
 {

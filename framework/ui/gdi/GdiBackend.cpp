@@ -3,6 +3,13 @@
 
 #include "framework/ui/backend/qt/DcPaint.h"
 #include "framework/ui/backend/qt/GdiFont.h"
+#include "framework/ui/gdi/IconFile.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+
+#include <algorithm>
 
 #include <unordered_map>
 #include <vector>
@@ -100,4 +107,22 @@ std::vector<QImage> GdiIconImages(HICON hIcon)
 bool GdiDestroyIcon(HICON hIcon)
 {
 	return Icons().erase(hIcon) == 1;
+}
+
+HICON AfxCreateIconFromFile(const BYTE* pData, size_t nSize)
+{
+	QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(pData), static_cast<int>(nSize));
+	QBuffer buffer(&data);
+	QImageReader reader(&buffer);
+	std::vector<QImage> images;
+	const int nImages = std::max(1, reader.imageCount());
+	for (int i = 0; i < nImages && (i == 0 || reader.jumpToImage(i)); ++i)
+	{
+		QImage image = reader.read();
+		if (!image.isNull())
+		{
+			images.push_back(image);
+		}
+	}
+	return GdiCreateIcon(images);
 }

@@ -1,3 +1,4 @@
+# Menus: CMenu, items, templates and popups.
 set(FRAMEWORK_UI_MENU_SOURCES
   menu/CmdUI.cpp
   menu/Menu.cpp
@@ -5,10 +6,4 @@ set(FRAMEWORK_UI_MENU_SOURCES
   menu/MenuLoad.cpp
   menu/TrackPopup.cpp
   menu/WndMenu.cpp
-  backend/qt/MenuBar.cpp
-  backend/qt/MenuDriving.cpp
-  backend/qt/MenuRecord.cpp
-  backend/qt/MenuSession.cpp
-  backend/qt/MenuSystem.cpp
-  backend/qt/MenuWidgets.cpp
 )

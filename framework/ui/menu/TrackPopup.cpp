@@ -2,7 +2,7 @@
 // whose answer is the command chosen.
 #include "framework/ui/menu/Menu.h"
 
-#include "framework/ui/backend/qt/AppLoop.h"
+#include "framework/ui/window/EventLoops.h"
 #include "framework/ui/backend/qt/MenuRecord.h"
 #include "framework/ui/backend/qt/MenuSession.h"
 #include "framework/ui/backend/qt/MenuWidgets.h"

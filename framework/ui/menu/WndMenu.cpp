@@ -5,19 +5,19 @@
 #include "framework/ui/backend/qt/MenuRecord.h"
 #include "framework/ui/backend/qt/MenuSystem.h"
 #include "framework/ui/backend/qt/MenuWidgets.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
 
 HMENU GetMenu(HWND hWnd)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	return pHost != nullptr ? pHost->m_hMenu : nullptr;
 }
 
 // Windows gives menu bars to top-level windows only.
 BOOL SetMenu(HWND hWnd, HMENU hMenu)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
 	if (pHost == nullptr || pHost->IsChildWindow() || (hMenu != nullptr && pRecord == nullptr))
 	{
@@ -47,7 +47,7 @@ BOOL DrawMenuBar(HWND hWnd)
 
 HMENU GetSystemMenu(HWND hWnd, BOOL bRevert)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost == nullptr)
 	{
 		return nullptr;

@@ -1,17 +1,10 @@
-# The common services: message box layout, file, print and find/replace dialogs, printer DCs and
-# opening files with the desktop's applications.
+# The common services: message box layout, file, print and find/replace dialogs, printer DCs and opening files with the desktop's applications.
 set(FRAMEWORK_UI_SERVICES_SOURCES
-  backend/qt/PrintDialogQt.cpp
-  backend/qt/PrintJob.cpp
-  backend/qt/PrintSettings.cpp
-  backend/qt/ServiceFileDialog.cpp
-  backend/qt/ServiceShell.cpp
-  backend/qt/ServiceTranslation.cpp
   services/FileDialog.cpp
   services/FileDialogRules.cpp
   services/FindReplaceDialog.cpp
-  services/FrameworkStrings.cpp
   services/FindReplaceTemplates.cpp
+  services/FrameworkStrings.cpp
   services/GlobalMemory.cpp
   services/MessageBoxLayout.cpp
   services/PdfFileName.cpp

@@ -1,10 +1,17 @@
 // CCmdTarget: command routing through the message map and the wait cursor.
 #include "framework/ui/window/CmdTarget.h"
 
-#include <QCursor>
-#include <QGuiApplication>
+#include "framework/ui/backend/Driver.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+
+namespace
+{
+
+// Waits nest: the hourglass goes when the outermost one ends.
+int s_nWaitCursors = 0;
+
+}
 
 CCmdTarget::CCmdTarget() = default;
 
@@ -78,20 +85,23 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage) const
 
 void CCmdTarget::BeginWaitCursor()
 {
-	QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+	if (s_nWaitCursors++ == 0)
+	{
+		AfxGetDriver().SetWaitCursor(true);
+	}
 }
 
 void CCmdTarget::EndWaitCursor()
 {
-	if (QGuiApplication::overrideCursor() != nullptr)
+	if (s_nWaitCursors > 0 && --s_nWaitCursors == 0)
 	{
-		QGuiApplication::restoreOverrideCursor();
+		AfxGetDriver().SetWaitCursor(false);
 	}
 }
 
 void CCmdTarget::RestoreWaitCursor()
 {
-	if (QGuiApplication::overrideCursor() == nullptr)
+	if (s_nWaitCursors == 0)
 	{
 		BeginWaitCursor();
 	}

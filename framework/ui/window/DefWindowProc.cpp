@@ -2,16 +2,15 @@
 // its CWnd nor its class handles.
 #include "framework/ui/window/Wnd.h"
 
+#include "framework/core/MenuConstants.h"
+#include "framework/ui/backend/Driver.h"
+#include "framework/ui/backend/qt/MenuSystem.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/core/MenuConstants.h"
-#include "framework/ui/backend/qt/MenuSystem.h"
-#include "framework/ui/backend/qt/WindowFrame.h"
-#include "framework/ui/backend/qt/WindowHost.h"
-#include "framework/ui/backend/qt/WindowInput.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
-
-#include <QWidget>
+#include "framework/ui/window/WindowInput.h"
+#include "framework/ui/window/WindowRecord.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,9 +19,9 @@ namespace
 {
 
 // Fills the client area with the class background: a brush, or a system colour index plus one.
-LRESULT EraseWithClassBrush(CWindowHost* pHost, WPARAM wParam)
+LRESULT EraseWithClassBrush(CWindowRecord* pRecord, WPARAM wParam)
 {
-	HBRUSH hbrBackground = pHost->m_pClass->wc.hbrBackground;
+	HBRUSH hbrBackground = pRecord->m_pClass->wc.hbrBackground;
 	CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
 	if (hbrBackground == nullptr || pDC == nullptr)
 	{
@@ -33,7 +32,7 @@ LRESULT EraseWithClassBrush(CWindowHost* pHost, WPARAM wParam)
 	{
 		hbrBackground = GetSysColorBrush(static_cast<int>(nValue) - 1);
 	}
-	CSize size = pHost->ClientSize();
+	CSize size = pRecord->ClientSize();
 	CRect rcClient(0, 0, size.cx, size.cy);
 	pDC->FillRect(&rcClient, CBrush::FromHandle(hbrBackground));
 	return 1;
@@ -51,15 +50,15 @@ LRESULT ControlColor(UINT message, WPARAM wParam)
 	return reinterpret_cast<LRESULT>(GetSysColorBrush(nBackground));
 }
 
-LRESULT SetCursorByClass(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
+LRESULT SetCursorByClass(CWindowRecord* pRecord, WPARAM wParam, LPARAM lParam)
 {
-	if (pHost->IsChildWindow() && pHost->m_pParent != nullptr && pHost->m_pParent->Send(WM_SETCURSOR, wParam, lParam))
+	if (pRecord->IsChildWindow() && pRecord->m_pParent != nullptr && pRecord->m_pParent->Send(WM_SETCURSOR, wParam, lParam))
 	{
 		return TRUE;
 	}
 	// The cursor is the class cursor of the window under the mouse, which wParam names.
-	CWindowHost* pUnder = CWindowHost::FromHandle(reinterpret_cast<HWND>(wParam));
-	HCURSOR hCursor = (pUnder != nullptr ? pUnder : pHost)->m_pClass->wc.hCursor;
+	CWindowRecord* pUnder = CWindowRecord::FromHandle(reinterpret_cast<HWND>(wParam));
+	HCURSOR hCursor = (pUnder != nullptr ? pUnder : pRecord)->m_pClass->wc.hCursor;
 	if (LOWORD(static_cast<DWORD_PTR>(lParam)) == HTCLIENT && hCursor != nullptr)
 	{
 		SetCursor(hCursor);
@@ -69,11 +68,11 @@ LRESULT SetCursorByClass(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
 }
 
 // A child lets its parent decide first, as the parent may hold the window that should activate.
-LRESULT MouseActivate(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
+LRESULT MouseActivate(CWindowRecord* pRecord, WPARAM wParam, LPARAM lParam)
 {
-	if (pHost->IsChildWindow() && pHost->m_pParent != nullptr)
+	if (pRecord->IsChildWindow() && pRecord->m_pParent != nullptr)
 	{
-		LRESULT lResult = pHost->m_pParent->Send(WM_MOUSEACTIVATE, wParam, lParam);
+		LRESULT lResult = pRecord->m_pParent->Send(WM_MOUSEACTIVATE, wParam, lParam);
 		if (lResult != 0)
 		{
 			return lResult;
@@ -82,24 +81,24 @@ LRESULT MouseActivate(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
 	return MA_ACTIVATE;
 }
 
-LRESULT SystemCommand(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
+LRESULT SystemCommand(CWindowRecord* pRecord, WPARAM wParam, LPARAM lParam)
 {
 	switch (wParam & 0xFFF0)
 	{
 	case SC_CLOSE:
-		pHost->Send(WM_CLOSE, 0, 0);
+		pRecord->Send(WM_CLOSE, 0, 0);
 		break;
 	case SC_MINIMIZE:
-		pHost->Show(true, SW_MINIMIZE);
+		pRecord->Show(true, SW_MINIMIZE);
 		break;
 	case SC_MAXIMIZE:
-		pHost->Show(true, SW_MAXIMIZE);
+		pRecord->Show(true, SW_MAXIMIZE);
 		break;
 	case SC_RESTORE:
-		pHost->Show(true, SW_RESTORE);
+		pRecord->Show(true, SW_RESTORE);
 		break;
 	case SC_KEYMENU:
-		MenuOpenByKey(pHost->Handle(), lParam);
+		MenuOpenByKey(pRecord->Handle(), lParam);
 		break;
 	default:
 		break;
@@ -111,8 +110,8 @@ LRESULT SystemCommand(CWindowHost* pHost, WPARAM wParam, LPARAM lParam)
 
 LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd);
+	if (pRecord == nullptr)
 	{
 		return 0;
 	}
@@ -121,10 +120,10 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 	case WM_NCCREATE:
 		return TRUE;
 	case WM_SETTEXT:
-		pHost->m_strText = lParam != 0 ? reinterpret_cast<LPCTSTR>(lParam) : "";
-		if (!pHost->IsChildWindow() && pHost->m_pWidget != nullptr)
+		pRecord->m_strText = lParam != 0 ? reinterpret_cast<LPCTSTR>(lParam) : "";
+		if (!pRecord->IsChildWindow() && pRecord->m_bNative)
 		{
-			pHost->m_pWidget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(pHost->m_strText)));
+			AfxGetDriver().SetNativeTitle(hWnd, pRecord->m_strText);
 		}
 		return TRUE;
 	case WM_GETTEXT:
@@ -134,37 +133,37 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 		{
 			return 0;
 		}
-		size_t nCopy = std::min<size_t>(wParam - 1, static_cast<size_t>(pHost->m_strText.GetLength()));
-		std::memcpy(lpszBuffer, static_cast<LPCTSTR>(pHost->m_strText), nCopy);
+		size_t nCopy = std::min<size_t>(wParam - 1, static_cast<size_t>(pRecord->m_strText.GetLength()));
+		std::memcpy(lpszBuffer, static_cast<LPCTSTR>(pRecord->m_strText), nCopy);
 		lpszBuffer[nCopy] = '\0';
 		return static_cast<LRESULT>(nCopy);
 	}
 	case WM_GETTEXTLENGTH:
-		return pHost->m_strText.GetLength();
+		return pRecord->m_strText.GetLength();
 	case WM_ERASEBKGND:
 	case WM_ICONERASEBKGND:
-		return EraseWithClassBrush(pHost, wParam);
+		return EraseWithClassBrush(pRecord, wParam);
 	case WM_PAINT:
 	{
 		CDC dc;
 		PAINTSTRUCT ps;
-		pHost->BeginPaint(dc, ps);
-		pHost->EndPaint(dc, ps);
+		pRecord->BeginPaint(dc, ps);
+		pRecord->EndPaint(dc, ps);
 		return 0;
 	}
 	case WM_CLOSE:
-		DestroyHost(pHost);
+		DestroyWindowRecord(pRecord);
 		return 0;
 	case WM_SYSCOMMAND:
-		return SystemCommand(pHost, wParam, lParam);
+		return SystemCommand(pRecord, wParam, lParam);
 	case WM_SETCURSOR:
-		return SetCursorByClass(pHost, wParam, lParam);
+		return SetCursorByClass(pRecord, wParam, lParam);
 	case WM_MOUSEACTIVATE:
-		return MouseActivate(pHost, wParam, lParam);
+		return MouseActivate(pRecord, wParam, lParam);
 	case WM_MOUSEWHEEL:
 		// An unhandled wheel turn travels up to the parent, as on Windows.
-		return pHost->IsChildWindow() && pHost->m_pParent != nullptr
-			? pHost->m_pParent->Send(message, wParam, lParam)
+		return pRecord->IsChildWindow() && pRecord->m_pParent != nullptr
+			? pRecord->m_pParent->Send(message, wParam, lParam)
 			: 0;
 	case WM_CTLCOLORMSGBOX:
 	case WM_CTLCOLOREDIT:
@@ -175,27 +174,29 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 	case WM_CTLCOLORSTATIC:
 		return ControlColor(message, wParam);
 	case WM_SETFONT:
-		pHost->m_hFont = reinterpret_cast<HFONT>(wParam);
+		pRecord->m_hFont = reinterpret_cast<HFONT>(wParam);
 		if (lParam != 0)
 		{
-			CSize size = pHost->ClientSize();
-			pHost->Invalidate(QRegion(0, 0, size.cx, size.cy), true);
+			pRecord->InvalidateClient(true);
 		}
 		return 0;
 	case WM_GETFONT:
-		return reinterpret_cast<LRESULT>(pHost->m_hFont);
+		return reinterpret_cast<LRESULT>(pRecord->m_hFont);
 	case WM_SETICON:
 	{
-		HICON& hSlot = wParam == ICON_BIG ? pHost->m_hIconBig : pHost->m_hIconSmall;
+		HICON& hSlot = wParam == ICON_BIG ? pRecord->m_hIconBig : pRecord->m_hIconSmall;
 		HICON hOld = hSlot;
 		hSlot = reinterpret_cast<HICON>(lParam);
-		ApplyWindowIcon(*pHost);
+		if (!pRecord->IsChildWindow() && pRecord->m_bNative)
+		{
+			AfxGetDriver().SetNativeIcons(hWnd, pRecord->m_hIconSmall, pRecord->m_hIconBig);
+		}
 		return reinterpret_cast<LRESULT>(hOld);
 	}
 	case WM_GETICON:
-		return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? pHost->m_hIconBig : pHost->m_hIconSmall);
+		return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? pRecord->m_hIconBig : pRecord->m_hIconSmall);
 	case WM_QUERYDRAGICON:
-		return reinterpret_cast<LRESULT>(pHost->m_pClass->wc.hIcon);
+		return reinterpret_cast<LRESULT>(pRecord->m_pClass->wc.hIcon);
 	default:
 		return 0;
 	}

@@ -2,9 +2,9 @@
 #include "framework/ui/window/MessagePump.h"
 
 #include "framework/core/WinConstants.h"
-#include "framework/ui/backend/qt/AppLoop.h"
-#include "framework/ui/backend/qt/MessagePost.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/window/EventLoops.h"
+#include "framework/ui/window/MessageQueue.h"
+#include "framework/ui/window/WindowRecord.h"
 
 BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg)
 {
@@ -32,10 +32,10 @@ LRESULT DispatchMessage(const MSG* lpMsg)
 	{
 		if (lpMsg->message == WM_QUIT)
 		{
-			AppQuit(static_cast<int>(lpMsg->wParam));
+			AfxQuitLoop(static_cast<int>(lpMsg->wParam));
 		}
 		return 0;
 	}
-	CWindowHost* pHost = CWindowHost::FromHandle(lpMsg->hwnd);
-	return pHost != nullptr ? pHost->Send(lpMsg->message, lpMsg->wParam, lpMsg->lParam) : 0;
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(lpMsg->hwnd);
+	return pRecord != nullptr ? pRecord->Send(lpMsg->message, lpMsg->wParam, lpMsg->lParam) : 0;
 }

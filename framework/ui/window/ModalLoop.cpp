@@ -2,20 +2,20 @@
 // with the window's owner disabled meanwhile.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/backend/qt/AppLoop.h"
-#include "framework/ui/backend/qt/WindowActivation.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/window/EventLoops.h"
+#include "framework/ui/window/WindowActivation.h"
+#include "framework/ui/window/WindowRecord.h"
 
 int CWnd::RunModalLoop(DWORD dwFlags)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return -1;
 	}
 	HWND hWnd = m_hWnd;
 	m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
-	CWindowHost* pOwner = pHost->m_pParent != nullptr ? pHost->m_pParent->TopLevel() : nullptr;
+	CWindowRecord* pOwner = pRecord->m_pParent != nullptr ? pRecord->m_pParent->TopLevel() : nullptr;
 	HWND hOwner = pOwner != nullptr ? pOwner->Handle() : nullptr;
 	// The owner is disabled while a modal window runs, as on Windows.
 	bool bReenableOwner = pOwner != nullptr && (pOwner->m_dwStyle & WS_DISABLED) == 0;
@@ -23,7 +23,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 	{
 		FromHandle(hOwner)->EnableWindow(FALSE);
 	}
-	bool bShowOnIdle = (dwFlags & MLF_SHOWONIDLE) != 0 && (pHost->m_dwStyle & WS_VISIBLE) == 0;
+	bool bShowOnIdle = (dwFlags & MLF_SHOWONIDLE) != 0 && (pRecord->m_dwStyle & WS_VISIBLE) == 0;
 	auto fnIdle = [this, hWnd, hOwner, dwFlags, &bShowOnIdle](LONG lCount) -> BOOL
 	{
 		if (!IsWindow(hWnd))
@@ -82,6 +82,6 @@ void CWnd::EndModalLoop(int nResult)
 	if ((m_nFlags & WF_CONTINUEMODAL) != 0)
 	{
 		m_nFlags &= ~WF_CONTINUEMODAL;
-		AppCheckLoops();
+		AfxCheckLoops();
 	}
 }

@@ -1,7 +1,6 @@
 // The modal seam and the message boxes that go through it.
 #include "framework/ui/window/ModalSeam.h"
 
-#include "framework/ui/backend/qt/AppLoop.h"
 #include "framework/ui/backend/qt/SeamMessageBox.h"
 #include "framework/ui/window/WinApp.h"
 #include "framework/ui/window/Wnd.h"
@@ -52,11 +51,6 @@ INT_PTR AfxDoModalRequest(ModalRequest& request)
 		return s_pSeam->OnModal(request);
 	}
 	return request.pfnShow ? request.pfnShow() : IDCANCEL;
-}
-
-void AfxRunWhenIdle(std::function<void()> fn)
-{
-	AppRunWhenIdle(std::move(fn));
 }
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)

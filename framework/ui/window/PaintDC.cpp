@@ -1,8 +1,9 @@
 // Window DCs attached to the window's surface through the DC seam.
 #include "framework/ui/window/PaintDC.h"
 
-#include "framework/ui/backend/qt/DcBackend.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/Driver.h"
+#include "framework/ui/gdi/DcAttach.h"
+#include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
 
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)
@@ -13,16 +14,16 @@ namespace
 {
 
 // A null window, as on Windows, means the desktop.
-CWindowHost* HostFor(CWnd* pWnd)
+CWindowRecord* RecordFor(CWnd* pWnd)
 {
-	return pWnd != nullptr ? CWindowHost::FromHandle(pWnd->m_hWnd) : CWindowHost::Desktop();
+	return pWnd != nullptr ? CWindowRecord::FromHandle(pWnd->m_hWnd) : CWindowRecord::Desktop();
 }
 
-void AttachToSurface(CDC& dc, CWindowHost* pHost)
+void AttachToSurface(CDC& dc, CWindowRecord* pRecord)
 {
-	if (pHost != nullptr)
+	if (pRecord != nullptr)
 	{
-		AttachDcToDevice(dc, &pHost->Surface(), nullptr);
+		AttachDcToSurface(dc, AfxGetDriver().WindowSurface(pRecord->Handle(), pRecord->ClientSize()), nullptr);
 	}
 }
 
@@ -33,9 +34,9 @@ void DetachFromSurface(CDC& dc, HWND hWnd)
 		return;
 	}
 	DetachDc(dc);
-	if (CWindowHost* pHost = CWindowHost::FromHandle(hWnd))
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd))
 	{
-		pHost->ScheduleScreenUpdate();
+		pRecord->RequestNativePaint();
 	}
 }
 
@@ -45,18 +46,18 @@ CPaintDC::CPaintDC(CWnd* pWnd)
 	: m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
 	, m_ps()
 {
-	if (CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd))
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd))
 	{
-		pHost->BeginPaint(*this, m_ps);
+		pRecord->BeginPaint(*this, m_ps);
 	}
 }
 
 CPaintDC::~CPaintDC()
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd);
-	if (pHost != nullptr && m_hDC != nullptr)
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	if (pRecord != nullptr && m_hDC != nullptr)
 	{
-		pHost->EndPaint(*this, m_ps);
+		pRecord->EndPaint(*this, m_ps);
 	}
 	else if (m_hDC != nullptr)
 	{
@@ -67,9 +68,9 @@ CPaintDC::~CPaintDC()
 CClientDC::CClientDC(CWnd* pWnd)
 	: m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
 {
-	CWindowHost* pHost = HostFor(pWnd);
-	m_hWnd = pHost != nullptr ? pHost->Handle() : nullptr;
-	AttachToSurface(*this, pHost);
+	CWindowRecord* pRecord = RecordFor(pWnd);
+	m_hWnd = pRecord != nullptr ? pRecord->Handle() : nullptr;
+	AttachToSurface(*this, pRecord);
 }
 
 CClientDC::~CClientDC()
@@ -80,9 +81,9 @@ CClientDC::~CClientDC()
 CWindowDC::CWindowDC(CWnd* pWnd)
 	: m_hWnd(nullptr)
 {
-	CWindowHost* pHost = HostFor(pWnd);
-	m_hWnd = pHost != nullptr ? pHost->Handle() : nullptr;
-	AttachToSurface(*this, pHost);
+	CWindowRecord* pRecord = RecordFor(pWnd);
+	m_hWnd = pRecord != nullptr ? pRecord->Handle() : nullptr;
+	AttachToSurface(*this, pRecord);
 }
 
 CWindowDC::~CWindowDC()

@@ -1,33 +1,28 @@
+# Windows and their messages: records, creation and destruction, geometry, painting, input, loops, the message queue, CWnd and CWinApp.
 set(FRAMEWORK_UI_WINDOW_SOURCES
-  backend/qt/AppCursors.cpp
-  backend/qt/AppLoop.cpp
-  backend/qt/DesktopAccess.cpp
-  backend/qt/DesktopColors.cpp
-  backend/qt/MessagePost.cpp
-  backend/qt/QtModalOwner.cpp
-  backend/qt/SeamMessageBox.cpp
-  backend/qt/UserDriving.cpp
-  backend/qt/WindowActivation.cpp
-  backend/qt/WindowClass.cpp
-  backend/qt/WindowEvents.cpp
-  backend/qt/WindowFrame.cpp
-  backend/qt/WindowGeometry.cpp
-  backend/qt/WindowHost.cpp
-  backend/qt/WindowInput.cpp
-  backend/qt/WindowPaint.cpp
-  backend/qt/WindowToolTips.cpp
-  backend/qt/WindowTrackSize.cpp
-  backend/qt/WindowWidget.cpp
   window/CmdTarget.cpp
   window/DefWindowProc.cpp
   window/DesktopFrame.cpp
+  window/EventLoops.cpp
   window/MessagePump.cpp
+  window/MessageQueue.cpp
   window/ModalLoop.cpp
   window/ModalSeam.cpp
   window/PaintDC.cpp
-  window/SurfaceAccess.cpp
+  window/ToolTip.cpp
+  window/ToolkitEvents.cpp
   window/UserServices.cpp
   window/WinApp.cpp
+  window/WindowActivation.cpp
+  window/WindowClass.cpp
+  window/WindowDestroy.cpp
+  window/WindowGeometry.cpp
+  window/WindowInput.cpp
+  window/WindowNative.cpp
+  window/WindowPaint.cpp
+  window/WindowRecord.cpp
+  window/WindowToolTips.cpp
+  window/WindowTrackSize.cpp
   window/Wnd.cpp
   window/WndCreate.cpp
   window/WndGeometry.cpp

@@ -1,27 +1,17 @@
-// CWinApp and the start and end of the Qt application.
+// CWinApp and the start and end of the toolkit.
 #include "framework/ui/window/WinApp.h"
 
 #include "framework/core/FrameworkStringIds.h"
 #include "framework/core/Resources.h"
-#include "framework/ui/backend/qt/AppLoop.h"
-#include "framework/ui/backend/qt/DesktopColors.h"
-#include "framework/ui/backend/qt/GdiBackend.h"
-#include "framework/ui/backend/qt/ServiceTranslation.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/Driver.h"
+#include "framework/ui/gdi/IconFile.h"
+#include "framework/ui/window/EventLoops.h"
 #include "framework/ui/window/UserServices.h"
+#include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
 
-#include <QApplication>
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QImageReader>
-
-#include <algorithm>
 #include <map>
-#include <memory>
 #include <string>
-#include <vector>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -30,9 +20,6 @@ namespace
 
 CWinApp* s_pApp = nullptr;
 std::string s_strAppName;
-std::unique_ptr<QApplication> s_pQtApp;
-int s_nArgc = 0;
-std::vector<char*> s_argv;
 
 }
 
@@ -144,39 +131,22 @@ HICON AfxLoadIconResource(UINT nIDResource)
 	{
 		return nullptr;
 	}
-	// Every size the icon file holds, the first one (the one drawn) first.
-	QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(pResource->pData), static_cast<int>(pResource->nSize));
-	QBuffer buffer(&data);
-	QImageReader reader(&buffer);
-	std::vector<QImage> images;
-	const int nImages = std::max(1, reader.imageCount());
-	for (int i = 0; i < nImages && (i == 0 || reader.jumpToImage(i)); ++i)
-	{
-		QImage image = reader.read();
-		if (!image.isNull())
-		{
-			images.push_back(image);
-		}
-	}
-	HICON hIcon = GdiCreateIcon(images);
+	HICON hIcon = AfxCreateIconFromFile(pResource->pData, pResource->nSize);
 	s_icons[nIDResource] = hIcon;
 	return hIcon;
 }
 
 BOOL AfxWinInit(int argc, char* argv[])
 {
-	if (QApplication::instance() != nullptr)
+	CDriver& driver = AfxGetDriver();
+	if (driver.IsToolkitRunning())
 	{
 		return TRUE;
 	}
-	s_nArgc = argc;
-	s_argv.assign(argv, argv + argc);
-	s_argv.push_back(nullptr);
-	s_pQtApp = std::make_unique<QApplication>(s_nArgc, s_argv.data());
-	// Otherwise closing a dialog while no other window is visible would end every nested modal loop.
-	QApplication::setQuitOnLastWindowClosed(false);
-	WatchDesktopColours();
-	LoadQtItalianTranslation();
+	if (!driver.StartToolkit(argc, argv))
+	{
+		return FALSE;
+	}
 	if (s_pApp != nullptr && s_pApp->m_pszAppName == nullptr)
 	{
 		// As on Windows: the application's title string, else the program's file name.
@@ -190,26 +160,14 @@ BOOL AfxWinInit(int argc, char* argv[])
 
 void AfxWinTerm()
 {
-	std::vector<HWND> topLevel;
-	for (CWindowHost* pHost : CWindowHost::LiveWindows())
+	for (HWND hWnd : CWindowRecord::TopLevelWindows())
 	{
-		if (!pHost->IsChildWindow() && !pHost->m_bDead && pHost != CWindowHost::Desktop())
+		if (CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd))
 		{
-			topLevel.push_back(pHost->Handle());
+			DestroyWindowRecord(pRecord);
 		}
 	}
-	for (HWND hWnd : topLevel)
-	{
-		if (CWindowHost* pHost = CWindowHost::FromHandle(hWnd))
-		{
-			DestroyHost(pHost);
-		}
-	}
-	if (s_pQtApp != nullptr)
-	{
-		QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-		s_pQtApp.reset();
-	}
+	AfxGetDriver().StopToolkit();
 }
 
 int AfxWinMain(int argc, char* argv[])

@@ -3,8 +3,8 @@
 #include "framework/ui/window/Wnd.h"
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/backend/qt/MessagePost.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/window/MessageQueue.h"
+#include "framework/ui/window/WindowRecord.h"
 
 #include <map>
 #include <string>
@@ -54,8 +54,8 @@ CWnd::~CWnd()
 	{
 		return;
 	}
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd);
-	if (pHost != nullptr && pHost->m_pWnd == this)
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	if (pRecord != nullptr && pRecord->m_pWnd == this)
 	{
 		DestroyWindow();
 	}
@@ -73,28 +73,28 @@ HWND CWnd::GetSafeHwnd() const
 
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd);
+	if (pRecord == nullptr)
 	{
 		return nullptr;
 	}
-	return pHost->m_pWnd != nullptr ? pHost->m_pWnd : pHost->TemporaryWnd();
+	return pRecord->m_pWnd != nullptr ? pRecord->m_pWnd : pRecord->TemporaryWnd();
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	return pHost != nullptr ? pHost->m_pWnd : nullptr;
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd);
+	return pRecord != nullptr ? pRecord->m_pWnd : nullptr;
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWndNew);
-	if (pHost == nullptr || m_hWnd != nullptr || pHost->m_pWnd != nullptr)
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(hWndNew);
+	if (pRecord == nullptr || m_hWnd != nullptr || pRecord->m_pWnd != nullptr)
 	{
 		return FALSE;
 	}
-	pHost->m_pWnd = this;
+	pRecord->m_pWnd = this;
 	m_hWnd = hWndNew;
 	return TRUE;
 }
@@ -102,10 +102,10 @@ BOOL CWnd::Attach(HWND hWndNew)
 HWND CWnd::Detach()
 {
 	HWND hWnd = m_hWnd;
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	if (pHost != nullptr && pHost->m_pWnd == this)
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd);
+	if (pRecord != nullptr && pRecord->m_pWnd == this)
 	{
-		pHost->m_pWnd = nullptr;
+		pRecord->m_pWnd = nullptr;
 	}
 	m_hWnd = nullptr;
 	return hWnd;
@@ -119,7 +119,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 	{
 		return FALSE;
 	}
-	CWindowHost::FromHandle(hWnd)->ScheduleScreenUpdate();
+	CWindowRecord::FromHandle(hWnd)->RequestNativePaint();
 	return TRUE;
 }
 
@@ -132,9 +132,9 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 HWND CWnd::UnsubclassWindow()
 {
 	HWND hWnd = Detach();
-	if (CWindowHost* pHost = CWindowHost::FromHandle(hWnd))
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd))
 	{
-		pHost->ScheduleScreenUpdate();
+		pRecord->RequestNativePaint();
 	}
 	return hWnd;
 }
@@ -151,19 +151,19 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return;
 	}
 	std::vector<HWND> children;
-	for (CWindowHost* pChild : pHost->m_children)
+	for (CWindowRecord* pChild : pRecord->m_children)
 	{
 		children.push_back(pChild->Handle());
 	}
 	for (HWND hChild : children)
 	{
-		CWindowHost* pChild = CWindowHost::FromHandle(hChild);
+		CWindowRecord* pChild = CWindowRecord::FromHandle(hChild);
 		if (pChild == nullptr)
 		{
 			continue;
@@ -172,7 +172,7 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
 		{
 			pChild->Send(message, wParam, lParam);
 		}
-		if (bDeep && CWindowHost::FromHandle(hChild) != nullptr)
+		if (bDeep && CWindowRecord::FromHandle(hChild) != nullptr)
 		{
 			FromHandle(hChild)->SendMessageToDescendants(message, wParam, lParam, bDeep, bOnlyPerm);
 		}
@@ -289,8 +289,8 @@ LRESULT CWnd::Default()
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd);
-	return pHost != nullptr ? pHost->CallClassProc(message, wParam, lParam) : 0;
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	return pRecord != nullptr ? pRecord->CallClassProc(message, wParam, lParam) : 0;
 }
 
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -308,8 +308,8 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARA
 
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	return pHost != nullptr ? pHost->Send(message, wParam, lParam) : 0;
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd);
+	return pRecord != nullptr ? pRecord->Send(message, wParam, lParam) : 0;
 }
 
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -324,7 +324,7 @@ void PostQuitMessage(int nExitCode)
 
 BOOL IsWindow(HWND hWnd)
 {
-	return CWindowHost::FromHandle(hWnd) != nullptr;
+	return CWindowRecord::FromHandle(hWnd) != nullptr;
 }
 
 UINT RegisterWindowMessage(LPCTSTR lpString)

@@ -2,8 +2,8 @@
 // CWnd before WM_NCCREATE and WM_CREATE, and DestroyWindow takes it down with its children.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/backend/qt/WindowHost.h"
-#include "framework/ui/backend/qt/WindowTrackSize.h"
+#include "framework/ui/window/WindowRecord.h"
+#include "framework/ui/window/WindowTrackSize.h"
 
 namespace
 {
@@ -53,7 +53,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 		return FALSE;
 	}
 	const WindowClassRecord* pClass = FindWindowClass(cs.lpszClass);
-	CWindowHost* pParent = CWindowHost::FromHandle(cs.hwndParent);
+	CWindowRecord* pParent = CWindowRecord::FromHandle(cs.hwndParent);
 	DWORD dwFinalStyle = static_cast<DWORD>(cs.style);
 	bool bChild = (dwFinalStyle & WS_CHILD) != 0;
 	if (pClass == nullptr || (bChild && pParent == nullptr))
@@ -65,32 +65,32 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 	int nCx = cs.cx == CW_USEDEFAULT ? DEFAULT_WIDTH : cs.cx;
 	int nCy = cs.cy == CW_USEDEFAULT ? DEFAULT_HEIGHT : cs.cy;
 	UINT nID = bChild ? static_cast<UINT>(reinterpret_cast<UINT_PTR>(cs.hMenu)) : 0;
-	CWindowHost* pHost = new CWindowHost(pClass, dwFinalStyle & ~WS_VISIBLE, cs.dwExStyle, nID, pParent);
-	pHost->m_strText = cs.lpszName != nullptr ? cs.lpszName : "";
-	pHost->m_rcWindow.SetRect(nLeft, nTop, nLeft + nCx, nTop + nCy);
-	HWND hWnd = pHost->Handle();
+	CWindowRecord* pRecord = new CWindowRecord(pClass, dwFinalStyle & ~WS_VISIBLE, cs.dwExStyle, nID, pParent);
+	pRecord->m_strText = cs.lpszName != nullptr ? cs.lpszName : "";
+	pRecord->m_rcWindow.SetRect(nLeft, nTop, nLeft + nCx, nTop + nCy);
+	HWND hWnd = pRecord->Handle();
 	Attach(hWnd);
-	CreateHostWidget(*pHost);
+	CreateNativeWindowFor(*pRecord);
 	// The first message a sizeable window gets, as on Windows: its limits bound the size it is
 	// created with.
 	MINMAXINFO info;
-	if (QueryTrackSize(*pHost, info))
+	if (QueryTrackSize(*pRecord, info))
 	{
-		pHost->m_rcWindow = WithinTrackSize(pHost->m_rcWindow, info);
-		pHost->ApplyGeometryToWidget();
-		SetWidgetMinimum(*pHost, info.ptMinTrackSize);
+		pRecord->m_rcWindow = WithinTrackSize(pRecord->m_rcWindow, info);
+		pRecord->ApplyGeometry();
+		SetNativeMinimum(*pRecord, info.ptMinTrackSize);
 	}
 	if (!IsWindow(hWnd))
 	{
 		return FALSE;
 	}
-	cs.style = static_cast<LONG>(pHost->m_dwStyle);
-	if (!pHost->Send(WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))
-		|| (IsWindow(hWnd) && pHost->Send(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1))
+	cs.style = static_cast<LONG>(pRecord->m_dwStyle);
+	if (!pRecord->Send(WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))
+		|| (IsWindow(hWnd) && pRecord->Send(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1))
 	{
-		if (CWindowHost* pFailed = CWindowHost::FromHandle(hWnd))
+		if (CWindowRecord* pFailed = CWindowRecord::FromHandle(hWnd))
 		{
-			DestroyHost(pFailed);
+			DestroyWindowRecord(pFailed);
 		}
 		return FALSE;
 	}
@@ -98,14 +98,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 	{
 		return FALSE;
 	}
-	CSize size = pHost->ClientSize();
-	pHost->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<WORD>(size.cx), static_cast<WORD>(size.cy)));
-	CRect margins = pHost->NonClientMargins();
-	CPoint origin = pHost->m_rcWindow.TopLeft() + CPoint(margins.left, margins.top);
-	pHost->Send(WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(origin.x), static_cast<WORD>(origin.y)));
+	CSize size = pRecord->ClientSize();
+	pRecord->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<WORD>(size.cx), static_cast<WORD>(size.cy)));
+	CRect margins = pRecord->NonClientMargins();
+	CPoint origin = pRecord->m_rcWindow.TopLeft() + CPoint(margins.left, margins.top);
+	pRecord->Send(WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(origin.x), static_cast<WORD>(origin.y)));
 	if ((dwFinalStyle & WS_VISIBLE) != 0 && IsWindow(hWnd))
 	{
-		pHost->Show(true, SW_SHOW);
+		pRecord->Show(true, SW_SHOW);
 	}
 	return IsWindow(hWnd);
 }
@@ -117,12 +117,12 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT&)
 
 BOOL CWnd::DestroyWindow()
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return FALSE;
 	}
-	DestroyHost(pHost);
+	DestroyWindowRecord(pRecord);
 	return TRUE;
 }
 

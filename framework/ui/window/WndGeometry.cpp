@@ -2,38 +2,36 @@
 // coordinates, moving, sizing and centring.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/backend/qt/WindowHost.h"
-#include "framework/ui/window/UserServices.h"
-
-#include <QWidget>
+#include "framework/ui/window/WindowRecord.h"
+#include "framework/ui/system/SystemServices.h"
 
 namespace
 {
 
-CWindowHost* Host(HWND hWnd)
+CWindowRecord* Record(HWND hWnd)
 {
-	return CWindowHost::FromHandle(hWnd);
+	return CWindowRecord::FromHandle(hWnd);
 }
 
 // Screen origin of a window's client area; the desktop's is the screen's.
 CPoint ClientOrigin(HWND hWnd)
 {
-	CWindowHost* pHost = Host(hWnd);
-	return pHost != nullptr ? pHost->ClientOriginOnScreen() : CPoint(0, 0);
+	CWindowRecord* pRecord = Record(hWnd);
+	return pRecord != nullptr ? pRecord->ClientOriginOnScreen() : CPoint(0, 0);
 }
 
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	*lpRect = pHost != nullptr ? pHost->WindowRectOnScreen() : CRect();
+	CWindowRecord* pRecord = Record(m_hWnd);
+	*lpRect = pRecord != nullptr ? pRecord->WindowRectOnScreen() : CRect();
 }
 
 void CWnd::GetClientRect(LPRECT lpRect) const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	CSize size = pHost != nullptr ? pHost->ClientSize() : CSize(0, 0);
+	CWindowRecord* pRecord = Record(m_hWnd);
+	CSize size = pRecord != nullptr ? pRecord->ClientSize() : CSize(0, 0);
 	*lpRect = CRect(0, 0, size.cx, size.cy);
 }
 
@@ -91,13 +89,13 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return FALSE;
 	}
 	HWND hWnd = m_hWnd;
-	CRect rcWindow = pHost->m_rcWindow;
+	CRect rcWindow = pRecord->m_rcWindow;
 	if ((nFlags & SWP_NOMOVE) == 0)
 	{
 		rcWindow.OffsetRect(x - rcWindow.left, y - rcWindow.top);
@@ -110,47 +108,46 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 	if ((nFlags & SWP_FRAMECHANGED) != 0)
 	{
 		// The border may have changed with the style: the client area and the children move.
-		CSize size = pHost->ClientSize();
-		pHost->ApplyGeometryToWidget();
-		pHost->Invalidate(QRegion(0, 0, size.cx, size.cy), true);
-		pHost->ScheduleScreenUpdate();
+		pRecord->ApplyGeometry();
+		pRecord->InvalidateClient(true);
+		pRecord->RequestNativePaint();
 	}
-	if (rcWindow != pHost->m_rcWindow)
+	if (rcWindow != pRecord->m_rcWindow)
 	{
-		pHost->SetWindowRect(rcWindow, (nFlags & SWP_NOREDRAW) == 0);
+		pRecord->SetWindowRect(rcWindow, (nFlags & SWP_NOREDRAW) == 0);
 	}
-	pHost = Host(hWnd);
-	if (pHost == nullptr)
+	pRecord = Record(hWnd);
+	if (pRecord == nullptr)
 	{
 		return TRUE;
 	}
 	if ((nFlags & SWP_NOZORDER) == 0)
 	{
-		pHost->PlaceInZOrder(pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : HWND_TOP);
+		pRecord->PlaceInZOrder(pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : HWND_TOP);
 	}
 	if ((nFlags & SWP_SHOWWINDOW) != 0)
 	{
-		pHost->Show(true, SW_SHOWNA);
+		pRecord->Show(true, SW_SHOWNA);
 	}
 	else if ((nFlags & SWP_HIDEWINDOW) != 0)
 	{
-		pHost->Show(false, SW_HIDE);
+		pRecord->Show(false, SW_HIDE);
 	}
 	return TRUE;
 }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return;
 	}
-	CWindowHost* pCentre = pAlternateOwner != nullptr ? Host(pAlternateOwner->m_hWnd) : pHost->m_pParent;
+	CWindowRecord* pCentre = pAlternateOwner != nullptr ? Record(pAlternateOwner->m_hWnd) : pRecord->m_pParent;
 	CRect rcArea;
-	if (pHost->IsChildWindow() && pHost->m_pParent != nullptr)
+	if (pRecord->IsChildWindow() && pRecord->m_pParent != nullptr)
 	{
-		CSize size = pHost->m_pParent->ClientSize();
+		CSize size = pRecord->m_pParent->ClientSize();
 		rcArea.SetRect(0, 0, size.cx, size.cy);
 	}
 	else if (pCentre != nullptr && pCentre->IsVisibleOnScreen() && !pCentre->m_bIconic)
@@ -161,8 +158,8 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 	{
 		rcArea.SetRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 	}
-	int nWidth = pHost->m_rcWindow.Width();
-	int nHeight = pHost->m_rcWindow.Height();
+	int nWidth = pRecord->m_rcWindow.Width();
+	int nHeight = pRecord->m_rcWindow.Height();
 	int x = rcArea.left + (rcArea.Width() - nWidth) / 2;
 	int y = rcArea.top + (rcArea.Height() - nHeight) / 2;
 	SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

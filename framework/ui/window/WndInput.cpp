@@ -1,64 +1,57 @@
 // CWnd timers, mouse capture and keyboard focus.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/backend/qt/WindowHost.h"
-#include "framework/ui/backend/qt/WindowInput.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/window/WindowInput.h"
+#include "framework/ui/window/WindowRecord.h"
 
 namespace
 {
 
-CWnd* WndOf(CWindowHost* pHost)
+CWnd* WndOf(CWindowRecord* pRecord)
 {
-	return pHost != nullptr ? CWnd::FromHandle(pHost->Handle()) : nullptr;
+	return pRecord != nullptr ? CWnd::FromHandle(pRecord->Handle()) : nullptr;
 }
 
 }
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd);
-	return pHost != nullptr ? StartHostTimer(*pHost, nIDEvent, nElapse, lpfnTimer) : 0;
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	return pRecord != nullptr ? StartWindowTimer(*pRecord, nIDEvent, nElapse, lpfnTimer) : 0;
 }
 
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd);
-	return pHost != nullptr && StopHostTimer(*pHost, nIDEvent);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	return pRecord != nullptr && StopWindowTimer(*pRecord, nIDEvent);
 }
 
 CWnd* CWnd::SetCapture()
 {
 	CWnd* pOld = GetCapture();
-	if (CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd))
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd))
 	{
-		SetCaptureHost(pHost);
+		SetCaptureWindow(pRecord);
 	}
 	return pOld;
 }
 
 CWnd* CWnd::GetCapture()
 {
-	return WndOf(CaptureHost());
-}
-
-BOOL ReleaseCapture()
-{
-	SetCaptureHost(nullptr);
-	return TRUE;
+	return WndOf(CaptureWindow());
 }
 
 CWnd* CWnd::SetFocus()
 {
 	CWnd* pOld = GetFocus();
-	if (CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd))
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd))
 	{
-		SetFocusHost(pHost);
+		SetFocusWindow(pRecord);
 	}
 	return pOld;
 }
 
 CWnd* CWnd::GetFocus()
 {
-	return WndOf(FocusHost());
+	return WndOf(FocusWindow());
 }

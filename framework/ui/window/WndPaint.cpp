@@ -1,28 +1,29 @@
 // CWnd painting: the update region, synchronous painting, and the window's DCs.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/backend/qt/DcBackend.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/Driver.h"
+#include "framework/ui/gdi/DcAttach.h"
 #include "framework/ui/window/PaintDC.h"
+#include "framework/ui/window/WindowRecord.h"
 
 namespace
 {
 
-CWindowHost* Host(HWND hWnd)
+CWindowRecord* Record(HWND hWnd)
 {
-	return CWindowHost::FromHandle(hWnd);
+	return CWindowRecord::FromHandle(hWnd);
 }
 
-QRegion ClientRegion(CWindowHost* pHost, LPCRECT lpRect)
+PixelRegion ClientRegion(CWindowRecord* pRecord, LPCRECT lpRect)
 {
 	if (lpRect == nullptr)
 	{
-		CSize size = pHost->ClientSize();
-		return QRegion(0, 0, size.cx, size.cy);
+		CSize size = pRecord->ClientSize();
+		return PixelRegion(CRect(0, 0, size.cx, size.cy));
 	}
 	CRect rc(lpRect);
 	rc.NormalizeRect();
-	return QRegion(rc.left, rc.top, rc.Width(), rc.Height());
+	return PixelRegion(rc);
 }
 
 }
@@ -34,54 +35,52 @@ void CWnd::Invalidate(BOOL bErase)
 
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
 {
-	if (CWindowHost* pHost = Host(m_hWnd))
+	if (CWindowRecord* pRecord = Record(m_hWnd))
 	{
-		pHost->Invalidate(ClientRegion(pHost, lpRect), bErase != FALSE);
+		pRecord->Invalidate(ClientRegion(pRecord, lpRect), bErase != FALSE);
 	}
 }
 
 void CWnd::ValidateRect(LPCRECT lpRect)
 {
-	if (CWindowHost* pHost = Host(m_hWnd))
+	if (CWindowRecord* pRecord = Record(m_hWnd))
 	{
-		pHost->Validate(ClientRegion(pHost, lpRect));
+		pRecord->Validate(ClientRegion(pRecord, lpRect));
 	}
 }
 
 void CWnd::UpdateWindow()
 {
-	if (CWindowHost* pHost = Host(m_hWnd))
+	if (CWindowRecord* pRecord = Record(m_hWnd))
 	{
-		pHost->PaintPending();
+		pRecord->PaintPending();
 	}
 }
 
 BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return FALSE;
 	}
-	QRect rcBounds = pHost->m_updateRegion.boundingRect();
+	const CRect rcBounds = pRecord->m_updateRegion.BoundingRect();
 	if (lpRect != nullptr)
 	{
-		*lpRect = rcBounds.isEmpty()
-			? CRect()
-			: CRect(rcBounds.left(), rcBounds.top(), rcBounds.left() + rcBounds.width(), rcBounds.top() + rcBounds.height());
+		*lpRect = rcBounds;
 	}
-	if (rcBounds.isEmpty())
+	if (rcBounds.IsRectEmpty())
 	{
 		return FALSE;
 	}
 	// Asked to, Windows erases the update region now and leaves it to be painted.
-	if (bErase && pHost->m_bErasePending)
+	if (bErase && pRecord->m_bErasePending)
 	{
-		pHost->m_bErasePending = false;
-		QRegion clip = pHost->m_updateRegion;
+		pRecord->m_bErasePending = false;
+		const PixelRegion clip = pRecord->m_updateRegion;
 		CDC dc;
-		AttachDcToDevice(dc, &pHost->Surface(), &clip);
-		pHost->Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+		AttachDcToSurface(dc, AfxGetDriver().WindowSurface(m_hWnd, pRecord->ClientSize()), &clip);
+		pRecord->Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
 		DetachDc(dc);
 	}
 	return TRUE;
@@ -89,13 +88,13 @@ BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase)
 
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return nullptr;
 	}
 	CDC* pDC = new CDC;
-	pHost->BeginPaint(*pDC, *lpPaint);
+	pRecord->BeginPaint(*pDC, *lpPaint);
 	return pDC;
 }
 
@@ -106,9 +105,9 @@ void CWnd::EndPaint(LPPAINTSTRUCT lpPaint)
 	{
 		return;
 	}
-	if (CWindowHost* pHost = Host(m_hWnd))
+	if (CWindowRecord* pRecord = Record(m_hWnd))
 	{
-		pHost->EndPaint(*pDC, *lpPaint);
+		pRecord->EndPaint(*pDC, *lpPaint);
 	}
 	else
 	{

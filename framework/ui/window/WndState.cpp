@@ -1,11 +1,10 @@
 // CWnd: styles, ids, parent and child relations, window text, visibility and enabled state.
 #include "framework/ui/window/Wnd.h"
 
+#include "framework/ui/backend/Driver.h"
 #include "framework/ui/gdi/Font.h"
-#include "framework/ui/backend/qt/WindowHost.h"
-#include "framework/ui/backend/qt/WindowTrackSize.h"
-
-#include <QWidget>
+#include "framework/ui/window/WindowRecord.h"
+#include "framework/ui/window/WindowTrackSize.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,27 +12,27 @@
 namespace
 {
 
-CWindowHost* Host(HWND hWnd)
+CWindowRecord* Record(HWND hWnd)
 {
-	return CWindowHost::FromHandle(hWnd);
+	return CWindowRecord::FromHandle(hWnd);
 }
 
-CWnd* WndOf(CWindowHost* pHost)
+CWnd* WndOf(CWindowRecord* pRecord)
 {
-	return pHost != nullptr ? CWnd::FromHandle(pHost->Handle()) : nullptr;
+	return pRecord != nullptr ? CWnd::FromHandle(pRecord->Handle()) : nullptr;
 }
 
 // Siblings in creation order: a parent's children, or the top-level windows.
-std::vector<CWindowHost*> SiblingsOf(CWindowHost* pHost)
+std::vector<CWindowRecord*> SiblingsOf(CWindowRecord* pRecord)
 {
-	if (pHost->IsChildWindow() && pHost->m_pParent != nullptr)
+	if (pRecord->IsChildWindow() && pRecord->m_pParent != nullptr)
 	{
-		return pHost->m_pParent->m_children;
+		return pRecord->m_pParent->m_children;
 	}
-	std::vector<CWindowHost*> topLevel;
-	for (CWindowHost* pWindow : CWindowHost::LiveWindows())
+	std::vector<CWindowRecord*> topLevel;
+	for (CWindowRecord* pWindow : CWindowRecord::LiveWindows())
 	{
-		if (!pWindow->IsChildWindow() && !pWindow->m_bDead && pWindow != CWindowHost::Desktop())
+		if (!pWindow->IsChildWindow() && !pWindow->m_bDead && pWindow != CWindowRecord::Desktop())
 		{
 			topLevel.push_back(pWindow);
 		}
@@ -45,30 +44,30 @@ std::vector<CWindowHost*> SiblingsOf(CWindowHost* pHost)
 
 DWORD CWnd::GetStyle() const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	return pHost != nullptr ? pHost->m_dwStyle : 0;
+	CWindowRecord* pRecord = Record(m_hWnd);
+	return pRecord != nullptr ? pRecord->m_dwStyle : 0;
 }
 
 DWORD CWnd::GetExStyle() const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	return pHost != nullptr ? pHost->m_dwExStyle : 0;
+	CWindowRecord* pRecord = Record(m_hWnd);
+	return pRecord != nullptr ? pRecord->m_dwExStyle : 0;
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return FALSE;
 	}
-	DWORD dwNew = (pHost->m_dwStyle & ~dwRemove) | dwAdd;
-	if (dwNew == pHost->m_dwStyle)
+	DWORD dwNew = (pRecord->m_dwStyle & ~dwRemove) | dwAdd;
+	if (dwNew == pRecord->m_dwStyle)
 	{
 		return FALSE;
 	}
-	STYLESTRUCT change = {pHost->m_dwStyle, dwNew};
-	pHost->m_dwStyle = dwNew;
+	STYLESTRUCT change = {pRecord->m_dwStyle, dwNew};
+	pRecord->m_dwStyle = dwNew;
 	// Controls take on styles such as an edit's alignment when told, as on Windows.
 	SendMessage(WM_STYLECHANGED, static_cast<WPARAM>(GWL_STYLE), reinterpret_cast<LPARAM>(&change));
 	if (nFlags != 0)
@@ -80,17 +79,17 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return FALSE;
 	}
-	DWORD dwNew = (pHost->m_dwExStyle & ~dwRemove) | dwAdd;
-	if (dwNew == pHost->m_dwExStyle)
+	DWORD dwNew = (pRecord->m_dwExStyle & ~dwRemove) | dwAdd;
+	if (dwNew == pRecord->m_dwExStyle)
 	{
 		return FALSE;
 	}
-	pHost->m_dwExStyle = dwNew;
+	pRecord->m_dwExStyle = dwNew;
 	if (nFlags != 0)
 	{
 		SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
@@ -100,39 +99,39 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 
 int CWnd::GetDlgCtrlID() const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	return pHost != nullptr ? static_cast<int>(pHost->m_nID) : 0;
+	CWindowRecord* pRecord = Record(m_hWnd);
+	return pRecord != nullptr ? static_cast<int>(pRecord->m_nID) : 0;
 }
 
 int CWnd::SetDlgCtrlID(int nID)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return 0;
 	}
-	int nOld = static_cast<int>(pHost->m_nID);
-	pHost->m_nID = static_cast<UINT>(nID);
+	int nOld = static_cast<int>(pRecord->m_nID);
+	pRecord->m_nID = static_cast<UINT>(nID);
 	return nOld;
 }
 
 CWnd* CWnd::GetParent() const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	return pHost != nullptr ? WndOf(pHost->m_pParent) : nullptr;
+	CWindowRecord* pRecord = Record(m_hWnd);
+	return pRecord != nullptr ? WndOf(pRecord->m_pParent) : nullptr;
 }
 
 CWnd* CWnd::SetParent(CWnd* pWndNewParent)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	CWindowHost* pNewParent = pWndNewParent != nullptr ? Host(pWndNewParent->m_hWnd) : nullptr;
-	if (pHost == nullptr || pNewParent == nullptr || !pHost->IsChildWindow() || pHost->m_pParent == nullptr
-		|| pNewParent == pHost || pNewParent->IsDescendantOf(pHost))
+	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pNewParent = pWndNewParent != nullptr ? Record(pWndNewParent->m_hWnd) : nullptr;
+	if (pRecord == nullptr || pNewParent == nullptr || !pRecord->IsChildWindow() || pRecord->m_pParent == nullptr
+		|| pNewParent == pRecord || pNewParent->IsDescendantOf(pRecord))
 	{
 		return nullptr;
 	}
-	CWnd* pOldParent = WndOf(pHost->m_pParent);
-	pHost->MoveToParent(pNewParent);
+	CWnd* pOldParent = WndOf(pRecord->m_pParent);
+	pRecord->MoveToParent(pNewParent);
 	return pOldParent;
 }
 
@@ -143,26 +142,26 @@ CWnd* CWnd::GetOwner() const
 
 CWnd* CWnd::GetTopLevelParent() const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return nullptr;
 	}
-	while (pHost->m_pParent != nullptr)
+	while (pRecord->m_pParent != nullptr)
 	{
-		pHost = pHost->m_pParent;
+		pRecord = pRecord->m_pParent;
 	}
-	return WndOf(pHost);
+	return WndOf(pRecord);
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return nullptr;
 	}
-	for (CWindowHost* pChild : pHost->m_children)
+	for (CWindowRecord* pChild : pRecord->m_children)
 	{
 		if (pChild->m_nID == static_cast<UINT>(nID) && !pChild->m_bDead)
 		{
@@ -174,15 +173,15 @@ CWnd* CWnd::GetDlgItem(int nID) const
 
 BOOL CWnd::IsChild(const CWnd* pWnd) const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	CWindowHost* pOther = pWnd != nullptr ? Host(pWnd->m_hWnd) : nullptr;
-	if (pHost == nullptr || pOther == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pOther = pWnd != nullptr ? Record(pWnd->m_hWnd) : nullptr;
+	if (pRecord == nullptr || pOther == nullptr)
 	{
 		return FALSE;
 	}
-	for (CWindowHost* pWalk = pOther; pWalk->IsChildWindow() && pWalk->m_pParent != nullptr; pWalk = pWalk->m_pParent)
+	for (CWindowRecord* pWalk = pOther; pWalk->IsChildWindow() && pWalk->m_pParent != nullptr; pWalk = pWalk->m_pParent)
 	{
-		if (pWalk->m_pParent == pHost)
+		if (pWalk->m_pParent == pRecord)
 		{
 			return TRUE;
 		}
@@ -192,21 +191,21 @@ BOOL CWnd::IsChild(const CWnd* pWnd) const
 
 CWnd* CWnd::GetWindow(UINT nCmd) const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return nullptr;
 	}
 	if (nCmd == GW_CHILD)
 	{
-		return pHost->m_children.empty() ? nullptr : WndOf(pHost->m_children.front());
+		return pRecord->m_children.empty() ? nullptr : WndOf(pRecord->m_children.front());
 	}
 	if (nCmd == GW_OWNER)
 	{
-		return pHost->IsChildWindow() ? nullptr : WndOf(pHost->m_pParent);
+		return pRecord->IsChildWindow() ? nullptr : WndOf(pRecord->m_pParent);
 	}
-	std::vector<CWindowHost*> siblings = SiblingsOf(pHost);
-	auto it = std::find(siblings.begin(), siblings.end(), pHost);
+	std::vector<CWindowRecord*> siblings = SiblingsOf(pRecord);
+	auto it = std::find(siblings.begin(), siblings.end(), pRecord);
 	switch (nCmd)
 	{
 	case GW_HWNDFIRST:
@@ -234,7 +233,7 @@ CWnd* CWnd::GetNextWindow(UINT nFlag) const
 
 CWnd* CWnd::GetDesktopWindow()
 {
-	return WndOf(CWindowHost::Desktop());
+	return WndOf(CWindowRecord::Desktop());
 }
 
 void CWnd::SetWindowText(LPCTSTR lpszString)
@@ -280,80 +279,80 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
 
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return FALSE;
 	}
-	BOOL bWasVisible = (pHost->m_dwStyle & WS_VISIBLE) != 0;
+	BOOL bWasVisible = (pRecord->m_dwStyle & WS_VISIBLE) != 0;
 	// The desktop enforces the minimum while the user drags, so it gets the window's answer as
 	// the window is shown, its controls in place, rather than when a drag starts as on Windows.
 	MINMAXINFO info;
 	HWND hWnd = m_hWnd;
-	if (nCmdShow != SW_HIDE && QueryTrackSize(*pHost, info))
+	if (nCmdShow != SW_HIDE && QueryTrackSize(*pRecord, info))
 	{
-		SetWidgetMinimum(*pHost, info.ptMinTrackSize);
+		SetNativeMinimum(*pRecord, info.ptMinTrackSize);
 	}
-	pHost = Host(hWnd);
-	if (pHost == nullptr)
+	pRecord = Record(hWnd);
+	if (pRecord == nullptr)
 	{
 		return FALSE;
 	}
-	pHost->Show(nCmdShow != SW_HIDE, nCmdShow);
+	pRecord->Show(nCmdShow != SW_HIDE, nCmdShow);
 	return bWasVisible;
 }
 
 BOOL CWnd::IsWindowVisible() const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	return pHost != nullptr && pHost->IsVisibleOnScreen();
+	CWindowRecord* pRecord = Record(m_hWnd);
+	return pRecord != nullptr && pRecord->IsVisibleOnScreen();
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	if (pHost == nullptr)
+	CWindowRecord* pRecord = Record(m_hWnd);
+	if (pRecord == nullptr)
 	{
 		return FALSE;
 	}
-	BOOL bWasDisabled = (pHost->m_dwStyle & WS_DISABLED) != 0;
+	BOOL bWasDisabled = (pRecord->m_dwStyle & WS_DISABLED) != 0;
 	if (bWasDisabled == !bEnable)
 	{
 		return bWasDisabled;
 	}
 	if (bEnable)
 	{
-		pHost->m_dwStyle &= ~WS_DISABLED;
+		pRecord->m_dwStyle &= ~WS_DISABLED;
 	}
 	else
 	{
-		pHost->m_dwStyle |= WS_DISABLED;
+		pRecord->m_dwStyle |= WS_DISABLED;
 	}
 	// A disabled top-level window only stops taking input: its controls do not turn grey, as on Windows.
-	if (pHost->m_pWidget != nullptr && pHost->IsChildWindow())
+	if (pRecord->m_bNative && pRecord->IsChildWindow())
 	{
-		pHost->m_pWidget->setEnabled(bEnable != FALSE);
+		AfxGetDriver().EnableNativeWindow(m_hWnd, bEnable != FALSE);
 	}
-	pHost->Send(WM_ENABLE, bEnable ? TRUE : FALSE, 0);
+	pRecord->Send(WM_ENABLE, bEnable ? TRUE : FALSE, 0);
 	return bWasDisabled;
 }
 
 BOOL CWnd::IsWindowEnabled() const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	return pHost != nullptr && (pHost->m_dwStyle & WS_DISABLED) == 0;
+	CWindowRecord* pRecord = Record(m_hWnd);
+	return pRecord != nullptr && (pRecord->m_dwStyle & WS_DISABLED) == 0;
 }
 
 BOOL CWnd::IsIconic() const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	return pHost != nullptr && pHost->m_bIconic;
+	CWindowRecord* pRecord = Record(m_hWnd);
+	return pRecord != nullptr && pRecord->m_bIconic;
 }
 
 BOOL CWnd::IsZoomed() const
 {
-	CWindowHost* pHost = Host(m_hWnd);
-	return pHost != nullptr && pHost->m_bZoomed;
+	CWindowRecord* pRecord = Record(m_hWnd);
+	return pRecord != nullptr && pRecord->m_bZoomed;
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)

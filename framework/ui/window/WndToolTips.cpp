@@ -1,7 +1,7 @@
 // CWnd's tooltips for its own tools: the switch, the default hit test and the cancel.
 #include "framework/ui/window/Wnd.h"
 
-#include "framework/ui/backend/qt/WindowToolTips.h"
+#include "framework/ui/window/WindowToolTips.h"
 
 BOOL CWnd::EnableToolTips(BOOL bEnable)
 {

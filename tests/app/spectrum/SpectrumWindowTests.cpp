@@ -3,7 +3,7 @@
 #include "tests/app/spectrum/SpectrumFixture.h"
 
 #include "app/resources/AppResourceIds.h"
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 #include "grid/window/CellView.h"
 
 #include <cstdio>

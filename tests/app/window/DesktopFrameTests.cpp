@@ -3,7 +3,7 @@
 // they were opened from, and neither resizable nor minimisable.
 #include "app/ModApp.h"
 #include "app/resources/AppResourceIds.h"
-#include "framework/ui/window/DesktopAccess.h"
+#include "framework/ui/testing/DesktopAccess.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 
 #include "app/resources/AppResourceIds.h"
 #include "framework/core/BarConstants.h"
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 
 #include <algorithm>
 #include <utility>

@@ -4,7 +4,7 @@
 
 #include "app/resources/AppResourceIds.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // The bar tests' image strip, resource module and recording parent window.
 #include "tests/framework_ui/bars/BarTestSupport.h"
 
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 
 #include <cstring>
 #include <cwchar>

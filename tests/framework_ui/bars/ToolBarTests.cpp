@@ -2,7 +2,7 @@
 // the look of pressed, checked and disabled buttons.
 #include "framework/ui/bars/RepositionBars.h"
 #include "framework/ui/bars/ToolBar.h"
-#include "framework/ui/bars/ToolTip.h"
+#include "framework/ui/window/ToolTip.h"
 #include "tests/framework_ui/bars/BarTestSupport.h"
 
 #include <gtest/gtest.h>

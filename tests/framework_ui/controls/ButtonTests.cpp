@@ -3,7 +3,7 @@
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
 #include "framework/ui/controls/Button.h"
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
 #include "framework/ui/controls/ListBox.h"
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserDriving.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/testing/UserDriving.h"
+#include "framework/ui/system/SystemServices.h"
 
 #include <gtest/gtest.h>
 

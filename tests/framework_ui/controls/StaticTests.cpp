@@ -7,8 +7,8 @@
 #include "framework/ui/gdi/Bitmap.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/system/SystemServices.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/SurfaceAccess.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,10 @@
 // inside it, which read the new colours; system colour brushes and class backgrounds follow.
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserDriving.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/testing/UserDriving.h"
+#include "framework/ui/system/SystemServices.h"
+#include "framework/ui/gdi/Brush.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

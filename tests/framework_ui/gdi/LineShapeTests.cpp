@@ -1,7 +1,7 @@
 // Lines, shapes and rectangle fills drawn into memory bitmaps, checked pixel by pixel.
 #include "tests/framework_ui/gdi/MemorySurface.h"
 
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 #include <gtest/gtest.h>
 

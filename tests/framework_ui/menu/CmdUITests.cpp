@@ -5,7 +5,7 @@
 
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/menu/CmdUI.h"
-#include "framework/ui/menu/MenuDriving.h"
+#include "framework/ui/testing/MenuDriving.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

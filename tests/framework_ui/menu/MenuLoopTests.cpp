@@ -2,7 +2,7 @@
 // closing as recorded message sequences, WM_ENTERIDLE while a menu is open, and the menu keys.
 #include "tests/framework_ui/menu/MenuTestSupport.h"
 
-#include "framework/ui/menu/MenuDriving.h"
+#include "framework/ui/testing/MenuDriving.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // the menu's life with the window.
 #include "tests/framework_ui/menu/MenuTestSupport.h"
 
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/system/SystemServices.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // opening it with the keyboard's SC_KEYMENU, and its commands arriving as WM_SYSCOMMAND.
 #include "tests/framework_ui/menu/MenuTestSupport.h"
 
-#include "framework/ui/menu/MenuDriving.h"
+#include "framework/ui/testing/MenuDriving.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

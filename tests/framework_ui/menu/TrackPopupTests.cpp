@@ -2,7 +2,7 @@
 // WM_COMMAND, or as the result with TPM_RETURNCMD; greyed items cannot be chosen.
 #include "tests/framework_ui/menu/MenuTestSupport.h"
 
-#include "framework/ui/menu/MenuDriving.h"
+#include "framework/ui/testing/MenuDriving.h"
 #include "framework/ui/window/ModalSeam.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 

@@ -1,8 +1,8 @@
 // Window geometry: the non-client border of each style, client and screen coordinates of nested
 // windows, moving, sizing and centring with their WM_MOVE and WM_SIZE messages, and the
 // smallest size a sizeable window asks for.
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/system/SystemServices.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // GetKeyState for keys other than the modifiers: as the keyboard input handled last left them.
-#include "framework/ui/window/UserDriving.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/UserDriving.h"
+#include "framework/ui/system/SystemServices.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Message routing: map chaining to base maps, default processing, commands and notifications,
 // registered and control-colour messages, subclassing, and sent versus posted messages.
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/gdi/Brush.h"
 #include "framework/ui/window/Wnd.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 

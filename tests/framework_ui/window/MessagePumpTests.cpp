@@ -1,7 +1,8 @@
 // A handler's own message loop: a drag that keeps stepping until the next mouse move or button
 // release arrives, the messages it takes and dispatches meanwhile, and Sleep.
 #include "framework/ui/window/MessagePump.h"
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 

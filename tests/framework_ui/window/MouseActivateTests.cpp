@@ -1,6 +1,6 @@
 // Mouse activation: a press in a window whose top-level window is not active first asks the
 // window (and through the default its parent) whether to activate and whether the press goes on.
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/window/Wnd.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 

@@ -1,6 +1,6 @@
 // Mouse input as a user gives it: double clicks of both buttons, the window under the pointer, and
 // the capture that keeps the pointer's messages in one window.
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"

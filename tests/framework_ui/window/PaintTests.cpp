@@ -2,8 +2,7 @@
 // to the invalidated area, synchronous UpdateWindow, class backgrounds and client DCs.
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Moving a child window into another parent: its relations, its place and the clicks it gets.
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

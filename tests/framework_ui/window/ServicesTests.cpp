@@ -1,5 +1,6 @@
 // System colours, metrics, key state and cursors.
 #include "framework/ui/gdi/Brush.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Tooltips of a window's own tools: the hit test follows the mouse, the tip shows after the hover
 // delay, moves to the next tool, asks for callback text and goes on a miss or a cancel.
 #include "framework/ui/bars/BarTypes.h"
-#include "framework/ui/bars/ToolTip.h"
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/window/ToolTip.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

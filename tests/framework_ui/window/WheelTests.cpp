@@ -1,6 +1,6 @@
 // The mouse wheel goes to the window with the focus, wherever the pointer is, and what that
 // window does not handle travels up to its parent.
-#include "framework/ui/window/UserDriving.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

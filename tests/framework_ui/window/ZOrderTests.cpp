@@ -1,10 +1,10 @@
 // The stacking of windows: overlapping children as they are created and as SetWindowPos places
 // them, read from the parent's shown pixels, and top-level windows kept above all others.
 #include "framework/ui/controls/Edit.h"
-#include "framework/ui/window/DesktopAccess.h"
+#include "framework/ui/testing/DesktopAccess.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/SurfaceAccess.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/system/SystemServices.h"
 #include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,8 @@
 #include "framework/ui/backend/qt/BarEvents.h"
 
 #include "framework/core/BarConstants.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/qt/NativeWindows.h"
+#include "framework/ui/window/WindowRecord.h"
 
 #include <QEvent>
 #include <QObject>
@@ -24,7 +25,7 @@ protected:
 	{
 		if (pEvent->type() == QEvent::Leave)
 		{
-			if (CWindowHost* pHost = CWindowHost::FromHandle(m_hWnd))
+			if (CWindowRecord* pHost = CWindowRecord::FromHandle(m_hWnd))
 			{
 				pHost->Send(WM_MOUSELEAVE, 0, 0);
 			}
@@ -40,11 +41,11 @@ private:
 
 void TrackBarMouseLeave(HWND hWnd)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	if (pHost == nullptr || pHost->m_pWidget == nullptr)
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
+	if (pHost == nullptr || NativeWidget(pHost->Handle()) == nullptr)
 	{
 		return;
 	}
 	// The filter is a child of the widget and goes with it.
-	pHost->m_pWidget->installEventFilter(new CLeaveFilter(hWnd, pHost->m_pWidget));
+	NativeWidget(pHost->Handle())->installEventFilter(new CLeaveFilter(hWnd, NativeWidget(pHost->Handle())));
 }

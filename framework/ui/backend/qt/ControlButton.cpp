@@ -2,7 +2,8 @@
 // widgets, with the automatic styles' own checking and BN_CLICKED to the parent.
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/backend/qt/ControlSupport.h"
-#include "framework/ui/backend/qt/WindowInput.h"
+#include "framework/ui/backend/qt/QtText.h"
+#include "framework/ui/window/WindowInput.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -44,13 +45,13 @@ bool IsAutomatic(DWORD dwStyle)
 
 // The other automatic radio buttons of pHost's group: the siblings from the last WS_GROUP at or
 // before it up to the next WS_GROUP after it.
-void UncheckGroupSiblings(CWindowHost* pHost)
+void UncheckGroupSiblings(CWindowRecord* pHost)
 {
 	if (pHost->m_pParent == nullptr)
 	{
 		return;
 	}
-	const std::vector<CWindowHost*> siblings = pHost->m_pParent->m_children;
+	const std::vector<CWindowRecord*> siblings = pHost->m_pParent->m_children;
 	auto itSelf = std::find(siblings.begin(), siblings.end(), pHost);
 	if (itSelf == siblings.end())
 	{
@@ -85,8 +86,8 @@ protected:
 	void paintEvent(QPaintEvent* pEvent) override
 	{
 		QPushButton::paintEvent(pEvent);
-		const CWindowHost* pFocus = FocusHost();
-		if (pFocus == nullptr || pFocus->m_pWidget != this)
+		CWindowRecord* pFocus = FocusWindow();
+		if (pFocus == nullptr || NativeWidget(pFocus->Handle()) != this)
 		{
 			return;
 		}
@@ -129,7 +130,7 @@ protected:
 // only ever turns on), the others go back and leave the checking to the parent.
 void Clicked(HWND hWnd, bool bChecked)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	QAbstractButton* pButton = ControlWidget<QAbstractButton>(hWnd);
 	if (pHost == nullptr || pButton == nullptr)
 	{
@@ -150,11 +151,12 @@ void Clicked(HWND hWnd, bool bChecked)
 	ControlNotifyParent(hWnd, BN_CLICKED);
 }
 
-QWidget* CreateButtonWidget(CWindowHost& host, QWidget* pParent)
+}
+
+QWidget* CreateButtonWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
 {
-	HWND hWnd = host.Handle();
-	const QString strText = QString::fromUtf8(static_cast<LPCTSTR>(host.m_strText));
-	const DWORD dwStyle = host.m_dwStyle;
+	const QString strText = ToQString(spec.strText);
+	const DWORD dwStyle = spec.dwStyle;
 	QWidget* pWidget = nullptr;
 	if (ButtonType(dwStyle) == BS_GROUPBOX)
 	{
@@ -188,6 +190,9 @@ QWidget* CreateButtonWidget(CWindowHost& host, QWidget* pParent)
 	ControlApplyPalette(pWidget, false);
 	return pWidget;
 }
+
+namespace
+{
 
 LRESULT GetCheck(QWidget* pWidget)
 {
@@ -240,8 +245,8 @@ LRESULT DialogCode(DWORD dwStyle)
 
 LRESULT ButtonWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	QWidget* pWidget = pHost != nullptr ? pHost->m_pWidget : nullptr;
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
+	QWidget* pWidget = pHost != nullptr ? NativeWidget(pHost->Handle()) : nullptr;
 	if (pWidget == nullptr)
 	{
 		return ::DefWindowProc(hWnd, message, wParam, lParam);
@@ -309,5 +314,5 @@ void RegisterButtonClass()
 	wc.lpfnWndProc = ButtonWindowProc;
 	wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
 	wc.lpszClassName = "BUTTON";
-	RegisterWindowClass(wc, CreateButtonWidget, TRUE);
+	RegisterWindowClass(wc, NativeKind::Button, TRUE);
 }

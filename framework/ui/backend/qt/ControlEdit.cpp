@@ -43,12 +43,12 @@ CString WindowText(QWidget* pWidget)
 
 void TextChanged(HWND hWnd)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost == nullptr)
 	{
 		return;
 	}
-	pHost->m_strText = WindowText(pHost->m_pWidget);
+	pHost->m_strText = WindowText(NativeWidget(pHost->Handle()));
 	ControlNotifyParent(hWnd, EN_UPDATE);
 	ControlNotifyParent(hWnd, EN_CHANGE);
 }
@@ -88,14 +88,15 @@ void ApplyEditStyle(QWidget* pWidget, DWORD dwStyle, DWORD dwExStyle)
 	pText->document()->setDefaultTextOption(option);
 }
 
-QWidget* CreateEditWidget(CWindowHost& host, QWidget* pParent)
+}
+
+QWidget* CreateEditWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
 {
-	HWND hWnd = host.Handle();
 	QWidget* pWidget = nullptr;
-	if ((host.m_dwStyle & ES_MULTILINE) != 0)
+	if ((spec.dwStyle & ES_MULTILINE) != 0)
 	{
 		QPlainTextEdit* pText = new CPaletteSharingWidget<QPlainTextEdit, QStyleOptionFrame>(pParent);
-		pText->setPlainText(WidgetText(host.m_strText));
+		pText->setPlainText(WidgetText(spec.strText));
 		QObject::connect(pText, &QPlainTextEdit::textChanged, pText, [hWnd] { TextChanged(hWnd); });
 		pWidget = pText;
 	}
@@ -103,13 +104,16 @@ QWidget* CreateEditWidget(CWindowHost& host, QWidget* pParent)
 	{
 		QLineEdit* pLine = new CPaletteSharingWidget<QLineEdit, QStyleOptionFrame>(pParent);
 		pLine->setMaxLength(DEFAULT_TEXT_LIMIT);
-		pLine->setText(WidgetText(host.m_strText));
+		pLine->setText(WidgetText(spec.strText));
 		QObject::connect(pLine, &QLineEdit::textChanged, pLine, [hWnd] { TextChanged(hWnd); });
 		pWidget = pLine;
 	}
-	ApplyEditStyle(pWidget, host.m_dwStyle, host.m_dwExStyle);
+	ApplyEditStyle(pWidget, spec.dwStyle, spec.dwExStyle);
 	return pWidget;
 }
+
+namespace
+{
 
 int TextLength(QWidget* pWidget)
 {
@@ -197,16 +201,17 @@ LRESULT LineScroll(QWidget* pWidget, int nChars, int nLines)
 	return TRUE;
 }
 
-void SetStyleBit(CWindowHost* pHost, DWORD dwBit, bool bSet)
+void SetStyleBit(CWindowRecord* pHost, DWORD dwBit, bool bSet)
 {
 	pHost->m_dwStyle = bSet ? (pHost->m_dwStyle | dwBit) : (pHost->m_dwStyle & ~dwBit);
 }
 
 // The character a key being handled types reaches the widget with its key event; a character
 // the program sends has no event and is typed here.
-bool IsCharOfHandledKey(const CWindowHost* pHost, WPARAM nChar)
+bool IsCharOfHandledKey(CWindowRecord* pHost, WPARAM nChar)
 {
-	const QEvent* pEvent = pHost->m_pTranslatedEvent;
+	const NativeWindow* pNative = FindNativeWindow(pHost->Handle());
+	const QEvent* pEvent = pNative != nullptr && pHost->m_bSendingInput ? pNative->pTranslatedEvent : nullptr;
 	if (pEvent == nullptr || pEvent->type() != QEvent::KeyPress)
 	{
 		return false;
@@ -218,7 +223,7 @@ bool IsCharOfHandledKey(const CWindowHost* pHost, WPARAM nChar)
 // As a Windows edit does: Backspace deletes the selection or the character before the caret,
 // Enter and Tab break the line or tab only in a multi-line edit, other control characters and
 // anything in a read-only edit are ignored, and the rest replaces the selection.
-void TypeCharacter(CWindowHost* pHost, QLineEdit* pLine, QPlainTextEdit* pText, WPARAM nChar)
+void TypeCharacter(CWindowRecord* pHost, QLineEdit* pLine, QPlainTextEdit* pText, WPARAM nChar)
 {
 	if ((pHost->m_dwStyle & ES_READONLY) != 0)
 	{
@@ -261,8 +266,8 @@ void TypeCharacter(CWindowHost* pHost, QLineEdit* pLine, QPlainTextEdit* pText, 
 
 LRESULT EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	QWidget* pWidget = pHost != nullptr ? pHost->m_pWidget : nullptr;
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
+	QWidget* pWidget = pHost != nullptr ? NativeWidget(pHost->Handle()) : nullptr;
 	if (pWidget == nullptr)
 	{
 		return ::DefWindowProc(hWnd, message, wParam, lParam);
@@ -377,5 +382,5 @@ void RegisterEditClass()
 	wc.hCursor = ::LoadCursor(nullptr, IDC_IBEAM);
 	wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_WINDOW + 1));
 	wc.lpszClassName = "EDIT";
-	RegisterWindowClass(wc, CreateEditWidget, TRUE);
+	RegisterWindowClass(wc, NativeKind::Edit, TRUE);
 }

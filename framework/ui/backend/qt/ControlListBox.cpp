@@ -68,31 +68,35 @@ private:
 
 void NotifyIfAsked(HWND hWnd, UINT nCode)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost != nullptr && (pHost->m_dwStyle & LBS_NOTIFY) != 0)
 	{
 		ControlNotifyParent(hWnd, nCode);
 	}
 }
 
-QWidget* CreateListBoxWidget(CWindowHost& host, QWidget* pParent)
+}
+
+QWidget* CreateListBoxWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
 {
-	HWND hWnd = host.Handle();
 	CListBoxWidget* pList = new CListBoxWidget(pParent);
 	pList->setItemDelegate(new CListBoxItemDelegate(pList));
-	pList->setSelectionMode((host.m_dwStyle & LBS_NOSEL) != 0 ? QAbstractItemView::NoSelection
+	pList->setSelectionMode((spec.dwStyle & LBS_NOSEL) != 0 ? QAbstractItemView::NoSelection
 															  : QAbstractItemView::SingleSelection);
-	pList->setFrameShape((host.m_dwStyle & WS_BORDER) != 0 || (host.m_dwExStyle & WS_EX_CLIENTEDGE) != 0
+	pList->setFrameShape((spec.dwStyle & WS_BORDER) != 0 || (spec.dwExStyle & WS_EX_CLIENTEDGE) != 0
 			? QFrame::StyledPanel
 			: QFrame::NoFrame);
-	pList->setVerticalScrollBarPolicy((host.m_dwStyle & WS_VSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-	pList->setHorizontalScrollBarPolicy((host.m_dwStyle & WS_HSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+	pList->setVerticalScrollBarPolicy((spec.dwStyle & WS_VSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+	pList->setHorizontalScrollBarPolicy((spec.dwStyle & WS_HSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 	ControlApplyPalette(pList, true);
 	// Programmatic changes block the widget's signals, so only the user's choices notify.
 	QObject::connect(pList, &QListWidget::currentRowChanged, pList, [hWnd] { NotifyIfAsked(hWnd, LBN_SELCHANGE); });
 	QObject::connect(pList, &QListWidget::itemDoubleClicked, pList, [hWnd] { NotifyIfAsked(hWnd, LBN_DBLCLK); });
 	return pList;
 }
+
+namespace
+{
 
 QString ItemText(LPARAM lParam)
 {
@@ -163,7 +167,7 @@ LRESULT SetItemHeight(CListBoxWidget* pList, LPARAM lParam)
 }
 
 // As on Windows the point is first brought inside the client area, which makes it outside.
-LRESULT ItemFromPoint(CWindowHost* pHost, QListWidget* pList, LPARAM lParam)
+LRESULT ItemFromPoint(CWindowRecord* pHost, QListWidget* pList, LPARAM lParam)
 {
 	if (pList->count() == 0)
 	{
@@ -174,7 +178,7 @@ LRESULT ItemFromPoint(CWindowHost* pHost, QListWidget* pList, LPARAM lParam)
 	const CPoint inside(std::clamp<LONG>(point.x, 0, std::max<LONG>(0, client.cx - 1)),
 		std::clamp<LONG>(point.y, 0, std::max<LONG>(0, client.cy - 1)));
 	bool bOutside = inside != point;
-	const CPoint offset = pHost->ClientOffsetInWidget();
+	const CPoint offset = pHost->ClientOffsetInNative();
 	QWidget* pViewport = pList->viewport();
 	QPoint ptViewport = pViewport->mapFrom(pList, QPoint(inside.x + offset.x, inside.y + offset.y));
 	ptViewport.setX(std::clamp(ptViewport.x(), 0, std::max(0, pViewport->width() - 1)));
@@ -247,7 +251,7 @@ LRESULT ListMessage(CListBoxWidget* pList, DWORD dwStyle, UINT message, WPARAM w
 
 LRESULT ListBoxWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	CListBoxWidget* pList = ControlWidget<CListBoxWidget>(hWnd);
 	if (pList == nullptr)
 	{
@@ -289,5 +293,5 @@ void RegisterListBoxClass()
 	wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
 	wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_WINDOW + 1));
 	wc.lpszClassName = "LISTBOX";
-	RegisterWindowClass(wc, CreateListBoxWidget, TRUE);
+	RegisterWindowClass(wc, NativeKind::ListBox, TRUE);
 }

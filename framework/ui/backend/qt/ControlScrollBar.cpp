@@ -45,7 +45,7 @@ void ShowInfo(CScrollBarWidget* pBar)
 
 void SendScroll(HWND hWnd, UINT nCode, int nPos)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost == nullptr || pHost->m_pParent == nullptr)
 	{
 		return;
@@ -114,10 +114,11 @@ void ThumbReleased(HWND hWnd)
 	}
 }
 
-QWidget* CreateScrollBarWidget(CWindowHost& host, QWidget* pParent)
+}
+
+QWidget* CreateScrollBarWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
 {
-	HWND hWnd = host.Handle();
-	CScrollBarWidget* pBar = new CScrollBarWidget((host.m_dwStyle & SBS_VERT) != 0 ? Qt::Vertical : Qt::Horizontal,
+	CScrollBarWidget* pBar = new CScrollBarWidget((spec.dwStyle & SBS_VERT) != 0 ? Qt::Vertical : Qt::Horizontal,
 		pParent);
 	// A right click on a bar is the program's (a grid opens its own menu there); the toolkit's
 	// scrolling menu would come up on top of it, in its own words.
@@ -127,6 +128,9 @@ QWidget* CreateScrollBarWidget(CWindowHost& host, QWidget* pParent)
 	QObject::connect(pBar, &QAbstractSlider::sliderReleased, pBar, [hWnd] { ThumbReleased(hWnd); });
 	return pBar;
 }
+
+namespace
+{
 
 LRESULT SetInfo(CScrollBarWidget* pBar, const SCROLLINFO* pInfo)
 {
@@ -249,5 +253,5 @@ void RegisterScrollBarClass()
 	wc.lpfnWndProc = ScrollBarWindowProc;
 	wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
 	wc.lpszClassName = "SCROLLBAR";
-	RegisterWindowClass(wc, CreateScrollBarWidget, TRUE);
+	RegisterWindowClass(wc, NativeKind::ScrollBar, TRUE);
 }

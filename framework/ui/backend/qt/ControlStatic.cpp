@@ -9,6 +9,7 @@
 #include "framework/ui/backend/qt/ControlSupport.h"
 #include "framework/ui/backend/qt/DcBackend.h"
 #include "framework/ui/backend/qt/GdiBackend.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/WinApp.h"
 #include "framework/ui/window/Wnd.h"
@@ -53,16 +54,16 @@ bool IsHollow(HBRUSH hBrush)
 // What the parent painted under the control shows through a hollow background: the parent
 // paints first (as it does on Windows when it does not clip its children), then its pixels are
 // copied onto the control's surface.
-void CopyParentBackground(CWindowHost* pHost, CDC& dc)
+void CopyParentBackground(CWindowRecord* pHost, CDC& dc)
 {
-	CWindowHost* pParent = pHost->m_pParent;
+	CWindowRecord* pParent = pHost->m_pParent;
 	if (pParent == nullptr)
 	{
 		return;
 	}
 	HWND hWnd = pHost->Handle();
 	pParent->PaintPending();
-	if (CWindowHost::FromHandle(hWnd) == nullptr)
+	if (CWindowRecord::FromHandle(hWnd) == nullptr)
 	{
 		return;
 	}
@@ -70,7 +71,7 @@ void CopyParentBackground(CWindowHost* pHost, CDC& dc)
 	const CPoint origin = pHost->m_rcWindow.TopLeft() + CPoint(margins.left, margins.top);
 	const CSize size = pHost->ClientSize();
 	CDC dcParent;
-	AttachDcToDevice(dcParent, &pParent->Surface(), nullptr);
+	AttachDcToSurface(dcParent, AfxGetDriver().WindowSurface(pParent->Handle(), pParent->ClientSize()), nullptr);
 	dc.BitBlt(0, 0, size.cx, size.cy, &dcParent, origin.x, origin.y, SRCCOPY);
 	DetachDc(dcParent);
 }
@@ -124,7 +125,7 @@ UINT TextFormat(DWORD dwStyle)
 	return nFormat;
 }
 
-void PaintStatic(HWND hWnd, CWindowHost* pHost)
+void PaintStatic(HWND hWnd, CWindowRecord* pHost)
 {
 	CDC dc;
 	PAINTSTRUCT ps;
@@ -133,7 +134,7 @@ void PaintStatic(HWND hWnd, CWindowHost* pHost)
 	const CSize size = pHost->ClientSize();
 	const CRect rcClient(0, 0, size.cx, size.cy);
 	const HBRUSH hBrush = ControlAskColor(hWnd, WM_CTLCOLORSTATIC, dc.GetSafeHdc());
-	pHost = CWindowHost::FromHandle(hWnd);
+	pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost == nullptr)
 	{
 		return;
@@ -184,7 +185,7 @@ void PaintStatic(HWND hWnd, CWindowHost* pHost)
 }
 
 // SS_REALSIZEIMAGE: the control takes the picture's size plus its own edges.
-void FitToImage(CWindowHost* pHost, HBITMAP hBitmap)
+void FitToImage(CWindowRecord* pHost, HBITMAP hBitmap)
 {
 	BITMAP bm = {};
 	if ((pHost->m_dwStyle & SS_REALSIZEIMAGE) == 0 || hBitmap == nullptr || ::GetObject(reinterpret_cast<HGDIOBJ>(hBitmap), sizeof(bm), &bm) == 0)
@@ -200,7 +201,7 @@ void FitToImage(CWindowHost* pHost, HBITMAP hBitmap)
 }
 
 // An icon static takes the icon's size, as on Windows.
-void FitToIcon(CWindowHost* pHost, HICON hIcon)
+void FitToIcon(CWindowRecord* pHost, HICON hIcon)
 {
 	const QImage image = GdiIconImage(hIcon);
 	if (image.isNull())
@@ -215,7 +216,7 @@ void FitToIcon(CWindowHost* pHost, HICON hIcon)
 	pHost->SetWindowRect(rcWindow, true);
 }
 
-LRESULT SetImage(HWND hWnd, CWindowHost* pHost, UINT nType, LPARAM lParam)
+LRESULT SetImage(HWND hWnd, CWindowRecord* pHost, UINT nType, LPARAM lParam)
 {
 	StaticImages& images = Images()[hWnd];
 	LRESULT lOld = 0;
@@ -234,17 +235,16 @@ LRESULT SetImage(HWND hWnd, CWindowHost* pHost, UINT nType, LPARAM lParam)
 			FitToIcon(pHost, images.hIcon);
 		}
 	}
-	if (CWindowHost* pLive = CWindowHost::FromHandle(hWnd))
+	if (CWindowRecord* pLive = CWindowRecord::FromHandle(hWnd))
 	{
-		const CSize size = pLive->ClientSize();
-		pLive->Invalidate(QRegion(0, 0, size.cx, size.cy), true);
+		pLive->InvalidateClient(true);
 	}
 	return lOld;
 }
 
 LRESULT StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost == nullptr)
 	{
 		return 0;
@@ -269,8 +269,7 @@ LRESULT StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 	case WM_ENABLE:
 	{
 		const LRESULT lResult = ::DefWindowProc(hWnd, message, wParam, lParam);
-		const CSize size = pHost->ClientSize();
-		pHost->Invalidate(QRegion(0, 0, size.cx, size.cy), true);
+		pHost->InvalidateClient(true);
 		return lResult;
 	}
 	case STM_SETIMAGE:
@@ -301,5 +300,5 @@ void RegisterStaticClass()
 	wc.lpfnWndProc = StaticWindowProc;
 	wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
 	wc.lpszClassName = "STATIC";
-	RegisterWindowClass(wc, nullptr, FALSE);
+	RegisterWindowClass(wc, NativeKind::Surface, FALSE);
 }

@@ -4,7 +4,7 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/backend/qt/GdiBackend.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QPalette>
@@ -45,7 +45,7 @@ const ControlClassRegistration s_registration;
 
 void ControlNotifyParent(HWND hWnd, UINT nCode)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost == nullptr || !pHost->IsChildWindow() || pHost->m_pParent == nullptr)
 	{
 		return;
@@ -56,7 +56,7 @@ void ControlNotifyParent(HWND hWnd, UINT nCode)
 
 HBRUSH ControlAskColor(HWND hWnd, UINT nCtlColorMessage, HDC hDC)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost == nullptr || pHost->m_pParent == nullptr)
 	{
 		return reinterpret_cast<HBRUSH>(::DefWindowProc(hWnd, nCtlColorMessage, reinterpret_cast<WPARAM>(hDC), 0));
@@ -67,19 +67,19 @@ HBRUSH ControlAskColor(HWND hWnd, UINT nCtlColorMessage, HDC hDC)
 
 LRESULT ControlDefaultProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost == nullptr)
 	{
 		return 0;
 	}
 	if (IsInputMessage(message))
 	{
-		pHost->PassEventToWidget();
+		pHost->PassInputToNative();
 		return 0;
 	}
-	if (message == WM_SETFONT && pHost->m_pWidget != nullptr)
+	if (message == WM_SETFONT && NativeWidget(pHost->Handle()) != nullptr)
 	{
-		pHost->m_pWidget->setFont(GdiQFont(reinterpret_cast<HFONT>(wParam)));
+		NativeWidget(pHost->Handle())->setFont(GdiQFont(reinterpret_cast<HFONT>(wParam)));
 	}
 	return ::DefWindowProc(hWnd, message, wParam, lParam);
 }

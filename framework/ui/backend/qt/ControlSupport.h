@@ -2,7 +2,8 @@
 // the control font, the palette, and the registration of each control's window class.
 #pragma once
 
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/qt/NativeWindows.h"
+#include "framework/ui/window/WindowRecord.h"
 
 #include <QPalette>
 #include <QWidget>
@@ -21,8 +22,7 @@ LRESULT ControlDefaultProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
 template <class T>
 T* ControlWidget(HWND hWnd)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
-	return pHost != nullptr ? dynamic_cast<T*>(pHost->m_pWidget) : nullptr;
+	return dynamic_cast<T*>(NativeWidget(hWnd));
 }
 
 // The Windows palette of controls: system colours for text, window and button faces, and grey
@@ -55,3 +55,9 @@ void RegisterButtonClass();
 void RegisterStaticClass();
 void RegisterListBoxClass();
 void RegisterScrollBarClass();
+
+// The widgets of the native controls, made for the driver.
+QWidget* CreateEditWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent);
+QWidget* CreateButtonWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent);
+QWidget* CreateListBoxWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent);
+QWidget* CreateScrollBarWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent);

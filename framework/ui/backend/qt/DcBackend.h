@@ -2,6 +2,8 @@
 // gets a CDC that draws on it.
 #pragma once
 
+#include "framework/ui/gdi/DcAttach.h"
+
 class CDC;
 class QPaintDevice;
 class QRegion;
@@ -10,7 +12,6 @@ class QRegion;
 // the DC starts with the Windows defaults (black 1-px pen, white brush, system font, text black on white, opaque).
 // GetPixel, BitBlt from the DC and ScrollDC read the device's pixels, which a QImage device allows.
 void AttachDcToDevice(CDC& dc, QPaintDevice* device, const QRegion* clip);
-void DetachDc(CDC& dc);   // ends painting; the device keeps what was drawn
 
 // A printer's paint device that also knows the whole sheet: GetDeviceCaps asks it for
 // PHYSICALWIDTH, PHYSICALHEIGHT, PHYSICALOFFSETX and PHYSICALOFFSETY, in device pixels.

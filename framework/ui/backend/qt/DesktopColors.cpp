@@ -1,50 +1,20 @@
 // Hearing of a new desktop colour scheme: Qt tells the application object of a palette change,
-// and the program's windows hear of it as they would on Windows, then are drawn again.
+// and the model then learns of the colours that changed.
 #include "framework/ui/backend/qt/DesktopColors.h"
 
-#include "framework/core/WinConstants.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/backend/Driver.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
-#include <QWidget>
 
+#include <utility>
 #include <vector>
 
 namespace
 {
 
-void AnnounceSysColorChange()
-{
-	// The desktop's host is made on first use and joins the registry: made here, not in the loop.
-	const CWindowHost* pDesktop = CWindowHost::Desktop();
-	std::vector<HWND> topLevel;
-	for (CWindowHost* pHost : CWindowHost::LiveWindows())
-	{
-		if (!pHost->IsChildWindow() && !pHost->m_bDead && pHost != pDesktop)
-		{
-			topLevel.push_back(pHost->Handle());
-		}
-	}
-	for (HWND hWnd : topLevel)
-	{
-		if (CWindowHost* pHost = CWindowHost::FromHandle(hWnd))
-		{
-			pHost->Send(WM_SYSCOLORCHANGE, 0, 0);
-		}
-	}
-	// Windows draws every window again in the new colours.
-	for (CWindowHost* pHost : CWindowHost::LiveWindows())
-	{
-		if (!pHost->m_bDead && pHost->m_pWidget != nullptr)
-		{
-			const CSize size = pHost->ClientSize();
-			pHost->Invalidate(QRegion(0, 0, size.cx, size.cy), true);
-			pHost->m_pWidget->update();
-		}
-	}
-}
+std::vector<std::pair<int, COLORREF>> s_queuedColors;
 
 class CDesktopColourWatch : public QObject
 {
@@ -56,7 +26,9 @@ protected:
 	{
 		if (pEvent->type() == QEvent::ApplicationPaletteChange && pWatched == QCoreApplication::instance())
 		{
-			AnnounceSysColorChange();
+			std::vector<std::pair<int, COLORREF>> colors;
+			colors.swap(s_queuedColors);
+			OnToolkitColorsChanged(colors);
 		}
 		return false;
 	}
@@ -68,4 +40,9 @@ void WatchDesktopColours()
 {
 	QCoreApplication* pApp = QCoreApplication::instance();
 	pApp->installEventFilter(new CDesktopColourWatch(pApp));
+}
+
+void QueueDesktopColor(int nIndex, COLORREF cr)
+{
+	s_queuedColors.emplace_back(nIndex, cr);
 }

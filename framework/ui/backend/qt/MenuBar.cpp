@@ -8,8 +8,9 @@
 #include "framework/ui/backend/qt/MenuRecord.h"
 #include "framework/ui/backend/qt/MenuSession.h"
 #include "framework/ui/backend/qt/MenuWidgets.h"
-#include "framework/ui/backend/qt/WindowHost.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/backend/qt/NativeWindows.h"
+#include "framework/ui/window/WindowRecord.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QEvent>
@@ -45,7 +46,7 @@ private:
 
 // The bar is part of the window's non-client area: the window keeps its rectangle, the client
 // area gives up the bar's height and hears WM_SIZE, as on Windows.
-void SetBarHeight(CWindowHost& host, int nHeight)
+void SetBarHeight(CWindowRecord& host, int nHeight)
 {
 	const CSize oldClient = host.ClientSize();
 	host.m_nMenuBarHeight = nHeight;
@@ -53,18 +54,18 @@ void SetBarHeight(CWindowHost& host, int nHeight)
 	{
 		return;
 	}
-	host.ApplyGeometryToWidget();
+	host.ApplyGeometry();
 	const CSize newClient = host.ClientSize();
 	if (newClient == oldClient)
 	{
 		return;
 	}
-	host.Invalidate(QRegion(0, 0, newClient.cx, newClient.cy), true);
+	host.InvalidateClient(true);
 	const WPARAM nType = host.m_bIconic ? SIZE_MINIMIZED : (host.m_bZoomed ? SIZE_MAXIMIZED : SIZE_RESTORED);
 	host.Send(WM_SIZE, nType, MAKELPARAM(static_cast<WORD>(newClient.cx), static_cast<WORD>(newClient.cy)));
 }
 
-void DropBarWidget(CWindowHost& host)
+void DropBarWidget(CWindowRecord& host)
 {
 	if (CMenuRecord* pOld = CMenuRecord::FromHandle(host.m_hMenu))
 	{
@@ -74,9 +75,9 @@ void DropBarWidget(CWindowHost& host)
 	host.m_hMenu = nullptr;
 }
 
-void MakeBarWidget(CWindowHost& host, CMenuRecord& record)
+void MakeBarWidget(CWindowRecord& host, CMenuRecord& record)
 {
-	QWidget* pWindowWidget = host.m_pWidget;
+	QWidget* pWindowWidget = NativeWidget(host.Handle());
 	if (pWindowWidget == nullptr)
 	{
 		return;
@@ -98,9 +99,9 @@ void MakeBarWidget(CWindowHost& host, CMenuRecord& record)
 
 }
 
-void MenuAttachBar(CWindowHost& host, CMenuRecord& record)
+void MenuAttachBar(CWindowRecord& host, CMenuRecord& record)
 {
-	if (CWindowHost* pOtherHost = CWindowHost::FromHandle(record.m_hWnd))
+	if (CWindowRecord* pOtherHost = CWindowRecord::FromHandle(record.m_hWnd))
 	{
 		if (pOtherHost != &host && pOtherHost->m_hMenu == record.Handle())
 		{
@@ -114,13 +115,13 @@ void MenuAttachBar(CWindowHost& host, CMenuRecord& record)
 	SetBarHeight(host, GetSystemMetrics(SM_CYMENU));
 }
 
-void MenuDetachBar(CWindowHost& host)
+void MenuDetachBar(CWindowRecord& host)
 {
 	DropBarWidget(host);
 	SetBarHeight(host, 0);
 }
 
-void MenuReleaseWindow(CWindowHost& host)
+void MenuReleaseWindow(CWindowRecord& host)
 {
 	MenuDropSession(host.Handle());
 	DestroyMenu(host.m_hMenu);

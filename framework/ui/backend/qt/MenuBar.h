@@ -3,11 +3,11 @@
 #pragma once
 
 class CMenuRecord;
-class CWindowHost;
+class CWindowRecord;
 
 // Shows record as the window's menu bar, in place of any other (and takes it from any other window).
-void MenuAttachBar(CWindowHost& host, CMenuRecord& record);
+void MenuAttachBar(CWindowRecord& host, CMenuRecord& record);
 // The window has no menu bar any more; the menu itself lives on.
-void MenuDetachBar(CWindowHost& host);
+void MenuDetachBar(CWindowRecord& host);
 // The window is going: its menus go with it, as on Windows, and its menu loop ends unheard.
-void MenuReleaseWindow(CWindowHost& host);
+void MenuReleaseWindow(CWindowRecord& host);

@@ -4,7 +4,7 @@
 #include "framework/ui/menu/Menu.h"
 #include "framework/ui/backend/qt/MenuBar.h"
 #include "framework/ui/backend/qt/MenuWidgets.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/window/WindowRecord.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -99,7 +99,7 @@ int CMenuRecord::PositionOf(const CMenuRecord* pSubMenu) const
 void DestroyMenuRecord(CMenuRecord* pRecord)
 {
 	HMENU hMenu = pRecord->Handle();
-	if (CWindowHost* pHost = CWindowHost::FromHandle(pRecord->m_hWnd))
+	if (CWindowRecord* pHost = CWindowRecord::FromHandle(pRecord->m_hWnd))
 	{
 		if (pHost->m_hMenu == hMenu)
 		{

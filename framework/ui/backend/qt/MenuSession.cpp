@@ -4,10 +4,10 @@
 
 #include "framework/core/MenuConstants.h"
 #include "framework/core/WinConstants.h"
-#include "framework/ui/backend/qt/AppLoop.h"
+#include "framework/ui/window/EventLoops.h"
 #include "framework/ui/backend/qt/MenuRecord.h"
 #include "framework/ui/backend/qt/MenuWidgets.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QAbstractEventDispatcher>
@@ -124,7 +124,7 @@ void CheckClosed(unsigned long nSerial)
 	s_pSession->bClosed = true;
 	if (s_pSession->bTrackPopup)
 	{
-		AppCheckLoops();
+		AfxCheckLoops();
 		return;
 	}
 	const HWND hWnd = s_pSession->hWnd;
@@ -237,7 +237,7 @@ void MenuPopupShowing(HMENU hMenu)
 	if (s_pSession == nullptr)
 	{
 		const HWND hWnd = pRecord->OwnerWindow();
-		CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+		CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 		if (pHost == nullptr || !MenuBeginSession(hWnd, pHost->m_hMenu, false, true))
 		{
 			return;

@@ -8,8 +8,9 @@
 #include "framework/ui/backend/qt/MenuRecord.h"
 #include "framework/ui/backend/qt/MenuSession.h"
 #include "framework/ui/backend/qt/MenuWidgets.h"
-#include "framework/ui/backend/qt/WindowHost.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/backend/qt/NativeWindows.h"
+#include "framework/ui/window/WindowRecord.h"
+#include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <QMenu>
@@ -39,7 +40,7 @@ const SystemCommandItem s_systemItems[] = {
 	{ SC_CLOSE, "&Chiudi\tAlt+F4", 0 },
 };
 
-HMENU MakeSystemMenu(CWindowHost& host)
+HMENU MakeSystemMenu(CWindowRecord& host)
 {
 	const HMENU hMenu = ::CreatePopupMenu();
 	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
@@ -60,7 +61,7 @@ HMENU MakeSystemMenu(CWindowHost& host)
 }
 
 // The standard commands are greyed as the window's state makes them pointless, as on Windows.
-void UpdateSystemMenu(const CWindowHost& host, HMENU hMenu)
+void UpdateSystemMenu(const CWindowRecord& host, HMENU hMenu)
 {
 	const bool bIconic = host.m_bIconic;
 	const bool bZoomed = host.m_bZoomed;
@@ -77,11 +78,11 @@ void UpdateSystemMenu(const CWindowHost& host, HMENU hMenu)
 	}
 }
 
-void OpenSystemMenu(CWindowHost& host)
+void OpenSystemMenu(CWindowRecord& host)
 {
 	const HWND hWnd = host.Handle();
 	const HMENU hMenu = MenuSystemMenuOf(host);
-	if (hMenu == nullptr || host.m_pWidget == nullptr || !host.IsVisibleOnScreen())
+	if (hMenu == nullptr || NativeWidget(host.Handle()) == nullptr || !host.IsVisibleOnScreen())
 	{
 		return;
 	}
@@ -91,7 +92,7 @@ void OpenSystemMenu(CWindowHost& host)
 		return;
 	}
 	MenuInitRootPopup(hMenu);
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
 	QMenu* pMenu = pHost != nullptr && pRecord != nullptr && MenuSessionOpen() ? MenuPopupWidget(*pRecord) : nullptr;
 	if (pMenu != nullptr)
@@ -167,7 +168,7 @@ void OpenBarTitle(CMenuRecord& bar, int nKey)
 
 }
 
-HMENU MenuSystemMenuOf(CWindowHost& host)
+HMENU MenuSystemMenuOf(CWindowRecord& host)
 {
 	if (host.IsChildWindow() || (host.m_dwStyle & WS_SYSMENU) == 0)
 	{
@@ -182,7 +183,7 @@ HMENU MenuSystemMenuOf(CWindowHost& host)
 
 void MenuOpenByKey(HWND hWnd, LPARAM lParam)
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(hWnd);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
 	if (pHost == nullptr || MenuSessionOpen())
 	{
 		return;
@@ -202,14 +203,9 @@ void MenuOpenByKey(HWND hWnd, LPARAM lParam)
 	}
 }
 
-void MenuInstallWindowKeys(CWindowHost& host)
+void MenuInstallWindowKeys(HWND hWnd, QWidget* pWidget)
 {
-	if (host.IsChildWindow() || host.m_pWidget == nullptr)
-	{
-		return;
-	}
-	const HWND hWnd = host.Handle();
-	QShortcut* pShortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), host.m_pWidget);
+	QShortcut* pShortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), pWidget);
 	pShortcut->setContext(Qt::WindowShortcut);
 	QObject::connect(pShortcut, &QShortcut::activated, pShortcut,
 		[hWnd] { ::SendMessage(hWnd, WM_SYSCOMMAND, SC_KEYMENU, ' '); });

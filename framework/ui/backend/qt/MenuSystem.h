@@ -5,12 +5,13 @@
 #include "framework/core/Handles.h"
 #include "framework/core/Types.h"
 
-class CWindowHost;
+class CWindowRecord;
+class QWidget;
 
 // The window's own window menu, made the first time it is asked for; null without WS_SYSMENU.
-HMENU MenuSystemMenuOf(CWindowHost& host);
+HMENU MenuSystemMenuOf(CWindowRecord& host);
 // SC_KEYMENU: ' ' opens the window menu, a letter the menu-bar popup whose title it marks, 0 the
 // bar's first popup.
 void MenuOpenByKey(HWND hWnd, LPARAM lParam);
 // Alt+Space on a top-level window's widget sends it WM_SYSCOMMAND with SC_KEYMENU.
-void MenuInstallWindowKeys(CWindowHost& host);
+void MenuInstallWindowKeys(HWND hWnd, QWidget* pWidget);

@@ -9,7 +9,7 @@
 #include "framework/ui/backend/qt/GdiBackend.h"
 #include "framework/ui/backend/qt/MenuRecord.h"
 #include "framework/ui/backend/qt/MenuSession.h"
-#include "framework/ui/window/UserServices.h"
+#include "framework/ui/system/SystemServices.h"
 
 #include <QActionGroup>
 #include <QEvent>

@@ -1,15 +1,16 @@
 // Disabling, enabling and activating the owner around one of Qt's modal dialogs.
 #include "framework/ui/backend/qt/QtModalOwner.h"
 
-#include "framework/ui/backend/qt/WindowActivation.h"
-#include "framework/ui/backend/qt/WindowHost.h"
+#include "framework/ui/window/WindowActivation.h"
+#include "framework/ui/backend/qt/NativeWindows.h"
+#include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
 
 CQtModalOwner::CQtModalOwner(CWnd* pOwner)
 	: m_hOwner(nullptr)
 	, m_bReenable(false)
 {
-	CWindowHost* pHost = pOwner != nullptr ? CWindowHost::FromHandle(pOwner->m_hWnd) : nullptr;
+	CWindowRecord* pHost = pOwner != nullptr ? CWindowRecord::FromHandle(pOwner->m_hWnd) : nullptr;
 	if (pHost == nullptr)
 	{
 		return;
@@ -25,7 +26,7 @@ CQtModalOwner::CQtModalOwner(CWnd* pOwner)
 
 CQtModalOwner::~CQtModalOwner()
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hOwner);
+	CWindowRecord* pHost = CWindowRecord::FromHandle(m_hOwner);
 	if (pHost == nullptr)
 	{
 		return;
@@ -39,6 +40,6 @@ CQtModalOwner::~CQtModalOwner()
 
 QWidget* CQtModalOwner::Widget() const
 {
-	CWindowHost* pHost = CWindowHost::FromHandle(m_hOwner);
-	return pHost != nullptr ? pHost->m_pWidget : nullptr;
+	CWindowRecord* pHost = CWindowRecord::FromHandle(m_hOwner);
+	return pHost != nullptr ? NativeWidget(pHost->Handle()) : nullptr;
 }

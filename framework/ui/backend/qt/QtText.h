@@ -1,0 +1,16 @@
+// The one place where the framework's UTF-8 strings and Qt's strings meet.
+#pragma once
+
+#include "framework/core/String.h"
+
+#include <QString>
+
+inline QString ToQString(LPCTSTR lpszText)
+{
+	return QString::fromUtf8(lpszText != nullptr ? lpszText : "");
+}
+
+inline CString FromQString(const QString& strText)
+{
+	return CString(strText.toUtf8().constData());
+}

@@ -1,0 +1,38 @@
+# The Qt backend: the driver, the windows' widgets and events, and the Qt parts of controls, menus, bars and services.
+set(FRAMEWORK_UI_BACKEND_QT_SOURCES
+  backend/qt/BarEvents.cpp
+  backend/qt/ControlButton.cpp
+  backend/qt/ControlEdit.cpp
+  backend/qt/ControlListBox.cpp
+  backend/qt/ControlScrollBar.cpp
+  backend/qt/ControlStatic.cpp
+  backend/qt/ControlSupport.cpp
+  backend/qt/DesktopColors.cpp
+  backend/qt/HostWidget.cpp
+  backend/qt/LockKeys.cpp
+  backend/qt/MenuBar.cpp
+  backend/qt/MenuRecord.cpp
+  backend/qt/MenuSession.cpp
+  backend/qt/MenuSystem.cpp
+  backend/qt/MenuWidgets.cpp
+  backend/qt/NativeWindows.cpp
+  backend/qt/PrintDialogQt.cpp
+  backend/qt/PrintJob.cpp
+  backend/qt/PrintSettings.cpp
+  backend/qt/QtDesktop.cpp
+  backend/qt/QtInput.cpp
+  backend/qt/QtLoops.cpp
+  backend/qt/QtModalOwner.cpp
+  backend/qt/QtWindows.cpp
+  backend/qt/SeamMessageBox.cpp
+  backend/qt/ServiceFileDialog.cpp
+  backend/qt/ServiceShell.cpp
+  backend/qt/ServiceTranslation.cpp
+)
+# What tests and demonstrations drive the program with: input as the desktop gives it, surfaces, the desktop's view of windows.
+set(FRAMEWORK_UI_TESTING_SOURCES
+  backend/qt/testing/DesktopAccess.cpp
+  backend/qt/testing/MenuDriving.cpp
+  backend/qt/testing/SurfaceAccess.cpp
+  backend/qt/testing/UserDriving.cpp
+)
