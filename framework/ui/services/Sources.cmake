@@ -12,7 +12,6 @@ set(FRAMEWORK_UI_SERVICES_SOURCES
   services/FindReplaceDialog.cpp
   services/FrameworkStrings.cpp
   services/FindReplaceTemplates.cpp
-  services/GlobalMemory.cpp
   services/MessageBoxLayout.cpp
   services/PdfFileName.cpp
   services/PrintDialog.cpp
