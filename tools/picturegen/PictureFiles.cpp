@@ -1,6 +1,8 @@
 // Byte layout of BMP and ICO files, little-endian throughout, and of PNG files, big-endian.
 #include "tools/picturegen/PictureFiles.h"
 
+#include "framework/core/DibParser.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -47,7 +49,7 @@ namespace
 
 	uint32_t RowBytes(int nWidth, int nBitsPerPixel)
 	{
-		return ((static_cast<uint32_t>(nWidth) * nBitsPerPixel + 31) / 32) * 4;
+		return static_cast<uint32_t>(DibRowSize(static_cast<WORD>(nBitsPerPixel), nWidth));
 	}
 
 	void InfoHeader(CByteWriter& out, int nWidth, int nHeight, int nBitsPerPixel, uint32_t nImageSize, uint32_t nColours)

@@ -4,6 +4,7 @@
 
 #include "framework/core/BarConstants.h"
 #include "framework/core/ControlConstants.h"
+#include "framework/core/DibParser.h"
 #include "framework/core/MenuConstants.h"
 #include "framework/core/Resources.h"
 #include "framework/core/WinConstants.h"
@@ -69,7 +70,7 @@ namespace
 	{
 		const int width = 64;
 		const int height = 15;
-		const size_t rowSize = size_t((24 * width + 31) / 32 * 4);
+		const size_t rowSize = size_t(DibRowSize(24, width));
 		std::vector<BYTE> b(54 + rowSize * height, 0);
 		b[0] = 'B';
 		b[1] = 'M';

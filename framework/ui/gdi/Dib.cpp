@@ -1,6 +1,7 @@
 // Device-independent bitmaps drawn on DCs and read back from bitmaps.
 #include "framework/ui/gdi/Dib.h"
 
+#include "framework/core/DibParser.h"
 #include "framework/ui/backend/qt/DcPaint.h"
 #include "framework/ui/backend/qt/GdiDib.h"
 #include "framework/ui/backend/qt/GdiRegion.h"
@@ -92,7 +93,7 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT uStartScan, UINT cScanLines, LPVOID lpv
 		header.biPlanes = 1;
 		header.biBitCount = pBitmap->m_nBitsPixel;
 		header.biCompression = BI_RGB;
-		header.biSizeImage = static_cast<DWORD>(GdiDibRowBytes(image.width(), header.biBitCount) * nRows);
+		header.biSizeImage = static_cast<DWORD>(DibRowSize(header.biBitCount, image.width()) * nRows);
 		header.biClrUsed = 0;
 		return nRows;
 	}
@@ -113,7 +114,7 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT uStartScan, UINT cScanLines, LPVOID lpv
 				static_cast<BYTE>(qRed(colour)), 0 };
 		}
 	}
-	int nRowBytes = GdiDibRowBytes(image.width(), nBitCount);
+	size_t nRowBytes = static_cast<size_t>(DibRowSize(static_cast<WORD>(nBitCount), image.width()));
 	header.biWidth = image.width();
 	header.biCompression = BI_RGB;
 	header.biSizeImage = static_cast<DWORD>(nRowBytes * nRows);

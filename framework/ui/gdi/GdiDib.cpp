@@ -1,48 +1,16 @@
-// Conversions between device-independent bitmaps (and .bmp files) and RGB32 images.
+// Conversions between device-independent bitmaps (and .bmp files) and RGB32 images; DIBs are
+// read through the core's checked parser.
 #include "framework/ui/backend/qt/GdiDib.h"
+
+#include "framework/core/DibParser.h"
 
 #include <QHash>
 
 #include <cstring>
+#include <vector>
 
 namespace
 {
-	const WORD kBitmapFileType = 0x4D42;	// "BM"
-	const size_t kFileHeaderSize = 14;
-	const size_t kInfoHeaderSize = 40;
-
-	QRgb FromQuad(const RGBQUAD& quad)
-	{
-		return qRgb(quad.rgbRed, quad.rgbGreen, quad.rgbBlue);
-	}
-
-	QRgb ReadPixel(const BYTE* pRow, int x, int nBitCount, const QVector<QRgb>& colorTable)
-	{
-		switch (nBitCount)
-		{
-		case 1:
-		case 4:
-		case 8:
-		{
-			int nPerByte = 8 / nBitCount;
-			int nShift = 8 - nBitCount * (x % nPerByte + 1);
-			int nIndex = (pRow[x / nPerByte] >> nShift) & ((1 << nBitCount) - 1);
-			return nIndex < colorTable.size() ? colorTable[nIndex] : qRgb(0, 0, 0);
-		}
-		case 16:
-		{
-			int nValue = pRow[2 * x] | (pRow[2 * x + 1] << 8);
-			// Five bits a channel, widened so that full intensity stays full.
-			auto widen = [](int n) { return (n << 3) | (n >> 2); };
-			return qRgb(widen((nValue >> 10) & 0x1F), widen((nValue >> 5) & 0x1F), widen(nValue & 0x1F));
-		}
-		case 24:
-			return qRgb(pRow[3 * x + 2], pRow[3 * x + 1], pRow[3 * x]);
-		default:
-			return qRgb(pRow[4 * x + 2], pRow[4 * x + 1], pRow[4 * x]);
-		}
-	}
-
 	int Distance(QRgb a, QRgb b)
 	{
 		int dr = qRed(a) - qRed(b);
@@ -62,100 +30,54 @@ namespace
 		return nBest;
 	}
 
-	template <class T>
-	T ReadLittleEndian(const BYTE* p)
+	QImage ImageFromView(const DibView& view)
 	{
-		T value = 0;
-		for (size_t i = 0; i < sizeof(T); ++i)
-			value = static_cast<T>(value | (static_cast<T>(p[i]) << (8 * i)));
-		return value;
+		const LONG nWidth = view.info.bmiHeader.biWidth;
+		QImage image(nWidth, static_cast<int>(view.nRows), QImage::Format_RGB32);
+		if (image.isNull())
+			return image;
+		std::vector<RGBQUAD> pixels(static_cast<size_t>(nWidth));
+		for (int y = 0; y < image.height(); ++y)
+		{
+			view.ReadRow(static_cast<size_t>(y), pixels.data());
+			QRgb* pLine = reinterpret_cast<QRgb*>(image.scanLine(y));
+			for (LONG x = 0; x < nWidth; ++x)
+				pLine[x] = qRgb(pixels[x].rgbRed, pixels[x].rgbGreen, pixels[x].rgbBlue);
+		}
+		return image;
 	}
-}
-
-int GdiDibRowBytes(int nWidth, int nBitCount)
-{
-	return (nWidth * nBitCount + 31) / 32 * 4;
-}
-
-int GdiDibColorCount(const BITMAPINFOHEADER& header)
-{
-	if (header.biBitCount > 8)
-		return 0;
-	if (header.biClrUsed != 0)
-		return static_cast<int>(header.biClrUsed);
-	return 1 << header.biBitCount;
-}
-
-QVector<QRgb> GdiDibColorTable(const BITMAPINFO* pInfo)
-{
-	QVector<QRgb> colorTable;
-	int nColors = GdiDibColorCount(pInfo->bmiHeader);
-	for (int i = 0; i < nColors; ++i)
-		colorTable << FromQuad(pInfo->bmiColors[i]);
-	return colorTable;
 }
 
 QImage GdiImageFromDib(const BITMAPINFO* pInfo, const void* pBits, int nRows)
 {
-	const BITMAPINFOHEADER& header = pInfo->bmiHeader;
-	int nBitCount = header.biBitCount;
-	bool bSupported = nBitCount == 1 || nBitCount == 4 || nBitCount == 8 || nBitCount == 16 || nBitCount == 24 || nBitCount == 32;
-	if (!bSupported || header.biCompression != BI_RGB || header.biWidth <= 0 || nRows <= 0 || pBits == nullptr)
+	DibView view;
+	if (nRows <= 0 || DibParseMemory(pInfo, pBits, static_cast<size_t>(nRows), view) != DibFault::None)
 		return QImage();
-	QVector<QRgb> colorTable = GdiDibColorTable(pInfo);
-	bool bBottomUp = header.biHeight > 0;
-	int nRowBytes = GdiDibRowBytes(header.biWidth, nBitCount);
-	QImage image(header.biWidth, nRows, QImage::Format_RGB32);
-	if (image.isNull())
-		return image;
-	const BYTE* pFirst = static_cast<const BYTE*>(pBits);
-	for (int nStored = 0; nStored < nRows; ++nStored)
-	{
-		const BYTE* pRow = pFirst + static_cast<size_t>(nStored) * nRowBytes;
-		QRgb* pLine = reinterpret_cast<QRgb*>(image.scanLine(bBottomUp ? nRows - 1 - nStored : nStored));
-		for (int x = 0; x < header.biWidth; ++x)
-			pLine[x] = ReadPixel(pRow, x, nBitCount, colorTable);
-	}
-	return image;
+	return ImageFromView(view);
 }
 
 bool GdiReadBmpFile(const BYTE* pData, size_t nSize, QImage* pImage, WORD* pBitCount, QVector<QRgb>* pColorTable)
 {
-	if (pData == nullptr || nSize < kFileHeaderSize + kInfoHeaderSize || ReadLittleEndian<WORD>(pData) != kBitmapFileType)
+	DibView view;
+	if (DibParseFile(pData, nSize, view) != DibFault::None)
 		return false;
-	DWORD nOffBits = ReadLittleEndian<DWORD>(pData + 10);
-	if (ReadLittleEndian<DWORD>(pData + kFileHeaderSize) != kInfoHeaderSize)
-		return false;
-	BITMAPINFOHEADER header;
-	std::memcpy(&header, pData + kFileHeaderSize, kInfoHeaderSize);
-	size_t nColors = static_cast<size_t>(GdiDibColorCount(header));
-	if (header.biBitCount > 8 || nColors > 256)
-		nColors = header.biBitCount > 8 ? 0 : 256;
-	size_t nTableEnd = kFileHeaderSize + kInfoHeaderSize + 4 * nColors;
-	if (header.biWidth <= 0 || header.biHeight == 0 || nTableEnd > nSize)
-		return false;
-	int nRows = header.biHeight < 0 ? -header.biHeight : header.biHeight;
-	size_t nRowBytes = static_cast<size_t>(GdiDibRowBytes(header.biWidth, header.biBitCount));
-	if (nOffBits < nTableEnd || nOffBits > nSize || (nSize - nOffBits) / nRowBytes < static_cast<size_t>(nRows))
-		return false;
-	// The header and colour table copied into an aligned block for the DIB reader.
-	std::vector<BYTE> info(kInfoHeaderSize + 4 * std::max<size_t>(nColors, 1));
-	std::memcpy(info.data(), &header, kInfoHeaderSize);
-	std::memcpy(info.data() + kInfoHeaderSize, pData + kFileHeaderSize + kInfoHeaderSize, 4 * nColors);
-	const BITMAPINFO* pInfo = reinterpret_cast<const BITMAPINFO*>(info.data());
-	QImage image = GdiImageFromDib(pInfo, pData + nOffBits, nRows);
+	QImage image = ImageFromView(view);
 	if (image.isNull())
 		return false;
+	const WORD wBitCount = view.info.bmiHeader.biBitCount;
+	QVector<QRgb> colorTable;
+	for (DWORD i = 0; wBitCount <= 8 && i < view.nColors; ++i)
+		colorTable << qRgb(view.info.bmiColors[i].rgbRed, view.info.bmiColors[i].rgbGreen, view.info.bmiColors[i].rgbBlue);
 	*pImage = image;
-	*pBitCount = header.biBitCount;
-	*pColorTable = GdiDibColorTable(pInfo);
+	*pBitCount = wBitCount;
+	*pColorTable = colorTable;
 	return true;
 }
 
 void GdiWriteDibRow(const QImage& image, int nRow, int nBitCount, const QVector<QRgb>& colorTable, BYTE* pRow)
 {
 	const QRgb* pLine = reinterpret_cast<const QRgb*>(image.constScanLine(nRow));
-	std::memset(pRow, 0, static_cast<size_t>(GdiDibRowBytes(image.width(), nBitCount)));
+	std::memset(pRow, 0, static_cast<size_t>(DibRowSize(static_cast<WORD>(nBitCount), image.width())));
 	// Neighbouring pixels mostly share colours: remember the indexes found.
 	QHash<QRgb, int> indexes;
 	for (int x = 0; x < image.width(); ++x)

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "framework/core/CommonDialogConstants.h"
+#include "framework/core/GlobalMemory.h"
 #include "framework/core/Handles.h"
 #include "framework/core/Object.h"
 #include "framework/core/String.h"
-#include "framework/ui/services/GlobalMemory.h"
 #include "framework/ui/services/PrinterRecords.h"
 
 class CWnd;

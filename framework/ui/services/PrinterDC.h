@@ -2,8 +2,8 @@
 // document and page calls that frame what it prints.
 #pragma once
 
+#include "framework/core/GlobalMemory.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/services/GlobalMemory.h"
 
 struct DOCINFO
 {

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "framework/core/CommonDialogConstants.h"
+#include "framework/core/GlobalMemory.h"
 #include "framework/core/String.h"
-#include "framework/ui/services/GlobalMemory.h"
 
 // With no printer installed, documents go to a PDF file through this printer.
 constexpr LPCTSTR PDF_PRINTER_NAME = "PDF";

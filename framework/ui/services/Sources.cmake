@@ -5,7 +5,6 @@ set(FRAMEWORK_UI_SERVICES_SOURCES
   services/FindReplaceDialog.cpp
   services/FindReplaceTemplates.cpp
   services/FrameworkStrings.cpp
-  services/GlobalMemory.cpp
   services/MessageBoxLayout.cpp
   services/PdfFileName.cpp
   services/PrintDialog.cpp

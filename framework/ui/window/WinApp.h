@@ -2,8 +2,8 @@
 // InitInstance and runs its message loop with idle processing.
 #pragma once
 
+#include "framework/core/GlobalMemory.h"
 #include "framework/core/Handles.h"
-#include "framework/ui/services/GlobalMemory.h"
 #include "framework/ui/window/CmdTarget.h"
 
 class CPrintDialog;

@@ -224,6 +224,15 @@ namespace
 		EXPECT_EQ(nullptr, AfxLoadDIBSection(kPictureId + 1));
 	}
 
+	TEST_F(BitmapResourceTest, AFileOfNoBitsAPixelGivesNoBitmap)
+	{
+		// No bits a pixel gives rows of no bytes, to be refused rather than divided by.
+		m_file[28] = 0;
+		CBitmap bitmap;
+		EXPECT_FALSE(bitmap.LoadBitmap(kPictureId));
+		EXPECT_EQ(nullptr, AfxLoadDIBSection(kPictureId));
+	}
+
 	TEST(GetDIBitsTest, EightBitsWithoutATableOfItsOwnUseTheStandardColours)
 	{
 		MemorySurface surface(2, 1, kWhite);

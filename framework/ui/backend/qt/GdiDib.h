@@ -8,19 +8,12 @@
 
 #include <cstddef>
 
-// Bytes of one stored row: whole double words, as on Windows.
-int GdiDibRowBytes(int nWidth, int nBitCount);
-// Entries of the colour table that follows the header (0 above 8 bits per pixel).
-int GdiDibColorCount(const BITMAPINFOHEADER& header);
-
 // nRows stored rows of a DIB in the layout *pInfo describes, as an image whose first row is
-// the topmost of them. A null image for a format not supported (compressed, 16 bits with
-// bit fields, a bit count other than 1, 4, 8, 16, 24 or 32).
+// the topmost of them. A null image for a header DibCheckHeader refuses.
 QImage GdiImageFromDib(const BITMAPINFO* pInfo, const void* pBits, int nRows);
-// The colour table that follows the header, as Qt colours.
-QVector<QRgb> GdiDibColorTable(const BITMAPINFO* pInfo);
 
-// A .bmp file held in memory; false when it is damaged or of a format not supported.
+// A .bmp file held in memory, read by DibParseFile; false when it refuses the file. The colour
+// table is the file's own up to 8 bits per pixel, else empty.
 bool GdiReadBmpFile(const BYTE* pData, size_t nSize, QImage* pImage, WORD* pBitCount, QVector<QRgb>* pColorTable);
 
 // Writes the image's row nRow (counted from the top) in nBitCount bits per pixel; indexed

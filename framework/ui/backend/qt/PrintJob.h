@@ -3,10 +3,10 @@
 // as on Windows, and no document reaches the printer before StartDoc.
 #pragma once
 
+#include "framework/core/GlobalMemory.h"
 #include "framework/core/Handles.h"
 #include "framework/core/String.h"
 #include "framework/ui/backend/qt/DcBackend.h"
-#include "framework/ui/services/GlobalMemory.h"
 
 #include <QPainter>
 #include <QPicture>

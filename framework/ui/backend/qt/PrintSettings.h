@@ -2,8 +2,8 @@
 // QPrinter and read back from it.
 #pragma once
 
+#include "framework/core/GlobalMemory.h"
 #include "framework/core/String.h"
-#include "framework/ui/services/GlobalMemory.h"
 
 class QPrinter;
 

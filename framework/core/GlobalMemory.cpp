@@ -1,5 +1,5 @@
 // HGLOBAL blocks: the block's size, then the caller's bytes aligned for any record.
-#include "framework/ui/services/GlobalMemory.h"
+#include "framework/core/GlobalMemory.h"
 
 #include <cstddef>
 #include <cstdlib>
