@@ -5,7 +5,7 @@
 #include "framework/ui/window/SurfaceAccess.h"
 #include "framework/ui/window/UserDriving.h"
 #include "framework/ui/window/UserServices.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,31 +24,24 @@ const DialogItemTemplate s_items[] = {
 const DialogTemplate s_dialog = { 612, WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 0, 130, 50, "Colori", "MS Sans Serif", 8,
 	s_items, sizeof(s_items) / sizeof(s_items[0]), 0 };
 
-class CColourListener : public CTestWindow
+class CColourListener : public CMessageRecorder
 {
 public:
-	CColourListener(MessageLog& log, const char* pszName)
-		: m_log(log)
-		, m_strName(pszName)
-	{
-	}
+	using CMessageRecorder::CMessageRecorder;
 
 protected:
 	afx_msg void OnSysColorChange()
 	{
 		const COLORREF cr = GetSysColor(COLOR_BTNFACE);
-		m_log.push_back(m_strName + " face " + std::to_string(GetRValue(cr)) + "," + std::to_string(GetGValue(cr)) + ","
+		Note("face " + std::to_string(GetRValue(cr)) + "," + std::to_string(GetGValue(cr)) + ","
 			+ std::to_string(GetBValue(cr)));
-		CTestWindow::OnSysColorChange();
+		CMessageRecorder::OnSysColorChange();
 	}
-
-	MessageLog& m_log;
-	std::string m_strName;
 
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CColourListener, CTestWindow)
+BEGIN_MESSAGE_MAP(CColourListener, CMessageRecorder)
 	ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 

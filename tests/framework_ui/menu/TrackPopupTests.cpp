@@ -4,7 +4,6 @@
 
 #include "framework/ui/menu/MenuDriving.h"
 #include "framework/ui/window/ModalSeam.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 

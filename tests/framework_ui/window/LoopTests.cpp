@@ -2,7 +2,8 @@
 // processing, and the modal seam answering a message box for the user.
 #include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/window/WinApp.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +75,6 @@ class CModalWindow : public CTestWindow
 {
 public:
 	std::function<void()> m_fnOnIdle;
-	MessageLog* m_pLog = nullptr;
 
 protected:
 	afx_msg LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam)

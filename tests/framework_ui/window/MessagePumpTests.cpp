@@ -3,7 +3,8 @@
 #include "framework/ui/window/MessagePump.h"
 #include "framework/ui/window/UserDriving.h"
 #include "framework/ui/window/UserServices.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +24,9 @@ CPoint s_ptTimerInput;
 // The input arrives while the loop waits in PeekMessage, as a user's would.
 void SendInputLater(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD);
 
-class CDragWindow : public CTestWindow
+class CDragWindow : public CMessageRecorder
 {
 public:
-	MessageLog m_log;
 	int m_nSteps = 0;
 	bool m_bPostAtFirstStep = false;
 
@@ -100,7 +100,7 @@ protected:
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CDragWindow, CTestWindow)
+BEGIN_MESSAGE_MAP(CDragWindow, CMessageRecorder)
 	ON_WM_LBUTTONDOWN()
 	ON_WM_MOUSEMOVE()
 	ON_WM_LBUTTONUP()

@@ -5,7 +5,7 @@
 #include "framework/ui/window/PaintDC.h"
 #include "framework/ui/window/SurfaceAccess.h"
 #include "framework/ui/window/UserServices.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
