@@ -1,7 +1,6 @@
 // New desktop colours: every top-level window hears WM_SYSCOLORCHANGE and passes it to the windows
 // inside it, which read the new colours; system colour brushes and class backgrounds follow.
-#include "tests/framework_ui/dialog/DialogTestSupport.h"
-
+#include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/window/SurfaceAccess.h"
 #include "framework/ui/window/UserDriving.h"
 #include "framework/ui/window/UserServices.h"
