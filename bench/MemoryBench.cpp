@@ -6,8 +6,8 @@
 #include "app/resources/AppResourceIds.h"
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/testing/MenuDriving.h"
-#include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/testing/SurfaceAccess.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <benchmark/benchmark.h>
 
@@ -42,7 +42,9 @@ size_t HeapInUse()
 	return info.uordblks + info.hblkhd;
 }
 
-class CRepeatingUser : public CModalSeam
+// The scripted user's answer to every dialog: the main window's loop runs the commands, each
+// parameters dialog is filled in and confirmed.
+class CRepeatingUser
 {
 public:
 	CRepeatingUser(CMainDlg& mainDlg, const char* pszSimTime, long nWarmUp, long nMeasured)
@@ -50,20 +52,23 @@ public:
 		, m_pszSimTime(pszSimTime)
 		, m_nWarmUp(nWarmUp)
 		, m_nTotal(nWarmUp + nMeasured)
-		, m_pPrevious(AfxSetModalSeam(this))
 	{
-	}
-	~CRepeatingUser() override
-	{
-		AfxSetModalSeam(m_pPrevious);
+		m_user.Otherwise(ModalKind::Dialog, [this](ModalRequest& request) { return OnDialog(request); });
 	}
 	CRepeatingUser(const CRepeatingUser&) = delete;
 	CRepeatingUser& operator=(const CRepeatingUser&) = delete;
 
-	INT_PTR OnModal(ModalRequest& request) override
+	long m_nDone = 0;
+	long m_nRssAfterWarmUp = 0;
+	size_t m_nHeapAfterWarmUp = 0;
+	UINT m_nStyleCacheAfterWarmUp = 0;
+	long m_nRssAtEnd = 0;
+	size_t m_nHeapAtEnd = 0;
+	UINT m_nStyleCacheAtEnd = 0;
+
+private:
+	INT_PTR OnDialog(ModalRequest& request)
 	{
-		if (request.nKind != ModalKind::Dialog)
-			return IDCANCEL;
 		if (request.pDialog == &m_mainDlg)
 		{
 			AfxRunWhenIdle([this] { NextCommand(); });
@@ -80,15 +85,6 @@ public:
 		return nResult;
 	}
 
-	long m_nDone = 0;
-	long m_nRssAfterWarmUp = 0;
-	size_t m_nHeapAfterWarmUp = 0;
-	UINT m_nStyleCacheAfterWarmUp = 0;
-	long m_nRssAtEnd = 0;
-	size_t m_nHeapAtEnd = 0;
-	UINT m_nStyleCacheAtEnd = 0;
-
-private:
 	// Runs from the main window's idle time: the command chosen last has run its dialog, its
 	// synthesis and its repaint, since these all happen before the main loop is idle again.
 	void NextCommand()
@@ -122,7 +118,7 @@ private:
 	long m_nWarmUp;
 	long m_nTotal;
 	long m_nStarted = 0;
-	CModalSeam* m_pPrevious;
+	CScriptedUser m_user;
 };
 
 // Arguments: the commands of the warm-up, then the commands measured.

@@ -3,11 +3,12 @@
 // its table printed.
 #include "app/SpectrumDlg.h"
 #include "app/resources/AppResourceIds.h"
-#include "framework/ui/window/ModalSeam.h"
+#include "tests/support/Environment.h"
+#include "tests/support/Files.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -55,37 +56,14 @@ static void BM_SpectrumDlg_OpenAndPaint(benchmark::State& state)
 }
 BENCHMARK(BM_SpectrumDlg_OpenAndPaint)->Unit(benchmark::kMillisecond);
 
-namespace
-{
-	// Answers the note that a document went to a PDF file, which would otherwise wait for a user.
-	class NoteTaker : public CModalSeam
-	{
-	public:
-		NoteTaker() : m_pPrevious(AfxSetModalSeam(this)) {}
-		~NoteTaker() override { AfxSetModalSeam(m_pPrevious); }
-		NoteTaker(const NoteTaker&) = delete;
-		NoteTaker& operator=(const NoteTaker&) = delete;
-
-		INT_PTR OnModal(ModalRequest&) override { return IDOK; }
-
-	private:
-		CModalSeam* m_pPrevious;
-	};
-}
-
 // The 133-row table printed on the default printer, here the PDF fallback in a scratch home.
 static void BM_SpectrumDlg_PrintTable(benchmark::State& state)
 {
-	char szHome[] = "/tmp/ondivar-bench-XXXXXX";
-	if (mkdtemp(szHome) == nullptr)
-	{
-		state.SkipWithError("no scratch folder");
-		return;
-	}
-	const char* pszOldHome = std::getenv("HOME");
-	const std::string strOldHome = pszOldHome != nullptr ? pszOldHome : "";
-	setenv("HOME", szHome, 1);
-	NoteTaker notes;
+	CScratchFolder home;
+	CScopedEnv homeVariable("HOME", home.Path().c_str());
+	// The note that the document went to a PDF file would otherwise wait for a user.
+	CScriptedUser user;
+	user.Otherwise(ModalKind::MessageBox, IDOK);
 	ModulationParams params = WidestFM();
 	CSpectrumDlg dlg(&params);
 	dlg.Create(IDD_SPECTRUM);
@@ -95,12 +73,10 @@ static void BM_SpectrumDlg_PrintTable(benchmark::State& state)
 	{
 		dlg.m_gridLines.PrintGrid(&strTitle, FALSE);
 		state.PauseTiming();
-		std::filesystem::remove(std::string(szHome) + "/Spettro Modulato.pdf");
+		std::filesystem::remove(home.Path("Spettro Modulato.pdf"));
 		state.ResumeTiming();
 	}
 	dlg.DestroyWindow();
-	std::filesystem::remove_all(szHome);
-	setenv("HOME", strOldHome.c_str(), 1);
 	state.counters["rows"] = static_cast<double>(dlg.m_gridLines.GetRowCount());
 }
 BENCHMARK(BM_SpectrumDlg_PrintTable)->Unit(benchmark::kMillisecond);

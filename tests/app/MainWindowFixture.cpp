@@ -69,6 +69,13 @@ std::string ItemText(CDialog& dlg, UINT nID)
 
 void MainWindowTest::SetUp()
 {
+	// What the user does unless a test says otherwise: OK to every message, Cancel to the file
+	// and print dialogs and to a window no script is for; the shell opens what it is given.
+	m_user.Otherwise(ModalKind::MessageBox, IDOK);
+	m_user.Otherwise(ModalKind::FileDialog, IDCANCEL);
+	m_user.Otherwise(ModalKind::PrintDialog, IDCANCEL);
+	m_user.Otherwise(ModalKind::ShellOpen, 42);
+	m_user.Otherwise(ModalKind::Dialog, IDCANCEL);
 	ASSERT_TRUE(m_dlg.Create(IDD_ONDIVAR_DIALOG));
 }
 
@@ -88,6 +95,12 @@ BOOL MainWindowTest::IsCommandEnabled(UINT nID)
 	state.m_nID = nID;
 	state.DoUpdate(&m_dlg, FALSE);
 	return state.m_bEnabled;
+}
+
+void MainWindowTest::AnswerBoxes(const std::deque<INT_PTR>& answers)
+{
+	for (INT_PTR nAnswer : answers)
+		m_user.Then(ModalKind::MessageBox, nAnswer);
 }
 
 std::string MainWindowTest::Caption()

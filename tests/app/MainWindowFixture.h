@@ -3,10 +3,11 @@
 #pragma once
 
 #include "app/MainDlg.h"
-#include "tests/app/UserSeam.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <string>
 
@@ -45,7 +46,9 @@ protected:
 	// The enabled state that the update pass gives the command.
 	BOOL IsCommandEnabled(UINT nID);
 	std::string Caption();
+	// The next message boxes take these answers, in order.
+	void AnswerBoxes(const std::deque<INT_PTR>& answers);
 
-	CUserSeam m_user;
+	CScriptedUser m_user;
 	CMainDlg m_dlg;
 };

@@ -3,27 +3,18 @@
 #include "framework/core/File.h"
 
 #include "tests/framework_core/StringPrinter.h"
-#include "tests/framework_core/TempFolder.h"
+#include "tests/support/Files.h"
 
-#include <fstream>
+#include <filesystem>
+
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
-namespace
-{
-
-void WriteText(const std::string& path, const char* text)
-{
-	std::ofstream(path) << text;
-}
-
-}
-
 TEST(FileTest, OpenFailuresReportTheirCause)
 {
-	TempFolder folder;
-	WriteText(folder.PathOf("plain"), "x");
+	CScratchFolder folder;
+	WriteFile(folder.Path("plain"), "x");
 	struct Case
 	{
 		std::string path;
@@ -32,12 +23,12 @@ TEST(FileTest, OpenFailuresReportTheirCause)
 	};
 	const Case cases[] =
 	{
-		{ folder.PathOf("missing"), CFile::modeRead, CFileException::fileNotFound },
-		{ folder.PathOf("no-such-folder/file"), CFile::modeRead, CFileException::badPath },
-		{ folder.PathOf("no-such-folder/file"), CFile::modeCreate | CFile::modeWrite, CFileException::badPath },
-		{ folder.PathOf("plain/file"), CFile::modeCreate | CFile::modeWrite, CFileException::badPath },
-		{ folder.PathOf(""), CFile::modeRead, CFileException::accessDenied },
-		{ folder.PathOf(""), CFile::modeWrite, CFileException::accessDenied },
+		{ folder.Path("missing"), CFile::modeRead, CFileException::fileNotFound },
+		{ folder.Path("no-such-folder/file"), CFile::modeRead, CFileException::badPath },
+		{ folder.Path("no-such-folder/file"), CFile::modeCreate | CFile::modeWrite, CFileException::badPath },
+		{ folder.Path("plain/file"), CFile::modeCreate | CFile::modeWrite, CFileException::badPath },
+		{ folder.Path(""), CFile::modeRead, CFileException::accessDenied },
+		{ folder.Path(""), CFile::modeWrite, CFileException::accessDenied },
 	};
 	for (const Case& c : cases)
 	{
@@ -53,8 +44,8 @@ TEST(FileTest, OpenFailuresReportTheirCause)
 
 TEST(FileTest, ConstructorThrowsTheOpenFailure)
 {
-	TempFolder folder;
-	const std::string path = folder.PathOf("missing-folder/signal.sig");
+	CScratchFolder folder;
+	const std::string path = folder.Path("missing-folder/signal.sig");
 	try
 	{
 		CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
@@ -72,9 +63,9 @@ TEST(FileTest, ConstructorThrowsTheOpenFailure)
 
 TEST(FileTest, AccessDeniedWhenPermissionsForbid)
 {
-	TempFolder folder;
-	std::string path = folder.PathOf("locked");
-	WriteText(path, "x");
+	CScratchFolder folder;
+	std::string path = folder.Path("locked");
+	WriteFile(path, "x");
 	std::filesystem::permissions(path, std::filesystem::perms::none);
 	// Permission bits do not stop root, but sysfs refuses to write its read-only files even then.
 	if (::geteuid() == 0)
@@ -89,9 +80,9 @@ TEST(FileTest, AccessDeniedWhenPermissionsForbid)
 
 TEST(FileTest, CreateTruncatesUnlessNoTruncate)
 {
-	TempFolder folder;
-	const std::string path = folder.PathOf("data.bin");
-	WriteText(path, "0123456789");
+	CScratchFolder folder;
+	const std::string path = folder.Path("data.bin");
+	WriteFile(path, "0123456789");
 	{
 		CFile file(path.c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite);
 		EXPECT_EQ(file.GetLength(), 10u);
@@ -111,8 +102,8 @@ TEST(FileTest, CreateTruncatesUnlessNoTruncate)
 
 TEST(FileTest, SeekLengthAndPosition)
 {
-	TempFolder folder;
-	const std::string path = folder.PathOf("seek.bin");
+	CScratchFolder folder;
+	const std::string path = folder.Path("seek.bin");
 	CFile file(path.c_str(), CFile::modeCreate | CFile::modeReadWrite);
 	file.Write("abcdef", 6);
 	EXPECT_EQ(file.GetPosition(), 6u);

@@ -1,12 +1,11 @@
 // GridCell: numbers and booleans read from text, numbers written under any locale, readers of
 // unset properties, and copying by mask.
 #include "grid/store/GridCell.h"
+#include "tests/support/Environment.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <locale>
-#include <stdexcept>
 
 namespace
 {
@@ -54,39 +53,6 @@ namespace
 		EXPECT_STREQ("", cell.GetText());
 	}
 
-	// Switches the C and C++ locales to one with a decimal comma for one test.
-	class CommaLocale
-	{
-	public:
-		CommaLocale()
-			: m_previous(std::locale())
-		{
-			try
-			{
-				std::locale::global(std::locale("it_IT.UTF-8"));
-				m_bActive = true;
-			}
-			catch (const std::runtime_error&)
-			{
-				m_bActive = false;
-			}
-		}
-
-		~CommaLocale()
-		{
-			std::locale::global(m_previous);
-		}
-
-		bool IsActive() const
-		{
-			return m_bActive;
-		}
-
-	private:
-		std::locale m_previous;
-		bool m_bActive;
-	};
-
 	void ExpectNumbersWithPoint()
 	{
 		GridCell cell;
@@ -111,7 +77,7 @@ namespace
 
 	TEST(GridCellTest, NumberKeepsThePointUnderACommaLocale)
 	{
-		CommaLocale locale;
+		CScopedLocale locale("it_IT.UTF-8");
 		if (!locale.IsActive())
 			GTEST_SKIP() << "the it_IT.UTF-8 locale is not installed";
 		ExpectNumbersWithPoint();

@@ -41,7 +41,7 @@ protected:
 
 	SurfacePixels Pixels() const
 	{
-		return SurfacePixels(m_surface, kWidth);
+		return SurfacePixels(m_surface);
 	}
 
 	SheetSettings* Sheet()

@@ -1,11 +1,11 @@
-// What the cell-type tests share: a grid that records the events its cell types report, cells
-// drawn into a memory bitmap, and the ink found there.
+// What the cell-type tests share: a grid that records the events its cell types report and the
+// font cells are drawn in; the cells go into a memory surface from tests/support.
 #pragma once
 
 #include "framework/core/StringList.h"
 #include "framework/ui/gdi/Font.h"
 #include "grid/window/GridWindow.h"
-#include "tests/framework_ui/gdi/MemorySurface.h"
+#include "tests/support/Surfaces.h"
 
 #include <string>
 #include <vector>
@@ -63,67 +63,3 @@ inline void CreateTestFont(CFont& font, int nHeight = -11)
 	font.CreateFont(nHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
 		DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
 }
-
-// The pixels of a surface read once, with the questions the tests ask about an area of them.
-class SurfacePixels
-{
-public:
-	SurfacePixels(const MemorySurface& surface, int nWidth)
-		: m_pixels(surface.Snapshot()), m_nWidth(nWidth)
-	{
-	}
-
-	COLORREF At(int x, int y) const
-	{
-		return m_pixels[static_cast<size_t>(y * m_nWidth + x)];
-	}
-
-	// The smallest rectangle of the area holding every pixel other than crBack; empty when none.
-	CRect Ink(const CRect& area, COLORREF crBack) const
-	{
-		CRect ink(0, 0, 0, 0);
-		for (int y = area.top; y < area.bottom; ++y)
-		{
-			for (int x = area.left; x < area.right; ++x)
-			{
-				if (At(x, y) == crBack)
-					continue;
-				const CRect pixel(x, y, x + 1, y + 1);
-				if (ink.IsRectEmpty())
-					ink = pixel;
-				else
-					ink.UnionRect(&ink, &pixel);
-			}
-		}
-		return ink;
-	}
-
-	// Runs of neighbouring columns of the area that hold ink, as the dots of "..." make three.
-	int InkColumnRuns(const CRect& area, COLORREF crBack) const
-	{
-		int nRuns = 0;
-		bool bInRun = false;
-		for (int x = area.left; x < area.right; ++x)
-		{
-			bool bInk = false;
-			for (int y = area.top; y < area.bottom && !bInk; ++y)
-				bInk = At(x, y) != crBack;
-			nRuns += bInk && !bInRun ? 1 : 0;
-			bInRun = bInk;
-		}
-		return nRuns;
-	}
-
-	// The number of pixels of crColor in column x of the area.
-	int CountInColumn(int x, const CRect& area, COLORREF crColor) const
-	{
-		int nCount = 0;
-		for (int y = area.top; y < area.bottom; ++y)
-			nCount += At(x, y) == crColor ? 1 : 0;
-		return nCount;
-	}
-
-private:
-	std::vector<COLORREF> m_pixels;
-	int m_nWidth;
-};

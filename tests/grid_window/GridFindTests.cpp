@@ -7,7 +7,7 @@
 #include "grid/window/CellView.h"
 #include "grid/window/GridWindow.h"
 
-#include "tests/framework_ui/services/ServicesTestSupport.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -134,19 +134,19 @@ TEST_F(GridFindTest, NothingFoundSaysSoAndMovesNothing)
 	FillColumn(1, { "", "", "Frequenza" });
 	m_grid.GotoCell(0, 1);
 	m_grid.m_log.clear();
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDOK);
 	seam.Then(IDOK);
 
 	// Down its own column only, and never back above the current cell.
 	Ask(IDOK, "Frequenza");
 	Ask(IDOK, "Ampiezza");
-	ASSERT_EQ(2u, seam.m_seen.size());
-	EXPECT_EQ(ModalKind::MessageBox, seam.m_seen[0].nKind);
-	EXPECT_EQ("Item not found", seam.m_seen[0].strText);
-	EXPECT_EQ("Not Found", seam.m_seen[0].strCaption);
-	EXPECT_EQ(static_cast<UINT>(MB_OK), seam.m_seen[0].nType);
-	EXPECT_EQ(m_grid.GetFindDialog(), seam.m_seen[0].pOwner);
+	ASSERT_EQ(2u, seam.m_shown.size());
+	EXPECT_EQ(ModalKind::MessageBox, seam.m_shown[0].nKind);
+	EXPECT_EQ("Item not found", seam.m_shown[0].strText);
+	EXPECT_EQ("Not Found", seam.m_shown[0].strCaption);
+	EXPECT_EQ(static_cast<UINT>(MB_OK), seam.m_shown[0].nType);
+	EXPECT_EQ(m_grid.GetFindDialog(), seam.m_shown[0].pOwner);
 	EXPECT_EQ(0, m_grid.GetCurrentColumn());
 	EXPECT_EQ(1, m_grid.GetCurrentRow());
 	EXPECT_TRUE(m_grid.m_log.empty());

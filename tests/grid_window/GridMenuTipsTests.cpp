@@ -2,7 +2,6 @@
 // on) and its cell tooltips (the cell under the mouse, the default text, the length a tip holds).
 #include "framework/ui/window/ToolTip.h"
 #include "framework/ui/window/MessagePump.h"
-#include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/window/ToolInfo.h"
 #include "framework/ui/testing/UserDriving.h"
 #include "grid/window/CellView.h"
@@ -10,6 +9,7 @@
 #include "grid/window/GridScrollBars.h"
 #include "grid/window/GridWindow.h"
 #include "tests/support/EventPump.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -54,32 +54,6 @@ private:
 	}
 };
 
-// Answers every popup with the command it was given and remembers the flags it was opened with.
-class PopupSeam : public CModalSeam
-{
-public:
-	PopupSeam()
-		: m_pPrevious(AfxSetModalSeam(this))
-	{
-	}
-	~PopupSeam() override { AfxSetModalSeam(m_pPrevious); }
-	PopupSeam(const PopupSeam&) = delete;
-	PopupSeam& operator=(const PopupSeam&) = delete;
-
-	INT_PTR OnModal(ModalRequest& request) override
-	{
-		if (request.nKind == ModalKind::PopupMenu)
-			m_flags.push_back(request.nType);
-		return m_nAnswer;
-	}
-
-	INT_PTR m_nAnswer = 0;
-	std::vector<UINT> m_flags;
-
-private:
-	CModalSeam* m_pPrevious;
-};
-
 // Delivers what the popup posted.
 void DeliverPosted()
 {
@@ -103,6 +77,8 @@ protected:
 		m_grid.SetColumnCount(4, TRUE);
 		m_grid.SetRowCount(30, TRUE);
 		m_grid.GetPopupMenu()->AppendMenu(MF_STRING, ID_COPY_CELL, "&Copia cella");
+		// The user closes the menu without a choice unless a test chooses.
+		m_seam.Otherwise(ModalKind::PopupMenu, 0);
 	}
 	~GridMenuTipsTest() override
 	{
@@ -113,25 +89,25 @@ protected:
 
 	CWnd m_frame;
 	MenuGrid m_grid;
-	PopupSeam m_seam;
+	CScriptedUser m_seam;
 };
 }
 
 TEST_F(GridMenuTipsTest, MenuOpensOnlyWhenSwitchedOnAndAllowedAndHandsOnItsOwnCommands)
 {
 	EXPECT_EQ(1, m_grid.OpenContextMenu(1, 2, GRID_SECTION_CELLS, CPoint(50, 50)));
-	EXPECT_TRUE(m_seam.m_flags.empty());
+	EXPECT_TRUE(m_seam.m_shown.empty());
 
 	m_grid.GetSheet()->m_bContextMenu = TRUE;
 	m_grid.m_nAllowMenu = 0;
 	EXPECT_EQ(2, m_grid.OpenContextMenu(1, 2, GRID_SECTION_CELLS, CPoint(50, 50)));
-	EXPECT_TRUE(m_seam.m_flags.empty());
+	EXPECT_TRUE(m_seam.m_shown.empty());
 
 	m_grid.m_nAllowMenu = 1;
-	m_seam.m_nAnswer = ID_COPY_CELL;
+	m_seam.Then(ModalKind::PopupMenu, ID_COPY_CELL);
 	EXPECT_EQ(0, m_grid.OpenContextMenu(1, 2, GRID_SECTION_CELLS, CPoint(50, 50)));
-	ASSERT_EQ(1u, m_seam.m_flags.size());
-	EXPECT_NE(0u, m_seam.m_flags[0] & TPM_RIGHTBUTTON);
+	ASSERT_EQ(1u, m_seam.m_shown.size());
+	EXPECT_NE(0u, m_seam.m_shown[0].nType & TPM_RIGHTBUTTON);
 	DeliverPosted();
 	// A command below the grid's range belongs to the application.
 	m_grid.SendMessage(WM_COMMAND, ID_APPLICATION_COMMAND, 0);

@@ -7,7 +7,9 @@
 #include "framework/ui/services/PrinterRecords.h"
 #include "framework/ui/window/WinApp.h"
 #include "grid/window/GridWindow.h"
-#include "tests/framework_ui/services/ServicesTestSupport.h"
+#include "tests/support/Environment.h"
+#include "tests/support/Files.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -15,55 +17,24 @@
 #include <string>
 #include <utility>
 
-#include <sys/stat.h>
-
 namespace
 {
 
 constexpr char TEXT_PRINT_FAILED[] = "Impossibile stampare il documento.\nOperazione annullata!";
 
-std::string Output(const std::string& strCommand)
-{
-	std::string strText;
-	if (FILE* pPipe = popen(strCommand.c_str(), "r"))
-	{
-		char buffer[4096];
-		size_t nRead = 0;
-		while ((nRead = fread(buffer, 1, sizeof(buffer), pPipe)) > 0)
-			strText.append(buffer, nRead);
-		pclose(pPipe);
-	}
-	return strText;
-}
-
-BOOL Exists(const std::string& strPath)
-{
-	struct stat info;
-	return stat(strPath.c_str(), &info) == 0;
-}
-
 std::string PageText(const std::string& strPdf, int nPage)
 {
 	const std::string strPage = std::to_string(nPage);
-	return Output("pdftotext -f " + strPage + " -l " + strPage + " '" + strPdf + "' -");
+	return CommandOutput("pdftotext -f " + strPage + " -l " + strPage + " '" + strPdf + "' -");
 }
 
 // The grey level of one pixel of the page rendered at the printer's 600 dots per inch.
 int PagePixel(const std::string& strPdf, int x, int y)
 {
-	const std::string strImage = Output("pdftoppm -r 600 -gray -aa no -aaVector no -singlefile -x " + std::to_string(x)
-		+ " -y " + std::to_string(y) + " -W 1 -H 1 '" + strPdf + "'");
+	const std::string strImage = CommandOutput("pdftoppm -r 600 -gray -aa no -aaVector no -singlefile -x "
+		+ std::to_string(x) + " -y " + std::to_string(y) + " -W 1 -H 1 '" + strPdf + "'");
 	// A 1 x 1 grey map: the header, then one byte.
 	return strImage.empty() ? -1 : static_cast<unsigned char>(strImage.back());
-}
-
-// The user picks the PDF printer in the print dialog.
-INT_PTR ChoosePdf(ModalRequest& request)
-{
-	PRINTDLG* pPd = static_cast<PRINTDLG*>(request.pData);
-	pPd->hDevNames = CreateDevNames("pdf", PDF_PRINTER_NAME, "", FALSE);
-	pPd->hDevMode = CreateDevMode(PDF_PRINTER_NAME, DMORIENT_PORTRAIT, DMPAPER_A4, 1);
-	return IDOK;
 }
 
 class GridPrintTest : public ::testing::Test
@@ -115,7 +86,7 @@ protected:
 	std::string Pdf() const { return m_folder.Path("Tabella.pdf"); }
 
 	CWinApp m_app{"Ondivar"};
-	CTempFolder m_folder;
+	CScratchFolder m_folder;
 	CScopedEnv m_home;
 	CScopedEnv m_config;
 	CWnd m_parent;
@@ -126,15 +97,15 @@ protected:
 TEST_F(GridPrintTest, WithoutAskingTheKeptPrinterPrintsTheCellsAndNoDialogIsShown)
 {
 	Fill(2, 3, 100);
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDOK);
 	EXPECT_EQ(0, Print(FALSE));
 	// Only the PDF printer's word on where the file went.
-	ASSERT_EQ(1u, seam.m_seen.size());
-	EXPECT_EQ(ModalKind::MessageBox, seam.m_seen[0].nKind);
-	EXPECT_EQ(MB_OK | MB_ICONINFORMATION, seam.m_seen[0].nType);
-	ASSERT_TRUE(Exists(Pdf()));
-	EXPECT_NE(std::string::npos, Output("pdfinfo '" + Pdf() + "'").find("Pages:           1\n"));
+	ASSERT_EQ(1u, seam.m_shown.size());
+	EXPECT_EQ(ModalKind::MessageBox, seam.m_shown[0].nKind);
+	EXPECT_EQ(MB_OK | MB_ICONINFORMATION, seam.m_shown[0].nType);
+	ASSERT_TRUE(FileExists(Pdf()));
+	EXPECT_NE(std::string::npos, CommandOutput("pdfinfo '" + Pdf() + "'").find("Pages:           1\n"));
 	const std::string strText = PageText(Pdf(), 1);
 	for (const char* pszCell : {"r0c0", "r0c1", "r2c0", "r2c1"})
 		EXPECT_NE(std::string::npos, strText.find(pszCell)) << pszCell << " in " << strText;
@@ -144,18 +115,18 @@ TEST_F(GridPrintTest, WithoutAskingTheKeptPrinterPrintsTheCellsAndNoDialogIsShow
 TEST_F(GridPrintTest, ACancelledDialogPrintsNothingAndAnEmptyGridStartsNoDocument)
 {
 	Fill(2, 3, 100);
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDCANCEL);
 	EXPECT_EQ(0, Print(TRUE));
-	ASSERT_EQ(1u, seam.m_seen.size());
-	EXPECT_EQ(ModalKind::PrintDialog, seam.m_seen[0].nKind);
+	ASSERT_EQ(1u, seam.m_shown.size());
+	EXPECT_EQ(ModalKind::PrintDialog, seam.m_shown[0].nKind);
 	EXPECT_EQ(PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE | PD_RETURNDC,
-		seam.m_seen[0].nType);
+		seam.m_shown[0].nType);
 
 	ASSERT_EQ(0, m_grid.SetRowCount(0, FALSE));
 	EXPECT_EQ(0, Print(FALSE));
-	EXPECT_EQ(1u, seam.m_seen.size()) << "no message for a document never started";
-	EXPECT_EQ("", Output("ls -A '" + m_folder.Path() + "'"));
+	EXPECT_EQ(1u, seam.m_shown.size()) << "no message for a document never started";
+	EXPECT_EQ("", CommandOutput("ls -A '" + m_folder.Path() + "'"));
 }
 
 TEST_F(GridPrintTest, AGridTooBigForAPageRunsAcrossThenDownWithTheHeadingsOnEveryPage)
@@ -166,13 +137,13 @@ TEST_F(GridPrintTest, AGridTooBigForAPageRunsAcrossThenDownWithTheHeadingsOnEver
 	for (long nRow = 0; nRow < 7; nRow++)
 		ASSERT_EQ(0, m_grid.SetRowHeight(nRow, 300));
 	ASSERT_EQ(0, m_grid.SetPrintOption(1, 1));
-	CAnsweringSeam seam;
-	seam.Then(ChoosePdf);
+	CScriptedUser seam;
+	seam.Then(ChoosePdfPrinter(DMORIENT_PORTRAIT, 1));
 	seam.Then(IDOK);
 	EXPECT_EQ(0, Print(TRUE));
-	ASSERT_EQ(2u, seam.m_seen.size());
-	EXPECT_EQ(ModalKind::PrintDialog, seam.m_seen[0].nKind);
-	EXPECT_NE(std::string::npos, Output("pdfinfo '" + Pdf() + "'").find("Pages:           6\n"));
+	ASSERT_EQ(2u, seam.m_shown.size());
+	EXPECT_EQ(ModalKind::PrintDialog, seam.m_shown[0].nKind);
+	EXPECT_NE(std::string::npos, CommandOutput("pdfinfo '" + Pdf() + "'").find("Pages:           6\n"));
 	const struct
 	{
 		int nPage;
@@ -204,7 +175,7 @@ TEST_F(GridPrintTest, TheFrameRunsAlongTheOuterEdgesOfThePrintedCells)
 	// The 25 mm margins end at pixel 590. Three rows of 20 screen pixels are 3 x 125 printer pixels
 	// (247 mm over 933 screen pixels), two columns of 100 are 2 x 623 (160 mm over 606).
 	Fill(2, 3, 100);
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDOK);
 	seam.Then(IDOK);
 	ASSERT_EQ(0, Print(FALSE));
@@ -250,7 +221,7 @@ TEST_F(GridPrintTest, AJoinedBlockIsPrintedOnceFromItsOriginOverAllItsCells)
 			cell.SetBackColor(RGB(0, 0, 0));
 		ASSERT_EQ(0, m_grid.SetCell(member.first, member.second, &cell));
 	}
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDOK);
 	ASSERT_EQ(0, Print(FALSE));
 
@@ -272,13 +243,13 @@ TEST_F(GridPrintTest, ADocumentThatCannotBeWrittenIsReportedWithAStopMessage)
 	std::fclose(pFile);
 	CScopedEnv home("HOME", m_folder.Path("file/home").c_str());
 	Fill(2, 3, 100);
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDOK);
 	EXPECT_EQ(1, Print(FALSE));
-	ASSERT_EQ(1u, seam.m_seen.size());
-	EXPECT_EQ(ModalKind::MessageBox, seam.m_seen[0].nKind);
-	EXPECT_EQ(MB_OK | MB_ICONSTOP, seam.m_seen[0].nType);
-	EXPECT_EQ(TEXT_PRINT_FAILED, seam.m_seen[0].strText);
+	ASSERT_EQ(1u, seam.m_shown.size());
+	EXPECT_EQ(ModalKind::MessageBox, seam.m_shown[0].nKind);
+	EXPECT_EQ(MB_OK | MB_ICONSTOP, seam.m_shown[0].nType);
+	EXPECT_EQ(TEXT_PRINT_FAILED, seam.m_shown[0].strText);
 }
 
 }

@@ -7,6 +7,7 @@
 #include "grid/window/CellView.h"
 #include "grid/window/GridScrollBars.h"
 #include "grid/window/ScrollHintWindow.h"
+#include "tests/support/Surfaces.h"
 
 #include <algorithm>
 
@@ -187,10 +188,7 @@ TEST_F(GridScrollBarTest, VerticalHintStandsLeftOfTheBarAndIsPaintedFramed)
 	EXPECT_EQ(GetSurfacePixel(pHint, 0, 0), BLACK);
 	EXPECT_EQ(GetSurfacePixel(pHint, rc.Width() - 1, rc.Height() - 1), BLACK);
 	EXPECT_EQ(GetSurfacePixel(pHint, rc.Width() - 4, rc.Height() / 2), HINT_BACK);
-	int nInk = 0;
-	for (int y = 1; y < rc.Height() - 1; ++y)
-		for (int x = 2; x < 12; ++x)
-			nInk += GetSurfacePixel(pHint, x, y) != HINT_BACK ? 1 : 0;
+	const int nInk = CountInk(pHint, CRect(2, 1, 12, rc.Height() - 1), HINT_BACK);
 	EXPECT_GT(nInk, 3) << "the hint's text is drawn from (2, 1)";
 
 	VScroll(SB_THUMBPOSITION, 30);

@@ -7,8 +7,8 @@
 #include "grid/window/GridHeadings.h"
 #include "grid/window/GridWindow.h"
 
-#include "tests/framework_ui/gdi/MemorySurface.h"
 #include "tests/grid_window/MovesGridFixture.h"
+#include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
 

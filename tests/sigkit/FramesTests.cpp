@@ -5,17 +5,16 @@
 #include "framework/core/ControlConstants.h"
 #include "framework/core/MemFile.h"
 #include "framework/core/Resources.h"
-#include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/gdi/Palette.h"
 #include "framework/ui/testing/SurfaceAccess.h"
 #include "framework/ui/system/SystemServices.h"
 #include "sigkit/frames/BitmapDialog.h"
 #include "sigkit/frames/SpalshDlg.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <vector>
 
 namespace
@@ -55,29 +54,6 @@ namespace
 		std::vector<BYTE> m_tile, m_picture;
 		BinaryResource m_bitmaps[2];
 		CResourceModule m_module;
-	};
-
-	// Lets a modal dialog run for real and plays a script in it once its loop is idle.
-	class ScriptSeam : public CModalSeam
-	{
-	public:
-		explicit ScriptSeam(std::function<void(CDialog&)> fnScript)
-			: m_fnScript(std::move(fnScript)), m_pPrevious(AfxSetModalSeam(this))
-		{
-		}
-		~ScriptSeam() override { AfxSetModalSeam(m_pPrevious); }
-
-		INT_PTR OnModal(ModalRequest& request) override
-		{
-			CDialog* pDialog = static_cast<CDialog*>(request.pDialog);
-			std::function<void(CDialog&)> fnScript = m_fnScript;
-			AfxRunWhenIdle([fnScript, pDialog] { fnScript(*pDialog); });
-			return request.pfnShow();
-		}
-
-	private:
-		std::function<void(CDialog&)> m_fnScript;
-		CModalSeam* m_pPrevious;
 	};
 
 	// Ends a modal dialog with its own code after a while, so that a splash that never closes
@@ -230,7 +206,8 @@ TEST(SplashDialog, TakesThePictureSizeAndClosesCancelledOnItsTimer)
 	{
 		// Without a picture nothing is resized and no timer runs: the script closes it.
 		CSpalshDlg bare;
-		ScriptSeam seam([&](CDialog& dialog) {
+		CScriptedUser seam;
+		seam.ThenInDialog([&](CDialog& dialog) {
 			dialog.GetWindowRect(&rcCentred);
 			dialog.EndDialog(IDOK);
 		});
@@ -240,7 +217,8 @@ TEST(SplashDialog, TakesThePictureSizeAndClosesCancelledOnItsTimer)
 	CSpalshDlg splash(IDB_PICTURE);
 	Watchdog watchdog(splash);
 	CRect rcClient, rcWindow;
-	ScriptSeam seam([&](CDialog& dialog) {
+	CScriptedUser seam;
+	seam.ThenInDialog([&](CDialog& dialog) {
 		dialog.GetClientRect(&rcClient);
 		dialog.GetWindowRect(&rcWindow);
 	});

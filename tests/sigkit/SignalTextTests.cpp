@@ -5,10 +5,10 @@
 #include "framework/core/Collections.h"
 #include "framework/core/MemFile.h"
 #include "sigkit/signal/Signal.h"
+#include "tests/support/Environment.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -26,24 +26,6 @@ namespace
 		s.RedimXY(2);
 		s.m_pX[0] = s.m_pY[0] = 0.0;
 	}
-
-	// Switches the number formatting to Italian (comma as decimal point) for one test.
-	class ItalianNumbers
-	{
-	public:
-		ItalianNumbers()
-		{
-			const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-			m_saved = previous ? previous : "C";
-			m_bActive = std::setlocale(LC_NUMERIC, "it_IT.UTF-8") != nullptr;
-		}
-		~ItalianNumbers() { std::setlocale(LC_NUMERIC, m_saved.c_str()); }
-		bool IsActive() const { return m_bActive; }
-
-	private:
-		std::string m_saved;
-		bool m_bActive;
-	};
 
 	void ExpectDescriptorsUnchanged(const CSignal& s)
 	{
@@ -121,7 +103,7 @@ TEST(SignalText, LinesLongerThan500CharactersAreIgnored)
 TEST(SignalText, TokensConvertLikeAtofInTheClassicLocale)
 {
 	// The user's locale may use a comma as decimal point; the text form never does.
-	ItalianNumbers italian;
+	CScopedLocale italian("it_IT.UTF-8");
 	if (!italian.IsActive())
 		GTEST_SKIP() << "the it_IT.UTF-8 locale is not installed (tools/dev.sh test generates it)";
 
@@ -217,7 +199,7 @@ TEST(SignalConvert, FixedPointWithTrailingZerosRemoved)
 
 TEST(SignalConvert, IgnoresTheUserLocale)
 {
-	ItalianNumbers italian;
+	CScopedLocale italian("it_IT.UTF-8");
 	if (!italian.IsActive())
 		GTEST_SKIP() << "the it_IT.UTF-8 locale is not installed (tools/dev.sh test generates it)";
 	EXPECT_EQ(std::string(CSignal::Convert(0.5, 3)), "0.5");

@@ -60,12 +60,13 @@ TEST_P(ClosingAnswerTest, AnUnsavedSignalIsAskedAbout)
 	const CloseCase& test = std::get<1>(GetParam());
 	Synthesize();
 	Forget();
-	m_user.m_boxAnswers = test.answers;
+	AnswerBoxes(test.answers);
 	std::vector<std::string> expected = {TEXT_SAVE_CHANGES};
 	if (test.pszFileAnswer != nullptr)
 	{
 		const std::string strAnswer = test.pszFileAnswer;
-		m_user.m_fileAnswers.push_back(strAnswer.empty() || strAnswer[0] == '/' ? strAnswer : m_folder.Path(strAnswer));
+		const std::string strPath = strAnswer.empty() || strAnswer[0] == '/' ? strAnswer : m_folder.Path(strAnswer);
+		m_user.Then(ModalKind::FileDialog, ChooseFile(strPath));
 		expected.push_back("file dialog: SenzaNome");
 	}
 	expected.insert(expected.end(), test.laterBoxes.begin(), test.laterBoxes.end());
@@ -95,7 +96,7 @@ TEST_F(ClosingTest, YesWithAKnownPathSavesThereAndCloses)
 	longer.simTime = "0.0007";
 	Synthesize(longer);
 	Forget();
-	m_user.m_boxAnswers = {IDYES};
+	AnswerBoxes({IDYES});
 
 	Command(IDOK);
 	EXPECT_EQ(Steps(), std::vector<std::string>{TEXT_SAVE_CHANGES});
@@ -119,7 +120,7 @@ TEST_F(ClosingTest, TheCloseBoxAsksAsEscapeDoes)
 {
 	Synthesize();
 	Forget();
-	m_user.m_boxAnswers = {IDCANCEL, IDNO};
+	AnswerBoxes({IDCANCEL, IDNO});
 	m_dlg.SendMessage(WM_CLOSE);
 	EXPECT_EQ(Steps(), std::vector<std::string>{TEXT_SAVE_CHANGES});
 	EXPECT_TRUE(m_dlg.IsWindowVisible());

@@ -10,15 +10,15 @@ using FourierOfferTest = SavingWindowTest;
 
 TEST_F(FourierOfferTest, YesToBothSavesThenOpensTheSavedFile)
 {
-	CShellWitness shell;
-	m_user.m_boxAnswers = {IDYES, IDYES};
-	m_user.m_fileAnswers.push_back(m_folder.Path("prova"));
+	CShellWitness shell(m_user);
+	AnswerBoxes({IDYES, IDYES});
+	m_user.Then(ModalKind::FileDialog, ChooseFile(m_folder.Path("prova")));
 	Synthesize(OverModulated());
 
 	const std::string strSaved = m_folder.Path("prova.sig");
 	EXPECT_EQ(Steps(), (std::vector<std::string>{TEXT_FOURIER_OFFER, TEXT_SAVE_BEFORE_FOURIER,
 		"file dialog: SenzaNome", "open " + strSaved}));
-	for (const ShownItem& item : m_user.m_shown)
+	for (const ShownRequest& item : m_user.m_shown)
 	{
 		if (item.nKind == ModalKind::MessageBox)
 		{
@@ -40,7 +40,7 @@ TEST_F(FourierOfferTest, NoToEitherQuestionLeavesTheSignalUnsaved)
 	for (const std::deque<INT_PTR>& answer : answers)
 	{
 		Forget();
-		m_user.m_boxAnswers = answer;
+		AnswerBoxes(answer);
 		Synthesize(OverModulated());
 		const std::vector<std::string> asked = {TEXT_FOURIER_OFFER, TEXT_SAVE_BEFORE_FOURIER};
 		EXPECT_EQ(Steps(), std::vector<std::string>(asked.begin(), asked.begin() + answer.size()));
@@ -67,8 +67,8 @@ TEST_F(FourierOfferTest, NoSavedSignalMeansNoAnalysis)
 	for (const Case& test : cases)
 	{
 		Forget();
-		m_user.m_boxAnswers = {IDYES, IDYES};
-		m_user.m_fileAnswers.push_back(test.pszFileAnswer);
+		AnswerBoxes({IDYES, IDYES});
+		m_user.Then(ModalKind::FileDialog, ChooseFile(test.pszFileAnswer));
 		Synthesize(OverModulated());
 		std::vector<std::string> expected = {TEXT_FOURIER_OFFER, TEXT_SAVE_BEFORE_FOURIER, "file dialog: SenzaNome"};
 		expected.insert(expected.end(), test.saveBoxes.begin(), test.saveBoxes.end());
@@ -87,12 +87,12 @@ TEST_F(FourierOfferTest, AShellAnswerOf32OrLessIsAFailureAndTheFileStays)
 		bool bFails;
 	};
 	const Case cases[] = {{SE_ERR_NOASSOC, true}, {32, true}, {33, false}};
-	m_user.m_fileAnswers.push_back(m_folder.Path("prova"));
+	m_user.Then(ModalKind::FileDialog, ChooseFile(m_folder.Path("prova")));
 	for (const Case& test : cases)
 	{
 		Forget();
-		m_user.m_boxAnswers = {IDYES, IDYES};
-		m_user.m_shellAnswer = test.nShellAnswer;
+		AnswerBoxes({IDYES, IDYES});
+		m_user.Otherwise(ModalKind::ShellOpen, test.nShellAnswer);
 		Synthesize(OverModulated());
 		const std::vector<std::string> boxes = m_user.BoxTexts();
 		ASSERT_FALSE(boxes.empty());
@@ -109,7 +109,7 @@ TEST_F(FourierOfferTest, AShellAnswerOf32OrLessIsAFailureAndTheFileStays)
 
 TEST_F(FourierOfferTest, AfterASaveTheFileIsWrittenAgainWithoutAFileDialog)
 {
-	m_user.m_boxAnswers = {IDNO};
+	AnswerBoxes({IDNO});
 	Synthesize(OverModulated());
 	SaveAs(m_folder.Path("prova"));
 	ASSERT_FALSE(m_dlg.IsModified());
@@ -118,8 +118,8 @@ TEST_F(FourierOfferTest, AfterASaveTheFileIsWrittenAgainWithoutAFileDialog)
 
 	// The spectrum command of an over-modulated amplitude run makes the offer again, with the
 	// signal already saved.
-	CShellWitness shell;
-	m_user.m_boxAnswers = {IDYES, IDYES};
+	CShellWitness shell(m_user);
+	AnswerBoxes({IDYES, IDYES});
 	Command(ID_SPECTRUM);
 	EXPECT_EQ(Steps(), (std::vector<std::string>{TEXT_FOURIER_OFFER, TEXT_SAVE_BEFORE_FOURIER,
 		"open " + m_folder.Path("prova.sig")}));

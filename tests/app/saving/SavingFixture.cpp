@@ -5,13 +5,13 @@
 
 void SavingWindowTest::Synthesize(const ParamInput& input)
 {
-	m_user.m_dialogScripts.push_back(EnterParams(input));
+	m_user.ThenInDialog(EnterParams(input));
 	Command(ID_MOD_AMPIEZZA);
 }
 
 void SavingWindowTest::SaveAs(const std::string& strPath)
 {
-	m_user.m_fileAnswers.push_back(strPath);
+	m_user.Then(ModalKind::FileDialog, ChooseFile(strPath));
 	Command(ID_FILE_SAVE_SIGNAL_AS);
 }
 
@@ -23,7 +23,7 @@ std::string SavingWindowTest::SignalPath() const
 std::vector<std::string> SavingWindowTest::Steps() const
 {
 	std::vector<std::string> steps;
-	for (const ShownItem& item : m_user.m_shown)
+	for (const ShownRequest& item : m_user.m_shown)
 	{
 		if (item.nKind == ModalKind::MessageBox)
 			steps.push_back(item.strText);

@@ -3,6 +3,7 @@
 
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/saving/SavingSupport.h"
+#include "tests/support/Files.h"
 
 #include <string>
 #include <vector>

@@ -5,44 +5,11 @@
 #include "framework/core/MemFile.h"
 #include "sigkit/signal/Signal.h"
 
-#include <algorithm>
 #include <csignal>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 
 #include <sys/resource.h>
-
-CScratchFolder::CScratchFolder()
-{
-	char szTemplate[] = "/tmp/ondivar-saving-XXXXXX";
-	// Without a folder of its own a test would save into the root folder.
-	if (mkdtemp(szTemplate) == nullptr)
-		throw std::runtime_error("no scratch folder under /tmp");
-	m_strFolder = szTemplate;
-}
-
-CScratchFolder::~CScratchFolder()
-{
-	std::error_code error;
-	std::filesystem::remove_all(m_strFolder, error);
-}
-
-std::string CScratchFolder::Path(const std::string& strName) const
-{
-	return m_strFolder + "/" + strName;
-}
-
-std::vector<std::string> CScratchFolder::Names() const
-{
-	std::vector<std::string> names;
-	for (const auto& entry : std::filesystem::directory_iterator(m_strFolder))
-		names.push_back(entry.path().filename().string());
-	std::sort(names.begin(), names.end());
-	return names;
-}
 
 std::vector<unsigned char> FileBytes(const std::string& strPath)
 {
@@ -66,24 +33,19 @@ std::vector<unsigned char> SerializedBytes(CSignal& signal)
 	return std::vector<unsigned char>(pBytes, pBytes + file.GetLength());
 }
 
-CShellWitness::CShellWitness()
-	: m_pUser(AfxSetModalSeam(this))
+CShellWitness::CShellWitness(CScriptedUser& user)
+	: m_user(user)
 {
+	m_user.Watch([this](const ModalRequest& request)
+	{
+		if (request.nKind == ModalKind::ShellOpen)
+			m_bytesAtOpen = FileBytes(static_cast<LPCTSTR>(request.strText));
+	});
 }
 
 CShellWitness::~CShellWitness()
 {
-	AfxSetModalSeam(m_pUser);
-}
-
-INT_PTR CShellWitness::OnModal(ModalRequest& request)
-{
-	if (request.nKind == ModalKind::ShellOpen)
-	{
-		m_nOpens++;
-		m_bytesAtOpen = FileBytes(static_cast<LPCTSTR>(request.strText));
-	}
-	return m_pUser->OnModal(request);
+	m_user.Watch(nullptr);
 }
 
 CFileSizeLimit::CFileSizeLimit(unsigned long nBytes)

@@ -1,8 +1,8 @@
-// What the saving tests share: a scratch folder, files read back as bytes, a signal serialized
-// in memory, the program's saving messages, and a look at the disk when the shell is asked.
+// What the saving tests share: files read back as bytes, a signal serialized in memory, the
+// program's saving messages, and a look at the disk when the shell is asked.
 #pragma once
 
-#include "framework/ui/window/ModalSeam.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <string>
 #include <vector>
@@ -20,47 +20,26 @@ constexpr char TEXT_FOURIER_NOT_SAVED[] = "Salvataggio del segnale non effettuat
 	"Impossibile procedere con la trasformata di Fourier!";
 constexpr char TEXT_FOURIER_FAILED[] = "Impossibile procedere con l'analisi automatica del segnale!";
 
-// A fresh folder under /tmp, removed with everything in it.
-class CScratchFolder
-{
-public:
-	CScratchFolder();
-	~CScratchFolder();
-
-	CScratchFolder(const CScratchFolder&) = delete;
-	CScratchFolder& operator=(const CScratchFolder&) = delete;
-
-	std::string Path(const std::string& strName) const;
-	// The names in the folder, sorted; a leftover temporary file shows up here.
-	std::vector<std::string> Names() const;
-
-private:
-	std::string m_strFolder;
-};
-
 std::vector<unsigned char> FileBytes(const std::string& strPath);
 void WriteBytes(const std::string& strPath, const std::vector<unsigned char>& bytes);
 // The signal as a storing archive writes it.
 std::vector<unsigned char> SerializedBytes(CSignal& signal);
 
-// Stands in front of the scripted user and reads the file the shell is asked to open, at the
-// moment it is asked; everything is then answered by the user behind it.
-class CShellWitness : public CModalSeam
+// Watches over the user's shoulder while it lives and reads the file the shell is asked to open,
+// at the moment it is asked.
+class CShellWitness
 {
 public:
-	CShellWitness();
-	~CShellWitness() override;
+	explicit CShellWitness(CScriptedUser& user);
+	~CShellWitness();
 
 	CShellWitness(const CShellWitness&) = delete;
 	CShellWitness& operator=(const CShellWitness&) = delete;
 
-	INT_PTR OnModal(ModalRequest& request) override;
-
 	std::vector<unsigned char> m_bytesAtOpen;
-	int m_nOpens = 0;
 
 private:
-	CModalSeam* m_pUser;
+	CScriptedUser& m_user;
 };
 
 // While it lives, regular files may not grow past nBytes; the signal that would end the process

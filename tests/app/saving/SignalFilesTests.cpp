@@ -3,6 +3,7 @@
 #include "app/SignalFiles.h"
 #include "sigkit/signal/Signal.h"
 #include "tests/app/saving/SavingSupport.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
 

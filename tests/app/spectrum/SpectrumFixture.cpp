@@ -16,7 +16,7 @@ void SpectrumWindowTest::OpenSpectrum(const ModulationParams& params, std::funct
 {
 	m_dlg.m_params = params;
 	bool bOpened = false;
-	m_user.m_dialogScripts.push_back([&](CDialog& dlg)
+	m_user.ThenInDialog([&](CDialog& dlg)
 	{
 		auto* pSpectrum = dynamic_cast<CSpectrumDlg*>(&dlg);
 		ASSERT_NE(pSpectrum, nullptr);

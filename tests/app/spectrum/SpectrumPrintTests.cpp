@@ -3,55 +3,14 @@
 #include "tests/app/spectrum/SpectrumFixture.h"
 
 #include "app/resources/AppResourceIds.h"
-#include "tests/app/saving/SavingSupport.h"
+#include "tests/support/Environment.h"
+#include "tests/support/Files.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 
 namespace
 {
-	std::string CommandOutput(const std::string& strCommand)
-	{
-		std::string strOutput;
-		FILE* pPipe = popen(strCommand.c_str(), "r");
-		if (pPipe == nullptr)
-			return strOutput;
-		char buffer[4096];
-		size_t nRead = 0;
-		while ((nRead = std::fread(buffer, 1, sizeof buffer, pPipe)) > 0)
-			strOutput.append(buffer, nRead);
-		pclose(pPipe);
-		return strOutput;
-	}
-
-	// Sets an environment variable for the test's life.
-	class ScopedEnv
-	{
-	public:
-		ScopedEnv(const char* pszName, const std::string& strValue) : m_strName(pszName)
-		{
-			const char* pszOld = std::getenv(pszName);
-			m_bHadValue = pszOld != nullptr;
-			if (m_bHadValue)
-				m_strOld = pszOld;
-			setenv(pszName, strValue.c_str(), 1);
-		}
-		~ScopedEnv()
-		{
-			if (m_bHadValue)
-				setenv(m_strName.c_str(), m_strOld.c_str(), 1);
-			else
-				unsetenv(m_strName.c_str());
-		}
-
-	private:
-		std::string m_strName;
-		std::string m_strOld;
-		bool m_bHadValue = false;
-	};
-
 	// The words of a text, in order, whatever white space the PDF's layout put between them.
 	std::vector<std::string> Words(const std::string& strText)
 	{
@@ -80,14 +39,17 @@ namespace
 class SpectrumPrintTest : public SpectrumWindowTest
 {
 protected:
-	SpectrumPrintTest() : m_home("HOME", m_folder.Path("")), m_config("XDG_CONFIG_HOME", m_folder.Path("config")) {}
+	SpectrumPrintTest()
+		: m_home("HOME", m_folder.Path("").c_str()), m_config("XDG_CONFIG_HOME", m_folder.Path("config").c_str())
+	{
+	}
 
 	// Prints the table of the record's window from its menu, answering the print dialog with OK,
 	// and gives the table as the window showed it.
 	std::vector<std::vector<std::string>> PrintTable(const ModulationParams& params)
 	{
 		std::vector<std::vector<std::string>> rows;
-		m_user.m_printAnswer = IDOK;
+		m_user.Otherwise(ModalKind::PrintDialog, IDOK);
 		OpenSpectrum(params, [&](CSpectrumDlg& dlg)
 		{
 			rows = Rows(dlg.m_gridLines);
@@ -98,8 +60,8 @@ protected:
 	}
 
 	CScratchFolder m_folder;
-	ScopedEnv m_home;
-	ScopedEnv m_config;
+	CScopedEnv m_home;
+	CScopedEnv m_config;
 };
 
 TEST_F(SpectrumPrintTest, PrintedTableHoldsEveryHeadingAndRow)
@@ -133,7 +95,7 @@ TEST_F(SpectrumPrintTest, PrintedTableHoldsEveryHeadingAndRow)
 
 TEST_F(SpectrumPrintTest, CancelledPrintDialogPrintsNothing)
 {
-	m_user.m_printAnswer = IDCANCEL;
+	m_user.Otherwise(ModalKind::PrintDialog, IDCANCEL);
 	OpenSpectrum(DefaultAM(), [&](CSpectrumDlg& dlg) { dlg.SendMessage(WM_COMMAND, ID_FILE_PRINT_TABLE); });
 	ASSERT_EQ(m_user.m_shown.size(), 2u) << "the window and the print dialog, no message";
 	EXPECT_EQ(m_user.m_shown[1].nKind, ModalKind::PrintDialog);

@@ -45,9 +45,9 @@ TEST_F(MainWindowTest, TheParametersDialogAndTheAboutBoxAreModalFixedWindowsAbov
 	app.m_pMainWnd = &m_dlg;
 	DesktopWindowState params = {};
 	DesktopWindowState about = {};
-	m_user.m_dialogScripts.push_back(ReadFrame(params));
+	m_user.ThenInDialog(ReadFrame(params));
 	Command(ID_MOD_FREQUENZA);
-	m_user.m_dialogScripts.push_back(ReadFrame(about));
+	m_user.ThenInDialog(ReadFrame(about));
 	Command(ID_APP_ABOUT);
 	app.m_pMainWnd = nullptr;
 

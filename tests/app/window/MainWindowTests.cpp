@@ -8,8 +8,6 @@
 #include "framework/core/MenuConstants.h"
 #include "framework/ui/menu/Menu.h"
 
-#include <functional>
-#include <utility>
 #include <string>
 #include <vector>
 
@@ -17,24 +15,6 @@ namespace
 {
 	const char* const FOURIER_OFFER = "L'indice di modulazione è maggiore di 1(m>1)\nIl segnale modulato risulterà "
 		"distorto.\nVuoi analizzare il segnale mediante la trasformata di Fourier?";
-
-	// The scripted user, who also looks at the main window whenever something is shown.
-	class CWatchingUser : public CUserSeam
-	{
-	public:
-		explicit CWatchingUser(std::function<void()> fnOnShow) : m_fnOnShow(std::move(fnOnShow))
-		{
-		}
-
-		INT_PTR OnModal(ModalRequest& request) override
-		{
-			m_fnOnShow();
-			return CUserSeam::OnModal(request);
-		}
-
-	private:
-		std::function<void()> m_fnOnShow;
-	};
 
 	// The menu's popup that holds the command, or null.
 	CMenu* PopupHolding(CMenu* pMenuBar, UINT nID)
@@ -78,7 +58,7 @@ TEST_F(MainWindowMenuTest, OpensWithSavingAndSpectrumGreyedAndThePlainCaption)
 	for (UINT nID : {ID_MOD_AMPIEZZA, ID_MOD_FREQUENZA, ID_MOD_FASE, ID_REFRESH, ID_FILE_PRINT_SETUP, ID_APP_ABOUT})
 		EXPECT_FALSE(IsGreyedInMenu(nID)) << nID;
 
-	m_user.m_dialogScripts.push_back(EnterParams({}));
+	m_user.ThenInDialog(EnterParams({}));
 	Command(ID_MOD_AMPIEZZA);
 	for (UINT nID : {ID_FILE_SAVE_SIGNAL, ID_FILE_SAVE_SIGNAL_AS, ID_SPECTRUM})
 		EXPECT_FALSE(IsGreyedInMenu(nID)) << nID;
@@ -86,7 +66,7 @@ TEST_F(MainWindowMenuTest, OpensWithSavingAndSpectrumGreyedAndThePlainCaption)
 
 TEST_F(MainWindowTest, DefaultAmplitudeRunFillsTheThreeSignals)
 {
-	m_user.m_dialogScripts.push_back(EnterParams({}));
+	m_user.ThenInDialog(EnterParams({}));
 	Command(ID_MOD_AMPIEZZA);
 	EXPECT_EQ(m_dlg.m_params.kind, MOD_AM);
 	EXPECT_EQ(m_dlg.m_params.modIndex, 0.5);
@@ -98,7 +78,7 @@ TEST_F(MainWindowTest, DefaultAmplitudeRunFillsTheThreeSignals)
 TEST_F(MainWindowTest, CancellingTheFirstAmplitudeCommandLeavesNothingSimulated)
 {
 	int32_t kindWhileOpen = -1;
-	m_user.m_dialogScripts.push_back([&](CDialog& dlg)
+	m_user.ThenInDialog([&](CDialog& dlg)
 	{
 		kindWhileOpen = m_dlg.m_params.kind;
 		dlg.SendMessage(WM_COMMAND, IDCANCEL);
@@ -115,7 +95,7 @@ TEST_F(MainWindowTest, CancellingTheFirstAmplitudeCommandLeavesNothingSimulated)
 
 TEST_F(MainWindowTest, AmplitudeCommandOffersTheVariantLastConfirmed)
 {
-	m_user.m_dialogScripts.push_back(EnterParams({nullptr, nullptr, nullptr, nullptr, nullptr, IDC_RADIO_DSB_SC}));
+	m_user.ThenInDialog(EnterParams({nullptr, nullptr, nullptr, nullptr, nullptr, IDC_RADIO_DSB_SC}));
 	Command(ID_MOD_AMPIEZZA);
 	ASSERT_EQ(m_dlg.m_params.kind, MOD_DSB_SC);
 
@@ -126,15 +106,15 @@ TEST_F(MainWindowTest, AmplitudeCommandOffersTheVariantLastConfirmed)
 		nChecked = dlg.GetCheckedRadioButton(IDC_RADIO_AM, IDC_RADIO_VSB);
 		kindWhileOpen = m_dlg.m_params.kind;
 	};
-	m_user.m_dialogScripts.push_back(InspectParams(fnLook));
+	m_user.ThenInDialog(InspectParams(fnLook));
 	Command(ID_MOD_AMPIEZZA);
 	EXPECT_EQ(nChecked, static_cast<int>(IDC_RADIO_DSB_SC));
 	EXPECT_EQ(kindWhileOpen, MOD_DSB_SC);
 
-	m_user.m_dialogScripts.push_back(EnterParams({}));
+	m_user.ThenInDialog(EnterParams({}));
 	Command(ID_MOD_FREQUENZA);
 	ASSERT_EQ(m_dlg.m_params.kind, MOD_FM);
-	m_user.m_dialogScripts.push_back(InspectParams(fnLook));
+	m_user.ThenInDialog(InspectParams(fnLook));
 	Command(ID_MOD_AMPIEZZA);
 	EXPECT_EQ(nChecked, static_cast<int>(IDC_RADIO_AM));
 	EXPECT_EQ(kindWhileOpen, MOD_AM_FAMILY);
@@ -143,7 +123,7 @@ TEST_F(MainWindowTest, AmplitudeCommandOffersTheVariantLastConfirmed)
 
 TEST_F(MainWindowTest, CancelledCommandKeepsTheKindAndTheSignalsOfTheEarlierRun)
 {
-	m_user.m_dialogScripts.push_back(EnterParams({nullptr, nullptr, "0.8", nullptr, nullptr, IDC_RADIO_SSB_USB}));
+	m_user.ThenInDialog(EnterParams({nullptr, nullptr, "0.8", nullptr, nullptr, IDC_RADIO_SSB_USB}));
 	Command(ID_MOD_AMPIEZZA);
 	ASSERT_EQ(m_dlg.m_sigModulated.m_nPoints, 1000u);
 	const std::vector<double> samples(m_dlg.m_sigModulated.m_pY, m_dlg.m_sigModulated.m_pY + 1000);
@@ -152,7 +132,7 @@ TEST_F(MainWindowTest, CancelledCommandKeepsTheKindAndTheSignalsOfTheEarlierRun)
 
 	for (UINT nCommand : {ID_MOD_FREQUENZA, ID_MOD_FASE, ID_MOD_AMPIEZZA})
 	{
-		m_user.m_dialogScripts.push_back(CancelParams());
+		m_user.ThenInDialog(CancelParams());
 		Command(nCommand);
 		EXPECT_EQ(m_dlg.m_params.kind, MOD_SSB_USB) << nCommand;
 	}
@@ -187,8 +167,8 @@ TEST_F(MainWindowTest, FourierOfferOnlyAfterAnAmplitudeRunAboveIndexOne)
 	{
 		SCOPED_TRACE(::testing::Message() << c.nCommand << " Ap " << c.input.ampCarrier << " Am " << c.input.ampMod);
 		m_user.m_shown.clear();
-		m_user.m_boxAnswers = {IDNO};
-		m_user.m_dialogScripts.push_back(EnterParams(c.input));
+		AnswerBoxes({IDNO});
+		m_user.ThenInDialog(EnterParams(c.input));
 		Command(c.nCommand);
 		if (!c.bOffer)
 		{
@@ -205,14 +185,16 @@ TEST_F(MainWindowTest, FourierOfferComesOnceTheSignalsAreComputedAndDrawn)
 	UINT nPoints = 0;
 	UINT nTraces = 0;
 	BOOL bModified = FALSE;
-	CWatchingUser user([&]
+	// A user who also looks at the main window whenever something is shown.
+	CScriptedUser user;
+	user.Watch([&](const ModalRequest&)
 	{
 		nPoints = m_dlg.m_sigModulated.m_nPoints;
 		nTraces = m_dlg.m_scopeModulated.GetSignalsCount();
 		bModified = m_dlg.IsModified();
 	});
-	user.m_boxAnswers = {IDNO};
-	user.m_dialogScripts.push_back(EnterParams({nullptr, nullptr, "2"}));
+	user.Then(ModalKind::MessageBox, IDNO);
+	user.ThenInDialog(EnterParams({nullptr, nullptr, "2"}));
 	Command(ID_MOD_AMPIEZZA);
 	ASSERT_EQ(user.BoxTexts(), std::vector<std::string>{FOURIER_OFFER});
 	EXPECT_EQ(nPoints, 1000u);
@@ -239,11 +221,11 @@ TEST_F(MainWindowTest, SpectrumCommandMakesTheOfferInsteadOfTheWindowForADistort
 	};
 	for (const Case& c : cases)
 	{
-		m_user.m_boxAnswers = {IDNO};
-		m_user.m_dialogScripts.push_back(EnterParams({nullptr, nullptr, c.pszAmpMod}));
+		AnswerBoxes({IDNO});
+		m_user.ThenInDialog(EnterParams({nullptr, nullptr, c.pszAmpMod}));
 		Command(c.nCommand);
 		m_user.m_shown.clear();
-		m_user.m_boxAnswers = {IDNO};
+		AnswerBoxes({IDNO});
 		Command(ID_SPECTRUM);
 		if (c.bOffer)
 		{
@@ -281,14 +263,15 @@ TEST_F(MainWindowTest, AboutBoxFromTheMenuAndFromTheSystemMenu)
 		captions.push_back(static_cast<LPCTSTR>(strCaption));
 		dlg.EndDialog(IDOK);
 	};
-	m_user.m_dialogScripts = {fnAbout, fnAbout, fnAbout};
+	for (int nTimes = 0; nTimes < 3; nTimes++)
+		m_user.ThenInDialog(fnAbout);
 	Command(ID_APP_ABOUT);
 	m_dlg.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
 	// The low four bits of a system command are the system's own.
 	m_dlg.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX | 0x3);
 	EXPECT_EQ(captions, std::vector<std::string>(3, "Informazioni su Ondivar..."));
 	ASSERT_EQ(m_user.m_shown.size(), 3u);
-	for (const ShownItem& item : m_user.m_shown)
+	for (const ShownRequest& item : m_user.m_shown)
 		EXPECT_EQ(item.nKind, ModalKind::Dialog);
 }
 

@@ -55,7 +55,7 @@ TEST_P(ParamFirstOpening, ShowsTheDefaultsAndAcceptsThemAsTheCommandsKind)
 	int nFocus = 0;
 	bool variantsShown[5] = {};
 	UINT nChecked = 0;
-	m_user.m_dialogScripts.push_back([&](CDialog& dlg)
+	m_user.ThenInDialog([&](CDialog& dlg)
 	{
 		for (UINT nID : s_fieldIds)
 			texts.push_back(ItemText(dlg, nID));
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(EachModulation, ParamFirstOpening,
 
 TEST_F(MainWindowTest, ParamsAcceptedTogetherAndOfferedAgainWhateverTheModulation)
 {
-	m_user.m_dialogScripts.push_back(EnterParams({"2", "100000", "0.5", "5000", "0.001"}));
+	m_user.ThenInDialog(EnterParams({"2", "100000", "0.5", "5000", "0.001"}));
 	Command(ID_MOD_AMPIEZZA);
 	const ModulationParams& params = m_dlg.m_params;
 	EXPECT_EQ(params.ampCarrier, 2.0);
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, ParamsAcceptedTogetherAndOfferedAgainWhateverTheModulatio
 
 	// The record's 0.5 wins over the frequency family's default of 5.
 	std::vector<std::string> texts;
-	m_user.m_dialogScripts.push_back(InspectParams([&](CDialog& dlg)
+	m_user.ThenInDialog(InspectParams([&](CDialog& dlg)
 	{
 		for (UINT nID : s_fieldIds)
 			texts.push_back(ItemText(dlg, nID));
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, ParamsAcceptedTogetherAndOfferedAgainWhateverTheModulatio
 
 TEST_F(MainWindowTest, ParamsTakeTheItalianDecimalComma)
 {
-	m_user.m_dialogScripts.push_back(EnterParams({nullptr, nullptr, "0,5"}));
+	m_user.ThenInDialog(EnterParams({nullptr, nullptr, "0,5"}));
 	Command(ID_MOD_FREQUENZA);
 	EXPECT_TRUE(m_user.BoxTexts().empty());
 	EXPECT_EQ(m_dlg.m_params.ampMod, 0.5);
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, ParamsFirstRefusedValueIsReportedWithItsFieldSelected)
 		m_user.m_shown.clear();
 		int nFocus = 0;
 		bool bSelected = false;
-		m_user.m_dialogScripts.push_back(EnterParams(c.input, [&](CDialog& dlg)
+		m_user.ThenInDialog(EnterParams(c.input, [&](CDialog& dlg)
 		{
 			nFocus = FocusId();
 			bSelected = WholeTextSelected(dlg, c.nField);
@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, ParamsIndexAboveSixtyIsRefusedAndSixtyAccepted)
 		const ModulationParams before = m_dlg.m_params;
 		int nFocus = 0;
 		std::string strTime;
-		m_user.m_dialogScripts.push_back(EnterParams(c.input, [&](CDialog& dlg)
+		m_user.ThenInDialog(EnterParams(c.input, [&](CDialog& dlg)
 		{
 			nFocus = FocusId();
 			strTime = ItemText(dlg, IDC_SIM_TIME);
@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, ParamsTimeBelowOnePeriodIsRaisedToItAndAcceptedOnTheSecon
 	int nFocus = 0;
 	bool bSelected = false;
 	BOOL bOpenAfterSecondOk = TRUE;
-	m_user.m_dialogScripts.push_back([&](CDialog& dlg)
+	m_user.ThenInDialog([&](CDialog& dlg)
 	{
 		dlg.GetDlgItem(IDC_SIM_TIME)->SetWindowText("0.00005");
 		dlg.SendMessage(WM_COMMAND, IDOK);
@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, ParamsTimeBelowOnePeriodIsRaisedToItAndAcceptedOnTheSecon
 
 	// Exactly one period of the modulating tone is enough.
 	m_user.m_shown.clear();
-	m_user.m_dialogScripts.push_back(EnterParams({nullptr, nullptr, nullptr, "4000", "0.00025"}));
+	m_user.ThenInDialog(EnterParams({nullptr, nullptr, nullptr, "4000", "0.00025"}));
 	Command(ID_MOD_AMPIEZZA);
 	EXPECT_TRUE(m_user.BoxTexts().empty());
 	EXPECT_EQ(m_dlg.m_params.simTime, 0.00025);
@@ -262,14 +262,14 @@ TEST_F(MainWindowTest, ParamsTimeBelowOnePeriodIsRaisedToItAndAcceptedOnTheSecon
 
 TEST_F(MainWindowTest, ParamsCancelAfterEditingLeavesTheRecordAsItWas)
 {
-	m_user.m_dialogScripts.push_back(EnterParams({nullptr, nullptr, "0.8", nullptr, nullptr, IDC_RADIO_VSB}));
+	m_user.ThenInDialog(EnterParams({nullptr, nullptr, "0.8", nullptr, nullptr, IDC_RADIO_VSB}));
 	Command(ID_MOD_AMPIEZZA);
 	const ModulationParams before = m_dlg.m_params;
 	ASSERT_EQ(before.kind, MOD_VSB);
 
 	for (UINT nCommand : {ID_MOD_AMPIEZZA, ID_MOD_FREQUENZA, ID_MOD_FASE})
 	{
-		m_user.m_dialogScripts.push_back([](CDialog& dlg)
+		m_user.ThenInDialog([](CDialog& dlg)
 		{
 			for (UINT nID : s_fieldIds)
 				dlg.GetDlgItem(static_cast<int>(nID))->SetWindowText("3");
@@ -297,7 +297,7 @@ TEST_F(MainWindowTest, ParamsEachVariantButtonGivesItsKind)
 	};
 	for (const auto& c : cases)
 	{
-		m_user.m_dialogScripts.push_back(EnterParams({"2", nullptr, "0.5", nullptr, nullptr, c.nRadio}));
+		m_user.ThenInDialog(EnterParams({"2", nullptr, "0.5", nullptr, nullptr, c.nRadio}));
 		Command(ID_MOD_AMPIEZZA);
 		EXPECT_EQ(m_dlg.m_params.kind, c.kind) << c.nRadio;
 		EXPECT_EQ(m_dlg.m_params.modIndex, 0.25) << "KA = 1 for every variant";

@@ -86,7 +86,7 @@ protected:
 
 	void RunFM()
 	{
-		m_user.m_dialogScripts.push_back(EnterParams({}));
+		m_user.ThenInDialog(EnterParams({}));
 		Command(ID_MOD_FREQUENZA);
 		ASSERT_EQ(m_dlg.m_sigModulated.m_nPoints, 1000u);
 	}

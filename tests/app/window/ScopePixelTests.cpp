@@ -68,7 +68,7 @@ protected:
 	void SetUp() override
 	{
 		MainWindowTest::SetUp();
-		m_user.m_dialogScripts.push_back(EnterParams({}));
+		m_user.ThenInDialog(EnterParams({}));
 		Command(ID_MOD_AMPIEZZA);
 		ASSERT_EQ(m_dlg.m_sigModulated.m_nPoints, 1000u);
 		for (const ScopeView& view : Views())
@@ -105,7 +105,7 @@ TEST_F(ScopePixelTest, ScalesComeFromThePeaksAndTheLastAbscissa)
 	{
 		if (nRun == 1)
 		{
-			m_user.m_dialogScripts.push_back(EnterParams({}));
+			m_user.ThenInDialog(EnterParams({}));
 			Command(ID_MOD_AMPIEZZA);
 		}
 		for (const ScopeView& view : Views())

@@ -10,7 +10,7 @@
 #include "framework/ui/gdi/Bitmap.h"
 #include "sigkit/frames/SpalshDlg.h"
 #include "sigkit/resources/SigkitResourceIds.h"
-#include "tests/app/UserSeam.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -51,12 +51,12 @@ namespace
 TEST(Startup, SplashWithItsPictureComesBeforeTheMainWindowAndTheStartReturnsFalse)
 {
 	CModApp app;
-	CUserSeam user;
+	CScriptedUser user;
 	std::vector<std::string> order;
 	BITMAP picture = {};
 	CWnd* pMainWhileOpen = nullptr;
 	std::string strMainCaption;
-	user.m_dialogScripts.push_back([&](CDialog& dlg)
+	user.ThenInDialog([&](CDialog& dlg)
 	{
 		auto* pSplash = dynamic_cast<CSpalshDlg*>(&dlg);
 		order.push_back(pSplash != nullptr ? "splash" : "other");
@@ -64,7 +64,7 @@ TEST(Startup, SplashWithItsPictureComesBeforeTheMainWindowAndTheStartReturnsFals
 			pSplash->m_bitmap.GetBitmap(&picture);
 		dlg.EndDialog(IDCANCEL);
 	});
-	user.m_dialogScripts.push_back([&](CDialog& dlg)
+	user.ThenInDialog([&](CDialog& dlg)
 	{
 		order.push_back(dynamic_cast<CMainDlg*>(&dlg) != nullptr ? "main" : "other");
 		pMainWhileOpen = AfxGetApp()->m_pMainWnd;

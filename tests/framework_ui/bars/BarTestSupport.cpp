@@ -160,17 +160,3 @@ COLORREF PaintedPixel(CWnd* pWnd, int x, int y)
 	pWnd->UpdateWindow();
 	return GetSurfacePixel(pWnd, x, y);
 }
-
-int CountInk(CWnd* pWnd, const CRect& rect)
-{
-	pWnd->UpdateWindow();
-	int nCount = 0;
-	for (int y = rect.top; y < rect.bottom; ++y)
-	{
-		for (int x = rect.left; x < rect.right; ++x)
-		{
-			nCount += GetSurfacePixel(pWnd, x, y) != kFace ? 1 : 0;
-		}
-	}
-	return nCount;
-}

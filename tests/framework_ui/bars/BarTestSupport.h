@@ -5,6 +5,7 @@
 #include "framework/core/Resources.h"
 #include "framework/ui/bars/BarTypes.h"
 #include "framework/ui/window/Wnd.h"
+#include "tests/support/Surfaces.h"
 
 #include <map>
 #include <string>
@@ -12,8 +13,6 @@
 
 constexpr UINT kStripId = 7101;
 constexpr COLORREF kFace = RGB(192, 192, 192);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kShadow = RGB(128, 128, 128);
 
 // A 24-bit .bmp file of nImages images of 16 x 15 side by side on the classic grey. Image i has
@@ -78,5 +77,3 @@ private:
 
 // The colour of a window's surface pixel after it has painted what is pending.
 COLORREF PaintedPixel(CWnd* pWnd, int x, int y);
-// How many pixels of rect on the window's surface differ from the button face: the ink of text.
-int CountInk(CWnd* pWnd, const CRect& rect);

@@ -1,9 +1,10 @@
 // Characters the program sends or posts to an EDIT control are typed at the caret, and the
 // control's change notification reaches its own object first when its map reflects it.
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
 
 #include "framework/ui/controls/Edit.h"
+#include "framework/ui/dialog/Dialog.h"
+#include "tests/support/EventPump.h"
 
 #include <gtest/gtest.h>
 

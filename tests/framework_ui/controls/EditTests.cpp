@@ -3,6 +3,7 @@
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
 #include "framework/ui/controls/Edit.h"
+#include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/testing/SurfaceAccess.h"
 
 #include <gtest/gtest.h>

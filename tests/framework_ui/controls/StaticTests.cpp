@@ -1,9 +1,8 @@
 // STATIC controls: pictures set with STM_SETIMAGE and the control sized to them, text painted
 // with the parent's colours, and a hollow background that shows the parent's painting.
-#include "tests/framework_ui/dialog/DialogTestSupport.h"
-
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/controls/Static.h"
+#include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/gdi/Bitmap.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Dc.h"

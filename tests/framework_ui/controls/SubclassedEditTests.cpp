@@ -1,9 +1,8 @@
 // An EDIT control taken over by a CEdit subclass that maps WM_PAINT paints its own surface
 // instead of showing the native line edit: the scope's case.
-#include "tests/framework_ui/dialog/DialogTestSupport.h"
-
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/controls/Edit.h"
+#include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/window/PaintDC.h"

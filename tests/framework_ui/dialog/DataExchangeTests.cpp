@@ -1,10 +1,9 @@
 // Data exchange between a dialog's members and its controls: numbers shown and read back,
 // refusals with the prompt, the focus and the selection, strings, radio groups, check boxes
 // and controls taken over by member objects.
-#include "tests/framework_ui/dialog/DialogTestSupport.h"
-
 #include "framework/ui/controls/Edit.h"
 #include "framework/ui/dialog/DataExchange.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +71,8 @@ protected:
 	void SetUp() override
 	{
 		ASSERT_TRUE(m_dlg.CreateIndirect(&s_template));
+		// Each refused value is reported in a message the user closes.
+		m_seam.Otherwise(ModalKind::MessageBox, IDOK);
 	}
 
 	std::string Text(UINT nID)
@@ -86,7 +87,7 @@ protected:
 		return static_cast<DWORD>(m_dlg.SendDlgItemMessage(nID, EM_GETSEL));
 	}
 
-	CRecordingSeam m_seam;
+	CScriptedUser m_seam;
 	CExchangeDialog m_dlg;
 };
 

@@ -2,6 +2,7 @@
 // font, tab order, default button and the dialog keys.
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
+#include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/system/SystemServices.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,9 @@
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
 #include "framework/ui/dialog/DataExchange.h"
+#include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/testing/SurfaceAccess.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -65,19 +67,19 @@ protected:
 
 TEST(DoModalTest, NestedDialogsEndWithTheirOwnResultsAndDisableTheirOwners)
 {
-	CRecordingSeam seam;
+	CScriptedUser seam;
 	CNotifiedWindow owner;
 	ASSERT_TRUE(owner.CreatePopup());
 	COuterDialog outer(&owner);
 	std::vector<std::string> log;
-	seam.m_scripts.push_back([&](CDialog& dlg)
+	seam.ThenInDialog([&](CDialog& dlg)
 		{
 			log.push_back(owner.IsWindowEnabled() ? "owner enabled" : "owner disabled");
 			dlg.SendDlgItemMessage(IDC_OPEN, BM_CLICK);
 			log.push_back(dlg.IsWindowEnabled() ? "outer enabled again" : "outer still disabled");
 			dlg.EndDialog(5);
 		});
-	seam.m_scripts.push_back([&](CDialog& dlg)
+	seam.ThenInDialog([&](CDialog& dlg)
 		{
 			log.push_back(outer.IsWindowEnabled() ? "outer enabled" : "outer disabled");
 			log.push_back(owner.IsWindowEnabled() ? "owner enabled" : "owner disabled");
@@ -104,11 +106,11 @@ TEST(DoModalTest, NestedDialogsEndWithTheirOwnResultsAndDisableTheirOwners)
 
 TEST(DoModalTest, OkWaitsForInputTheExchangeAccepts)
 {
-	CRecordingSeam seam;
+	CScriptedUser seam;
 	CValueDialog dlg;
 	dlg.InitModalIndirect(&s_outer);
 	std::vector<std::string> log;
-	seam.m_scripts.push_back([&](CDialog& modal)
+	seam.ThenInDialog([&](CDialog& modal)
 		{
 			CString strShown;
 			modal.GetDlgItemText(IDC_VALUE, strShown);
@@ -119,6 +121,7 @@ TEST(DoModalTest, OkWaitsForInputTheExchangeAccepts)
 			modal.SetDlgItemText(IDC_VALUE, "2.5");
 			modal.SendMessage(WM_COMMAND, IDOK);
 		});
+	seam.Then(ModalKind::MessageBox, IDOK);
 	EXPECT_EQ(IDOK, dlg.DoModal());
 	EXPECT_EQ((std::vector<std::string>{ "field shows 0.5", "still open" }), log);
 	EXPECT_EQ(2.5, dlg.m_dValue);
@@ -129,15 +132,15 @@ TEST(DoModalTest, OkWaitsForInputTheExchangeAccepts)
 
 TEST(DoModalTest, CancelKeyAndCloseBoxEndWithCancelAndKeepTheMembers)
 {
-	CRecordingSeam seam;
+	CScriptedUser seam;
 	CValueDialog dlg;
 	dlg.InitModalIndirect(&s_outer);
-	seam.m_scripts.push_back([](CDialog& modal)
+	seam.ThenInDialog([](CDialog& modal)
 		{
 			modal.SetDlgItemText(IDC_VALUE, "9");
 			modal.SendMessage(WM_CLOSE);
 		});
-	seam.m_scripts.push_back([](CDialog& modal)
+	seam.ThenInDialog([](CDialog& modal)
 		{
 			MSG msg = {};
 			msg.hwnd = modal.GetDlgItem(IDC_VALUE)->m_hWnd;
@@ -161,7 +164,7 @@ TEST(DoModalTest, ReopenedDialogIsDrawnFromWhatTheStyleCachedTheFirstTime)
 	};
 	const DialogTemplate largeDialog = { 603, WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0, 0, 0, 310, 255, "Grande",
 		"MS Sans Serif", 8, largeButtons, 2, 0 };
-	CRecordingSeam seam;
+	CScriptedUser seam;
 	CNotifiedWindow owner;
 	ASSERT_TRUE(owner.CreatePopup());
 	std::vector<UINT> cacheAfterRun;
@@ -170,7 +173,7 @@ TEST(DoModalTest, ReopenedDialogIsDrawnFromWhatTheStyleCachedTheFirstTime)
 		CDialog dlg;
 		dlg.InitModalIndirect(&largeDialog, &owner);
 		// The dialog has been drawn by the time its loop is idle a second time.
-		seam.m_scripts.push_back([](CDialog& shown) { AfxRunWhenIdle([&shown] { shown.EndDialog(IDOK); }); });
+		seam.ThenInDialog([](CDialog& shown) { AfxRunWhenIdle([&shown] { shown.EndDialog(IDOK); }); });
 		EXPECT_EQ(IDOK, dlg.DoModal());
 		cacheAfterRun.push_back(GetStyleCacheMegabytes());
 	}
@@ -182,7 +185,8 @@ TEST(DoModalTest, ReopenedDialogIsDrawnFromWhatTheStyleCachedTheFirstTime)
 
 TEST(DoModalTest, WithoutATemplateDoModalFails)
 {
-	CRecordingSeam seam;
+	CScriptedUser seam;
+	seam.Then(ShowForReal());
 	CDialog dlg(54321);
 	EXPECT_EQ(-1, dlg.DoModal());
 	ASSERT_EQ(1u, seam.m_shown.size());

@@ -2,7 +2,9 @@
 // back to that window when the modal window ends.
 #include "tests/framework_ui/dialog/DialogTestSupport.h"
 
+#include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/window/WinApp.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -37,18 +39,19 @@ protected:
 
 	CWinApp m_app;
 	CNotifiedWindow m_main;
-	CRecordingSeam m_seam;
+	CScriptedUser m_seam;
 };
 
 TEST_F(ModalOwnerTest, AMessageBoxUnderAModalDialogIsOwnedByTheDialog)
 {
 	CDialog dialog;
 	dialog.InitModalIndirect(&s_fields, nullptr);
-	m_seam.m_scripts.push_back([](CDialog& dlg)
+	m_seam.ThenInDialog([](CDialog& dlg)
 	{
 		AfxMessageBox("Immettere un numero.", MB_OK | MB_ICONSTOP);
 		dlg.EndDialog(IDOK);
 	});
+	m_seam.Then(ModalKind::MessageBox, IDOK);
 	EXPECT_EQ(IDOK, dialog.DoModal());
 
 	ASSERT_EQ(2u, m_seam.m_shown.size());
@@ -62,11 +65,11 @@ TEST_F(ModalOwnerTest, ADialogOpenedForTheMainWindowUnderAModalDialogIsOwnedByTh
 	CDialog outer;
 	outer.InitModalIndirect(&s_fields, &m_main);
 	CWnd* pInnerOwner = nullptr;
-	m_seam.m_scripts.push_back([this, &pInnerOwner](CDialog& dlg)
+	m_seam.ThenInDialog([this, &pInnerOwner](CDialog& dlg)
 	{
 		CDialog inner;
 		inner.InitModalIndirect(&s_fields, &m_main);
-		m_seam.m_scripts.push_back([&pInnerOwner](CDialog& innerDlg)
+		m_seam.ThenInDialog([&pInnerOwner](CDialog& innerDlg)
 		{
 			pInnerOwner = innerDlg.GetOwner();
 			innerDlg.EndDialog(IDCANCEL);
@@ -88,14 +91,14 @@ TEST_F(ModalOwnerTest, WhenAModalDialogEndsItsOwnerGetsBackTheControlThatHadTheF
 	// Handles only: the controls' objects go with the dialog.
 	HWND hField = nullptr;
 	HWND hFocusAfter = nullptr;
-	m_seam.m_scripts.push_back([&](CDialog& dlg)
+	m_seam.ThenInDialog([&](CDialog& dlg)
 	{
 		CWnd* pField = dlg.GetDlgItem(IDC_FIELD + 1);
 		hField = pField->m_hWnd;
 		dlg.GotoDlgCtrl(pField);
 		CDialog inner;
 		inner.InitModalIndirect(&s_fields, &dlg);
-		m_seam.m_scripts.push_back([](CDialog& innerDlg) { innerDlg.EndDialog(IDOK); });
+		m_seam.ThenInDialog([](CDialog& innerDlg) { innerDlg.EndDialog(IDOK); });
 		inner.DoModal();
 		CWnd* pFocus = CWnd::GetFocus();
 		hFocusAfter = pFocus != nullptr ? pFocus->m_hWnd : nullptr;

@@ -1,10 +1,10 @@
 // Number text of the data exchange: the shortest general form on display, and which typed texts
 // count as numbers.
 #include "framework/ui/dialog/NumberText.h"
+#include "tests/support/Environment.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -99,7 +99,7 @@ TEST(NumberTextTest, IgnoresTheUserLocale)
 {
 	// An Italian locale writes a comma; the exchange reads both separators and shows the point
 	// whatever the locale is.
-	const char* pszItalian = std::setlocale(LC_NUMERIC, "it_IT.UTF-8");
+	CScopedLocale italian("it_IT.UTF-8");
 	double value = 0.0;
 	EXPECT_TRUE(AfxParseDouble("0.25", &value));
 	EXPECT_EQ(value, 0.25);
@@ -108,8 +108,7 @@ TEST(NumberTextTest, IgnoresTheUserLocale)
 	EXPECT_EQ(value, 0.25);
 	EXPECT_FALSE(AfxParseDouble("1.000,25", &value));
 	EXPECT_STREQ(static_cast<LPCTSTR>(AfxFormatDouble(0.25)), "0.25");
-	std::setlocale(LC_NUMERIC, "C");
-	if (pszItalian == nullptr)
+	if (!italian.IsActive())
 	{
 		GTEST_SKIP() << "no Italian locale installed; checked in the C locale only";
 	}

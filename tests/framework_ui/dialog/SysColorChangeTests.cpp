@@ -1,12 +1,11 @@
 // New desktop colours: every top-level window hears WM_SYSCOLORCHANGE and passes it to the windows
 // inside it, which read the new colours; system colour brushes and class backgrounds follow.
-#include "tests/framework_ui/dialog/DialogTestSupport.h"
-
+#include "framework/ui/dialog/Dialog.h"
 #include "framework/ui/testing/SurfaceAccess.h"
 #include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/system/SystemServices.h"
 #include "framework/ui/gdi/Brush.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,31 +24,24 @@ const DialogItemTemplate s_items[] = {
 const DialogTemplate s_dialog = { 612, WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 0, 130, 50, "Colori", "MS Sans Serif", 8,
 	s_items, sizeof(s_items) / sizeof(s_items[0]), 0 };
 
-class CColourListener : public CTestWindow
+class CColourListener : public CMessageRecorder
 {
 public:
-	CColourListener(MessageLog& log, const char* pszName)
-		: m_log(log)
-		, m_strName(pszName)
-	{
-	}
+	using CMessageRecorder::CMessageRecorder;
 
 protected:
 	afx_msg void OnSysColorChange()
 	{
 		const COLORREF cr = GetSysColor(COLOR_BTNFACE);
-		m_log.push_back(m_strName + " face " + std::to_string(GetRValue(cr)) + "," + std::to_string(GetGValue(cr)) + ","
+		Note("face " + std::to_string(GetRValue(cr)) + "," + std::to_string(GetGValue(cr)) + ","
 			+ std::to_string(GetBValue(cr)));
-		CTestWindow::OnSysColorChange();
+		CMessageRecorder::OnSysColorChange();
 	}
-
-	MessageLog& m_log;
-	std::string m_strName;
 
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CColourListener, CTestWindow)
+BEGIN_MESSAGE_MAP(CColourListener, CMessageRecorder)
 	ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 

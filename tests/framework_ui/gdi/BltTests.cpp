@@ -1,5 +1,5 @@
 // Block transfers, pattern fills and scrolling between and within memory DCs.
-#include "tests/framework_ui/gdi/MemorySurface.h"
+#include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The DC's state: selected objects, SaveDC/RestoreDC, origins, clipping, and the handle
 // wrappers of DCs and GDI objects.
-#include "tests/framework_ui/gdi/MemorySurface.h"
+#include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Device-independent bitmaps: drawing them on DCs, reading bitmaps back, and bitmaps from resources.
-#include "tests/framework_ui/gdi/MemorySurface.h"
+#include "tests/support/Surfaces.h"
 
 #include "framework/core/Resources.h"
 

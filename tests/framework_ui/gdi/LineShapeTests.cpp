@@ -1,5 +1,5 @@
 // Lines, shapes and rectangle fills drawn into memory bitmaps, checked pixel by pixel.
-#include "tests/framework_ui/gdi/MemorySurface.h"
+#include "tests/support/Surfaces.h"
 
 #include "framework/ui/system/SystemServices.h"
 

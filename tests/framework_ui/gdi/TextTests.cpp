@@ -1,5 +1,5 @@
 // Fonts, their fixed substitutes and metrics, and text drawn by TextOut, ExtTextOut and DrawText.
-#include "tests/framework_ui/gdi/MemorySurface.h"
+#include "tests/support/Surfaces.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,8 @@
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/menu/CmdUI.h"
 #include "framework/ui/testing/MenuDriving.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "tests/framework_ui/menu/MenuTestSupport.h"
 
 #include "framework/ui/testing/MenuDriving.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
 
 #include <gtest/gtest.h>
 

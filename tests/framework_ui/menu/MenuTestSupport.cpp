@@ -1,7 +1,7 @@
 // The test menu's resource module and the window that writes down the menu loop's messages.
 #include "tests/framework_ui/menu/MenuTestSupport.h"
 
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,7 +4,7 @@
 
 #include "framework/ui/testing/SurfaceAccess.h"
 #include "framework/ui/system/SystemServices.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,7 @@
 #include "tests/framework_ui/menu/MenuTestSupport.h"
 
 #include "framework/ui/testing/MenuDriving.h"
-#include "framework/ui/window/ModalSeam.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -15,37 +14,6 @@ constexpr UINT ID_COPIA = 40001;
 constexpr UINT ID_INCOLLA = 40002;
 constexpr UINT ID_TUTTO = 40003;
 constexpr UINT CONTEXT_FLAGS = TPM_RIGHTBUTTON | TPM_LEFTALIGN;
-
-// Answers every popup with m_nAnswer, or shows it for real with m_bShow.
-class CPopupSeam : public CModalSeam
-{
-public:
-	CPopupSeam()
-		: m_pPrevious(AfxSetModalSeam(this))
-	{
-	}
-
-	~CPopupSeam() override
-	{
-		AfxSetModalSeam(m_pPrevious);
-	}
-
-	CPopupSeam(const CPopupSeam&) = delete;
-	CPopupSeam& operator=(const CPopupSeam&) = delete;
-
-	INT_PTR OnModal(ModalRequest& request) override
-	{
-		m_requests.push_back(request);
-		return m_bShow ? request.pfnShow() : m_nAnswer;
-	}
-
-	INT_PTR m_nAnswer = 0;
-	bool m_bShow = false;
-	std::vector<ModalRequest> m_requests;
-
-private:
-	CModalSeam* m_pPrevious;
-};
 
 class TrackPopupTest : public ::testing::Test
 {
@@ -74,11 +42,11 @@ protected:
 
 TEST_F(TrackPopupTest, TheSeamIsAskedAfterWMInitMenuPopupAndItsChoiceArrivesAsWMCommand)
 {
-	CPopupSeam seam;
-	seam.m_nAnswer = ID_TUTTO;
+	CScriptedUser seam;
+	seam.Then(ID_TUTTO);
 	EXPECT_TRUE(m_menu.TrackPopupMenu(CONTEXT_FLAGS, 200, 150, &m_wnd));
-	ASSERT_EQ(1u, seam.m_requests.size());
-	const ModalRequest& request = seam.m_requests[0];
+	ASSERT_EQ(1u, seam.m_shown.size());
+	const ShownRequest& request = seam.m_shown[0];
 	EXPECT_EQ(ModalKind::PopupMenu, request.nKind);
 	EXPECT_EQ(&m_wnd, request.pOwner);
 	EXPECT_EQ(CONTEXT_FLAGS, request.nType);
@@ -104,8 +72,8 @@ class TrackPopupAnswerTest : public TrackPopupTest, public ::testing::WithParamI
 
 TEST_P(TrackPopupAnswerTest, OnlyAnItemThatCanBeChosenIsSentOrReturned)
 {
-	CPopupSeam seam;
-	seam.m_nAnswer = GetParam().nAnswer;
+	CScriptedUser seam;
+	seam.Then(GetParam().nAnswer);
 	EXPECT_EQ(GetParam().bResult, m_menu.TrackPopupMenu(GetParam().nFlags, 10, 10, &m_wnd));
 	ASSERT_TRUE(Settle());
 	EXPECT_EQ(GetParam().bCommand ? 1 : 0, m_wnd.CountOf("COMMAND " + std::to_string(GetParam().nAnswer) + " 0 0"));
@@ -123,8 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, TrackPopupAnswerTest,
 
 TEST_F(TrackPopupTest, WithNoNotifyTheWindowHearsNothing)
 {
-	CPopupSeam seam;
-	seam.m_nAnswer = ID_COPIA;
+	CScriptedUser seam;
+	seam.Then(ID_COPIA);
 	EXPECT_EQ(static_cast<BOOL>(ID_COPIA), m_menu.TrackPopupMenu(TPM_NONOTIFY | TPM_RETURNCMD, 10, 10, &m_wnd));
 	ASSERT_TRUE(Settle());
 	EXPECT_EQ(std::vector<std::string>{ "APP" }, m_wnd.LogWithoutIdle());
@@ -163,10 +131,10 @@ TEST_F(TrackPopupTest, AShownPopupClosedWithoutChoiceReturnsNoCommand)
 
 TEST_F(TrackPopupTest, APopupWithoutAWindowIsNotShown)
 {
-	CPopupSeam seam;
-	seam.m_nAnswer = ID_COPIA;
+	CScriptedUser seam;
+	seam.Then(ID_COPIA);
 	EXPECT_FALSE(m_menu.TrackPopupMenu(CONTEXT_FLAGS, 10, 10, nullptr));
-	EXPECT_TRUE(seam.m_requests.empty());
+	EXPECT_TRUE(seam.m_shown.empty());
 }
 
 }

@@ -2,7 +2,7 @@
 // kind, and what a box asks of the seam.
 #include "framework/ui/services/MessageBoxLayout.h"
 #include "framework/ui/window/Wnd.h"
-#include "tests/framework_ui/services/ServicesTestSupport.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -81,16 +81,16 @@ TEST(MessageBoxSeamTest, WindowBoxesCarryOwnerCaptionFlagsAndReturnTheAnswer)
 {
 	CPlainWindow owner;
 	ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP, CRect(0, 0, 60, 40), nullptr, 0));
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDCANCEL);
 	EXPECT_EQ(IDCANCEL, owner.MessageBox("Vuoi salvare le modifiche?", "Ondivar", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3));
 
-	ASSERT_EQ(1u, seam.m_seen.size());
-	EXPECT_EQ(ModalKind::MessageBox, seam.m_seen[0].nKind);
-	EXPECT_EQ(&owner, seam.m_seen[0].pOwner);
-	EXPECT_EQ("Ondivar", seam.m_seen[0].strCaption);
-	EXPECT_EQ("Vuoi salvare le modifiche?", seam.m_seen[0].strText);
-	EXPECT_EQ(MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3, seam.m_seen[0].nType);
+	ASSERT_EQ(1u, seam.m_shown.size());
+	EXPECT_EQ(ModalKind::MessageBox, seam.m_shown[0].nKind);
+	EXPECT_EQ(&owner, seam.m_shown[0].pOwner);
+	EXPECT_EQ("Ondivar", seam.m_shown[0].strCaption);
+	EXPECT_EQ("Vuoi salvare le modifiche?", seam.m_shown[0].strText);
+	EXPECT_EQ(MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3, seam.m_shown[0].nType);
 }
 
 }

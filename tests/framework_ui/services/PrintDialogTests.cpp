@@ -4,7 +4,7 @@
 #include "framework/ui/services/PrintDialog.h"
 #include "framework/ui/services/PrinterDC.h"
 #include "framework/ui/window/WinApp.h"
-#include "tests/framework_ui/services/ServicesTestSupport.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +12,6 @@ namespace
 {
 
 constexpr DWORD SETUP_FLAGS = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_NOSELECTION;
-
-// The user picks the PDF printer in the dialog, with the orientation and copies given.
-CAnsweringSeam::Answer ChoosePdf(short nOrientation, short nCopies)
-{
-	return [nOrientation, nCopies](ModalRequest& request)
-	{
-		PRINTDLG* pPd = static_cast<PRINTDLG*>(request.pData);
-		pPd->hDevNames = CreateDevNames("pdf", PDF_PRINTER_NAME, "", FALSE);
-		pPd->hDevMode = CreateDevMode(PDF_PRINTER_NAME, nOrientation, DMPAPER_A4, nCopies);
-		return static_cast<INT_PTR>(IDOK);
-	};
-}
 
 // Frees the records a scripted answer made, which no dialog owns.
 void FreeRecords(PRINTDLG& pd)
@@ -37,14 +25,14 @@ void FreeRecords(PRINTDLG& pd)
 TEST(PrintDialogTest, AcceptedPrintDialogReturnsADcOnTheChosenPrinter)
 {
 	CPrintDialog dialog(FALSE);
-	CAnsweringSeam seam;
-	seam.Then(ChoosePdf(DMORIENT_PORTRAIT, 3));
+	CScriptedUser seam;
+	seam.Then(ChoosePdfPrinter(DMORIENT_PORTRAIT, 3));
 
 	ASSERT_EQ(IDOK, dialog.DoModal());
-	ASSERT_EQ(1u, seam.m_seen.size());
-	EXPECT_EQ(ModalKind::PrintDialog, seam.m_seen[0].nKind);
-	EXPECT_EQ("Stampa", seam.m_seen[0].strCaption);
-	EXPECT_EQ(SETUP_FLAGS | PD_RETURNDC, seam.m_seen[0].nType);
+	ASSERT_EQ(1u, seam.m_shown.size());
+	EXPECT_EQ(ModalKind::PrintDialog, seam.m_shown[0].nKind);
+	EXPECT_EQ("Stampa", seam.m_shown[0].strCaption);
+	EXPECT_EQ(SETUP_FLAGS | PD_RETURNDC, seam.m_shown[0].nType);
 	EXPECT_STREQ(PDF_PRINTER_NAME, dialog.GetDeviceName());
 	EXPECT_EQ(3, dialog.GetCopies());
 	EXPECT_TRUE(dialog.PrintAll());
@@ -61,7 +49,7 @@ TEST(PrintDialogTest, AcceptedPrintDialogReturnsADcOnTheChosenPrinter)
 TEST(PrintDialogTest, CancelledDialogGivesNoDcAndPageRangesAreReadFromTheFlags)
 {
 	CPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE);
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDCANCEL);
 	EXPECT_EQ(IDCANCEL, dialog.DoModal());
 	EXPECT_EQ(nullptr, dialog.GetPrinterDC());
@@ -82,10 +70,10 @@ TEST(PrintDialogTest, CancelledDialogGivesNoDcAndPageRangesAreReadFromTheFlags)
 
 TEST(PrintDialogTest, DefaultsNeedNoAnswerAndGiveAPrinterDc)
 {
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	CPrintDialog dialog(FALSE);
 	ASSERT_TRUE(dialog.GetDefaults());
-	EXPECT_TRUE(seam.m_seen.empty());
+	EXPECT_TRUE(seam.m_shown.empty());
 	EXPECT_FALSE(dialog.GetDeviceName().IsEmpty());
 	ASSERT_NE(nullptr, dialog.GetPrinterDC());
 	CDC dc;
@@ -96,7 +84,7 @@ TEST(PrintDialogTest, DefaultsNeedNoAnswerAndGiveAPrinterDc)
 TEST(PrintDialogTest, ApplicationKeepsThePrinterChosenInSetUpForLaterDialogs)
 {
 	CWinApp app("Ondivar");
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	{
 		CPrintDialog setup(TRUE, SETUP_FLAGS);
 		seam.Then([](ModalRequest& request)
@@ -110,13 +98,13 @@ TEST(PrintDialogTest, ApplicationKeepsThePrinterChosenInSetUpForLaterDialogs)
 		});
 		EXPECT_EQ(IDOK, app.DoPrintDialog(&setup));
 		EXPECT_EQ(nullptr, setup.GetPrinterDC());
-		EXPECT_EQ("Imposta stampante", seam.m_seen[0].strCaption);
-		EXPECT_EQ(SETUP_FLAGS | PD_PRINTSETUP, seam.m_seen[0].nType);
+		EXPECT_EQ("Imposta stampante", seam.m_shown[0].strCaption);
+		EXPECT_EQ(SETUP_FLAGS | PD_PRINTSETUP, seam.m_shown[0].nType);
 	}
 	{
 		// A printer picked later replaces the kept one; a cancelled dialog changes nothing.
 		CPrintDialog print(FALSE);
-		seam.Then(ChoosePdf(DMORIENT_LANDSCAPE, 4));
+		seam.Then(ChoosePdfPrinter(DMORIENT_LANDSCAPE, 4));
 		EXPECT_EQ(IDOK, app.DoPrintDialog(&print));
 		CDC dc;
 		dc.Attach(print.GetPrinterDC());

@@ -5,7 +5,9 @@
 #include "framework/ui/services/PdfFileName.h"
 #include "framework/ui/services/PrinterDC.h"
 #include "framework/ui/services/PrinterRecords.h"
-#include "tests/framework_ui/services/ServicesTestSupport.h"
+#include "tests/support/Environment.h"
+#include "tests/support/Files.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -82,14 +84,14 @@ protected:
 		dc.SelectObject(pOldFont);
 	}
 
-	CTempFolder m_folder;
+	CScratchFolder m_folder;
 	CScopedEnv m_home;
 	CScopedEnv m_config;
 };
 
 TEST_F(PrintPdfTest, TwoPagesGoToANamedPdfInTheHomeFolderAndTheUserIsTold)
 {
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDOK);
 	CPrinterDC dc;
 	ASSERT_TRUE(dc.Attach(CreatePdfDc()));
@@ -100,10 +102,10 @@ TEST_F(PrintPdfTest, TwoPagesGoToANamedPdfInTheHomeFolderAndTheUserIsTold)
 	std::string strPdf = m_folder.Path("Spettro Modulato.pdf");
 	EXPECT_STREQ(strPdf.c_str(), dc.GetOutputFile());
 	ASSERT_TRUE(FileExists(strPdf));
-	ASSERT_EQ(1u, seam.m_seen.size());
-	EXPECT_EQ(ModalKind::MessageBox, seam.m_seen[0].nKind);
-	EXPECT_EQ(MB_OK | MB_ICONINFORMATION, seam.m_seen[0].nType);
-	EXPECT_NE(std::string::npos, seam.m_seen[0].strText.find(strPdf)) << seam.m_seen[0].strText;
+	ASSERT_EQ(1u, seam.m_shown.size());
+	EXPECT_EQ(ModalKind::MessageBox, seam.m_shown[0].nKind);
+	EXPECT_EQ(MB_OK | MB_ICONINFORMATION, seam.m_shown[0].nType);
+	EXPECT_NE(std::string::npos, seam.m_shown[0].strText.find(strPdf)) << seam.m_shown[0].strText;
 
 	std::string strInfo = CommandOutput("pdfinfo '" + strPdf + "'");
 	EXPECT_NE(std::string::npos, strInfo.find("Pages:           2\n")) << strInfo;
@@ -120,7 +122,7 @@ TEST_F(PrintPdfTest, TwoPagesGoToANamedPdfInTheHomeFolderAndTheUserIsTold)
 
 TEST_F(PrintPdfTest, TextKeepsItsPointSizeOnPaper)
 {
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDOK);
 	CPrinterDC dc;
 	ASSERT_TRUE(dc.Attach(CreatePdfDc()));
@@ -140,7 +142,7 @@ TEST_F(PrintPdfTest, TextKeepsItsPointSizeOnPaper)
 
 TEST_F(PrintPdfTest, AnExistingFileIsNotOverwrittenAndTheDocumentsFolderIsPreferred)
 {
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(IDOK);
 	seam.Then(IDOK);
 	ASSERT_EQ(0, mkdir(m_folder.Path("Documents").c_str(), 0700));
@@ -158,7 +160,7 @@ TEST_F(PrintPdfTest, AnExistingFileIsNotOverwrittenAndTheDocumentsFolderIsPrefer
 
 TEST_F(PrintPdfTest, AbortedOrEmptyDocumentsLeaveNoFileAndNoMessage)
 {
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	{
 		CPrinterDC dc;
 		ASSERT_TRUE(dc.Attach(CreatePdfDc()));
@@ -177,7 +179,7 @@ TEST_F(PrintPdfTest, AbortedOrEmptyDocumentsLeaveNoFileAndNoMessage)
 	}
 	EXPECT_FALSE(FileExists(m_folder.Path("Annullato.pdf")));
 	EXPECT_FALSE(FileExists(m_folder.Path("Vuoto.pdf")));
-	EXPECT_TRUE(seam.m_seen.empty());
+	EXPECT_TRUE(seam.m_shown.empty());
 }
 
 TEST_F(PrintPdfTest, DocumentCallsOnOtherDcsFail)

@@ -3,7 +3,9 @@
 // that are scripts of the test.
 #include "framework/ui/services/ShellExecute.h"
 #include "framework/ui/services/XdgMime.h"
-#include "tests/framework_ui/services/ServicesTestSupport.h"
+#include "tests/support/Environment.h"
+#include "tests/support/Files.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -22,19 +24,19 @@ INT_PTR ResultOf(HINSTANCE hResult)
 
 TEST(ShellExecuteTest, SeamAnswersForTheDesktopAndSeesTheFullPath)
 {
-	CAnsweringSeam seam;
+	CScriptedUser seam;
 	seam.Then(SE_ERR_NOASSOC);
 	seam.Then(42);
 	EXPECT_EQ(SE_ERR_NOASSOC, ResultOf(ShellExecute(nullptr, "open", "/dati/prova.sig", nullptr, nullptr, SW_SHOW)));
 	EXPECT_EQ(42, ResultOf(ShellExecute(nullptr, "open", "prova.sig", nullptr, "/dati", SW_SHOW)));
 
-	ASSERT_EQ(2u, seam.m_seen.size());
-	EXPECT_EQ(ModalKind::ShellOpen, seam.m_seen[0].nKind);
-	EXPECT_EQ("open", seam.m_seen[0].strCaption);
-	EXPECT_EQ("/dati/prova.sig", seam.m_seen[0].strText);
-	EXPECT_EQ(static_cast<UINT>(SW_SHOW), seam.m_seen[0].nType);
+	ASSERT_EQ(2u, seam.m_shown.size());
+	EXPECT_EQ(ModalKind::ShellOpen, seam.m_shown[0].nKind);
+	EXPECT_EQ("open", seam.m_shown[0].strCaption);
+	EXPECT_EQ("/dati/prova.sig", seam.m_shown[0].strText);
+	EXPECT_EQ(static_cast<UINT>(SW_SHOW), seam.m_shown[0].nType);
 	// A relative name is in the folder given.
-	EXPECT_EQ("/dati/prova.sig", seam.m_seen[1].strText);
+	EXPECT_EQ("/dati/prova.sig", seam.m_shown[1].strText);
 }
 
 TEST(XdgMimeParseTest, AnswersOfXdgMimeAreReadStrictly)
@@ -128,7 +130,7 @@ protected:
 		}
 	}
 
-	CTempFolder m_folder;
+	CScratchFolder m_folder;
 	CScopedEnv m_dataHome;
 	CScopedEnv m_dataDirs;
 	CScopedEnv m_configHome;

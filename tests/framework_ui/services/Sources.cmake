@@ -7,6 +7,5 @@ set(FRAMEWORK_UI_SERVICES_TEST_SOURCES
   services/MessageBoxTests.cpp
   services/PrintDialogTests.cpp
   services/PrintPdfTests.cpp
-  services/ServicesTestSupport.cpp
   services/ShellExecuteTests.cpp
 )

@@ -3,7 +3,7 @@
 // smallest size a sizeable window asks for.
 #include "framework/ui/testing/SurfaceAccess.h"
 #include "framework/ui/system/SystemServices.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,8 @@
 namespace
 {
 
-class CGeometryRecorder : public CTestWindow
+class CGeometryRecorder : public CMessageRecorder
 {
-public:
-	MessageLog m_log;
-
 protected:
 	afx_msg void OnMove(int x, int y)
 	{
@@ -31,7 +28,7 @@ protected:
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CGeometryRecorder, CTestWindow)
+BEGIN_MESSAGE_MAP(CGeometryRecorder, CMessageRecorder)
 	ON_WM_MOVE()
 	ON_WM_SIZE()
 END_MESSAGE_MAP()

@@ -1,7 +1,7 @@
 // GetKeyState for keys other than the modifiers: as the keyboard input handled last left them.
 #include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/system/SystemServices.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +16,8 @@ bool IsDown(int nVirtKey)
 }
 
 // Notes, in each key message, whether its key already reads as down.
-class CKeyWindow : public CTestWindow
+class CKeyWindow : public CMessageRecorder
 {
-public:
-	MessageLog m_log;
-
 protected:
 	afx_msg void OnKeyDown(UINT nChar, UINT, UINT)
 	{
@@ -35,7 +32,7 @@ protected:
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CKeyWindow, CTestWindow)
+BEGIN_MESSAGE_MAP(CKeyWindow, CMessageRecorder)
 	ON_WM_KEYDOWN()
 	ON_WM_KEYUP()
 END_MESSAGE_MAP()

@@ -2,7 +2,9 @@
 // processing, and the modal seam answering a message box for the user.
 #include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/window/WinApp.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/ScriptedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +76,6 @@ class CModalWindow : public CTestWindow
 {
 public:
 	std::function<void()> m_fnOnIdle;
-	MessageLog* m_pLog = nullptr;
 
 protected:
 	afx_msg LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam)
@@ -177,32 +178,13 @@ TEST(ModalLoopTest, ShowOnIdleShowsAHiddenWindowOnceTheLoopRuns)
 	EXPECT_TRUE(bVisibleAtIdle);
 }
 
-// Records every interaction and answers from a script; a request for a dialog is let run.
-class CScriptedSeam : public CModalSeam
-{
-public:
-	std::vector<ModalRequest> m_requests;
-	std::vector<INT_PTR> m_answers;
-
-	INT_PTR OnModal(ModalRequest& request) override
-	{
-		m_requests.push_back(request);
-		if (request.nKind == ModalKind::Dialog)
-		{
-			return request.pfnShow();
-		}
-		INT_PTR nAnswer = m_answers.front();
-		m_answers.erase(m_answers.begin());
-		return nAnswer;
-	}
-};
-
+// The seam installed for the test and still in place at its end; a request for a dialog is let run.
 class ModalSeamTest : public ::testing::Test
 {
 protected:
 	void SetUp() override
 	{
-		m_pPrevious = AfxSetModalSeam(&m_seam);
+		m_seam.Otherwise(ModalKind::Dialog, ShowForReal());
 	}
 
 	void TearDown() override
@@ -210,27 +192,28 @@ protected:
 		EXPECT_EQ(&m_seam, AfxSetModalSeam(m_pPrevious));
 	}
 
-	CScriptedSeam m_seam;
-	CModalSeam* m_pPrevious = nullptr;
+	CModalSeam* m_pPrevious = AfxGetModalSeam();
+	CScriptedUser m_seam;
 };
 
 TEST_F(ModalSeamTest, MessageBoxesAskTheSeamAndReturnItsAnswers)
 {
 	CTestWindow owner;
 	ASSERT_TRUE(owner.CreatePopup(CRect(0, 0, 50, 50)));
-	m_seam.m_answers = { IDNO, IDOK };
+	m_seam.Then(IDNO);
+	m_seam.Then(IDOK);
 	EXPECT_EQ(IDNO, AfxMessageBox("Salvare le modifiche?", MB_YESNOCANCEL | MB_ICONQUESTION));
 	EXPECT_EQ(IDOK, owner.MessageBox("Valore non valido", "Ondivar", MB_OK | MB_ICONSTOP));
 
-	ASSERT_EQ(2u, m_seam.m_requests.size());
-	const ModalRequest& question = m_seam.m_requests[0];
+	ASSERT_EQ(2u, m_seam.m_shown.size());
+	const ShownRequest& question = m_seam.m_shown[0];
 	EXPECT_EQ(ModalKind::MessageBox, question.nKind);
-	EXPECT_STREQ("Salvare le modifiche?", question.strText);
+	EXPECT_STREQ("Salvare le modifiche?", question.strText.c_str());
 	EXPECT_EQ(MB_YESNOCANCEL | MB_ICONQUESTION, question.nType);
 	EXPECT_EQ(nullptr, question.pOwner);
-	const ModalRequest& error = m_seam.m_requests[1];
-	EXPECT_STREQ("Ondivar", error.strCaption);
-	EXPECT_STREQ("Valore non valido", error.strText);
+	const ShownRequest& error = m_seam.m_shown[1];
+	EXPECT_STREQ("Ondivar", error.strCaption.c_str());
+	EXPECT_STREQ("Valore non valido", error.strText.c_str());
 	EXPECT_EQ(MB_ICONSTOP, error.nType & MB_ICONMASK);
 	EXPECT_EQ(&owner, error.pOwner);
 }
@@ -250,8 +233,8 @@ TEST_F(ModalSeamTest, SeamCanLetADialogRunAndEndItFromIdleTime)
 	});
 	EXPECT_EQ(42, AfxDoModalRequest(request));
 	EXPECT_TRUE(bRanInsideTheLoop);
-	ASSERT_EQ(1u, m_seam.m_requests.size());
-	EXPECT_EQ(&dialog, m_seam.m_requests[0].pDialog);
+	ASSERT_EQ(1u, m_seam.m_shown.size());
+	EXPECT_EQ(&dialog, m_seam.m_shown[0].pDialog);
 }
 
 // Idles while OnIdle asks for more, then quits from the third idle pass.

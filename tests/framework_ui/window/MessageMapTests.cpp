@@ -3,7 +3,8 @@
 #include "framework/ui/window/PaintDC.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/window/Wnd.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -30,15 +31,13 @@ std::string Hex(UINT n)
 	return buffer;
 }
 
-class CBaseRecorder : public CTestWindow
+class CBaseRecorder : public CMessageRecorder
 {
 public:
-	MessageLog m_log;
-
 	LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
 	{
 		m_log.push_back("default " + Hex(message));
-		return CTestWindow::DefWindowProc(message, wParam, lParam);
+		return CMessageRecorder::DefWindowProc(message, wParam, lParam);
 	}
 
 protected:
@@ -64,7 +63,7 @@ protected:
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CBaseRecorder, CTestWindow)
+BEGIN_MESSAGE_MAP(CBaseRecorder, CMessageRecorder)
 	ON_MESSAGE(WM_TEST_BASE, OnTestBase)
 	ON_WM_SIZE()
 	ON_NOTIFY_EX_RANGE(TEST_NOTIFY_CODE, 0, 0xFFFF, OnNotifyBase)

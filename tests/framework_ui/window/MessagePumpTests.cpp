@@ -4,7 +4,8 @@
 #include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +25,9 @@ CPoint s_ptTimerInput;
 // The input arrives while the loop waits in PeekMessage, as a user's would.
 void SendInputLater(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD);
 
-class CDragWindow : public CTestWindow
+class CDragWindow : public CMessageRecorder
 {
 public:
-	MessageLog m_log;
 	int m_nSteps = 0;
 	bool m_bPostAtFirstStep = false;
 
@@ -101,7 +101,7 @@ protected:
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CDragWindow, CTestWindow)
+BEGIN_MESSAGE_MAP(CDragWindow, CMessageRecorder)
 	ON_WM_LBUTTONDOWN()
 	ON_WM_MOUSEMOVE()
 	ON_WM_LBUTTONUP()

@@ -2,7 +2,8 @@
 // window (and through the default its parent) whether to activate and whether the press goes on.
 #include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/window/Wnd.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,10 @@ namespace
 
 constexpr int ANSWER_DEFAULT = 0;
 
-class CActivationRecorder : public CTestWindow
+class CActivationRecorder : public CMessageRecorder
 {
 public:
-	CActivationRecorder(MessageLog& log, const char* pszName)
-		: m_log(log)
-		, m_strName(pszName)
-	{
-	}
+	using CMessageRecorder::CMessageRecorder;
 
 	int m_nAnswer = ANSWER_DEFAULT;
 	CWnd* m_pTopLevel = nullptr;
@@ -28,21 +25,18 @@ public:
 protected:
 	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 	{
-		m_log.push_back(m_strName + " mouseactivate" + (pDesktopWnd == m_pTopLevel ? " top" : " other") + " hit "
+		Note(std::string("mouseactivate") + (pDesktopWnd == m_pTopLevel ? " top" : " other") + " hit "
 			+ std::to_string(nHitTest) + " message " + std::to_string(message));
 		return m_nAnswer != ANSWER_DEFAULT ? m_nAnswer : CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
 	}
 
-	afx_msg void OnLButtonDown(UINT, CPoint) { m_log.push_back(m_strName + " ldown"); }
-	afx_msg void OnRButtonDown(UINT, CPoint) { m_log.push_back(m_strName + " rdown"); }
-
-	MessageLog& m_log;
-	std::string m_strName;
+	afx_msg void OnLButtonDown(UINT, CPoint) { Note("ldown"); }
+	afx_msg void OnRButtonDown(UINT, CPoint) { Note("rdown"); }
 
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CActivationRecorder, CTestWindow)
+BEGIN_MESSAGE_MAP(CActivationRecorder, CMessageRecorder)
 	ON_WM_MOUSEACTIVATE()
 	ON_WM_LBUTTONDOWN()
 	ON_WM_RBUTTONDOWN()

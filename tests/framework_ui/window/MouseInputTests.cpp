@@ -3,7 +3,7 @@
 #include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/Wnd.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,21 +14,17 @@ namespace
 
 // Records each button message with the window's name and the point, and the moves of a drag or
 // under the capture.
-class CMouseRecorder : public CTestWindow
+class CMouseRecorder : public CMessageRecorder
 {
 public:
-	CMouseRecorder(MessageLog& log, const char* pszName)
-		: m_log(log)
-		, m_strName(pszName)
-	{
-	}
+	using CMessageRecorder::CMessageRecorder;
 
 	bool m_bCaptureOnPress = false;
 
 protected:
 	void Note(const char* pszWhat, CPoint point)
 	{
-		m_log.push_back(m_strName + " " + pszWhat + " " + std::to_string(point.x) + "," + std::to_string(point.y));
+		CMessageRecorder::Note(std::string(pszWhat) + " " + std::to_string(point.x) + "," + std::to_string(point.y));
 	}
 
 	afx_msg void OnLButtonDown(UINT, CPoint point)
@@ -52,13 +48,10 @@ protected:
 		}
 	}
 
-	MessageLog& m_log;
-	std::string m_strName;
-
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CMouseRecorder, CTestWindow)
+BEGIN_MESSAGE_MAP(CMouseRecorder, CMessageRecorder)
 	ON_WM_LBUTTONDOWN()
 	ON_WM_LBUTTONUP()
 	ON_WM_LBUTTONDBLCLK()

@@ -3,7 +3,8 @@
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/window/PaintDC.h"
 #include "framework/ui/testing/SurfaceAccess.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,9 @@ constexpr COLORREF BLUE = RGB(0, 0, 255);
 constexpr COLORREF YELLOW = RGB(255, 255, 0);
 
 // Erases with one colour and paints the left half of the client area with another.
-class CPaintRecorder : public CTestWindow
+class CPaintRecorder : public CMessageRecorder
 {
 public:
-	MessageLog m_log;
 	COLORREF m_crErase = BLUE;
 	COLORREF m_crPaint = RED;
 	CRect m_rcPaint;
@@ -47,7 +47,7 @@ protected:
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CPaintRecorder, CTestWindow)
+BEGIN_MESSAGE_MAP(CPaintRecorder, CMessageRecorder)
 	ON_WM_ERASEBKGND()
 	ON_WM_PAINT()
 END_MESSAGE_MAP()

@@ -1,6 +1,6 @@
 // Moving a child window into another parent: its relations, its place and the clicks it gets.
 #include "framework/ui/testing/UserDriving.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 

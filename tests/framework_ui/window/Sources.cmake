@@ -8,6 +8,7 @@ set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
   window/MouseInputTests.cpp
   window/PaintTests.cpp
   window/ReparentTests.cpp
+  window/ScriptedUserTests.cpp
   window/ServicesTests.cpp
   window/ToolTipTests.cpp
   window/WheelTests.cpp

@@ -3,7 +3,8 @@
 #include "framework/ui/bars/BarTypes.h"
 #include "framework/ui/window/ToolTip.h"
 #include "framework/ui/testing/UserDriving.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +17,9 @@ namespace
 
 // Two tools side by side in the top half: the left one with its own text, the right one asking
 // for it; the bottom half is no tool.
-class CToolWindow : public CTestWindow
+class CToolWindow : public CMessageRecorder
 {
 public:
-	mutable MessageLog m_log;
-
 	INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override
 	{
 		m_log.push_back("hit " + std::to_string(point.x) + "," + std::to_string(point.y));
@@ -48,7 +47,7 @@ protected:
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CToolWindow, CTestWindow)
+BEGIN_MESSAGE_MAP(CToolWindow, CMessageRecorder)
 	ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnNeedText)
 END_MESSAGE_MAP()
 

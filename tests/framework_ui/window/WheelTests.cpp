@@ -1,7 +1,7 @@
 // The mouse wheel goes to the window with the focus, wherever the pointer is, and what that
 // window does not handle travels up to its parent.
 #include "framework/ui/testing/UserDriving.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,11 @@
 namespace
 {
 
-class CWheelRecorder : public CTestWindow
+class CWheelRecorder : public CMessageRecorder
 {
 public:
 	CWheelRecorder(MessageLog& log, const char* pszName, bool bHandles)
-		: m_log(log)
-		, m_strName(pszName)
+		: CMessageRecorder(log, pszName)
 		, m_bHandles(bHandles)
 	{
 	}
@@ -23,19 +22,17 @@ public:
 protected:
 	afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 	{
-		m_log.push_back(m_strName + " " + std::to_string(zDelta) + " flags " + std::to_string(nFlags) + " at "
-			+ std::to_string(pt.x) + "," + std::to_string(pt.y));
-		return m_bHandles ? TRUE : CTestWindow::OnMouseWheel(nFlags, zDelta, pt);
+		Note(std::to_string(zDelta) + " flags " + std::to_string(nFlags) + " at " + std::to_string(pt.x) + ","
+			+ std::to_string(pt.y));
+		return m_bHandles ? TRUE : CMessageRecorder::OnMouseWheel(nFlags, zDelta, pt);
 	}
 
-	MessageLog& m_log;
-	std::string m_strName;
 	bool m_bHandles;
 
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CWheelRecorder, CTestWindow)
+BEGIN_MESSAGE_MAP(CWheelRecorder, CMessageRecorder)
 	ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 

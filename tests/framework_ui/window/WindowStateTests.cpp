@@ -1,6 +1,6 @@
 // Window state: relations and enumeration of children, text, visibility and enabled state,
 // handles, creation failures and the order of the destruction messages.
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 

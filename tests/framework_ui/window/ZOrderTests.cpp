@@ -5,7 +5,7 @@
 #include "framework/ui/window/PaintDC.h"
 #include "framework/ui/testing/SurfaceAccess.h"
 #include "framework/ui/system/SystemServices.h"
-#include "tests/framework_ui/window/WindowTestSupport.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
 

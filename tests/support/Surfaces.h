@@ -1,13 +1,15 @@
-// A memory DC drawing into a bitmap of a given size and colour, with the pixel questions the
-// GDI tests ask of it.
+// Pixels for tests: a memory DC drawing into a bitmap, its pixels read back once with the
+// questions tests ask of them, and the ink on a window's surface.
 #pragma once
 
 #include "framework/ui/gdi/Gdi.h"
+#include "framework/ui/system/SystemServices.h"
+#include "framework/ui/window/Wnd.h"
 
-#include <algorithm>
 #include <ostream>
 #include <vector>
 
+// A memory DC drawing into a bitmap of a given size and colour.
 class MemorySurface
 {
 public:
@@ -36,6 +38,11 @@ public:
 		return m_bitmap;
 	}
 
+	int Width() const
+	{
+		return m_nWidth;
+	}
+
 	// The bitmap's pixel, whatever the DC's origins and clipping; CLR_INVALID outside the bitmap.
 	COLORREF Pixel(int x, int y) const
 	{
@@ -45,31 +52,8 @@ public:
 	}
 
 	// The smallest rectangle holding every pixel that differs from crBackground; empty when none does.
-	CRect InkBounds(COLORREF crBackground) const
-	{
-		std::vector<COLORREF> pixels = Snapshot();
-		CRect bounds(0, 0, 0, 0);
-		for (int y = 0; y < m_nHeight; ++y)
-		{
-			for (int x = 0; x < m_nWidth; ++x)
-			{
-				if (pixels[static_cast<size_t>(y * m_nWidth + x)] == crBackground)
-					continue;
-				CRect pixel(x, y, x + 1, y + 1);
-				if (bounds.IsRectEmpty())
-					bounds = pixel;
-				else
-					bounds.UnionRect(&bounds, &pixel);
-			}
-		}
-		return bounds;
-	}
-
-	int CountPixels(COLORREF crColor) const
-	{
-		std::vector<COLORREF> pixels = Snapshot();
-		return static_cast<int>(std::count(pixels.begin(), pixels.end(), crColor));
-	}
+	CRect InkBounds(COLORREF crBackground) const;
+	int CountPixels(COLORREF crColor) const;
 
 	// Every pixel of the bitmap, row by row from the top, read back as a 32-bit DIB.
 	std::vector<COLORREF> Snapshot() const
@@ -95,6 +79,29 @@ private:
 	CBitmap m_bitmap;
 	CBitmap* m_pOldBitmap;
 };
+
+// The pixels of a surface read once, with the questions the tests ask about an area of them.
+class SurfacePixels
+{
+public:
+	explicit SurfacePixels(const MemorySurface& surface);
+
+	COLORREF At(int x, int y) const;
+	// The smallest rectangle of the area holding every pixel other than crBack; empty when none.
+	CRect Ink(const CRect& area, COLORREF crBack) const;
+	// Runs of neighbouring columns of the area that hold ink, as the dots of "..." make three.
+	int InkColumnRuns(const CRect& area, COLORREF crBack) const;
+	// The number of pixels of crColor in column x of the area.
+	int CountInColumn(int x, const CRect& area, COLORREF crColor) const;
+
+private:
+	std::vector<COLORREF> m_pixels;
+	int m_nWidth;
+};
+
+// How many pixels of rect on the window's surface differ from crBackground once the window has
+// painted what is pending: the ink of what it drew there. Controls draw on the button face.
+int CountInk(CWnd* pWnd, const CRect& rect, COLORREF crBackground = GetSysColor(COLOR_BTNFACE));
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
