@@ -8,15 +8,10 @@
 namespace
 {
 
-CWindowRecord* Record(HWND hWnd)
-{
-	return CWindowRecord::FromHandle(hWnd);
-}
-
 // Screen origin of a window's client area; the desktop's is the screen's.
 CPoint ClientOrigin(HWND hWnd)
 {
-	CWindowRecord* pRecord = Record(hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd);
 	return pRecord != nullptr ? pRecord->ClientOriginOnScreen() : CPoint(0, 0);
 }
 
@@ -24,13 +19,13 @@ CPoint ClientOrigin(HWND hWnd)
 
 void CWnd::GetWindowRect(LPRECT lpRect) const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	*lpRect = pRecord != nullptr ? pRecord->WindowRectOnScreen() : CRect();
 }
 
 void CWnd::GetClientRect(LPRECT lpRect) const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	CSize size = pRecord != nullptr ? pRecord->ClientSize() : CSize(0, 0);
 	*lpRect = CRect(0, 0, size.cx, size.cy);
 }
@@ -89,7 +84,7 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return FALSE;
@@ -116,7 +111,7 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 	{
 		pRecord->SetWindowRect(rcWindow, (nFlags & SWP_NOREDRAW) == 0);
 	}
-	pRecord = Record(hWnd);
+	pRecord = CWindowRecord::FromHandle(hWnd);
 	if (pRecord == nullptr)
 	{
 		return TRUE;
@@ -138,12 +133,12 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return;
 	}
-	CWindowRecord* pCentre = pAlternateOwner != nullptr ? Record(pAlternateOwner->m_hWnd) : pRecord->m_pParent;
+	CWindowRecord* pCentre = pAlternateOwner != nullptr ? CWindowRecord::FromHandle(pAlternateOwner->m_hWnd) : pRecord->m_pParent;
 	CRect rcArea;
 	if (pRecord->IsChildWindow() && pRecord->m_pParent != nullptr)
 	{

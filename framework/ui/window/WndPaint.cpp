@@ -9,11 +9,6 @@
 namespace
 {
 
-CWindowRecord* Record(HWND hWnd)
-{
-	return CWindowRecord::FromHandle(hWnd);
-}
-
 PixelRegion ClientRegion(CWindowRecord* pRecord, LPCRECT lpRect)
 {
 	if (lpRect == nullptr)
@@ -35,7 +30,7 @@ void CWnd::Invalidate(BOOL bErase)
 
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
 {
-	if (CWindowRecord* pRecord = Record(m_hWnd))
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd))
 	{
 		pRecord->Invalidate(ClientRegion(pRecord, lpRect), bErase != FALSE);
 	}
@@ -43,7 +38,7 @@ void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
 
 void CWnd::ValidateRect(LPCRECT lpRect)
 {
-	if (CWindowRecord* pRecord = Record(m_hWnd))
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd))
 	{
 		pRecord->Validate(ClientRegion(pRecord, lpRect));
 	}
@@ -51,7 +46,7 @@ void CWnd::ValidateRect(LPCRECT lpRect)
 
 void CWnd::UpdateWindow()
 {
-	if (CWindowRecord* pRecord = Record(m_hWnd))
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd))
 	{
 		pRecord->PaintPending();
 	}
@@ -59,7 +54,7 @@ void CWnd::UpdateWindow()
 
 BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return FALSE;
@@ -88,7 +83,7 @@ BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase)
 
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return nullptr;
@@ -105,7 +100,7 @@ void CWnd::EndPaint(LPPAINTSTRUCT lpPaint)
 	{
 		return;
 	}
-	if (CWindowRecord* pRecord = Record(m_hWnd))
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd))
 	{
 		pRecord->EndPaint(*pDC, *lpPaint);
 	}

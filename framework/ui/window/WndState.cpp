@@ -12,11 +12,6 @@
 namespace
 {
 
-CWindowRecord* Record(HWND hWnd)
-{
-	return CWindowRecord::FromHandle(hWnd);
-}
-
 CWnd* WndOf(CWindowRecord* pRecord)
 {
 	return pRecord != nullptr ? CWnd::FromHandle(pRecord->Handle()) : nullptr;
@@ -44,19 +39,19 @@ std::vector<CWindowRecord*> SiblingsOf(CWindowRecord* pRecord)
 
 DWORD CWnd::GetStyle() const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	return pRecord != nullptr ? pRecord->m_dwStyle : 0;
 }
 
 DWORD CWnd::GetExStyle() const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	return pRecord != nullptr ? pRecord->m_dwExStyle : 0;
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return FALSE;
@@ -79,7 +74,7 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return FALSE;
@@ -99,13 +94,13 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 
 int CWnd::GetDlgCtrlID() const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	return pRecord != nullptr ? static_cast<int>(pRecord->m_nID) : 0;
 }
 
 int CWnd::SetDlgCtrlID(int nID)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return 0;
@@ -117,14 +112,14 @@ int CWnd::SetDlgCtrlID(int nID)
 
 CWnd* CWnd::GetParent() const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	return pRecord != nullptr ? WndOf(pRecord->m_pParent) : nullptr;
 }
 
 CWnd* CWnd::SetParent(CWnd* pWndNewParent)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
-	CWindowRecord* pNewParent = pWndNewParent != nullptr ? Record(pWndNewParent->m_hWnd) : nullptr;
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	CWindowRecord* pNewParent = pWndNewParent != nullptr ? CWindowRecord::FromHandle(pWndNewParent->m_hWnd) : nullptr;
 	if (pRecord == nullptr || pNewParent == nullptr || !pRecord->IsChildWindow() || pRecord->m_pParent == nullptr
 		|| pNewParent == pRecord || pNewParent->IsDescendantOf(pRecord))
 	{
@@ -142,7 +137,7 @@ CWnd* CWnd::GetOwner() const
 
 CWnd* CWnd::GetTopLevelParent() const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return nullptr;
@@ -156,7 +151,7 @@ CWnd* CWnd::GetTopLevelParent() const
 
 CWnd* CWnd::GetDlgItem(int nID) const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return nullptr;
@@ -173,8 +168,8 @@ CWnd* CWnd::GetDlgItem(int nID) const
 
 BOOL CWnd::IsChild(const CWnd* pWnd) const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
-	CWindowRecord* pOther = pWnd != nullptr ? Record(pWnd->m_hWnd) : nullptr;
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
+	CWindowRecord* pOther = pWnd != nullptr ? CWindowRecord::FromHandle(pWnd->m_hWnd) : nullptr;
 	if (pRecord == nullptr || pOther == nullptr)
 	{
 		return FALSE;
@@ -191,7 +186,7 @@ BOOL CWnd::IsChild(const CWnd* pWnd) const
 
 CWnd* CWnd::GetWindow(UINT nCmd) const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return nullptr;
@@ -279,7 +274,7 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
 
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return FALSE;
@@ -293,7 +288,7 @@ BOOL CWnd::ShowWindow(int nCmdShow)
 	{
 		SetNativeMinimum(*pRecord, info.ptMinTrackSize);
 	}
-	pRecord = Record(hWnd);
+	pRecord = CWindowRecord::FromHandle(hWnd);
 	if (pRecord == nullptr)
 	{
 		return FALSE;
@@ -304,13 +299,13 @@ BOOL CWnd::ShowWindow(int nCmdShow)
 
 BOOL CWnd::IsWindowVisible() const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	return pRecord != nullptr && pRecord->IsVisibleOnScreen();
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	if (pRecord == nullptr)
 	{
 		return FALSE;
@@ -339,19 +334,19 @@ BOOL CWnd::EnableWindow(BOOL bEnable)
 
 BOOL CWnd::IsWindowEnabled() const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	return pRecord != nullptr && (pRecord->m_dwStyle & WS_DISABLED) == 0;
 }
 
 BOOL CWnd::IsIconic() const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	return pRecord != nullptr && pRecord->m_bIconic;
 }
 
 BOOL CWnd::IsZoomed() const
 {
-	CWindowRecord* pRecord = Record(m_hWnd);
+	CWindowRecord* pRecord = CWindowRecord::FromHandle(m_hWnd);
 	return pRecord != nullptr && pRecord->m_bZoomed;
 }
 
