@@ -28,6 +28,10 @@ BOOL AfxSendMouseWheel(CWnd* pWnd, short zDelta, CPoint ptClient, UINT nKeyFlags
 // or keys, or when pWnd is not shown on the desktop.
 BOOL AfxSendKeyInput(CWnd* pWnd, UINT message, UINT nVirtKey);
 
+// The desktop asks a top-level window to close, as its close box does. FALSE when pWnd is not a
+// top-level window shown on the desktop.
+BOOL AfxSendCloseRequest(CWnd* pWnd);
+
 // The desktop's colour scheme changes system colour nIndex (COLOR_*) to cr and tells the program,
 // as a theme change does: GetSysColor gives cr and every top-level window gets WM_SYSCOLORCHANGE.
 void AfxSetDesktopSysColor(int nIndex, COLORREF cr);

@@ -1,4 +1,5 @@
 set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
+  window/DestroyInEventTests.cpp
   window/GeometryTests.cpp
   window/KeyStateTests.cpp
   window/LoopTests.cpp

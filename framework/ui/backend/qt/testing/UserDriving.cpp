@@ -199,6 +199,17 @@ BOOL AfxSendKeyInput(CWnd* pWnd, UINT message, UINT nVirtKey)
 	return TRUE;
 }
 
+BOOL AfxSendCloseRequest(CWnd* pWnd)
+{
+	QWidget* pWidget = NativeWidget(pWnd != nullptr ? pWnd->m_hWnd : nullptr);
+	if (pWidget == nullptr || !pWidget->isWindow() || !pWidget->isVisible())
+	{
+		return FALSE;
+	}
+	pWidget->close();
+	return TRUE;
+}
+
 void AfxSetDesktopSysColor(int nIndex, COLORREF cr)
 {
 	QueueDesktopColor(nIndex, cr);
