@@ -216,6 +216,10 @@ public:
 	virtual bool IsKeyHeld(int nVirtKey) = 0;
 	// Caps lock, num lock and scroll lock; off where the toolkit cannot tell.
 	virtual bool IsLockKeyOn(int nVirtKey) = 0;
+
+	// Services: the pointer leaving a bar.
+	// From now on OnToolkitMouseLeave is called whenever the pointer leaves the window.
+	virtual void TrackMouseLeave(HWND hWnd) = 0;
 };
 
 // The backend in use.
@@ -274,3 +278,6 @@ void OnToolkitColorsChanged(const std::vector<std::pair<int, COLORREF>>& colors)
 // The loop is about to wait: true when the model has idle work, which OnToolkitIdle then does.
 bool OnToolkitWantsIdle();
 void OnToolkitIdle();
+
+// The pointer left a window that asked the toolkit to track it.
+void OnToolkitMouseLeave(HWND hWnd);

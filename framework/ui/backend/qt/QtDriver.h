@@ -60,4 +60,6 @@ public:
 	CPoint CursorPosition() override;
 	bool IsKeyHeld(int nVirtKey) override;
 	bool IsLockKeyOn(int nVirtKey) override;
+
+	void TrackMouseLeave(HWND hWnd) override;
 };

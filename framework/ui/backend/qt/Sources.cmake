@@ -1,6 +1,6 @@
-# The Qt backend: the driver, the windows' widgets and events, and the Qt parts of controls, menus, bars and services.
+# The Qt backend: the driver, the windows' widgets and events, and the Qt parts of controls, menus and services;
+# those of the bars are in their own folder.
 set(FRAMEWORK_UI_BACKEND_QT_SOURCES
-  backend/qt/BarEvents.cpp
   backend/qt/ControlButton.cpp
   backend/qt/ControlEdit.cpp
   backend/qt/ControlListBox.cpp
