@@ -217,7 +217,11 @@ public:
 	// Caps lock, num lock and scroll lock; off where the toolkit cannot tell.
 	virtual bool IsLockKeyOn(int nVirtKey) = 0;
 
-	// Services: the pointer leaving a bar.
+	// Services: the toolkit's message box, and the pointer leaving a bar. A dialog is modal and
+	// owned by hOwner, a top-level window or null, which the model disables meanwhile.
+	// A message box with the buttons, icon and default button of nType (MB_), the buttons captioned
+	// in Italian as services/MessageBoxLayout.h lays them out; IDOK, IDCANCEL, IDYES, ...
+	virtual INT_PTR ShowMessageBox(HWND hOwner, const CString& strCaption, const CString& strText, UINT nType) = 0;
 	// From now on OnToolkitMouseLeave is called whenever the pointer leaves the window.
 	virtual void TrackMouseLeave(HWND hWnd) = 0;
 };

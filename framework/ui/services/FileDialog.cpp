@@ -1,10 +1,10 @@
 // The file dialog through the modal seam, and the Windows checks of the name it returns.
 #include "framework/ui/services/FileDialog.h"
 
-#include "framework/ui/backend/qt/SeamMessageBox.h"
 #include "framework/ui/backend/qt/ServiceFileDialog.h"
 #include "framework/ui/services/FileDialogRules.h"
 #include "framework/ui/window/ModalSeam.h"
+#include "framework/ui/window/ToolkitDialog.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <cstring>
@@ -154,7 +154,7 @@ int CFileDialog::Ask(CWnd* pOwner, const CString& strText, UINT nType) const
 	request.strCaption = Title();
 	request.strText = strText;
 	request.nType = nType;
-	request.pfnShow = [&request] { return ShowQtMessageBox(request.pOwner, request.strCaption, request.strText, request.nType); };
+	request.pfnShow = [&request] { return ShowToolkitMessageBox(request.pOwner, request.strCaption, request.strText, request.nType); };
 	return static_cast<int>(AfxDoModalRequest(request));
 }
 

@@ -61,5 +61,6 @@ public:
 	bool IsKeyHeld(int nVirtKey) override;
 	bool IsLockKeyOn(int nVirtKey) override;
 
+	INT_PTR ShowMessageBox(HWND hOwner, const CString& strCaption, const CString& strText, UINT nType) override;
 	void TrackMouseLeave(HWND hWnd) override;
 };

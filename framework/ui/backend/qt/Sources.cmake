@@ -24,7 +24,6 @@ set(FRAMEWORK_UI_BACKEND_QT_SOURCES
   backend/qt/QtLoops.cpp
   backend/qt/QtModalOwner.cpp
   backend/qt/QtWindows.cpp
-  backend/qt/SeamMessageBox.cpp
   backend/qt/ServiceFileDialog.cpp
   backend/qt/ServiceShell.cpp
   backend/qt/ServiceTranslation.cpp
