@@ -119,6 +119,66 @@ public:
 	virtual ~CNativeLoop() = default;
 };
 
+// A printer and how it prints: the part of a DEVMODE the framework honours.
+struct PrinterSetup
+{
+	CString strDevice;	// an installed printer, or "PDF" (PDF_PRINTER_NAME) for PDF files
+	DWORD dwFields;	// the settings given below: DM_ORIENTATION, DM_PAPERSIZE, DM_COPIES, DM_COLLATE
+	short nOrientation;	// DMORIENT_
+	short nPaperSize;	// DMPAPER_
+	short nCopies;
+	bool bCollate;
+};
+
+struct NativeFileFilter
+{
+	CString strCaption;
+	std::vector<CString> patterns;	// "*.sig", "*.*" for every file
+};
+
+// An open or save dialog: what it starts from and, once accepted, what the user chose.
+struct NativeFileDialog
+{
+	CString strCaption;
+	bool bOpen;
+	bool bExistingOnly;	// only a file that exists can be chosen
+	std::vector<NativeFileFilter> filters;
+	int nFilter;	// the filter shown first, from 0; then the one chosen, -1 when the dialog cannot tell
+	CString strFolder;	// the folder shown first; empty for the current one
+	CString strFile;	// the name shown first; then the full path chosen
+};
+
+enum class PrintRange
+{
+	All,
+	Pages,
+	Selection,
+};
+
+// A print or print set-up dialog: what it offers and starts from and, once accepted, what the
+// user chose.
+struct NativePrintDialog
+{
+	CString strCaption;
+	bool bSetupOnly;	// a printer with its paper and orientation, no pages and no copies
+	PrinterSetup printer;	// the printer shown first; then the one chosen, every field given
+	bool bOfferSelection;
+	bool bOfferPages;	// a range of pages from nMinPage to nMaxPage
+	bool bOfferFile;	// printing to a file
+	int nMinPage;
+	int nMaxPage;
+	PrintRange nRange;	// Pages shows nFromPage to nToPage first
+	int nFromPage;
+	int nToPage;
+};
+
+// A print job, made by the backend: its printer or PDF file, and the page its DC draws on.
+class CNativePrintJob
+{
+public:
+	virtual ~CNativePrintJob() = default;
+};
+
 class CDriver
 {
 public:
@@ -216,6 +276,51 @@ public:
 	virtual bool IsKeyHeld(int nVirtKey) = 0;
 	// Caps lock, num lock and scroll lock; off where the toolkit cannot tell.
 	virtual bool IsLockKeyOn(int nVirtKey) = 0;
+
+	// Services: the toolkit's own dialogs, printers and print jobs, programs of the desktop, and the
+	// pointer leaving a bar. A dialog is modal and owned by hOwner, a top-level window or null, which
+	// the model disables meanwhile.
+	// A message box with the buttons, icon and default button of nType (MB_), the buttons captioned
+	// in Italian as services/MessageBoxLayout.h lays them out; IDOK, IDCANCEL, IDYES, ...
+	virtual INT_PTR ShowMessageBox(HWND hOwner, const CString& strCaption, const CString& strText, UINT nType) = 0;
+	// True when the user accepted a file.
+	virtual bool ShowFileDialog(HWND hOwner, NativeFileDialog& dialog) = 0;
+	// True when the user accepted the printer and pages.
+	virtual bool ShowPrintDialog(HWND hOwner, NativePrintDialog& dialog) = 0;
+	// The desktop's default printer, else the first one installed; empty when none is.
+	virtual CString DefaultPrinterName() = 0;
+	virtual bool IsPrinterInstalled(const CString& strName) = 0;
+	// The named printer (or the PDF printer) as it starts, every field given.
+	virtual PrinterSetup DefaultPrinterSetup(const CString& strDevice) = 0;
+	// Where PDF documents go: the user's documents folder when it exists, else the home folder.
+	virtual CString DocumentsFolder() = 0;
+	// A job on the printer as set up; the model deletes it.
+	virtual CNativePrintJob* CreatePrintJob(const PrinterSetup& setup) = 0;
+	// The page the job's DC draws on, for AttachDcToSurface; the same for the whole job.
+	virtual CPaintDevice* PrintJobPage(CNativePrintJob* pJob) = 0;
+	// Whether hDC still draws on the job's page: a DC may be deleted, and its handle taken by another.
+	virtual bool IsPrintJobDc(CNativePrintJob* pJob, HDC hDC) = 0;
+	// Opens the document on the printer, or on the file strOutput when it is not empty; false when
+	// it cannot be opened.
+	virtual bool BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocName, const CString& strOutput) = 0;
+	// The page starts blank: what the DC drew before is dropped.
+	virtual void BeginPrintPage(CNativePrintJob* pJob) = 0;
+	// What the DC drew on the page goes to the printer, on a new sheet when bNewSheet; false when
+	// the printer gives no new sheet.
+	virtual bool EndPrintPage(CNativePrintJob* pJob, bool bNewSheet) = 0;
+	// The document is complete.
+	virtual void EndPrintDocument(CNativePrintJob* pJob) = 0;
+	// The document is dropped; a file it was going to is left to the model.
+	virtual void AbortPrintDocument(CNativePrintJob* pJob) = 0;
+	// Runs the program (found on PATH) and returns what it wrote on its standard output; empty
+	// when it cannot start, crashes or runs past nTimeoutMs milliseconds, and is then killed.
+	virtual CString RunProgram(const CString& strProgram, const std::vector<CString>& arguments, int nTimeoutMs) = 0;
+	// Waits until the descriptor can be read or its writer is gone, the windows repainting meanwhile
+	// but taking no input, under the wait cursor, as a Windows program does while its shell call
+	// runs; returns at once when the toolkit has not been started.
+	virtual void WaitForProgramReport(int nDescriptor) = 0;
+	// From now on OnToolkitMouseLeave is called whenever the pointer leaves the window.
+	virtual void TrackMouseLeave(HWND hWnd) = 0;
 };
 
 // The backend in use.
@@ -274,3 +379,6 @@ void OnToolkitColorsChanged(const std::vector<std::pair<int, COLORREF>>& colors)
 // The loop is about to wait: true when the model has idle work, which OnToolkitIdle then does.
 bool OnToolkitWantsIdle();
 void OnToolkitIdle();
+
+// The pointer left a window that asked the toolkit to track it.
+void OnToolkitMouseLeave(HWND hWnd);

@@ -2,9 +2,9 @@
 #include "framework/ui/bars/ControlBar.h"
 
 #include "framework/core/GdiConstants.h"
+#include "framework/ui/backend/Driver.h"
 #include "framework/ui/bars/BarGeometry.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/backend/qt/BarEvents.h"
 #include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/gdi/Brush.h"
@@ -60,7 +60,9 @@ BOOL CControlBar::CreateBar(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 	{
 		return FALSE;
 	}
-	TrackBarMouseLeave(m_hWnd);
+	// The bar hears of the pointer leaving it, for its fly-by prompts, as a window that asked
+	// Windows to track the mouse does.
+	AfxGetDriver().TrackMouseLeave(m_hWnd);
 	return TRUE;
 }
 

@@ -1,10 +1,10 @@
 // The file dialog through the modal seam, and the Windows checks of the name it returns.
 #include "framework/ui/services/FileDialog.h"
 
-#include "framework/ui/backend/qt/SeamMessageBox.h"
-#include "framework/ui/backend/qt/ServiceFileDialog.h"
+#include "framework/ui/backend/Driver.h"
 #include "framework/ui/services/FileDialogRules.h"
 #include "framework/ui/window/ModalSeam.h"
+#include "framework/ui/window/ToolkitDialog.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <cstring>
@@ -78,10 +78,7 @@ INT_PTR CFileDialog::DoModal()
 		request.strText = m_ofn.lpstrFile;
 		request.nType = m_ofn.Flags;
 		request.pData = &m_ofn;
-		request.pfnShow = [this, &request, &filters]
-		{
-			return ShowQtFileDialog(request.pOwner, request.strCaption, m_bOpenFileDialog, m_ofn, filters);
-		};
+		request.pfnShow = [this, &request, &filters] { return ShowForReal(request.pOwner, request.strCaption, filters); };
 		if (AfxDoModalRequest(request) != IDOK)
 		{
 			return IDCANCEL;
@@ -101,6 +98,33 @@ INT_PTR CFileDialog::DoModal()
 			return IDOK;
 		}
 	}
+}
+
+INT_PTR CFileDialog::ShowForReal(CWnd* pOwner, const CString& strCaption, const std::vector<FileFilter>& filters)
+{
+	NativeFileDialog dialog = {};
+	dialog.strCaption = strCaption;
+	dialog.bOpen = m_bOpenFileDialog != FALSE;
+	dialog.bExistingOnly = m_bOpenFileDialog && (m_ofn.Flags & OFN_FILEMUSTEXIST) != 0;
+	for (const FileFilter& filter : filters)
+	{
+		dialog.filters.push_back({ filter.strCaption, filter.patterns });
+	}
+	dialog.nFilter = m_ofn.nFilterIndex >= 1 && m_ofn.nFilterIndex <= filters.size() ? static_cast<int>(m_ofn.nFilterIndex) - 1 : 0;
+	dialog.strFolder = m_ofn.lpstrInitialDir;
+	dialog.strFile = m_ofn.lpstrFile;
+	CToolkitDialogOwner owner(pOwner);
+	if (!AfxGetDriver().ShowFileDialog(owner.Handle(), dialog)
+		|| dialog.strFile.GetLength() >= static_cast<int>(m_ofn.nMaxFile))
+	{
+		return IDCANCEL;
+	}
+	std::strcpy(m_ofn.lpstrFile, dialog.strFile);
+	if (dialog.nFilter >= 0)
+	{
+		m_ofn.nFilterIndex = static_cast<DWORD>(dialog.nFilter) + 1;
+	}
+	return IDOK;
 }
 
 CString CFileDialog::CheckedPath(const CString& strChosen, CWnd* pOwner)
@@ -154,7 +178,7 @@ int CFileDialog::Ask(CWnd* pOwner, const CString& strText, UINT nType) const
 	request.strCaption = Title();
 	request.strText = strText;
 	request.nType = nType;
-	request.pfnShow = [&request] { return ShowQtMessageBox(request.pOwner, request.strCaption, request.strText, request.nType); };
+	request.pfnShow = [&request] { return ShowToolkitMessageBox(request.pOwner, request.strCaption, request.strText, request.nType); };
 	return static_cast<int>(AfxDoModalRequest(request));
 }
 

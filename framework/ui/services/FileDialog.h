@@ -10,6 +10,7 @@
 #include <vector>
 
 class CWnd;
+struct FileFilter;
 
 struct OPENFILENAME
 {
@@ -60,6 +61,9 @@ protected:
 	CWnd* m_pParentWnd;
 
 private:
+	// The toolkit's dialog on m_ofn, owned by pOwner's top-level window: IDOK with the chosen path in
+	// lpstrFile and the chosen filter in nFilterIndex, or IDCANCEL.
+	INT_PTR ShowForReal(CWnd* pOwner, const CString& strCaption, const std::vector<FileFilter>& filters);
 	// The chosen name as the dialog accepts it, or empty when a check refused it.
 	CString CheckedPath(const CString& strChosen, CWnd* pOwner);
 	CString Title() const;

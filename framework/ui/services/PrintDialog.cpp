@@ -1,10 +1,12 @@
 // The print dialog through the modal seam, its answers and the printer DC it returns.
 #include "framework/ui/services/PrintDialog.h"
 
-#include "framework/ui/backend/qt/PrintDialogQt.h"
-#include "framework/ui/backend/qt/PrintSettings.h"
+#include "framework/ui/backend/Driver.h"
+#include "framework/ui/services/PrintDialogRules.h"
 #include "framework/ui/services/PrinterDC.h"
+#include "framework/ui/services/Printers.h"
 #include "framework/ui/window/ModalSeam.h"
+#include "framework/ui/window/ToolkitDialog.h"
 #include "framework/ui/window/WinApp.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -68,15 +70,18 @@ INT_PTR CPrintDialog::DoModal()
 	request.pData = &m_pd;
 	request.pfnShow = [this, &request]
 	{
-		PrintDialogAnswer answer = ShowQtPrintDialog(request.pOwner, request.strCaption, m_pd);
-		if (answer.nResult == IDOK)
+		NativePrintDialog dialog = PrintDialogOffer(m_pd, request.strCaption, PrintDefaultPrinterName() == PDF_PRINTER_NAME);
+		CToolkitDialogOwner owner(request.pOwner);
+		if (!AfxGetDriver().ShowPrintDialog(owner.Handle(), dialog))
 		{
-			// The new records replace the old ones; those of the application stay with it.
-			ReleaseOwnedRecords();
-			m_pd.hDevNames = m_hOwnedDevNames = answer.hDevNames;
-			m_pd.hDevMode = m_hOwnedDevMode = answer.hDevMode;
+			return static_cast<INT_PTR>(IDCANCEL);
 		}
-		return answer.nResult;
+		PrintDialogRecords records = TakePrintDialogAnswer(dialog, m_pd);
+		// The new records replace the old ones; those of the application stay with it.
+		ReleaseOwnedRecords();
+		m_pd.hDevNames = m_hOwnedDevNames = records.hDevNames;
+		m_pd.hDevMode = m_hOwnedDevMode = records.hDevMode;
+		return static_cast<INT_PTR>(IDOK);
 	};
 	INT_PTR nResult = AfxDoModalRequest(request) == IDOK ? IDOK : IDCANCEL;
 	if (nResult == IDOK && (m_pd.Flags & PD_RETURNDC) != 0)

@@ -1,10 +1,10 @@
-// Printer DCs and the document calls, on the print jobs of the Qt side.
+// Printer DCs and the document calls, on the print jobs behind them.
 #include "framework/ui/services/PrinterDC.h"
 
 #include "framework/core/CommonDialogConstants.h"
-#include "framework/ui/backend/qt/PrintJob.h"
-#include "framework/ui/backend/qt/PrintSettings.h"
+#include "framework/ui/services/PrintJob.h"
 #include "framework/ui/services/PrinterRecords.h"
+#include "framework/ui/services/Printers.h"
 
 IMPLEMENT_DYNAMIC(CPrinterDC, CDC)
 
@@ -16,7 +16,7 @@ HDC AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode)
 
 int StartDoc(HDC hDC, const DOCINFO* lpDocInfo)
 {
-	PrintJob* pJob = PrintJobOf(hDC);
+	CPrintJob* pJob = PrintJobOf(hDC);
 	if (pJob == nullptr || lpDocInfo == nullptr)
 	{
 		return SP_ERROR;
@@ -27,25 +27,25 @@ int StartDoc(HDC hDC, const DOCINFO* lpDocInfo)
 
 int StartPage(HDC hDC)
 {
-	PrintJob* pJob = PrintJobOf(hDC);
+	CPrintJob* pJob = PrintJobOf(hDC);
 	return pJob != nullptr ? pJob->StartPage() : SP_ERROR;
 }
 
 int EndPage(HDC hDC)
 {
-	PrintJob* pJob = PrintJobOf(hDC);
+	CPrintJob* pJob = PrintJobOf(hDC);
 	return pJob != nullptr ? pJob->EndPage() : SP_ERROR;
 }
 
 int EndDoc(HDC hDC)
 {
-	PrintJob* pJob = PrintJobOf(hDC);
+	CPrintJob* pJob = PrintJobOf(hDC);
 	return pJob != nullptr ? pJob->EndDoc() : SP_ERROR;
 }
 
 int AbortDoc(HDC hDC)
 {
-	PrintJob* pJob = PrintJobOf(hDC);
+	CPrintJob* pJob = PrintJobOf(hDC);
 	return pJob != nullptr ? pJob->AbortDoc() : SP_ERROR;
 }
 
@@ -92,6 +92,6 @@ int CPrinterDC::AbortDoc()
 
 CString CPrinterDC::GetOutputFile() const
 {
-	PrintJob* pJob = PrintJobOf(m_hDC);
+	CPrintJob* pJob = PrintJobOf(m_hDC);
 	return pJob != nullptr ? pJob->OutputFile() : CString();
 }

@@ -8,9 +8,13 @@ set(FRAMEWORK_UI_SERVICES_SOURCES
   services/MessageBoxLayout.cpp
   services/PdfFileName.cpp
   services/PrintDialog.cpp
+  services/PrintDialogRules.cpp
+  services/PrintJob.cpp
   services/PrinterDC.cpp
   services/PrinterRecords.cpp
+  services/Printers.cpp
   services/ShellExecute.cpp
   services/WinAppPrint.cpp
+  services/XdgCommands.cpp
   services/XdgMime.cpp
 )

@@ -1,8 +1,8 @@
 // The application object's printer: the one chosen through DoPrintDialog, kept for the run.
 #include "framework/ui/window/WinApp.h"
 
-#include "framework/ui/backend/qt/PrintSettings.h"
 #include "framework/ui/services/PrintDialog.h"
+#include "framework/ui/services/Printers.h"
 
 INT_PTR CWinApp::DoPrintDialog(CPrintDialog* pPD)
 {

@@ -1,7 +1,7 @@
 // The modal seam and the message boxes that go through it.
 #include "framework/ui/window/ModalSeam.h"
 
-#include "framework/ui/backend/qt/SeamMessageBox.h"
+#include "framework/ui/window/ToolkitDialog.h"
 #include "framework/ui/window/WinApp.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -18,7 +18,7 @@ int ShowMessageBox(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nTy
 	request.strCaption = lpszCaption;
 	request.strText = lpszText != nullptr ? lpszText : "";
 	request.nType = nType;
-	request.pfnShow = [&request] { return ShowQtMessageBox(request.pOwner, request.strCaption, request.strText, request.nType); };
+	request.pfnShow = [&request] { return ShowToolkitMessageBox(request.pOwner, request.strCaption, request.strText, request.nType); };
 	return static_cast<int>(AfxDoModalRequest(request));
 }
 

@@ -10,6 +10,7 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   window/ModalSeam.cpp
   window/PaintDC.cpp
   window/ToolTip.cpp
+  window/ToolkitDialog.cpp
   window/ToolkitEvents.cpp
   window/UserServices.cpp
   window/WinApp.cpp

@@ -1,5 +1,6 @@
 // The toolkit's events turned into the window's messages: painting, mouse, keyboard, focus,
 // moves by the desktop, the close box, timers and the desktop's colours.
+#include "framework/core/BarConstants.h"
 #include "framework/core/WinConstants.h"
 #include "framework/ui/backend/Driver.h"
 #include "framework/ui/gdi/Brush.h"
@@ -287,4 +288,12 @@ void OnToolkitColorsChanged(const std::vector<std::pair<int, COLORREF>>& colors)
 	// The desktop's record is made on first use and joins the window list: made here, not in a loop over it.
 	CWindowRecord::Desktop();
 	AnnounceSysColorChange();
+}
+
+void OnToolkitMouseLeave(HWND hWnd)
+{
+	if (CWindowRecord* pRecord = CWindowRecord::FromHandle(hWnd))
+	{
+		pRecord->Send(WM_MOUSELEAVE, 0, 0);
+	}
 }

@@ -2,6 +2,7 @@
 // the look of pressed, checked and disabled buttons.
 #include "framework/ui/bars/RepositionBars.h"
 #include "framework/ui/bars/ToolBar.h"
+#include "framework/ui/testing/UserDriving.h"
 #include "framework/ui/window/ToolTip.h"
 #include "tests/framework_ui/bars/BarTestSupport.h"
 
@@ -197,6 +198,15 @@ TEST_F(ToolBarTest, FlyByPromptsFollowThePointerAndPopWhenItLeaves)
 	MoveTo(30, 10);
 	const std::vector<std::string> expected = { "setmessage 100", "setmessage 101", "popmessage 57345",
 		"setmessage 102", "popmessage 57345" };
+	EXPECT_EQ(expected, m_owner.m_log);
+}
+
+TEST_F(ToolBarTest, ThePointerLeavingTheBarOnTheDesktopPopsThePrompt)
+{
+	m_bar.SetBarStyle(m_bar.GetBarStyle() | CBRS_FLYBY);
+	ASSERT_TRUE(AfxSendMouseInput(&m_bar, WM_MOUSEMOVE, CPoint(45, 10)));
+	ASSERT_TRUE(AfxSendMouseInput(&m_owner, WM_MOUSEMOVE, CPoint(100, 80)));
+	const std::vector<std::string> expected = { "setmessage 101", "popmessage 57345" };
 	EXPECT_EQ(expected, m_owner.m_log);
 }
 

@@ -5,6 +5,7 @@ set(FRAMEWORK_UI_SERVICES_TEST_SOURCES
   services/FileDialogTests.cpp
   services/FindReplaceTests.cpp
   services/MessageBoxTests.cpp
+  services/PrintDialogRulesTests.cpp
   services/PrintDialogTests.cpp
   services/PrintPdfTests.cpp
   services/ShellExecuteTests.cpp

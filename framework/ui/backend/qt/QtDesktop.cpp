@@ -5,7 +5,6 @@
 #include "framework/core/WinConstants.h"
 #include "framework/ui/backend/qt/DesktopColors.h"
 #include "framework/ui/backend/qt/LockKeys.h"
-#include "framework/ui/backend/qt/ServiceTranslation.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -43,7 +42,7 @@ BOOL CQtDriver::StartToolkit(int argc, char* argv[])
 	// Otherwise closing a dialog while no other window is visible would end every nested modal loop.
 	QApplication::setQuitOnLastWindowClosed(false);
 	WatchDesktopColours();
-	LoadQtItalianTranslation();
+	LoadDialogTranslation();
 	return TRUE;
 }
 

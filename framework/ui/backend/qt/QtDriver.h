@@ -60,4 +60,26 @@ public:
 	CPoint CursorPosition() override;
 	bool IsKeyHeld(int nVirtKey) override;
 	bool IsLockKeyOn(int nVirtKey) override;
+
+	INT_PTR ShowMessageBox(HWND hOwner, const CString& strCaption, const CString& strText, UINT nType) override;
+	bool ShowFileDialog(HWND hOwner, NativeFileDialog& dialog) override;
+	bool ShowPrintDialog(HWND hOwner, NativePrintDialog& dialog) override;
+	CString DefaultPrinterName() override;
+	bool IsPrinterInstalled(const CString& strName) override;
+	PrinterSetup DefaultPrinterSetup(const CString& strDevice) override;
+	CString DocumentsFolder() override;
+	CNativePrintJob* CreatePrintJob(const PrinterSetup& setup) override;
+	CPaintDevice* PrintJobPage(CNativePrintJob* pJob) override;
+	bool IsPrintJobDc(CNativePrintJob* pJob, HDC hDC) override;
+	bool BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocName, const CString& strOutput) override;
+	void BeginPrintPage(CNativePrintJob* pJob) override;
+	bool EndPrintPage(CNativePrintJob* pJob, bool bNewSheet) override;
+	void EndPrintDocument(CNativePrintJob* pJob) override;
+	void AbortPrintDocument(CNativePrintJob* pJob) override;
+	CString RunProgram(const CString& strProgram, const std::vector<CString>& arguments, int nTimeoutMs) override;
+	void WaitForProgramReport(int nDescriptor) override;
+	void TrackMouseLeave(HWND hWnd) override;
+	// Qt's own dialogs speak Italian and Italian is Qt's default locale: StartToolkit calls this as
+	// soon as Qt has started, so that no Qt window shows before.
+	static void LoadDialogTranslation();
 };

@@ -1,6 +1,6 @@
-# The Qt backend: the driver, the windows' widgets and events, and the Qt parts of controls, menus, bars and services.
+# The Qt backend: the driver, the windows' widgets and events, and the Qt parts of controls and menus;
+# those of services and bars are in their own folders.
 set(FRAMEWORK_UI_BACKEND_QT_SOURCES
-  backend/qt/BarEvents.cpp
   backend/qt/ControlButton.cpp
   backend/qt/ControlEdit.cpp
   backend/qt/ControlListBox.cpp
@@ -16,18 +16,10 @@ set(FRAMEWORK_UI_BACKEND_QT_SOURCES
   backend/qt/MenuSystem.cpp
   backend/qt/MenuWidgets.cpp
   backend/qt/NativeWindows.cpp
-  backend/qt/PrintDialogQt.cpp
-  backend/qt/PrintJob.cpp
-  backend/qt/PrintSettings.cpp
   backend/qt/QtDesktop.cpp
   backend/qt/QtInput.cpp
   backend/qt/QtLoops.cpp
-  backend/qt/QtModalOwner.cpp
   backend/qt/QtWindows.cpp
-  backend/qt/SeamMessageBox.cpp
-  backend/qt/ServiceFileDialog.cpp
-  backend/qt/ServiceShell.cpp
-  backend/qt/ServiceTranslation.cpp
 )
 # What tests and demonstrations drive the program with: input as the desktop gives it, surfaces, the desktop's view of windows.
 set(FRAMEWORK_UI_TESTING_SOURCES

@@ -1,10 +1,8 @@
 // A QPrintDialog dressed as the Windows print and print set-up dialogs.
-#include "framework/ui/backend/qt/PrintDialogQt.h"
-
-#include "framework/core/WinConstants.h"
-#include "framework/ui/backend/qt/PrintSettings.h"
-#include "framework/ui/backend/qt/QtModalOwner.h"
-#include "framework/ui/window/Wnd.h"
+#include "framework/ui/backend/qt/NativeWindows.h"
+#include "framework/ui/backend/qt/QtDriver.h"
+#include "framework/ui/backend/qt/QtText.h"
+#include "framework/ui/backend/qt/services/PrinterSettings.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -12,8 +10,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
-
-#include <algorithm>
 
 namespace
 {
@@ -85,73 +81,63 @@ void ShowAsPrinterChooser(QPrintDialog& dialog)
 
 }
 
-PrintDialogAnswer ShowQtPrintDialog(CWnd* pOwner, const CString& strCaption, PRINTDLG& pd)
+bool CQtDriver::ShowPrintDialog(HWND hOwner, NativePrintDialog& request)
 {
 	QPrinter printer(QPrinter::HighResolution);
-	PrintApplyRecords(printer, DevNamesDevice(pd.hDevNames), pd.hDevMode);
-	bool bSetupOnly = (pd.Flags & PD_PRINTSETUP) != 0;
+	ApplyPrinterSetup(printer, request.printer);
 	// The dialog still checks the PDF output file it no longer shows when setting up: one in a
 	// folder of its own passes, since no such file exists.
 	QTemporaryDir setupFolder;
-	if (bSetupOnly && printer.outputFormat() == QPrinter::PdfFormat && setupFolder.isValid())
+	if (request.bSetupOnly && printer.outputFormat() == QPrinter::PdfFormat && setupFolder.isValid())
 	{
 		printer.setOutputFileName(setupFolder.filePath("stampa.pdf"));
 	}
-	CQtModalOwner owner(pOwner);
-	QPrintDialog dialog(&printer, owner.Widget());
-	dialog.setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(strCaption)));
+	QPrintDialog dialog(&printer, NativeWidget(hOwner));
+	dialog.setWindowTitle(ToQString(request.strCaption));
 	QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize;
-	if (!bSetupOnly && (pd.Flags & PD_NOSELECTION) == 0)
+	if (request.bOfferSelection)
 	{
 		options |= QAbstractPrintDialog::PrintSelection;
 	}
-	if (!bSetupOnly && (pd.Flags & PD_NOPAGENUMS) == 0)
+	if (request.bOfferPages)
 	{
 		options |= QAbstractPrintDialog::PrintPageRange;
-		dialog.setMinMax(pd.nMinPage, pd.nMaxPage);
-		if ((pd.Flags & PD_PAGENUMS) != 0)
+		dialog.setMinMax(request.nMinPage, request.nMaxPage);
+		if (request.nRange == PrintRange::Pages)
 		{
-			printer.setFromTo(pd.nFromPage, pd.nToPage);
+			printer.setFromTo(request.nFromPage, request.nToPage);
 			dialog.setPrintRange(QAbstractPrintDialog::PageRange);
 		}
 	}
-	if (!bSetupOnly)
+	if (!request.bSetupOnly)
 	{
 		options |= QAbstractPrintDialog::PrintCollateCopies;
 	}
-	// Without a printer the PDF file is the only choice, so the dialog must offer it.
-	if ((pd.Flags & (PD_HIDEPRINTTOFILE | PD_DISABLEPRINTTOFILE)) == 0 || PrintDefaultPrinterName() == PDF_PRINTER_NAME)
+	if (request.bOfferFile)
 	{
 		options |= QAbstractPrintDialog::PrintToFile;
 	}
 	dialog.setOptions(options);
-	if (bSetupOnly)
+	if (request.bSetupOnly)
 	{
 		ShowAsPrinterChooser(dialog);
 	}
-	int nQtResult = dialog.exec();
-	if (nQtResult != QDialog::Accepted)
+	if (dialog.exec() != QDialog::Accepted)
 	{
-		return { IDCANCEL, nullptr, nullptr };
+		return false;
 	}
-	pd.Flags &= ~(PD_PAGENUMS | PD_SELECTION);
+	request.nRange = PrintRange::All;
 	if (dialog.printRange() == QAbstractPrintDialog::PageRange)
 	{
-		pd.Flags |= PD_PAGENUMS;
-		pd.nFromPage = static_cast<WORD>(std::max(printer.fromPage(), 1));
-		pd.nToPage = static_cast<WORD>(std::max(printer.toPage(), printer.fromPage()));
+		request.nRange = PrintRange::Pages;
+		request.nFromPage = printer.fromPage();
+		request.nToPage = printer.toPage();
 	}
 	else if (dialog.printRange() == QAbstractPrintDialog::Selection)
 	{
-		pd.Flags |= PD_SELECTION;
-	}
-	HGLOBAL hDevMode = PrintMakeDevMode(printer);
-	if ((pd.Flags & PD_USEDEVMODECOPIES) == 0)
-	{
-		// The program makes the copies itself: the printer prints one.
-		pd.nCopies = static_cast<WORD>(printer.copyCount());
-		static_cast<DEVMODE*>(GlobalLock(hDevMode))->dmCopies = 1;
+		request.nRange = PrintRange::Selection;
 	}
 	// An accepted dialog may name a folder as the PDF file: the framework names PDF files itself.
-	return { IDOK, PrintMakeDevNames(printer), hDevMode };
+	request.printer = SetupOfPrinter(printer);
+	return true;
 }

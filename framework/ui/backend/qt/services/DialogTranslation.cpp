@@ -1,12 +1,13 @@
-// Qt's Italian translation for the dialogs Qt draws itself.
-#include "framework/ui/backend/qt/ServiceTranslation.h"
+// Qt's Italian translation for the dialogs Qt draws itself (file, print), installed once when the
+// desktop has it (package qt6-translations-l10n; without it Qt's dialogs stay in English).
+#include "framework/ui/backend/qt/QtDriver.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-void LoadQtItalianTranslation()
+void CQtDriver::LoadDialogTranslation()
 {
 	static bool s_bTried = false;
 	if (s_bTried || QCoreApplication::instance() == nullptr)

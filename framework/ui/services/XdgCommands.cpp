@@ -1,12 +1,8 @@
-// xdg-mime and xdg-open run as processes.
+// xdg-mime and xdg-open run as processes: the queries through the driver, the opener watched by a
+// process of ours.
 #include "framework/ui/services/XdgMime.h"
 
-#include <QCursor>
-#include <QEventLoop>
-#include <QGuiApplication>
-#include <QProcess>
-#include <QSocketNotifier>
-#include <QStringList>
+#include "framework/ui/backend/Driver.h"
 
 #include <cerrno>
 #include <ctime>
@@ -20,34 +16,16 @@ namespace
 
 constexpr int kQueryTimeoutMs = 10000;
 
-CString RunXdgMime(const QStringList& arguments)
-{
-	QProcess process;
-	process.start("xdg-mime", arguments);
-	if (!process.waitForFinished(kQueryTimeoutMs) || process.exitStatus() != QProcess::NormalExit)
-	{
-		process.kill();
-		process.waitForFinished();
-		return CString();
-	}
-	return CString(process.readAllStandardOutput().constData());
-}
-
-QString ToQString(const CString& str)
-{
-	return QString::fromUtf8(static_cast<LPCTSTR>(str));
-}
-
 }
 
 CString XdgQueryFileType(const CString& strPath)
 {
-	return ParseMimeType(RunXdgMime({ "query", "filetype", ToQString(strPath) }));
+	return ParseMimeType(AfxGetDriver().RunProgram("xdg-mime", { "query", "filetype", strPath }, kQueryTimeoutMs));
 }
 
 CString XdgQueryDefaultApplication(const CString& strMimeType)
 {
-	return ParseDesktopEntry(RunXdgMime({ "query", "default", ToQString(strMimeType) }));
+	return ParseDesktopEntry(AfxGetDriver().RunProgram("xdg-mime", { "query", "default", strMimeType }, kQueryTimeoutMs));
 }
 
 namespace
@@ -124,18 +102,7 @@ int XdgOpen(const CString& strPath, int nWatchMs)
 		return -1;
 	}
 	// The report, or the end of the pipe when the watcher dies, ends the wait.
-	if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
-	{
-		fcntl(reportPipe[0], F_SETFL, O_NONBLOCK);
-		QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-		{
-			QEventLoop loop;
-			QSocketNotifier notifier(reportPipe[0], QSocketNotifier::Read);
-			QObject::connect(&notifier, &QSocketNotifier::activated, &loop, [&loop] { loop.quit(); });
-			loop.exec(QEventLoop::ExcludeUserInputEvents);
-		}
-		QGuiApplication::restoreOverrideCursor();
-	}
+	AfxGetDriver().WaitForProgramReport(reportPipe[0]);
 	unsigned char nResult = kOpenerLost;
 	if (read(reportPipe[0], &nResult, 1) != 1)
 	{

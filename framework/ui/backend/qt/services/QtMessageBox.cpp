@@ -1,10 +1,9 @@
 // A QMessageBox dressed as a Windows message box.
-#include "framework/ui/backend/qt/SeamMessageBox.h"
-
 #include "framework/core/WinConstants.h"
-#include "framework/ui/backend/qt/QtModalOwner.h"
+#include "framework/ui/backend/qt/NativeWindows.h"
+#include "framework/ui/backend/qt/QtDriver.h"
+#include "framework/ui/backend/qt/QtText.h"
 #include "framework/ui/services/MessageBoxLayout.h"
-#include "framework/ui/window/Wnd.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -115,17 +114,15 @@ void MakeRoomForCaption(QMessageBox& box, const QString& strCaption)
 
 }
 
-INT_PTR ShowQtMessageBox(CWnd* pOwner, const CString& strCaption, const CString& strText, UINT nType)
+INT_PTR CQtDriver::ShowMessageBox(HWND hOwner, const CString& strCaption, const CString& strText, UINT nType)
 {
-	CQtModalOwner owner(pOwner);
-	QMessageBox box(QtIcon(nType), QString::fromUtf8(static_cast<LPCTSTR>(strCaption)),
-		QString::fromUtf8(static_cast<LPCTSTR>(strText)), QMessageBox::NoButton, owner.Widget());
+	QMessageBox box(QtIcon(nType), ToQString(strCaption), ToQString(strText), QMessageBox::NoButton, NativeWidget(hOwner));
 	std::vector<MessageBoxButton> choices = MessageBoxButtons(nType);
 	std::vector<QPushButton*> buttons;
 	int nEscape = MessageBoxEscapeResult(nType);
 	for (const MessageBoxButton& choice : choices)
 	{
-		buttons.push_back(box.addButton(QString::fromUtf8(choice.lpszCaption), QtRole(choice.nResult)));
+		buttons.push_back(box.addButton(ToQString(choice.lpszCaption), QtRole(choice.nResult)));
 		if (choice.nResult == nEscape)
 		{
 			box.setEscapeButton(buttons.back());

@@ -1,0 +1,189 @@
+// Print jobs on Qt: pages recorded on a picture and played onto a QPrinter.
+#include "framework/core/GdiConstants.h"
+#include "framework/ui/backend/qt/DcBackend.h"
+#include "framework/ui/backend/qt/DcState.h"
+#include "framework/ui/backend/qt/QtDriver.h"
+#include "framework/ui/backend/qt/QtPaintDevice.h"
+#include "framework/ui/backend/qt/QtText.h"
+#include "framework/ui/backend/qt/services/PrinterSettings.h"
+
+#include <QPainter>
+#include <QPicture>
+#include <QPrinter>
+
+#include <cmath>
+
+namespace
+{
+
+// A page recorded with the printer's metrics; GetDeviceCaps asks it for the whole sheet too.
+class PrintPage : public QPicture, public PrinterPaper
+{
+public:
+	explicit PrintPage(const QPrinter& printer);
+
+	int PhysicalCaps(int nIndex) const override;
+
+protected:
+	int metric(PaintDeviceMetric metric) const override;
+
+private:
+	const QPrinter& m_printer;
+};
+
+class CQtPrintJob : public CNativePrintJob
+{
+public:
+	explicit CQtPrintJob(const PrinterSetup& setup);
+
+	CQtPrintJob(const CQtPrintJob&) = delete;
+	CQtPrintJob& operator=(const CQtPrintJob&) = delete;
+
+	QPrinter m_printer;
+	PrintPage m_page;
+	CQtPaintDevice m_pageDevice;
+	QPainter m_painter;
+};
+
+int RoundToInt(qreal value)
+{
+	return static_cast<int>(std::lround(value));
+}
+
+CQtPrintJob* JobOf(CNativePrintJob* pJob)
+{
+	return static_cast<CQtPrintJob*>(pJob);
+}
+
+PrintPage::PrintPage(const QPrinter& printer)
+	: m_printer(printer)
+{
+}
+
+int PrintPage::PhysicalCaps(int nIndex) const
+{
+	QRectF rcPaper = m_printer.paperRect(QPrinter::DevicePixel);
+	QRectF rcPage = m_printer.pageRect(QPrinter::DevicePixel);
+	switch (nIndex)
+	{
+	case PHYSICALWIDTH:
+		return RoundToInt(rcPaper.width());
+	case PHYSICALHEIGHT:
+		return RoundToInt(rcPaper.height());
+	case PHYSICALOFFSETX:
+		return RoundToInt(rcPage.left() - rcPaper.left());
+	case PHYSICALOFFSETY:
+		return RoundToInt(rcPage.top() - rcPaper.top());
+	default:
+		return 0;
+	}
+}
+
+int PrintPage::metric(PaintDeviceMetric metric) const
+{
+	switch (metric)
+	{
+	case PdmWidth:
+		return m_printer.width();
+	case PdmHeight:
+		return m_printer.height();
+	case PdmWidthMM:
+		return m_printer.widthMM();
+	case PdmHeightMM:
+		return m_printer.heightMM();
+	case PdmNumColors:
+		return m_printer.colorCount();
+	case PdmDepth:
+		return m_printer.depth();
+	case PdmDpiX:
+		return m_printer.logicalDpiX();
+	case PdmDpiY:
+		return m_printer.logicalDpiY();
+	case PdmPhysicalDpiX:
+		return m_printer.physicalDpiX();
+	case PdmPhysicalDpiY:
+		return m_printer.physicalDpiY();
+	case PdmDevicePixelRatio:
+		return RoundToInt(m_printer.devicePixelRatio());
+	case PdmDevicePixelRatioScaled:
+		return RoundToInt(m_printer.devicePixelRatio() * devicePixelRatioFScale());
+	default:
+		return QPicture::metric(metric);
+	}
+}
+
+CQtPrintJob::CQtPrintJob(const PrinterSetup& setup)
+	: m_printer(QPrinter::HighResolution)
+	, m_page(m_printer)
+	, m_pageDevice(&m_page)
+{
+	ApplyPrinterSetup(m_printer, setup);
+}
+
+}
+
+CNativePrintJob* CQtDriver::CreatePrintJob(const PrinterSetup& setup)
+{
+	return new CQtPrintJob(setup);
+}
+
+CPaintDevice* CQtDriver::PrintJobPage(CNativePrintJob* pJob)
+{
+	return &JobOf(pJob)->m_pageDevice;
+}
+
+bool CQtDriver::IsPrintJobDc(CNativePrintJob* pJob, HDC hDC)
+{
+	DcState* pState = DcFind(hDC);
+	return pState != nullptr && pState->Device() == &JobOf(pJob)->m_page;
+}
+
+bool CQtDriver::BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocName, const CString& strOutput)
+{
+	CQtPrintJob* pQtJob = JobOf(pJob);
+	pQtJob->m_printer.setDocName(ToQString(strDocName));
+	pQtJob->m_printer.setOutputFileName(ToQString(strOutput));
+	return pQtJob->m_painter.begin(&pQtJob->m_printer);
+}
+
+void CQtDriver::BeginPrintPage(CNativePrintJob* pJob)
+{
+	CQtPrintJob* pQtJob = JobOf(pJob);
+	DcReleaseDevice(&pQtJob->m_page);
+	QPicture blank;
+	pQtJob->m_page.swap(blank);
+}
+
+bool CQtDriver::EndPrintPage(CNativePrintJob* pJob, bool bNewSheet)
+{
+	CQtPrintJob* pQtJob = JobOf(pJob);
+	DcReleaseDevice(&pQtJob->m_page);
+	if (bNewSheet && !pQtJob->m_printer.newPage())
+	{
+		return false;
+	}
+	// A picture plays back scaled from the screen's resolution to the device's; the page was
+	// recorded in printer pixels already.
+	QPicture screenPicture;
+	QPainter& painter = pQtJob->m_painter;
+	painter.save();
+	painter.scale(qreal(screenPicture.logicalDpiX()) / pQtJob->m_printer.logicalDpiX(),
+		qreal(screenPicture.logicalDpiY()) / pQtJob->m_printer.logicalDpiY());
+	painter.drawPicture(0, 0, pQtJob->m_page);
+	painter.restore();
+	QPicture blank;
+	pQtJob->m_page.swap(blank);
+	return true;
+}
+
+void CQtDriver::EndPrintDocument(CNativePrintJob* pJob)
+{
+	JobOf(pJob)->m_painter.end();
+}
+
+void CQtDriver::AbortPrintDocument(CNativePrintJob* pJob)
+{
+	CQtPrintJob* pQtJob = JobOf(pJob);
+	pQtJob->m_printer.abort();
+	pQtJob->m_painter.end();
+}
