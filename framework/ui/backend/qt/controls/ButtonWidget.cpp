@@ -1,11 +1,9 @@
-// The BUTTON class: push buttons, check boxes, radio buttons and group boxes on the matching Qt
-// widgets, with the automatic styles' own checking and BN_CLICKED to the parent.
+// The widget of a BUTTON window (a push button, check box, radio button or group box) and the
+// driver's commands to it: check state, pushed look, default look, focus mark and click.
 #include "framework/core/ControlConstants.h"
-#include "framework/ui/backend/qt/ControlSupport.h"
+#include "framework/ui/backend/qt/QtDriver.h"
 #include "framework/ui/backend/qt/QtText.h"
-#include "framework/ui/window/WindowInput.h"
-#include "framework/ui/window/UserServices.h"
-#include "framework/ui/window/Wnd.h"
+#include "framework/ui/backend/qt/controls/ControlWidgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,10 +11,8 @@
 #include <QPolygon>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyleOption>
-
-#include <algorithm>
-#include <vector>
 
 namespace
 {
@@ -26,54 +22,19 @@ DWORD ButtonType(DWORD dwStyle)
 	return dwStyle & BS_TYPEMASK;
 }
 
-bool IsRadio(DWORD dwStyle)
+// A check box or radio button whose click leaves its check state alone: the model decides what a
+// click does to it.
+template <class TButton>
+class CModelCheckedButton : public CPaletteSharingWidget<TButton, QStyleOptionButton>
 {
-	return ButtonType(dwStyle) == BS_RADIOBUTTON || ButtonType(dwStyle) == BS_AUTORADIOBUTTON;
-}
+public:
+	using CPaletteSharingWidget<TButton, QStyleOptionButton>::CPaletteSharingWidget;
 
-bool IsCheckBox(DWORD dwStyle)
-{
-	const DWORD dwType = ButtonType(dwStyle);
-	return dwType == BS_CHECKBOX || dwType == BS_AUTOCHECKBOX || dwType == BS_3STATE || dwType == BS_AUTO3STATE;
-}
-
-bool IsAutomatic(DWORD dwStyle)
-{
-	const DWORD dwType = ButtonType(dwStyle);
-	return dwType == BS_AUTOCHECKBOX || dwType == BS_AUTO3STATE || dwType == BS_AUTORADIOBUTTON;
-}
-
-// The other automatic radio buttons of pHost's group: the siblings from the last WS_GROUP at or
-// before it up to the next WS_GROUP after it.
-void UncheckGroupSiblings(CWindowRecord* pHost)
-{
-	if (pHost->m_pParent == nullptr)
+protected:
+	void nextCheckState() override
 	{
-		return;
 	}
-	const std::vector<CWindowRecord*> siblings = pHost->m_pParent->m_children;
-	auto itSelf = std::find(siblings.begin(), siblings.end(), pHost);
-	if (itSelf == siblings.end())
-	{
-		return;
-	}
-	auto itFirst = itSelf;
-	while (itFirst != siblings.begin() && ((*itFirst)->m_dwStyle & WS_GROUP) == 0)
-	{
-		--itFirst;
-	}
-	for (auto it = itFirst; it != siblings.end(); ++it)
-	{
-		if (it != itFirst && ((*it)->m_dwStyle & WS_GROUP) != 0)
-		{
-			break;
-		}
-		if (*it != pHost && (*it)->m_pClass == pHost->m_pClass && ButtonType((*it)->m_dwStyle) == BS_AUTORADIOBUTTON)
-		{
-			(*it)->Send(BM_SETCHECK, BST_UNCHECKED, 0);
-		}
-	}
-}
+};
 
 // Windows marks the push button that has the keyboard focus with a dotted frame inside its edge.
 // Qt's styles show focus only after a Tab of Qt's own, and the dialog keys are the framework's.
@@ -82,12 +43,13 @@ class CFocusMarkPushButton : public CPaletteSharingWidget<QPushButton, QStyleOpt
 public:
 	using CPaletteSharingWidget::CPaletteSharingWidget;
 
+	bool m_bFocusMark = false;
+
 protected:
 	void paintEvent(QPaintEvent* pEvent) override
 	{
 		QPushButton::paintEvent(pEvent);
-		CWindowRecord* pFocus = FocusWindow();
-		if (pFocus == nullptr || NativeWidget(pFocus->Handle()) != this)
+		if (!m_bFocusMark)
 		{
 			return;
 		}
@@ -126,29 +88,9 @@ protected:
 	}
 };
 
-// Qt has already toggled the widget; the automatic styles keep the new state (a radio button
-// only ever turns on), the others go back and leave the checking to the parent.
-void Clicked(HWND hWnd, bool bChecked)
+QAbstractButton* Button(HWND hWnd)
 {
-	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
-	QAbstractButton* pButton = ControlWidget<QAbstractButton>(hWnd);
-	if (pHost == nullptr || pButton == nullptr)
-	{
-		return;
-	}
-	const DWORD dwStyle = pHost->m_dwStyle;
-	if (pButton->isCheckable())
-	{
-		const bool bKeep = IsAutomatic(dwStyle) ? (IsRadio(dwStyle) ? true : bChecked) : !bChecked;
-		pButton->blockSignals(true);
-		pButton->setChecked(bKeep);
-		pButton->blockSignals(false);
-		if (ButtonType(dwStyle) == BS_AUTORADIOBUTTON)
-		{
-			UncheckGroupSiblings(pHost);
-		}
-	}
-	ControlNotifyParent(hWnd, BN_CLICKED);
+	return qobject_cast<QAbstractButton*>(NativeWidget(hWnd));
 }
 
 }
@@ -156,64 +98,54 @@ void Clicked(HWND hWnd, bool bChecked)
 QWidget* CreateButtonWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
 {
 	const QString strText = ToQString(spec.strText);
-	const DWORD dwStyle = spec.dwStyle;
-	QWidget* pWidget = nullptr;
-	if (ButtonType(dwStyle) == BS_GROUPBOX)
+	const DWORD dwType = ButtonType(spec.dwStyle);
+	if (dwType == BS_GROUPBOX)
 	{
-		pWidget = new CPaletteSharingWidget<QGroupBox, QStyleOptionGroupBox>(strText, pParent);
+		return new CPaletteSharingWidget<QGroupBox, QStyleOptionGroupBox>(strText, pParent);
+	}
+	QAbstractButton* pButton = nullptr;
+	if (dwType == BS_RADIOBUTTON || dwType == BS_AUTORADIOBUTTON)
+	{
+		QRadioButton* pRadio = new CModelCheckedButton<QRadioButton>(strText, pParent);
+		pRadio->setAutoExclusive(false);
+		pButton = pRadio;
+	}
+	else if (dwType == BS_CHECKBOX || dwType == BS_AUTOCHECKBOX || dwType == BS_3STATE || dwType == BS_AUTO3STATE)
+	{
+		QCheckBox* pCheck = new CModelCheckedButton<QCheckBox>(strText, pParent);
+		pCheck->setTristate(dwType == BS_3STATE || dwType == BS_AUTO3STATE);
+		pButton = pCheck;
 	}
 	else
 	{
-		QAbstractButton* pButton = nullptr;
-		if (IsRadio(dwStyle))
-		{
-			QRadioButton* pRadio = new CPaletteSharingWidget<QRadioButton, QStyleOptionButton>(strText, pParent);
-			pRadio->setAutoExclusive(false);
-			pButton = pRadio;
-		}
-		else if (IsCheckBox(dwStyle))
-		{
-			QCheckBox* pCheck = new CPaletteSharingWidget<QCheckBox, QStyleOptionButton>(strText, pParent);
-			pCheck->setTristate(ButtonType(dwStyle) == BS_3STATE || ButtonType(dwStyle) == BS_AUTO3STATE);
-			pButton = pCheck;
-		}
-		else
-		{
-			QPushButton* pPush = new CFocusMarkPushButton(strText, pParent);
-			pPush->setAutoDefault(false);
-			pPush->setDefault(ButtonType(dwStyle) == BS_DEFPUSHBUTTON);
-			pButton = pPush;
-		}
-		QObject::connect(pButton, &QAbstractButton::clicked, pButton, [hWnd](bool bChecked) { Clicked(hWnd, bChecked); });
-		pWidget = pButton;
+		QPushButton* pPush = new CFocusMarkPushButton(strText, pParent);
+		pPush->setAutoDefault(false);
+		pButton = pPush;
 	}
-	ControlApplyPalette(pWidget, false);
-	return pWidget;
+	QObject::connect(pButton, &QAbstractButton::clicked, pButton, [hWnd] { OnToolkitButtonClicked(hWnd); });
+	return pButton;
 }
 
-namespace
+UINT CQtDriver::ButtonCheck(HWND hWnd)
 {
-
-LRESULT GetCheck(QWidget* pWidget)
-{
-	QCheckBox* pCheck = qobject_cast<QCheckBox*>(pWidget);
+	QCheckBox* pCheck = ControlWidget<QCheckBox>(hWnd);
 	if (pCheck != nullptr && pCheck->checkState() == Qt::PartiallyChecked)
 	{
 		return BST_INDETERMINATE;
 	}
-	QAbstractButton* pButton = qobject_cast<QAbstractButton*>(pWidget);
+	QAbstractButton* pButton = Button(hWnd);
 	return pButton != nullptr && pButton->isCheckable() && pButton->isChecked() ? BST_CHECKED : BST_UNCHECKED;
 }
 
-void SetCheck(QWidget* pWidget, WPARAM nCheck)
+void CQtDriver::SetButtonCheck(HWND hWnd, UINT nCheck)
 {
-	QAbstractButton* pButton = qobject_cast<QAbstractButton*>(pWidget);
+	QAbstractButton* pButton = Button(hWnd);
 	if (pButton == nullptr || !pButton->isCheckable())
 	{
 		return;
 	}
-	pButton->blockSignals(true);
-	QCheckBox* pCheck = qobject_cast<QCheckBox*>(pWidget);
+	const QSignalBlocker blocker(pButton);
+	QCheckBox* pCheck = qobject_cast<QCheckBox*>(pButton);
 	if (pCheck != nullptr && pCheck->isTristate() && nCheck == BST_INDETERMINATE)
 	{
 		pCheck->setCheckState(Qt::PartiallyChecked);
@@ -222,97 +154,46 @@ void SetCheck(QWidget* pWidget, WPARAM nCheck)
 	{
 		pButton->setChecked(nCheck == BST_CHECKED);
 	}
-	pButton->blockSignals(false);
 }
 
-LRESULT DialogCode(DWORD dwStyle)
+bool CQtDriver::IsButtonPushed(HWND hWnd)
 {
-	switch (ButtonType(dwStyle))
+	QAbstractButton* pButton = Button(hWnd);
+	return pButton != nullptr && pButton->isDown();
+}
+
+void CQtDriver::SetButtonPushed(HWND hWnd, bool bPushed)
+{
+	if (QAbstractButton* pButton = Button(hWnd))
 	{
-	case BS_GROUPBOX:
-		return DLGC_STATIC;
-	case BS_DEFPUSHBUTTON:
-		return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
-	case BS_PUSHBUTTON:
-		return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-	case BS_RADIOBUTTON:
-	case BS_AUTORADIOBUTTON:
-		return DLGC_BUTTON | DLGC_RADIOBUTTON;
-	default:
-		return DLGC_BUTTON;
+		pButton->setDown(bPushed);
 	}
 }
 
-LRESULT ButtonWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+void CQtDriver::SetButtonDefault(HWND hWnd, bool bDefault)
 {
-	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
-	QWidget* pWidget = pHost != nullptr ? NativeWidget(pHost->Handle()) : nullptr;
-	if (pWidget == nullptr)
+	if (QPushButton* pPush = ControlWidget<QPushButton>(hWnd))
 	{
-		return ::DefWindowProc(hWnd, message, wParam, lParam);
+		pPush->setDefault(bDefault);
 	}
-	QAbstractButton* pButton = qobject_cast<QAbstractButton*>(pWidget);
-	switch (message)
+}
+
+void CQtDriver::ShowButtonFocusMark(HWND hWnd, bool bShow)
+{
+	if (CFocusMarkPushButton* pPush = ControlWidget<CFocusMarkPushButton>(hWnd))
 	{
-	case WM_SETTEXT:
-		if (QGroupBox* pGroup = qobject_cast<QGroupBox*>(pWidget))
-		{
-			pGroup->setTitle(QString::fromUtf8(reinterpret_cast<LPCTSTR>(lParam)));
-		}
-		else
-		{
-			pButton->setText(QString::fromUtf8(reinterpret_cast<LPCTSTR>(lParam)));
-		}
-		return ::DefWindowProc(hWnd, message, wParam, lParam);
-	case BM_GETCHECK:
-		return GetCheck(pWidget);
-	case BM_SETCHECK:
-		SetCheck(pWidget, wParam);
-		return 0;
-	case BM_GETSTATE:
-		return GetCheck(pWidget) | (pButton != nullptr && pButton->isDown() ? BST_PUSHED : 0)
-			| (pWidget->hasFocus() ? BST_FOCUS : 0);
-	case BM_SETSTATE:
-		if (pButton != nullptr)
-		{
-			pButton->setDown(wParam != 0);
-		}
-		return 0;
-	case BM_SETSTYLE:
-		// Only the push button's default look can change: the widget's kind is fixed at creation.
-		pHost->m_dwStyle = (pHost->m_dwStyle & 0xFFFF0000) | LOWORD(wParam);
-		if (QPushButton* pPush = qobject_cast<QPushButton*>(pWidget))
-		{
-			pPush->setDefault(ButtonType(pHost->m_dwStyle) == BS_DEFPUSHBUTTON);
-		}
-		return 0;
-	case BM_CLICK:
-		if (pButton != nullptr && pHost->IsEnabledForInput())
-		{
-			pButton->click();
-		}
-		return 0;
-	case WM_GETDLGCODE:
-		return DialogCode(pHost->m_dwStyle);
-	case WM_SETFOCUS:
-	case WM_KILLFOCUS:
-		// The focus mark follows the framework's focus, which Qt's may not see in a window
-		// that is not active.
+		pPush->m_bFocusMark = bShow;
+	}
+	if (QWidget* pWidget = NativeWidget(hWnd))
+	{
 		pWidget->update();
-		return ControlDefaultProc(hWnd, message, wParam, lParam);
-	default:
-		return ControlDefaultProc(hWnd, message, wParam, lParam);
 	}
 }
 
-}
-
-void RegisterButtonClass()
+void CQtDriver::ClickButton(HWND hWnd)
 {
-	WNDCLASS wc = {};
-	wc.style = CS_DBLCLKS | CS_PARENTDC;
-	wc.lpfnWndProc = ButtonWindowProc;
-	wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-	wc.lpszClassName = "BUTTON";
-	RegisterWindowClass(wc, NativeKind::Button, TRUE);
+	if (QAbstractButton* pButton = Button(hWnd))
+	{
+		pButton->click();
+	}
 }

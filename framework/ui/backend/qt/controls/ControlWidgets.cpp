@@ -1,13 +1,14 @@
-// Shared processing of the standard controls, and their classes registered when the framework
-// loads, as the system's predefined classes exist on Windows before any program runs.
-#include "framework/ui/backend/qt/ControlSupport.h"
+// The widgets of the native controls made by kind, and what the driver does the same way for every
+// control: its colours, its font and its text.
+#include "framework/ui/backend/qt/controls/ControlWidgets.h"
 
-#include "framework/core/WinConstants.h"
 #include "framework/ui/backend/qt/GdiBackend.h"
-#include "framework/ui/system/SystemServices.h"
-#include "framework/ui/window/Wnd.h"
+#include "framework/ui/backend/qt/NativeControls.h"
+#include "framework/ui/backend/qt/QtDriver.h"
+#include "framework/ui/backend/qt/QtText.h"
 
-#include <QPalette>
+#include <QAbstractButton>
+#include <QGroupBox>
 
 #include <algorithm>
 #include <vector>
@@ -15,94 +16,28 @@
 namespace
 {
 
-QColor SysQColor(int nIndex)
+QColor ToQColor(COLORREF cr)
 {
-	const COLORREF cr = GetSysColor(nIndex);
 	return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
 }
 
-bool IsInputMessage(UINT message)
-{
-	return (message >= WM_MOUSEMOVE && message <= WM_MOUSEWHEEL) || message == WM_KEYDOWN || message == WM_KEYUP
-		|| message == WM_CHAR || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP || message == WM_SYSCHAR;
 }
 
-struct ControlClassRegistration
+QWidget* CreateControlWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
 {
-	ControlClassRegistration()
+	switch (spec.nKind)
 	{
-		RegisterEditClass();
-		RegisterButtonClass();
-		RegisterStaticClass();
-		RegisterListBoxClass();
-		RegisterScrollBarClass();
+	case NativeKind::Edit:
+		return CreateEditWidget(hWnd, spec, pParent);
+	case NativeKind::Button:
+		return CreateButtonWidget(hWnd, spec, pParent);
+	case NativeKind::ListBox:
+		return CreateListBoxWidget(hWnd, spec, pParent);
+	case NativeKind::ScrollBar:
+		return CreateScrollBarWidget(hWnd, spec, pParent);
+	default:
+		return nullptr;
 	}
-};
-
-const ControlClassRegistration s_registration;
-
-}
-
-void ControlNotifyParent(HWND hWnd, UINT nCode)
-{
-	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
-	if (pHost == nullptr || !pHost->IsChildWindow() || pHost->m_pParent == nullptr)
-	{
-		return;
-	}
-	pHost->m_pParent->Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(pHost->m_nID), static_cast<WORD>(nCode)),
-		reinterpret_cast<LPARAM>(hWnd));
-}
-
-HBRUSH ControlAskColor(HWND hWnd, UINT nCtlColorMessage, HDC hDC)
-{
-	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
-	if (pHost == nullptr || pHost->m_pParent == nullptr)
-	{
-		return reinterpret_cast<HBRUSH>(::DefWindowProc(hWnd, nCtlColorMessage, reinterpret_cast<WPARAM>(hDC), 0));
-	}
-	return reinterpret_cast<HBRUSH>(
-		pHost->m_pParent->Send(nCtlColorMessage, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(hWnd)));
-}
-
-LRESULT ControlDefaultProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
-	if (pHost == nullptr)
-	{
-		return 0;
-	}
-	if (IsInputMessage(message))
-	{
-		pHost->PassInputToNative();
-		return 0;
-	}
-	if (message == WM_SETFONT && NativeWidget(pHost->Handle()) != nullptr)
-	{
-		NativeWidget(pHost->Handle())->setFont(GdiQFont(reinterpret_cast<HFONT>(wParam)));
-	}
-	return ::DefWindowProc(hWnd, message, wParam, lParam);
-}
-
-void ControlApplyPalette(QWidget* pWidget, bool bWindowBackground)
-{
-	QPalette palette = pWidget->palette();
-	const QColor face = SysQColor(COLOR_BTNFACE);
-	const QColor base = bWindowBackground ? SysQColor(COLOR_WINDOW) : face;
-	palette.setColor(QPalette::Window, face);
-	palette.setColor(QPalette::Button, face);
-	palette.setColor(QPalette::Base, base);
-	palette.setColor(QPalette::Text, SysQColor(COLOR_WINDOWTEXT));
-	palette.setColor(QPalette::WindowText, SysQColor(COLOR_WINDOWTEXT));
-	palette.setColor(QPalette::ButtonText, SysQColor(COLOR_BTNTEXT));
-	palette.setColor(QPalette::Highlight, SysQColor(COLOR_HIGHLIGHT));
-	palette.setColor(QPalette::HighlightedText, SysQColor(COLOR_HIGHLIGHTTEXT));
-	// A disabled control shows grey text on the button face, as on Windows.
-	palette.setColor(QPalette::Disabled, QPalette::Base, face);
-	palette.setColor(QPalette::Disabled, QPalette::Text, SysQColor(COLOR_GRAYTEXT));
-	palette.setColor(QPalette::Disabled, QPalette::WindowText, SysQColor(COLOR_GRAYTEXT));
-	palette.setColor(QPalette::Disabled, QPalette::ButtonText, SysQColor(COLOR_GRAYTEXT));
-	pWidget->setPalette(palette);
 }
 
 QPalette ControlSharedPalette(const QPalette& palette)
@@ -119,4 +54,66 @@ QPalette ControlSharedPalette(const QPalette& palette)
 	// The group is the widget's state (disabled, inactive), kept outside the shared data.
 	shared.setCurrentColorGroup(palette.currentColorGroup());
 	return shared;
+}
+
+void CQtDriver::SetControlColors(HWND hWnd, const ControlColors& colors)
+{
+	QWidget* pWidget = NativeWidget(hWnd);
+	if (pWidget == nullptr)
+	{
+		return;
+	}
+	QPalette palette = pWidget->palette();
+	palette.setColor(QPalette::Window, ToQColor(colors.crFace));
+	palette.setColor(QPalette::Button, ToQColor(colors.crFace));
+	palette.setColor(QPalette::Base, ToQColor(colors.crBackground));
+	palette.setColor(QPalette::Text, ToQColor(colors.crText));
+	palette.setColor(QPalette::WindowText, ToQColor(colors.crText));
+	palette.setColor(QPalette::ButtonText, ToQColor(colors.crButtonText));
+	palette.setColor(QPalette::Highlight, ToQColor(colors.crHighlight));
+	palette.setColor(QPalette::HighlightedText, ToQColor(colors.crHighlightText));
+	palette.setColor(QPalette::Disabled, QPalette::Base, ToQColor(colors.crFace));
+	palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(colors.crGrayText));
+	palette.setColor(QPalette::Disabled, QPalette::WindowText, ToQColor(colors.crGrayText));
+	palette.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(colors.crGrayText));
+	pWidget->setPalette(palette);
+}
+
+void CQtDriver::SetControlFont(HWND hWnd, HFONT hFont)
+{
+	if (QWidget* pWidget = NativeWidget(hWnd))
+	{
+		pWidget->setFont(GdiQFont(hFont));
+	}
+}
+
+void CQtDriver::SetControlText(HWND hWnd, const CString& strText)
+{
+	QWidget* pWidget = NativeWidget(hWnd);
+	if (QGroupBox* pGroup = qobject_cast<QGroupBox*>(pWidget))
+	{
+		pGroup->setTitle(ToQString(strText));
+	}
+	else if (QAbstractButton* pButton = qobject_cast<QAbstractButton*>(pWidget))
+	{
+		pButton->setText(ToQString(strText));
+	}
+	else
+	{
+		SetEditWidgetText(pWidget, strText);
+	}
+}
+
+CString CQtDriver::ControlText(HWND hWnd)
+{
+	QWidget* pWidget = NativeWidget(hWnd);
+	if (QGroupBox* pGroup = qobject_cast<QGroupBox*>(pWidget))
+	{
+		return FromQString(pGroup->title());
+	}
+	if (QAbstractButton* pButton = qobject_cast<QAbstractButton*>(pWidget))
+	{
+		return FromQString(pButton->text());
+	}
+	return EditWidgetText(pWidget);
 }
