@@ -179,6 +179,27 @@ public:
 	virtual ~CNativePrintJob() = default;
 };
 
+// Native controls: the colours a control's widget draws with, chosen by the model from the system's.
+// A disabled control shows crGrayText on crFace.
+struct ControlColors
+{
+	COLORREF crFace;	// a button's face and what surrounds a control's text
+	COLORREF crBackground;	// behind the text of an edit or a list box
+	COLORREF crText;
+	COLORREF crButtonText;
+	COLORREF crHighlight;	// behind selected text and the selected item
+	COLORREF crHighlightText;
+	COLORREF crGrayText;
+};
+
+// Where an edit's lines stand between its left and right edges.
+enum class TextAlignment
+{
+	Left,
+	Center,
+	Right,
+};
+
 class CDriver
 {
 public:
@@ -321,6 +342,79 @@ public:
 	virtual void WaitForProgramReport(int nDescriptor) = 0;
 	// From now on OnToolkitMouseLeave is called whenever the pointer leaves the window.
 	virtual void TrackMouseLeave(HWND hWnd) = 0;
+
+	// Native controls: what the model tells and asks the widget of an EDIT, BUTTON, LISTBOX or
+	// SCROLLBAR window. The widget is made from the styles the window is created with (which
+	// widget, its frame and scroll bars); what may change afterwards comes through these.
+	virtual void SetControlColors(HWND hWnd, const ControlColors& colors) = 0;
+	// The font the control shows its text in, as WM_SETFONT gives it.
+	virtual void SetControlFont(HWND hWnd, HFONT hFont) = 0;
+	// The text an edit holds or a button shows; an edit's lines end in "\r\n" here.
+	virtual void SetControlText(HWND hWnd, const CString& strText) = 0;
+	virtual CString ControlText(HWND hWnd) = 0;
+	// An edit's length in the positions its selection counts.
+	virtual int EditTextLength(HWND hWnd) = 0;
+	// Selects from nAnchor to nCaret, where the caret then stands, even before the anchor.
+	virtual void SetEditSelection(HWND hWnd, int nAnchor, int nCaret) = 0;
+	// Removes the selection and leaves the caret where it is.
+	virtual void ClearEditSelection(HWND hWnd) = 0;
+	// The first and the last position of the selection; both the caret's when nothing is selected.
+	virtual void GetEditSelection(HWND hWnd, int& nStart, int& nEnd) = 0;
+	// Puts the text in place of the selection, or at the caret, as typing does.
+	virtual void ReplaceEditSelection(HWND hWnd, const CString& strText) = 0;
+	// Deletes the selection, or else the character before the caret, as the Backspace key does.
+	virtual void DeleteEditBackward(HWND hWnd) = 0;
+	// A read-only edit lets the user select and copy, not change.
+	virtual void SetEditReadOnly(HWND hWnd, bool bReadOnly) = 0;
+	virtual void SetEditAlignment(HWND hWnd, TextAlignment nAlignment) = 0;
+	// The most characters a single-line edit takes from the user.
+	virtual void SetEditLimit(HWND hWnd, int nLimit) = 0;
+	virtual int EditLimit(HWND hWnd) = 0;
+	// Whether the user changed the text since the program last set it or cleared the flag.
+	virtual bool IsEditModified(HWND hWnd) = 0;
+	virtual void SetEditModified(HWND hWnd, bool bModified) = 0;
+	// A multi-line edit's lines, the first one in view, and scrolling it by lines and average characters.
+	virtual int EditLineCount(HWND hWnd) = 0;
+	virtual int EditFirstVisibleLine(HWND hWnd) = 0;
+	virtual void ScrollEdit(HWND hWnd, int nChars, int nLines) = 0;
+	virtual void ScrollEditToCaret(HWND hWnd) = 0;
+	// Whether the key event being handed to the window types nChar, which the widget then takes
+	// with the key.
+	virtual bool KeyBeingHandledTypes(HWND hWnd, UINT nChar) = 0;
+	// BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE; a push button or group box stays unchecked.
+	virtual UINT ButtonCheck(HWND hWnd) = 0;
+	virtual void SetButtonCheck(HWND hWnd, UINT nCheck) = 0;
+	// The look of a button held down by the mouse or the space bar.
+	virtual bool IsButtonPushed(HWND hWnd) = 0;
+	virtual void SetButtonPushed(HWND hWnd, bool bPushed) = 0;
+	// The heavier look of the push button that Enter presses.
+	virtual void SetButtonDefault(HWND hWnd, bool bDefault) = 0;
+	// The dotted frame of a push button that has the keyboard focus.
+	virtual void ShowButtonFocusMark(HWND hWnd, bool bShow) = 0;
+	// Clicks an enabled button as the user does: OnToolkitButtonClicked follows.
+	virtual void ClickButton(HWND hWnd) = 0;
+	// A list box's items, counted, inserted before nIndex, deleted and cleared; changes made here
+	// never come back as OnToolkitListBoxSelChanged.
+	virtual int ListBoxCount(HWND hWnd) = 0;
+	virtual void InsertListBoxItem(HWND hWnd, int nIndex, const CString& strText) = 0;
+	virtual void DeleteListBoxItem(HWND hWnd, int nIndex) = 0;
+	virtual void ClearListBox(HWND hWnd) = 0;
+	// An item's text, and the value the program keeps with it.
+	virtual CString ListBoxItemText(HWND hWnd, int nIndex) = 0;
+	virtual void SetListBoxItemData(HWND hWnd, int nIndex, DWORD_PTR dwData) = 0;
+	virtual DWORD_PTR ListBoxItemData(HWND hWnd, int nIndex) = 0;
+	// The selected item, -1 for none; a selected item is scrolled into view.
+	virtual int ListBoxSelection(HWND hWnd) = 0;
+	virtual void SelectListBoxItem(HWND hWnd, int nIndex) = 0;
+	// The height of every item: the one set, or else the one of a line of text in the list's font.
+	virtual int ListBoxItemHeight(HWND hWnd) = 0;
+	virtual void SetListBoxItemHeight(HWND hWnd, int nHeight) = 0;
+	// The item drawn at a point of the client area (taken inside the list's rows); -1 below the last.
+	virtual int ListBoxItemAt(HWND hWnd, const CPoint& ptClient) = 0;
+	// A scroll bar's thumb: the positions from nMin to nMaxPos, the page it stands for, and where it is.
+	virtual void SetScrollBarState(HWND hWnd, int nMin, int nMaxPos, int nPage, int nPos) = 0;
+	// The user holds the thumb down.
+	virtual bool IsScrollBarThumbHeld(HWND hWnd) = 0;
 };
 
 // The backend in use.
@@ -382,3 +476,17 @@ void OnToolkitIdle();
 
 // The pointer left a window that asked the toolkit to track it.
 void OnToolkitMouseLeave(HWND hWnd);
+
+// A native control's news, which the model turns into notifications to the control's parent.
+// An edit's text changed, by the user or by the program.
+void OnToolkitEditChanged(HWND hWnd);
+// A button was clicked (by the mouse, a key or ClickButton); it still has the check state it had.
+void OnToolkitButtonClicked(HWND hWnd);
+// The user chose another item of a list box, or double-clicked one.
+void OnToolkitListBoxSelChanged(HWND hWnd);
+void OnToolkitListBoxDoubleClicked(HWND hWnd);
+// The user scrolls with a scroll bar: nCode is SB_LINEUP to SB_BOTTOM, or SB_THUMBTRACK with the
+// dragged thumb at nPos. The thumb stays where the model put it, but while it is dragged.
+void OnToolkitScrollBarAction(HWND hWnd, UINT nCode, int nPos);
+// The user let go of the thumb.
+void OnToolkitScrollThumbReleased(HWND hWnd);

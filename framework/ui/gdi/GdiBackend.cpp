@@ -97,6 +97,12 @@ QImage GdiIconImage(HICON hIcon)
 	return it == icons.end() ? QImage() : it->second->images.front();
 }
 
+CSize AfxGetIconSize(HICON hIcon)
+{
+	const QImage image = GdiIconImage(hIcon);
+	return CSize(image.width(), image.height());
+}
+
 std::vector<QImage> GdiIconImages(HICON hIcon)
 {
 	IconTable& icons = Icons();

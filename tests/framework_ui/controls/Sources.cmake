@@ -1,5 +1,6 @@
 set(FRAMEWORK_UI_CONTROLS_TEST_SOURCES
   controls/ButtonTests.cpp
+  controls/ControlInputTests.cpp
   controls/EditCharTests.cpp
   controls/EditTests.cpp
   controls/ListBoxItemTests.cpp

@@ -82,4 +82,48 @@ public:
 	// Qt's own dialogs speak Italian and Italian is Qt's default locale: StartToolkit calls this as
 	// soon as Qt has started, so that no Qt window shows before.
 	static void LoadDialogTranslation();
+
+	// Native controls (backend/qt/controls)
+	void SetControlColors(HWND hWnd, const ControlColors& colors) override;
+	void SetControlFont(HWND hWnd, HFONT hFont) override;
+	void SetControlText(HWND hWnd, const CString& strText) override;
+	CString ControlText(HWND hWnd) override;
+	int EditTextLength(HWND hWnd) override;
+	void SetEditSelection(HWND hWnd, int nAnchor, int nCaret) override;
+	void ClearEditSelection(HWND hWnd) override;
+	void GetEditSelection(HWND hWnd, int& nStart, int& nEnd) override;
+	void ReplaceEditSelection(HWND hWnd, const CString& strText) override;
+	void DeleteEditBackward(HWND hWnd) override;
+	void SetEditReadOnly(HWND hWnd, bool bReadOnly) override;
+	void SetEditAlignment(HWND hWnd, TextAlignment nAlignment) override;
+	void SetEditLimit(HWND hWnd, int nLimit) override;
+	int EditLimit(HWND hWnd) override;
+	bool IsEditModified(HWND hWnd) override;
+	void SetEditModified(HWND hWnd, bool bModified) override;
+	int EditLineCount(HWND hWnd) override;
+	int EditFirstVisibleLine(HWND hWnd) override;
+	void ScrollEdit(HWND hWnd, int nChars, int nLines) override;
+	void ScrollEditToCaret(HWND hWnd) override;
+	bool KeyBeingHandledTypes(HWND hWnd, UINT nChar) override;
+	UINT ButtonCheck(HWND hWnd) override;
+	void SetButtonCheck(HWND hWnd, UINT nCheck) override;
+	bool IsButtonPushed(HWND hWnd) override;
+	void SetButtonPushed(HWND hWnd, bool bPushed) override;
+	void SetButtonDefault(HWND hWnd, bool bDefault) override;
+	void ShowButtonFocusMark(HWND hWnd, bool bShow) override;
+	void ClickButton(HWND hWnd) override;
+	int ListBoxCount(HWND hWnd) override;
+	void InsertListBoxItem(HWND hWnd, int nIndex, const CString& strText) override;
+	void DeleteListBoxItem(HWND hWnd, int nIndex) override;
+	void ClearListBox(HWND hWnd) override;
+	CString ListBoxItemText(HWND hWnd, int nIndex) override;
+	void SetListBoxItemData(HWND hWnd, int nIndex, DWORD_PTR dwData) override;
+	DWORD_PTR ListBoxItemData(HWND hWnd, int nIndex) override;
+	int ListBoxSelection(HWND hWnd) override;
+	void SelectListBoxItem(HWND hWnd, int nIndex) override;
+	int ListBoxItemHeight(HWND hWnd) override;
+	void SetListBoxItemHeight(HWND hWnd, int nHeight) override;
+	int ListBoxItemAt(HWND hWnd, const CPoint& ptClient) override;
+	void SetScrollBarState(HWND hWnd, int nMin, int nMaxPos, int nPage, int nPos) override;
+	bool IsScrollBarThumbHeld(HWND hWnd) override;
 };

@@ -3,10 +3,10 @@
 #include "framework/ui/backend/qt/QtDriver.h"
 
 #include "framework/core/GdiConstants.h"
-#include "framework/ui/backend/qt/ControlSupport.h"
 #include "framework/ui/backend/qt/GdiBackend.h"
 #include "framework/ui/backend/qt/HostWidget.h"
 #include "framework/ui/backend/qt/MenuSystem.h"
+#include "framework/ui/backend/qt/NativeControls.h"
 #include "framework/ui/backend/qt/NativeWindows.h"
 #include "framework/ui/backend/qt/QtText.h"
 
@@ -16,23 +16,6 @@
 
 namespace
 {
-
-QWidget* CreateWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
-{
-	switch (spec.nKind)
-	{
-	case NativeKind::Edit:
-		return CreateEditWidget(hWnd, spec, pParent);
-	case NativeKind::Button:
-		return CreateButtonWidget(hWnd, spec, pParent);
-	case NativeKind::ListBox:
-		return CreateListBoxWidget(hWnd, spec, pParent);
-	case NativeKind::ScrollBar:
-		return CreateScrollBarWidget(hWnd, spec, pParent);
-	default:
-		return nullptr;
-	}
-}
 
 Qt::WindowFlags FlagsOf(const DesktopFrame& frame, bool bOwned)
 {
@@ -88,7 +71,7 @@ void ApplySizeLimits(QWidget* pWidget, bool bFixedSize, const QSize& size)
 void CQtDriver::CreateNativeWindow(HWND hWnd, const NativeWindowSpec& spec)
 {
 	QWidget* pParent = NativeWidget(spec.hHolder);
-	QWidget* pWidget = CreateWidget(hWnd, spec, pParent);
+	QWidget* pWidget = CreateControlWidget(hWnd, spec, pParent);
 	if (pWidget != nullptr)
 	{
 		AttachWidgetToWindow(hWnd, pWidget);

@@ -1,12 +1,6 @@
-# The Qt backend: the driver, the windows' widgets and events, and the Qt parts of controls and menus;
-# those of services and bars are in their own folders.
+# The Qt backend: the driver, the windows' widgets and events, the widgets of the native controls,
+# and the Qt parts of menus; those of services and bars are in their own folders.
 set(FRAMEWORK_UI_BACKEND_QT_SOURCES
-  backend/qt/ControlButton.cpp
-  backend/qt/ControlEdit.cpp
-  backend/qt/ControlListBox.cpp
-  backend/qt/ControlScrollBar.cpp
-  backend/qt/ControlStatic.cpp
-  backend/qt/ControlSupport.cpp
   backend/qt/DesktopColors.cpp
   backend/qt/HostWidget.cpp
   backend/qt/LockKeys.cpp
@@ -20,8 +14,14 @@ set(FRAMEWORK_UI_BACKEND_QT_SOURCES
   backend/qt/QtInput.cpp
   backend/qt/QtLoops.cpp
   backend/qt/QtWindows.cpp
+  backend/qt/controls/ButtonWidget.cpp
+  backend/qt/controls/ControlWidgets.cpp
+  backend/qt/controls/EditWidget.cpp
+  backend/qt/controls/ListBoxWidget.cpp
+  backend/qt/controls/ScrollBarWidget.cpp
 )
-# What tests and demonstrations drive the program with: input as the desktop gives it, surfaces, the desktop's view of windows.
+# What tests and demonstrations drive the program with: input as the desktop gives it, surfaces, the
+# desktop's view of windows.
 set(FRAMEWORK_UI_TESTING_SOURCES
   backend/qt/testing/DesktopAccess.cpp
   backend/qt/testing/MenuDriving.cpp

@@ -2,13 +2,13 @@
 // parent's WM_CTLCOLORSTATIC deciding the colours and whether the background shows through.
 #include "framework/core/ControlConstants.h"
 #include "framework/core/GdiConstants.h"
+#include "framework/ui/controls/ControlClasses.h"
 #include "framework/ui/gdi/Bitmap.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Dc.h"
+#include "framework/ui/gdi/DcAttach.h"
 #include "framework/ui/gdi/Font.h"
-#include "framework/ui/backend/qt/ControlSupport.h"
-#include "framework/ui/backend/qt/DcBackend.h"
-#include "framework/ui/backend/qt/GdiBackend.h"
+#include "framework/ui/gdi/IconFile.h"
 #include "framework/ui/system/SystemServices.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/WinApp.h"
@@ -203,16 +203,16 @@ void FitToImage(CWindowRecord* pHost, HBITMAP hBitmap)
 // An icon static takes the icon's size, as on Windows.
 void FitToIcon(CWindowRecord* pHost, HICON hIcon)
 {
-	const QImage image = GdiIconImage(hIcon);
-	if (image.isNull())
+	const CSize size = AfxGetIconSize(hIcon);
+	if (size.cx == 0 || size.cy == 0)
 	{
 		return;
 	}
 	const CRect margins = pHost->NonClientMargins();
 	const int nEdges = 2 * SunkenEdge(pHost->m_dwStyle);
 	CRect rcWindow = pHost->m_rcWindow;
-	rcWindow.right = rcWindow.left + image.width() + nEdges + margins.left + margins.right;
-	rcWindow.bottom = rcWindow.top + image.height() + nEdges + margins.top + margins.bottom;
+	rcWindow.right = rcWindow.left + size.cx + nEdges + margins.left + margins.right;
+	rcWindow.bottom = rcWindow.top + size.cy + nEdges + margins.top + margins.bottom;
 	pHost->SetWindowRect(rcWindow, true);
 }
 
