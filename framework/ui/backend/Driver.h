@@ -411,6 +411,8 @@ public:
 	virtual void SetListBoxItemHeight(HWND hWnd, int nHeight) = 0;
 	// The item drawn at a point of the client area (taken inside the list's rows); -1 below the last.
 	virtual int ListBoxItemAt(HWND hWnd, const CPoint& ptClient) = 0;
+	// How two texts order without case, as a list box sorts and finds its items: below, at or above 0.
+	virtual int CompareTextNoCase(const CString& str1, const CString& str2) = 0;
 	// A scroll bar's thumb: the positions from nMin to nMaxPos, the page it stands for, and where it is.
 	virtual void SetScrollBarState(HWND hWnd, int nMin, int nMaxPos, int nPage, int nPos) = 0;
 	// The user holds the thumb down.

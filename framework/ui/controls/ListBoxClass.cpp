@@ -27,11 +27,10 @@ CString ItemText(LPARAM lParam)
 	return CString(lParam != 0 ? reinterpret_cast<LPCTSTR>(lParam) : "");
 }
 
-// Items compare without case. Letters outside ASCII keep theirs, where Windows would fold them by
-// the user's language.
+// Items compare without case, accented letters too.
 int CompareItems(const CString& strItem, const CString& strText)
 {
-	return strItem.CompareNoCase(strText);
+	return AfxGetDriver().CompareTextNoCase(strItem, strText);
 }
 
 // LBS_SORT keeps the strings in case-insensitive order; a new one goes after its equals.

@@ -124,6 +124,7 @@ public:
 	int ListBoxItemHeight(HWND hWnd) override;
 	void SetListBoxItemHeight(HWND hWnd, int nHeight) override;
 	int ListBoxItemAt(HWND hWnd, const CPoint& ptClient) override;
+	int CompareTextNoCase(const CString& str1, const CString& str2) override;
 	void SetScrollBarState(HWND hWnd, int nMin, int nMaxPos, int nPage, int nPos) override;
 	bool IsScrollBarThumbHeld(HWND hWnd) override;
 };

@@ -199,3 +199,8 @@ int CQtDriver::ListBoxItemAt(HWND hWnd, const CPoint& ptClient)
 	ptViewport.setY(std::clamp(ptViewport.y(), 0, std::max(0, pViewport->height() - 1)));
 	return pList->indexAt(ptViewport).row();
 }
+
+int CQtDriver::CompareTextNoCase(const CString& str1, const CString& str2)
+{
+	return QString::compare(ToQString(str1), ToQString(str2), Qt::CaseInsensitive);
+}
