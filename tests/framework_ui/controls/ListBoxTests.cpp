@@ -54,6 +54,11 @@ TEST_F(ListBoxTest, StringsInOrderOrSorted)
 	EXPECT_EQ((std::vector<std::string>{ "banda", "Modulante", "modulato", "portante" }), Items(sorted));
 	EXPECT_EQ(2, sorted.FindStringExact(-1, "MODULATO"));
 	EXPECT_EQ(LB_ERR, sorted.FindStringExact(-1, "modul"));
+	// Accented capitals fold too: "È" sorts and matches with "è".
+	sorted.AddString("\xC3\x88 zero");
+	sorted.AddString("\xC3\xA8 uno");
+	EXPECT_EQ("\xC3\x88 zero", Items(sorted).back());
+	EXPECT_EQ(4, sorted.FindStringExact(-1, "\xC3\x88 UNO"));
 	sorted.ResetContent();
 	EXPECT_EQ(0, sorted.GetCount());
 }
