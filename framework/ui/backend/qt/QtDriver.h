@@ -60,4 +60,16 @@ public:
 	CPoint CursorPosition() override;
 	bool IsKeyHeld(int nVirtKey) override;
 	bool IsLockKeyOn(int nVirtKey) override;
+
+	// Menus (backend/qt/menu)
+	void WatchMenuKeys(HWND hWnd) override;
+	void AttachMenuBar(HWND hWnd, HMENU hMenu, int nHeight) override;
+	void DetachMenuBar(HMENU hMenu) override;
+	void SyncMenu(HMENU hMenu) override;
+	void DestroyMenuWidgets(HMENU hMenu) override;
+	CSize MenuPopupSize(HMENU hMenu) override;
+	bool ShowMenuPopup(HMENU hMenu, const CPoint& ptScreen) override;
+	void HideMenuPopup(HMENU hMenu) override;
+	bool OpenMenuBarTitle(HMENU hMenu, int nPos) override;
+	void RequestMenuIdle() override;
 };

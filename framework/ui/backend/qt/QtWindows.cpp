@@ -6,7 +6,6 @@
 #include "framework/ui/backend/qt/ControlSupport.h"
 #include "framework/ui/backend/qt/GdiBackend.h"
 #include "framework/ui/backend/qt/HostWidget.h"
-#include "framework/ui/backend/qt/MenuSystem.h"
 #include "framework/ui/backend/qt/NativeWindows.h"
 #include "framework/ui/backend/qt/QtText.h"
 
@@ -98,10 +97,6 @@ void CQtDriver::CreateNativeWindow(HWND hWnd, const NativeWindowSpec& spec)
 		pWidget = new CHostWidget(hWnd, pParent);
 	}
 	NativeWindowOf(hWnd).pWidget = pWidget;
-	if (!spec.bChild)
-	{
-		MenuInstallWindowKeys(hWnd, pWidget);
-	}
 }
 
 void CQtDriver::DestroyNativeWindow(HWND hWnd)

@@ -1,4 +1,4 @@
-# The Qt backend: the driver, the windows' widgets and events, and the Qt parts of controls, menus, bars and services.
+# The Qt backend: the driver, the windows' widgets and events, and the Qt parts of controls, bars and services (menus: backend/qt/menu).
 set(FRAMEWORK_UI_BACKEND_QT_SOURCES
   backend/qt/BarEvents.cpp
   backend/qt/ControlButton.cpp
@@ -10,11 +10,6 @@ set(FRAMEWORK_UI_BACKEND_QT_SOURCES
   backend/qt/DesktopColors.cpp
   backend/qt/HostWidget.cpp
   backend/qt/LockKeys.cpp
-  backend/qt/MenuBar.cpp
-  backend/qt/MenuRecord.cpp
-  backend/qt/MenuSession.cpp
-  backend/qt/MenuSystem.cpp
-  backend/qt/MenuWidgets.cpp
   backend/qt/NativeWindows.cpp
   backend/qt/PrintDialogQt.cpp
   backend/qt/PrintJob.cpp
