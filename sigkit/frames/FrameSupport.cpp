@@ -6,7 +6,7 @@
 #include "framework/ui/bars/RepositionBars.h"
 #include "framework/ui/bars/ToolBar.h"
 #include "framework/ui/dialog/Dialog.h"
-#include "framework/ui/menu/CmdUI.h"
+#include "framework/ui/window/CmdUI.h"
 #include "framework/ui/window/PaintDC.h"
 #include "framework/ui/system/SystemServices.h"
 

@@ -2,8 +2,8 @@
 #include "sigkit/frames/TBBDialog.h"
 
 #include "framework/core/BarConstants.h"
-#include "framework/ui/menu/CmdUI.h"
 #include "framework/ui/menu/Menu.h"
+#include "framework/ui/window/CmdUI.h"
 #include "sigkit/frames/FrameSupport.h"
 
 IMPLEMENT_DYNAMIC(CTBBDialog, CDialog)

@@ -4,9 +4,9 @@
 
 #include "framework/core/BarConstants.h"
 #include "framework/core/MenuConstants.h"
-#include "framework/ui/menu/CmdUI.h"
 #include "framework/ui/menu/Menu.h"
 #include "framework/ui/system/SystemServices.h"
+#include "framework/ui/window/CmdUI.h"
 #include "sigkit/frames/FrameSupport.h"
 #include "sigkit/resources/SigkitResourceIds.h"
 

@@ -2,7 +2,7 @@
 #include "tests/app/MainWindowFixture.h"
 
 #include "app/resources/AppResourceIds.h"
-#include "framework/ui/menu/CmdUI.h"
+#include "framework/ui/window/CmdUI.h"
 
 namespace
 {

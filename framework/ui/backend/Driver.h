@@ -417,6 +417,32 @@ public:
 	virtual void SetScrollBarState(HWND hWnd, int nMin, int nMaxPos, int nPage, int nPos) = 0;
 	// The user holds the thumb down.
 	virtual bool IsScrollBarThumbHeld(HWND hWnd) = 0;
+
+	// Menus: the toolkit's widgets of a menu are found by its handle and show the model's record of
+	// it (framework/ui/menu/MenuRecord.h); their events come back as OnToolkitMenu... calls.
+	// The top-level window reports Alt+Space, and F10 while it shows a menu bar, as OnToolkitMenuKey.
+	virtual void WatchMenuKeys(HWND hWnd) = 0;
+	// Shows the menu as the menu bar of top-level window hWnd, nHeight tall across the top of its
+	// native window.
+	virtual void AttachMenuBar(HWND hWnd, HMENU hMenu, int nHeight) = 0;
+	// The menu no longer shows as a menu bar.
+	virtual void DetachMenuBar(HMENU hMenu) = 0;
+	// The menu's items have changed: its bar or popup shows them as they are now.
+	virtual void SyncMenu(HMENU hMenu) = 0;
+	// The menu is destroyed: its widgets go, an open popup reporting that it hides.
+	virtual void DestroyMenuWidgets(HMENU hMenu) = 0;
+	// The size a popup takes on the screen.
+	virtual CSize MenuPopupSize(HMENU hMenu) = 0;
+	// Shows a popup with its top-left corner at a point of the screen, and returns at once: false
+	// when it did not show. It reports its items hovered and chosen until it hides.
+	virtual bool ShowMenuPopup(HMENU hMenu, const CPoint& ptScreen) = 0;
+	// Hides the popup if it shows, and the popups it opened.
+	virtual void HideMenuPopup(HMENU hMenu) = 0;
+	// Opens the popup under title nPos of the menu bar as the keyboard does, with its first item
+	// that can be chosen selected; false when the bar has no such title.
+	virtual bool OpenMenuBarTitle(HMENU hMenu, int nPos) = 0;
+	// Calls OnToolkitMenuIdle once, from the event loop, the next time it is about to wait.
+	virtual void RequestMenuIdle() = 0;
 };
 
 // The backend in use.
@@ -492,3 +518,23 @@ void OnToolkitListBoxDoubleClicked(HWND hWnd);
 void OnToolkitScrollBarAction(HWND hWnd, UINT nCode, int nPos);
 // The user let go of the thumb.
 void OnToolkitScrollThumbReleased(HWND hWnd);
+
+// Menus: a popup opening and closing, whatever opened it; an item of an open menu hovered (nPos -1:
+// none), which may be reported again for the same item (a click hovers as it presses); an item
+// chosen, which closes the menus.
+void OnToolkitMenuPopupShowing(HMENU hMenu);
+void OnToolkitMenuPopupHiding(HMENU hMenu);
+void OnToolkitMenuItemHovered(HMENU hMenu, int nPos);
+void OnToolkitMenuItemChosen(HMENU hMenu, int nPos);
+// The mouse (else the keyboard) is working the menus, for MF_MOUSESELECT.
+void OnToolkitMenuInput(bool bMouse);
+
+enum class ToolkitMenuKey
+{
+	WindowMenu,	// Alt+Space
+	MenuBar,	// F10
+};
+
+void OnToolkitMenuKey(HWND hWnd, ToolkitMenuKey nKey);
+// The event loop is about to wait while a menu is open (asked for with RequestMenuIdle).
+void OnToolkitMenuIdle();

@@ -2,7 +2,7 @@
 // state an update handler gives it.
 #pragma once
 
-#include "framework/ui/menu/CmdUI.h"
+#include "framework/ui/window/CmdUI.h"
 
 class CToolBar;
 class CStatusBar;

@@ -8,6 +8,7 @@
 #include "framework/ui/menu/Menu.h"
 #include "framework/ui/dialog/DialogFrame.h"
 #include "framework/ui/system/SystemServices.h"
+#include "framework/ui/window/WindowMenus.h"
 
 BOOL CDialog::CreateFromTemplate(const DialogTemplate* pTemplate, CWnd* pParentWnd, BOOL bModal)
 {

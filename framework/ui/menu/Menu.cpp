@@ -1,8 +1,8 @@
 // CMenu: attaching to menu handles; every operation is the handle function of the same name.
 #include "framework/ui/menu/Menu.h"
 
-#include "framework/ui/backend/qt/MenuRecord.h"
-#include "framework/ui/window/Wnd.h"
+#include "framework/core/WinConstants.h"
+#include "framework/ui/menu/MenuRecord.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
@@ -169,9 +169,4 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 CMenu* CMenu::GetSubMenu(int nPos) const
 {
 	return FromHandle(::GetSubMenu(m_hMenu, nPos));
-}
-
-BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
-{
-	return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr, lpRect);
 }

@@ -1,5 +1,6 @@
 // CMenu: the framework object attached to a menu handle, a menu bar or a popup, and the menu
-// functions of the Windows API that work on handles.
+// functions of the Windows API that work on handles; those that need a window are in
+// window/WindowMenus.h.
 #pragma once
 
 #include "framework/core/Handles.h"
@@ -67,7 +68,8 @@ public:
 	CMenu* GetSubMenu(int nPos) const;
 
 	// Shows the popup at (x, y) on the screen and returns once it closes; the item chosen is sent
-	// to pWnd as WM_COMMAND. Goes through the modal seam, which may choose for the user.
+	// to pWnd as WM_COMMAND. Goes through the modal seam, which may choose for the user. It needs
+	// a window, so it is defined beside the menu loop, in window/TrackPopup.cpp.
 	BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
 };
 
@@ -92,16 +94,3 @@ UINT GetMenuItemID(HMENU hMenu, int nPos);
 UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
 int GetMenuString(HMENU hMenu, UINT uIDItem, LPTSTR lpString, int cchMax, UINT flags);
 HMENU GetSubMenu(HMENU hMenu, int nPos);
-
-// A window's menu bar (a top-level window only; it takes room above the client area, which
-// shrinks by its height) and its window menu, opened with Alt+Space.
-HMENU GetMenu(HWND hWnd);
-BOOL SetMenu(HWND hWnd, HMENU hMenu);
-BOOL DrawMenuBar(HWND hWnd);
-// bRevert FALSE: the window's own copy of its window menu, for the program to change; null for a
-// window without WS_SYSMENU. bRevert TRUE: drops the copy and returns null.
-HMENU GetSystemMenu(HWND hWnd, BOOL bRevert);
-
-// The item chosen is posted to hWnd as WM_COMMAND (WM_SYSCOMMAND from the window menu), or
-// returned with TPM_RETURNCMD; nReserved is ignored.
-BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, LPCRECT prcRect);

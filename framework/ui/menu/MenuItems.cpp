@@ -2,8 +2,7 @@
 // item is named by its position, or by its command id searched depth first through the popups.
 #include "framework/ui/menu/Menu.h"
 
-#include "framework/ui/backend/qt/MenuRecord.h"
-#include "framework/ui/backend/qt/MenuWidgets.h"
+#include "framework/ui/menu/MenuRecord.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,22 +25,17 @@ bool IsCommand(const MenuItemRecord& item)
 	return (item.nFlags & (MF_POPUP | MF_SEPARATOR)) == 0;
 }
 
-CMenuRecord* SubMenuOf(const MenuItemRecord& item)
-{
-	return (item.nFlags & MF_POPUP) != 0 ? CMenuRecord::FromHandle(item.hSubMenu) : nullptr;
-}
-
 bool FindCommand(CMenuRecord* pRecord, UINT nID, int nDepth, ItemPlace& place)
 {
-	for (size_t i = 0; i < pRecord->m_items.size(); ++i)
+	for (size_t i = 0; i < pRecord->Items().size(); ++i)
 	{
-		const MenuItemRecord& item = pRecord->m_items[i];
+		const MenuItemRecord& item = pRecord->Items()[i];
 		if (IsCommand(item) && item.nID == nID)
 		{
 			place = { pRecord, i };
 			return true;
 		}
-		CMenuRecord* pSubMenu = SubMenuOf(item);
+		CMenuRecord* pSubMenu = CMenuRecord::SubMenuOf(item);
 		if (pSubMenu != nullptr && nDepth < MAX_POPUP_DEPTH && FindCommand(pSubMenu, nID, nDepth + 1, place))
 		{
 			return true;
@@ -61,7 +55,7 @@ bool FindItem(HMENU hMenu, UINT nItem, UINT nFlags, ItemPlace& place)
 	{
 		return FindCommand(pRecord, nItem, 0, place);
 	}
-	if (nItem >= pRecord->m_items.size())
+	if (nItem >= pRecord->Items().size())
 	{
 		return false;
 	}
@@ -104,17 +98,21 @@ BOOL InsertAt(CMenuRecord& holder, size_t nPos, UINT nFlags, UINT_PTR nIDNewItem
 	{
 		return FALSE;
 	}
-	holder.m_items.insert(holder.m_items.begin() + static_cast<std::ptrdiff_t>(nPos), item);
-	MenuSyncWidgets(holder);
+	holder.ChangeItems([nPos, &item](std::vector<MenuItemRecord>& items)
+	{
+		items.insert(items.begin() + static_cast<std::ptrdiff_t>(nPos), item);
+	});
 	return TRUE;
 }
 
 // Takes the item out of its menu; its popup, if any, is left to the caller.
 MenuItemRecord TakeItem(const ItemPlace& place)
 {
-	MenuItemRecord item = place.pMenu->m_items[place.nPos];
-	place.pMenu->m_items.erase(place.pMenu->m_items.begin() + static_cast<std::ptrdiff_t>(place.nPos));
-	MenuSyncWidgets(*place.pMenu);
+	MenuItemRecord item = place.pMenu->Items()[place.nPos];
+	place.pMenu->ChangeItems([&place](std::vector<MenuItemRecord>& items)
+	{
+		items.erase(items.begin() + static_cast<std::ptrdiff_t>(place.nPos));
+	});
 	return item;
 }
 
@@ -126,14 +124,16 @@ UINT ChangeState(HMENU hMenu, UINT nItem, UINT nFlags, UINT nMask, UINT nBits)
 	{
 		return NO_ITEM;
 	}
-	MenuItemRecord& item = place.pMenu->m_items[place.nPos];
-	const UINT nPrevious = item.nFlags & nMask;
-	item.nFlags = (item.nFlags & ~nMask) | (nBits & nMask);
-	if ((nMask & MF_CHECKED) != 0)
+	const UINT nPrevious = place.pMenu->Items()[place.nPos].nFlags & nMask;
+	place.pMenu->ChangeItems([&place, nMask, nBits](std::vector<MenuItemRecord>& items)
 	{
-		item.bRadio = false;
-	}
-	MenuSyncWidgets(*place.pMenu);
+		MenuItemRecord& item = items[place.nPos];
+		item.nFlags = (item.nFlags & ~nMask) | (nBits & nMask);
+		if ((nMask & MF_CHECKED) != 0)
+		{
+			item.bRadio = false;
+		}
+	});
 	return nPrevious;
 }
 
@@ -142,7 +142,7 @@ UINT ChangeState(HMENU hMenu, UINT nItem, UINT nFlags, UINT nMask, UINT nBits)
 BOOL AppendMenu(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCTSTR lpNewItem)
 {
 	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
-	return pRecord != nullptr && InsertAt(*pRecord, pRecord->m_items.size(), uFlags, uIDNewItem, lpNewItem);
+	return pRecord != nullptr && InsertAt(*pRecord, pRecord->Items().size(), uFlags, uIDNewItem, lpNewItem);
 }
 
 // By position, a position past the end (0xFFFFFFFF, say) appends; by command, the new item goes
@@ -154,7 +154,7 @@ BOOL InsertMenu(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, L
 	{
 		return FALSE;
 	}
-	ItemPlace place = { pRecord, std::min<size_t>(uPosition, pRecord->m_items.size()) };
+	ItemPlace place = { pRecord, std::min<size_t>(uPosition, pRecord->Items().size()) };
 	if ((uFlags & MF_BYPOSITION) == 0 && !FindCommand(pRecord, uPosition, 0, place))
 	{
 		return FALSE;
@@ -172,14 +172,13 @@ BOOL ModifyMenu(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, L
 	{
 		return FALSE;
 	}
-	MenuItemRecord& old = place.pMenu->m_items[place.nPos];
-	CMenuRecord* pOldSubMenu = SubMenuOf(old);
+	const MenuItemRecord& old = place.pMenu->Items()[place.nPos];
+	CMenuRecord* pOldSubMenu = CMenuRecord::SubMenuOf(old);
 	if (pOldSubMenu != nullptr && old.hSubMenu == item.hSubMenu)
 	{
 		pOldSubMenu = nullptr;
 	}
-	old = item;
-	MenuSyncWidgets(*place.pMenu);
+	place.pMenu->ChangeItems([&place, &item](std::vector<MenuItemRecord>& items) { items[place.nPos] = item; });
 	if (pOldSubMenu != nullptr)
 	{
 		DestroyMenuRecord(pOldSubMenu);
@@ -195,7 +194,7 @@ BOOL DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags)
 		return FALSE;
 	}
 	const MenuItemRecord item = TakeItem(place);
-	if (CMenuRecord* pSubMenu = SubMenuOf(item))
+	if (CMenuRecord* pSubMenu = CMenuRecord::SubMenuOf(item))
 	{
 		DestroyMenuRecord(pSubMenu);
 	}
@@ -210,7 +209,7 @@ BOOL RemoveMenu(HMENU hMenu, UINT uPosition, UINT uFlags)
 		return FALSE;
 	}
 	const MenuItemRecord item = TakeItem(place);
-	CMenuRecord* pSubMenu = SubMenuOf(item);
+	CMenuRecord* pSubMenu = CMenuRecord::SubMenuOf(item);
 	if (pSubMenu != nullptr && pSubMenu->m_hParent == place.pMenu->Handle())
 	{
 		pSubMenu->m_hParent = nullptr;
@@ -236,26 +235,27 @@ BOOL CheckMenuRadioItem(HMENU hMenu, UINT first, UINT last, UINT check, UINT fla
 	{
 		return FALSE;
 	}
-	std::vector<MenuItemRecord>& items = place.pMenu->m_items;
-	for (size_t i = 0; i < items.size(); ++i)
+	place.pMenu->ChangeItems([&place, first, last, flags](std::vector<MenuItemRecord>& items)
 	{
-		const UINT nKey = (flags & MF_BYPOSITION) != 0 ? static_cast<UINT>(i) : items[i].nID;
-		if (!IsCommand(items[i]) || nKey < first || nKey > last)
+		for (size_t i = 0; i < items.size(); ++i)
 		{
-			continue;
+			const UINT nKey = (flags & MF_BYPOSITION) != 0 ? static_cast<UINT>(i) : items[i].nID;
+			if (!IsCommand(items[i]) || nKey < first || nKey > last)
+			{
+				continue;
+			}
+			const bool bChecked = i == place.nPos;
+			items[i].nFlags = bChecked ? items[i].nFlags | MF_CHECKED : items[i].nFlags & ~MF_CHECKED;
+			items[i].bRadio = bChecked;
 		}
-		const bool bChecked = i == place.nPos;
-		items[i].nFlags = bChecked ? items[i].nFlags | MF_CHECKED : items[i].nFlags & ~MF_CHECKED;
-		items[i].bRadio = bChecked;
-	}
-	MenuSyncWidgets(*place.pMenu);
+	});
 	return TRUE;
 }
 
 int GetMenuItemCount(HMENU hMenu)
 {
 	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
-	return pRecord != nullptr ? static_cast<int>(pRecord->m_items.size()) : -1;
+	return pRecord != nullptr ? static_cast<int>(pRecord->Items().size()) : -1;
 }
 
 UINT GetMenuItemID(HMENU hMenu, int nPos)
@@ -265,7 +265,7 @@ UINT GetMenuItemID(HMENU hMenu, int nPos)
 	{
 		return NO_ITEM;
 	}
-	const MenuItemRecord& item = place.pMenu->m_items[place.nPos];
+	const MenuItemRecord& item = place.pMenu->Items()[place.nPos];
 	return (item.nFlags & MF_POPUP) != 0 ? NO_ITEM : item.nID;
 }
 
@@ -276,11 +276,11 @@ UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags)
 	{
 		return NO_ITEM;
 	}
-	const MenuItemRecord& item = place.pMenu->m_items[place.nPos];
+	const MenuItemRecord& item = place.pMenu->Items()[place.nPos];
 	const UINT nState = item.nFlags & ~(MF_BITMAP | MF_OWNERDRAW);
-	if (CMenuRecord* pSubMenu = SubMenuOf(item))
+	if (CMenuRecord* pSubMenu = CMenuRecord::SubMenuOf(item))
 	{
-		return (static_cast<UINT>(pSubMenu->m_items.size()) << 8) | (nState & 0xFF);
+		return (static_cast<UINT>(pSubMenu->Items().size()) << 8) | (nState & 0xFF);
 	}
 	return nState;
 }
@@ -293,7 +293,7 @@ int GetMenuString(HMENU hMenu, UINT uIDItem, LPTSTR lpString, int cchMax, UINT f
 	{
 		return 0;
 	}
-	const CString& strText = place.pMenu->m_items[place.nPos].strText;
+	const CString& strText = place.pMenu->Items()[place.nPos].strText;
 	if (lpString == nullptr || cchMax <= 0)
 	{
 		return strText.GetLength();
@@ -311,6 +311,6 @@ HMENU GetSubMenu(HMENU hMenu, int nPos)
 	{
 		return nullptr;
 	}
-	CMenuRecord* pSubMenu = SubMenuOf(place.pMenu->m_items[place.nPos]);
+	CMenuRecord* pSubMenu = CMenuRecord::SubMenuOf(place.pMenu->Items()[place.nPos]);
 	return pSubMenu != nullptr ? pSubMenu->Handle() : nullptr;
 }

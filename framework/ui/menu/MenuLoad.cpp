@@ -3,7 +3,7 @@
 
 #include "framework/core/Resources.h"
 #include "framework/core/WinConstants.h"
-#include "framework/ui/backend/qt/MenuRecord.h"
+#include "framework/ui/menu/MenuRecord.h"
 
 #include <cstdlib>
 

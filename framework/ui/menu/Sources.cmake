@@ -1,9 +1,7 @@
-# Menus: CMenu, items, templates and popups.
+# Menus: the menu records, CMenu, items and templates.
 set(FRAMEWORK_UI_MENU_SOURCES
-  menu/CmdUI.cpp
   menu/Menu.cpp
   menu/MenuItems.cpp
   menu/MenuLoad.cpp
-  menu/TrackPopup.cpp
-  menu/WndMenu.cpp
+  menu/MenuRecord.cpp
 )

@@ -4,10 +4,10 @@
 
 #include "framework/core/MenuConstants.h"
 #include "framework/ui/backend/Driver.h"
-#include "framework/ui/backend/qt/MenuSystem.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Dc.h"
 #include "framework/ui/system/SystemServices.h"
+#include "framework/ui/window/SystemMenu.h"
 #include "framework/ui/window/UserServices.h"
 #include "framework/ui/window/WindowInput.h"
 #include "framework/ui/window/WindowRecord.h"

@@ -1,17 +1,22 @@
-# Windows and their messages: records, creation and destruction, geometry, painting, input, loops, the message queue, CWnd and CWinApp.
+# Windows and their messages: records, creation and destruction, geometry, painting, input, loops, the message queue, the menus of a window and its menu loop, CWnd and CWinApp.
 set(FRAMEWORK_UI_WINDOW_SOURCES
   window/CmdTarget.cpp
+  window/CmdUI.cpp
   window/DefWindowProc.cpp
   window/DesktopFrame.cpp
   window/EventLoops.cpp
+  window/MenuBar.cpp
+  window/MenuLoop.cpp
   window/MessagePump.cpp
   window/MessageQueue.cpp
   window/ModalLoop.cpp
   window/ModalSeam.cpp
   window/PaintDC.cpp
+  window/SystemMenu.cpp
   window/ToolTip.cpp
   window/ToolkitDialog.cpp
   window/ToolkitEvents.cpp
+  window/TrackPopup.cpp
   window/UserServices.cpp
   window/WinApp.cpp
   window/WindowActivation.cpp
@@ -19,6 +24,7 @@ set(FRAMEWORK_UI_WINDOW_SOURCES
   window/WindowDestroy.cpp
   window/WindowGeometry.cpp
   window/WindowInput.cpp
+  window/WindowMenus.cpp
   window/WindowNative.cpp
   window/WindowPaint.cpp
   window/WindowRecord.cpp

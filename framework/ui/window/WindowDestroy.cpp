@@ -4,8 +4,8 @@
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/backend/Driver.h"
-#include "framework/ui/backend/qt/MenuBar.h"
 #include "framework/ui/window/EventLoops.h"
+#include "framework/ui/window/MenuBar.h"
 #include "framework/ui/window/WinApp.h"
 #include "framework/ui/window/WindowInput.h"
 #include "framework/ui/window/Wnd.h"

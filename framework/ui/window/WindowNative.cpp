@@ -25,6 +25,7 @@ void CreateNativeWindowFor(CWindowRecord& record)
 	record.m_bNative = true;
 	if (!spec.bChild)
 	{
+		driver.WatchMenuKeys(record.Handle());
 		record.ApplyDesktopFrame();
 		driver.SetNativeTitle(record.Handle(), record.m_strText);
 	}

@@ -4,8 +4,8 @@
 #include "tests/framework_ui/menu/MenuTestSupport.h"
 
 #include "framework/core/ControlConstants.h"
-#include "framework/ui/menu/CmdUI.h"
 #include "framework/ui/testing/MenuDriving.h"
+#include "framework/ui/window/CmdUI.h"
 #include "tests/support/EventPump.h"
 #include "tests/support/MessageRecorder.h"
 

@@ -4,6 +4,7 @@
 
 #include "framework/core/Resources.h"
 #include "framework/ui/menu/Menu.h"
+#include "framework/ui/window/WindowMenus.h"
 #include "framework/ui/window/Wnd.h"
 
 #include <map>

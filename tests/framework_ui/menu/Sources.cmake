@@ -3,6 +3,7 @@ set(FRAMEWORK_UI_MENU_TEST_SOURCES
   menu/MenuLoopTests.cpp
   menu/MenuStructureTests.cpp
   menu/MenuTestSupport.cpp
+  menu/MenuToolkitTests.cpp
   menu/MenuWindowTests.cpp
   menu/SystemMenuTests.cpp
   menu/TrackPopupTests.cpp

@@ -127,4 +127,16 @@ public:
 	int CompareTextNoCase(const CString& str1, const CString& str2) override;
 	void SetScrollBarState(HWND hWnd, int nMin, int nMaxPos, int nPage, int nPos) override;
 	bool IsScrollBarThumbHeld(HWND hWnd) override;
+
+	// Menus (backend/qt/menu)
+	void WatchMenuKeys(HWND hWnd) override;
+	void AttachMenuBar(HWND hWnd, HMENU hMenu, int nHeight) override;
+	void DetachMenuBar(HMENU hMenu) override;
+	void SyncMenu(HMENU hMenu) override;
+	void DestroyMenuWidgets(HMENU hMenu) override;
+	CSize MenuPopupSize(HMENU hMenu) override;
+	bool ShowMenuPopup(HMENU hMenu, const CPoint& ptScreen) override;
+	void HideMenuPopup(HMENU hMenu) override;
+	bool OpenMenuBarTitle(HMENU hMenu, int nPos) override;
+	void RequestMenuIdle() override;
 };

@@ -5,7 +5,6 @@
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/backend/qt/GdiBackend.h"
 #include "framework/ui/backend/qt/HostWidget.h"
-#include "framework/ui/backend/qt/MenuSystem.h"
 #include "framework/ui/backend/qt/NativeControls.h"
 #include "framework/ui/backend/qt/NativeWindows.h"
 #include "framework/ui/backend/qt/QtText.h"
@@ -81,10 +80,6 @@ void CQtDriver::CreateNativeWindow(HWND hWnd, const NativeWindowSpec& spec)
 		pWidget = new CHostWidget(hWnd, pParent);
 	}
 	NativeWindowOf(hWnd).pWidget = pWidget;
-	if (!spec.bChild)
-	{
-		MenuInstallWindowKeys(hWnd, pWidget);
-	}
 }
 
 void CQtDriver::DestroyNativeWindow(HWND hWnd)

@@ -1,14 +1,9 @@
-# The Qt backend: the driver, the windows' widgets and events, the widgets of the native controls,
-# and the Qt parts of menus; those of services and bars are in their own folders.
+# The Qt backend: the driver, the windows' widgets and events, and the widgets of the native controls;
+# those of menus, services and bars are in their own folders.
 set(FRAMEWORK_UI_BACKEND_QT_SOURCES
   backend/qt/DesktopColors.cpp
   backend/qt/HostWidget.cpp
   backend/qt/LockKeys.cpp
-  backend/qt/MenuBar.cpp
-  backend/qt/MenuRecord.cpp
-  backend/qt/MenuSession.cpp
-  backend/qt/MenuSystem.cpp
-  backend/qt/MenuWidgets.cpp
   backend/qt/NativeWindows.cpp
   backend/qt/QtDesktop.cpp
   backend/qt/QtInput.cpp

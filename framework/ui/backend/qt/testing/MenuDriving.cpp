@@ -1,8 +1,8 @@
 // Menus worked from code: the mouse events a user's pointer would give the menu widgets.
 #include "framework/ui/testing/MenuDriving.h"
 
-#include "framework/ui/backend/qt/MenuRecord.h"
-#include "framework/ui/backend/qt/MenuSession.h"
+#include "framework/ui/backend/qt/menu/MenuWidgets.h"
+#include "framework/ui/window/MenuLoop.h"
 #include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -24,10 +24,8 @@ void SendMouse(QWidget* pWidget, QEvent::Type type, const QPoint& pt)
 
 QMenu* OpenPopupWidget(HMENU hMenu)
 {
-	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
-	return pRecord != nullptr && pRecord->m_pPopup != nullptr && pRecord->m_pPopup->isVisible()
-		? pRecord->m_pPopup.data()
-		: nullptr;
+	QMenu* pMenu = FindMenuPopupWidget(hMenu);
+	return pMenu != nullptr && pMenu->isVisible() ? pMenu : nullptr;
 }
 
 // The item's action and where to point at it; null when the popup is not open or has no such item.
@@ -46,8 +44,7 @@ QAction* PointAt(QMenu* pMenu, UINT nPos, QPoint& pt)
 BOOL AfxMenuOpenBarPopup(CWnd* pWnd, UINT nPos)
 {
 	CWindowRecord* pHost = CWindowRecord::FromHandle(pWnd != nullptr ? pWnd->m_hWnd : nullptr);
-	CMenuRecord* pRecord = pHost != nullptr ? CMenuRecord::FromHandle(pHost->m_hMenu) : nullptr;
-	QMenuBar* pBar = pRecord != nullptr ? pRecord->m_pBar.data() : nullptr;
+	QMenuBar* pBar = pHost != nullptr ? FindMenuBarWidget(pHost->m_hMenu) : nullptr;
 	QAction* pTitle = pBar != nullptr ? pBar->actions().value(static_cast<int>(nPos)) : nullptr;
 	if (pTitle == nullptr || pTitle->menu() == nullptr)
 	{

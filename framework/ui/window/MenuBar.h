@@ -1,6 +1,8 @@
-// A window's menu bar: a QMenuBar across the top of the window's widget, above the client area,
-// which shrinks by the bar's height as on Windows.
+// A window's menu bar in the window model: the menu it shows, the room the bar takes above the
+// client area, and the menus that go with the window.
 #pragma once
+
+#include "framework/core/Handles.h"
 
 class CMenuRecord;
 class CWindowRecord;
@@ -9,5 +11,7 @@ class CWindowRecord;
 void MenuAttachBar(CWindowRecord& host, CMenuRecord& record);
 // The window has no menu bar any more; the menu itself lives on.
 void MenuDetachBar(CWindowRecord& host);
+// The menu is the window's own (its bar or its window menu): destroying it takes it off the window.
+void MenuGiveToWindow(CMenuRecord& record, HWND hWnd);
 // The window is going: its menus go with it, as on Windows, and its menu loop ends unheard.
 void MenuReleaseWindow(CWindowRecord& host);

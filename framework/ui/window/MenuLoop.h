@@ -3,6 +3,7 @@
 // then WM_MENUSELECT with 0xFFFF, WM_EXITMENULOOP and the command chosen. One loop at a time.
 #pragma once
 
+#include "framework/core/Geometry.h"
 #include "framework/core/Handles.h"
 #include "framework/core/Types.h"
 
@@ -26,12 +27,8 @@ UINT MenuEndSession(bool* pbSystemMenu = nullptr);
 void MenuDropSession(HWND hWnd);
 // The popups showing, outermost first.
 std::vector<HMENU> MenuOpenPopups();
-
-// What Qt reports of the menu widgets. An item hovered again (a click hovers as it presses) is
-// reported once; nPos -1 says the pointer is over no item.
-void MenuPopupShowing(HMENU hMenu);
-void MenuPopupHiding(HMENU hMenu);
-void MenuItemHovered(HMENU hMenu, int nPos);
-void MenuItemChosen(HMENU hMenu, int nPos);
 // Whether the mouse (else the keyboard) is working the menus, for MF_MOUSESELECT.
 void MenuNoteInput(bool bMouse);
+// Where TrackPopupMenu puts the top-left corner of a popup of this size for the point given and
+// the TPM_ alignment flags.
+CPoint MenuTrackedOrigin(const CSize& size, UINT uFlags, const CPoint& pt);

@@ -6,12 +6,9 @@
 #include "framework/core/Types.h"
 
 class CWindowRecord;
-class QWidget;
 
 // The window's own window menu, made the first time it is asked for; null without WS_SYSMENU.
 HMENU MenuSystemMenuOf(CWindowRecord& host);
 // SC_KEYMENU: ' ' opens the window menu, a letter the menu-bar popup whose title it marks, 0 the
 // bar's first popup.
 void MenuOpenByKey(HWND hWnd, LPARAM lParam);
-// Alt+Space on a top-level window's widget sends it WM_SYSCOMMAND with SC_KEYMENU.
-void MenuInstallWindowKeys(HWND hWnd, QWidget* pWidget);

@@ -1,10 +1,11 @@
 // A window's menus: its menu bar and its window menu, for CWnd and by handle.
-#include "framework/ui/menu/Menu.h"
+#include "framework/ui/window/WindowMenus.h"
 
-#include "framework/ui/backend/qt/MenuBar.h"
-#include "framework/ui/backend/qt/MenuRecord.h"
-#include "framework/ui/backend/qt/MenuSystem.h"
-#include "framework/ui/backend/qt/MenuWidgets.h"
+#include "framework/ui/backend/Driver.h"
+#include "framework/ui/menu/Menu.h"
+#include "framework/ui/menu/MenuRecord.h"
+#include "framework/ui/window/MenuBar.h"
+#include "framework/ui/window/SystemMenu.h"
 #include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
 
@@ -41,7 +42,7 @@ BOOL DrawMenuBar(HWND hWnd)
 	{
 		return FALSE;
 	}
-	MenuSyncWidgets(*pRecord);
+	AfxGetDriver().SyncMenu(pRecord->Handle());
 	return TRUE;
 }
 

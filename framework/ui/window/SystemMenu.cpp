@@ -1,21 +1,17 @@
 // The window menu with the standard commands, and the menu keys: Alt+Space, F10 and Alt with the
 // letter a menu-bar title marks, all arriving as WM_SYSCOMMAND with SC_KEYMENU.
-#include "framework/ui/backend/qt/MenuSystem.h"
+#include "framework/ui/window/SystemMenu.h"
 
 #include "framework/core/MenuConstants.h"
 #include "framework/core/WinConstants.h"
+#include "framework/ui/backend/Driver.h"
 #include "framework/ui/menu/Menu.h"
-#include "framework/ui/backend/qt/MenuRecord.h"
-#include "framework/ui/backend/qt/MenuSession.h"
-#include "framework/ui/backend/qt/MenuWidgets.h"
-#include "framework/ui/backend/qt/NativeWindows.h"
-#include "framework/ui/window/WindowRecord.h"
+#include "framework/ui/menu/MenuRecord.h"
 #include "framework/ui/system/SystemServices.h"
+#include "framework/ui/window/MenuBar.h"
+#include "framework/ui/window/MenuLoop.h"
+#include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
-
-#include <QMenu>
-#include <QMenuBar>
-#include <QShortcut>
 
 #include <cctype>
 #include <utility>
@@ -45,7 +41,7 @@ HMENU MakeSystemMenu(CWindowRecord& host)
 	const HMENU hMenu = ::CreatePopupMenu();
 	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
 	pRecord->m_bSystemMenu = true;
-	pRecord->m_hWnd = host.Handle();
+	MenuGiveToWindow(*pRecord, host.Handle());
 	for (const SystemCommandItem& item : s_systemItems)
 	{
 		if (item.nID == 0)
@@ -82,7 +78,7 @@ void OpenSystemMenu(CWindowRecord& host)
 {
 	const HWND hWnd = host.Handle();
 	const HMENU hMenu = MenuSystemMenuOf(host);
-	if (hMenu == nullptr || NativeWidget(host.Handle()) == nullptr || !host.IsVisibleOnScreen())
+	if (hMenu == nullptr || !host.m_bNative || !host.IsVisibleOnScreen())
 	{
 		return;
 	}
@@ -93,15 +89,14 @@ void OpenSystemMenu(CWindowRecord& host)
 	}
 	MenuInitRootPopup(hMenu);
 	CWindowRecord* pHost = CWindowRecord::FromHandle(hWnd);
-	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
-	QMenu* pMenu = pHost != nullptr && pRecord != nullptr && MenuSessionOpen() ? MenuPopupWidget(*pRecord) : nullptr;
-	if (pMenu != nullptr)
+	bool bShown = false;
+	if (pHost != nullptr && ::IsMenu(hMenu) && MenuSessionOpen())
 	{
 		// At the window's top-left corner, where Windows has the window menu's icon.
 		const CPoint ptClient = pHost->ClientOriginOnScreen();
-		pMenu->popup(QPoint(ptClient.x, ptClient.y - pHost->m_nMenuBarHeight));
+		bShown = AfxGetDriver().ShowMenuPopup(hMenu, CPoint(ptClient.x, ptClient.y - pHost->m_nMenuBarHeight));
 	}
-	if (pMenu == nullptr || !pMenu->isVisible())
+	if (!bShown)
 	{
 		MenuEndSession();
 	}
@@ -128,9 +123,9 @@ int MnemonicOf(const CString& strText)
 // The first title that opens a popup and is not greyed, with the mnemonic nKey unless it is 0.
 int TitleFor(const CMenuRecord& bar, int nKey)
 {
-	for (size_t i = 0; i < bar.m_items.size(); ++i)
+	for (size_t i = 0; i < bar.Items().size(); ++i)
 	{
-		const MenuItemRecord& item = bar.m_items[i];
+		const MenuItemRecord& item = bar.Items()[i];
 		const bool bOpens = (item.nFlags & MF_POPUP) != 0 && (item.nFlags & (MF_GRAYED | MF_DISABLED)) == 0;
 		if (bOpens && (nKey == 0 || MnemonicOf(item.strText) == std::tolower(nKey)))
 		{
@@ -143,26 +138,9 @@ int TitleFor(const CMenuRecord& bar, int nKey)
 void OpenBarTitle(CMenuRecord& bar, int nKey)
 {
 	const int nPos = TitleFor(bar, nKey);
-	QAction* pTitle = nPos >= 0 ? bar.m_pBar->actions().value(nPos) : nullptr;
-	if (pTitle == nullptr)
+	if (nPos < 0 || !AfxGetDriver().OpenMenuBarTitle(bar.Handle(), nPos))
 	{
 		MessageBeep(MB_OK);
-		return;
-	}
-	bar.m_pBar->setActiveAction(pTitle);
-	// As with Alt and a letter, the popup opens with its first item selected.
-	QMenu* pMenu = pTitle->menu();
-	if (pMenu == nullptr || !pMenu->isVisible())
-	{
-		return;
-	}
-	for (QAction* pAction : pMenu->actions())
-	{
-		if (!pAction->isSeparator() && pAction->isEnabled())
-		{
-			pMenu->setActiveAction(pAction);
-			return;
-		}
 	}
 }
 
@@ -196,17 +174,13 @@ void MenuOpenByKey(HWND hWnd, LPARAM lParam)
 		OpenSystemMenu(*pHost);
 		return;
 	}
-	CMenuRecord* pBar = CMenuRecord::FromHandle(pHost->m_hMenu);
-	if (pBar != nullptr && pBar->m_pBar != nullptr)
+	if (CMenuRecord* pBar = CMenuRecord::FromHandle(pHost->m_hMenu))
 	{
 		OpenBarTitle(*pBar, nKey);
 	}
 }
 
-void MenuInstallWindowKeys(HWND hWnd, QWidget* pWidget)
+void OnToolkitMenuKey(HWND hWnd, ToolkitMenuKey nKey)
 {
-	QShortcut* pShortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), pWidget);
-	pShortcut->setContext(Qt::WindowShortcut);
-	QObject::connect(pShortcut, &QShortcut::activated, pShortcut,
-		[hWnd] { ::SendMessage(hWnd, WM_SYSCOMMAND, SC_KEYMENU, ' '); });
+	::SendMessage(hWnd, WM_SYSCOMMAND, SC_KEYMENU, nKey == ToolkitMenuKey::WindowMenu ? ' ' : 0);
 }

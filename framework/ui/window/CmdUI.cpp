@@ -1,5 +1,5 @@
 // CCmdUI for menu items and windows, and the update pass over a popup's items.
-#include "framework/ui/menu/CmdUI.h"
+#include "framework/ui/window/CmdUI.h"
 
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/menu/Menu.h"

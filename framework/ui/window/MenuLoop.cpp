@@ -1,18 +1,15 @@
-// The menu loop of a window and the messages it sends. Qt's popups do not block, so the loop is a
-// state kept between Qt's reports; WM_ENTERIDLE goes out when the event loop is about to wait.
-#include "framework/ui/backend/qt/MenuSession.h"
+// The menu loop of a window and the messages it sends. The toolkit's popups do not block, so the
+// loop is a state kept between the toolkit's reports; WM_ENTERIDLE goes out when the event loop is
+// about to wait.
+#include "framework/ui/window/MenuLoop.h"
 
 #include "framework/core/MenuConstants.h"
 #include "framework/core/WinConstants.h"
+#include "framework/ui/backend/Driver.h"
+#include "framework/ui/menu/MenuRecord.h"
 #include "framework/ui/window/EventLoops.h"
-#include "framework/ui/backend/qt/MenuRecord.h"
-#include "framework/ui/backend/qt/MenuWidgets.h"
 #include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
-
-#include <QAbstractEventDispatcher>
-#include <QCoreApplication>
-#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -27,7 +24,6 @@ struct MenuSession
 	bool bTrackPopup;
 	bool bNotify;
 	bool bClosed;	// every popup has closed
-	bool bIdlePending;	// WM_ENTERIDLE is due the next time the event loop waits
 	HMENU hInitialisedRoot;	// its WM_INITMENUPOPUP went out before it was shown
 	std::vector<HMENU> openPopups;
 	HMENU hHovered;	// the item last reported in WM_MENUSELECT
@@ -40,8 +36,6 @@ struct MenuSession
 std::unique_ptr<MenuSession> s_pSession;
 unsigned long s_nSerial = 0;
 bool s_bMouseInput = false;
-QObject* s_pContext = nullptr;
-QMetaObject::Connection s_blockConnection;
 
 bool IsCurrent(unsigned long nSerial)
 {
@@ -61,7 +55,7 @@ void Notify(UINT message, WPARAM wParam, LPARAM lParam)
 UINT SelectFlags(const CMenuRecord& record, size_t nPos)
 {
 	const UINT nState = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_POPUP | MF_SEPARATOR | MF_BITMAP | MF_OWNERDRAW;
-	UINT nFlags = (record.m_items[nPos].nFlags & nState) | MF_HILITE;
+	UINT nFlags = (record.Items()[nPos].nFlags & nState) | MF_HILITE;
 	if (s_bMouseInput)
 	{
 		nFlags |= MF_MOUSESELECT;
@@ -76,45 +70,18 @@ UINT SelectFlags(const CMenuRecord& record, size_t nPos)
 // The LOWORD of WM_MENUSELECT: the command, or the position of an item that opens a popup.
 UINT SelectItem(const CMenuRecord& record, size_t nPos)
 {
-	const MenuItemRecord& item = record.m_items[nPos];
+	const MenuItemRecord& item = record.Items()[nPos];
 	return (item.nFlags & MF_POPUP) != 0 ? static_cast<UINT>(nPos) : item.nID;
 }
 
-void SendEnterIdle(unsigned long nSerial)
+// WM_ENTERIDLE is due the next time the event loop waits.
+void AwaitIdle()
 {
-	if (IsCurrent(nSerial) && !s_pSession->bClosed)
-	{
-		Notify(WM_ENTERIDLE, MSGF_MENU, reinterpret_cast<LPARAM>(s_pSession->hWnd));
-	}
-}
-
-void OnAboutToBlock()
-{
-	if (s_pSession != nullptr && s_pSession->bIdlePending && !s_pSession->bClosed)
-	{
-		s_pSession->bIdlePending = false;
-		const unsigned long nSerial = s_pSession->nSerial;
-		QTimer::singleShot(0, s_pContext, [nSerial] { SendEnterIdle(nSerial); });
-	}
-}
-
-void EnsureIdleHook()
-{
-	if (s_pContext == nullptr)
-	{
-		s_pContext = new QObject(QCoreApplication::instance());
-		QObject::connect(QCoreApplication::instance(), &QObject::destroyed, [] { s_pContext = nullptr; });
-	}
-	QAbstractEventDispatcher* pDispatcher = QAbstractEventDispatcher::instance();
-	if (!s_blockConnection && pDispatcher != nullptr)
-	{
-		s_blockConnection =
-			QObject::connect(pDispatcher, &QAbstractEventDispatcher::aboutToBlock, s_pContext, &OnAboutToBlock);
-	}
+	AfxGetDriver().RequestMenuIdle();
 }
 
 // Switching from one popup to another hides the first before it shows the second, so the loop
-// looks again once Qt is done before deciding that everything has closed.
+// looks again once the toolkit is done before deciding that everything has closed.
 void CheckClosed(unsigned long nSerial)
 {
 	if (!IsCurrent(nSerial) || !s_pSession->openPopups.empty() || s_pSession->bClosed)
@@ -149,14 +116,12 @@ BOOL MenuBeginSession(HWND hWnd, HMENU hMenu, bool bTrackPopup, bool bNotify)
 	{
 		return FALSE;
 	}
-	EnsureIdleHook();
 	s_pSession = std::make_unique<MenuSession>();
 	s_pSession->nSerial = ++s_nSerial;
 	s_pSession->hWnd = hWnd;
 	s_pSession->bTrackPopup = bTrackPopup;
 	s_pSession->bNotify = bNotify;
 	s_pSession->bClosed = false;
-	s_pSession->bIdlePending = true;
 	s_pSession->hInitialisedRoot = nullptr;
 	s_pSession->hHovered = nullptr;
 	s_pSession->nHovered = -1;
@@ -164,6 +129,7 @@ BOOL MenuBeginSession(HWND hWnd, HMENU hMenu, bool bTrackPopup, bool bNotify)
 	s_pSession->nChosenID = 0;
 	s_pSession->bChosenFromSystemMenu = false;
 	const unsigned long nSerial = s_pSession->nSerial;
+	AwaitIdle();
 	Notify(WM_ENTERMENULOOP, bTrackPopup ? TRUE : FALSE, 0);
 	if (IsCurrent(nSerial))
 	{
@@ -226,7 +192,7 @@ std::vector<HMENU> MenuOpenPopups()
 	return s_pSession != nullptr ? s_pSession->openPopups : std::vector<HMENU>();
 }
 
-void MenuPopupShowing(HMENU hMenu)
+void OnToolkitMenuPopupShowing(HMENU hMenu)
 {
 	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
 	if (pRecord == nullptr)
@@ -249,13 +215,14 @@ void MenuPopupShowing(HMENU hMenu)
 	}
 	const unsigned long nSerial = s_pSession->nSerial;
 	s_pSession->openPopups.push_back(hMenu);
-	s_pSession->bIdlePending = true;
+	AwaitIdle();
 	s_pSession->hHovered = nullptr;
 	if (hMenu != s_pSession->hInitialisedRoot)
 	{
 		CMenuRecord* pParent = CMenuRecord::FromHandle(pRecord->m_hParent);
 		const int nPos = pParent != nullptr ? pParent->PositionOf(pRecord) : -1;
-		// Qt reports no hovering over the titles of a menu bar: the title is selected as its popup opens.
+		// The toolkit reports no hovering over the titles of a menu bar: the title is selected as its
+		// popup opens.
 		if (nPos >= 0 && !pParent->m_bPopup)
 		{
 			Notify(WM_MENUSELECT,
@@ -268,14 +235,9 @@ void MenuPopupShowing(HMENU hMenu)
 				MAKELPARAM(static_cast<WORD>(std::max(nPos, 0)), pRecord->m_bSystemMenu ? TRUE : FALSE));
 		}
 	}
-	// The window may have changed the items in WM_INITMENUPOPUP.
-	if (CMenuRecord* pShown = CMenuRecord::FromHandle(hMenu))
-	{
-		MenuSyncWidgets(*pShown);
-	}
 }
 
-void MenuPopupHiding(HMENU hMenu)
+void OnToolkitMenuPopupHiding(HMENU hMenu)
 {
 	if (s_pSession == nullptr)
 	{
@@ -283,21 +245,21 @@ void MenuPopupHiding(HMENU hMenu)
 	}
 	std::vector<HMENU>& open = s_pSession->openPopups;
 	open.erase(std::remove(open.begin(), open.end(), hMenu), open.end());
-	if (open.empty() && s_pContext != nullptr)
+	if (open.empty())
 	{
 		const unsigned long nSerial = s_pSession->nSerial;
-		QTimer::singleShot(0, s_pContext, [nSerial] { CheckClosed(nSerial); });
+		AfxGetDriver().CallSoon([nSerial] { CheckClosed(nSerial); });
 	}
 }
 
-void MenuItemHovered(HMENU hMenu, int nPos)
+void OnToolkitMenuItemHovered(HMENU hMenu, int nPos)
 {
 	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
 	if (s_pSession == nullptr || s_pSession->bClosed || pRecord == nullptr)
 	{
 		return;
 	}
-	if (nPos < 0 || static_cast<size_t>(nPos) >= pRecord->m_items.size())
+	if (nPos < 0 || static_cast<size_t>(nPos) >= pRecord->Items().size())
 	{
 		s_pSession->hHovered = nullptr;
 		return;
@@ -308,21 +270,21 @@ void MenuItemHovered(HMENU hMenu, int nPos)
 	}
 	s_pSession->hHovered = hMenu;
 	s_pSession->nHovered = nPos;
-	s_pSession->bIdlePending = true;
+	AwaitIdle();
 	const size_t nItem = static_cast<size_t>(nPos);
 	Notify(WM_MENUSELECT,
 		MAKEWPARAM(static_cast<WORD>(SelectItem(*pRecord, nItem)), static_cast<WORD>(SelectFlags(*pRecord, nItem))),
 		reinterpret_cast<LPARAM>(hMenu));
 }
 
-void MenuItemChosen(HMENU hMenu, int nPos)
+void OnToolkitMenuItemChosen(HMENU hMenu, int nPos)
 {
 	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
-	if (pRecord == nullptr || nPos < 0 || static_cast<size_t>(nPos) >= pRecord->m_items.size())
+	if (pRecord == nullptr || nPos < 0 || static_cast<size_t>(nPos) >= pRecord->Items().size())
 	{
 		return;
 	}
-	const MenuItemRecord& item = pRecord->m_items[static_cast<size_t>(nPos)];
+	const MenuItemRecord& item = pRecord->Items()[static_cast<size_t>(nPos)];
 	if ((item.nFlags & (MF_POPUP | MF_SEPARATOR | MF_GRAYED | MF_DISABLED)) != 0)
 	{
 		return;
@@ -341,4 +303,17 @@ void MenuItemChosen(HMENU hMenu, int nPos)
 void MenuNoteInput(bool bMouse)
 {
 	s_bMouseInput = bMouse;
+}
+
+void OnToolkitMenuInput(bool bMouse)
+{
+	MenuNoteInput(bMouse);
+}
+
+void OnToolkitMenuIdle()
+{
+	if (s_pSession != nullptr && !s_pSession->bClosed)
+	{
+		Notify(WM_ENTERIDLE, MSGF_MENU, reinterpret_cast<LPARAM>(s_pSession->hWnd));
+	}
 }

@@ -1,63 +1,33 @@
 // TrackPopupMenu: a popup shown at a point, run as a modal interaction through the testing seam,
 // whose answer is the command chosen.
-#include "framework/ui/menu/Menu.h"
+#include "framework/ui/window/WindowMenus.h"
 
+#include "framework/ui/backend/Driver.h"
+#include "framework/ui/menu/Menu.h"
+#include "framework/ui/menu/MenuRecord.h"
 #include "framework/ui/window/EventLoops.h"
-#include "framework/ui/backend/qt/MenuRecord.h"
-#include "framework/ui/backend/qt/MenuSession.h"
-#include "framework/ui/backend/qt/MenuWidgets.h"
+#include "framework/ui/window/MenuLoop.h"
 #include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/window/Wnd.h"
-
-#include <QMenu>
-#include <QPointer>
 
 namespace
 {
 
-QPoint AlignedPosition(const QSize& size, UINT uFlags, int x, int y)
-{
-	int nLeft = x;
-	if ((uFlags & TPM_RIGHTALIGN) != 0)
-	{
-		nLeft -= size.width();
-	}
-	else if ((uFlags & TPM_CENTERALIGN) != 0)
-	{
-		nLeft -= size.width() / 2;
-	}
-	int nTop = y;
-	if ((uFlags & TPM_BOTTOMALIGN) != 0)
-	{
-		nTop -= size.height();
-	}
-	else if ((uFlags & TPM_VCENTERALIGN) != 0)
-	{
-		nTop -= size.height() / 2;
-	}
-	return QPoint(nLeft, nTop);
-}
-
 // Shows the popup and runs the event loop until it closes; the command chosen, or 0.
 UINT ShowTracked(HMENU hMenu, UINT uFlags, int x, int y)
 {
-	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
-	if (pRecord == nullptr || !MenuSessionOpen())
+	if (!::IsMenu(hMenu) || !MenuSessionOpen())
 	{
 		return 0;
 	}
-	QPointer<QMenu> pMenu = MenuPopupWidget(*pRecord);
-	pMenu->popup(AlignedPosition(pMenu->sizeHint(), uFlags, x, y));
-	if (pMenu->isVisible())
+	CDriver& driver = AfxGetDriver();
+	if (driver.ShowMenuPopup(hMenu, MenuTrackedOrigin(driver.MenuPopupSize(hMenu), uFlags, CPoint(x, y))))
 	{
 		CAppLoopFrame frame(true, [](LONG) { return FALSE; }, [] { return MenuSessionOpen() ? TRUE : FALSE; });
 		frame.Exec();
 	}
 	// The loop also ends when the window goes or the program quits, with the popup still up.
-	if (pMenu != nullptr && pMenu->isVisible())
-	{
-		pMenu->hide();
-	}
+	driver.HideMenuPopup(hMenu);
 	return MenuSessionChoice();
 }
 
@@ -68,6 +38,28 @@ bool IsChoosable(HMENU hMenu, UINT nID)
 	return nState != 0xFFFFFFFF && (nState & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR | MF_POPUP)) == 0;
 }
 
+}
+
+CPoint MenuTrackedOrigin(const CSize& size, UINT uFlags, const CPoint& pt)
+{
+	CPoint ptOrigin = pt;
+	if ((uFlags & TPM_RIGHTALIGN) != 0)
+	{
+		ptOrigin.x -= size.cx;
+	}
+	else if ((uFlags & TPM_CENTERALIGN) != 0)
+	{
+		ptOrigin.x -= size.cx / 2;
+	}
+	if ((uFlags & TPM_BOTTOMALIGN) != 0)
+	{
+		ptOrigin.y -= size.cy;
+	}
+	else if ((uFlags & TPM_VCENTERALIGN) != 0)
+	{
+		ptOrigin.y -= size.cy / 2;
+	}
+	return ptOrigin;
 }
 
 // The seam is asked with the menu in pData and the TPM_ flags in nType, after WM_INITMENUPOPUP,
@@ -100,4 +92,9 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, LPCR
 			bSystemMenu ? nID : MAKEWPARAM(static_cast<WORD>(nID), 0), 0);
 	}
 	return TRUE;
+}
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
+{
+	return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr, lpRect);
 }

@@ -1,14 +1,14 @@
 // Menu widgets: a QMenu per popup and a QMenuBar per window menu bar, with one action per item,
 // kept in step with the items and reporting showing, hiding, hovering and choosing.
-#include "framework/ui/backend/qt/MenuWidgets.h"
+#include "framework/ui/backend/qt/menu/MenuWidgets.h"
 
 #include "framework/core/GdiConstants.h"
 #include "framework/core/MenuConstants.h"
 #include "framework/core/WinConstants.h"
-#include "framework/ui/gdi/GdiObject.h"
+#include "framework/ui/backend/Driver.h"
 #include "framework/ui/backend/qt/GdiBackend.h"
-#include "framework/ui/backend/qt/MenuRecord.h"
-#include "framework/ui/backend/qt/MenuSession.h"
+#include "framework/ui/gdi/GdiObject.h"
+#include "framework/ui/menu/MenuRecord.h"
 #include "framework/ui/system/SystemServices.h"
 
 #include <QActionGroup>
@@ -18,10 +18,32 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QTimer>
+
+#include <unordered_map>
 
 namespace
 {
+
+struct MenuWidgets
+{
+	QPointer<QMenuBar> pBar;
+	QPointer<QMenu> pPopup;
+};
+
+// Never destroyed: a menu that goes while the program exits (one of a static CMenu) still finds it.
+std::unordered_map<HMENU, MenuWidgets>& Table()
+{
+	static auto* s_pTable = new std::unordered_map<HMENU, MenuWidgets>;
+	return *s_pTable;
+}
+
+MenuWidgets* FindWidgets(HMENU hMenu)
+{
+	auto it = Table().find(hMenu);
+	return it != Table().end() ? &it->second : nullptr;
+}
 
 // Inside a signal or event of a menu widget, Qt still holds that widget and its actions.
 int s_nDeliveryDepth = 0;
@@ -84,18 +106,18 @@ protected:
 		switch (pEvent->type())
 		{
 		case QEvent::MouseButtonPress:
-			MenuNoteInput(true);
+			OnToolkitMenuInput(true);
 			break;
 		case QEvent::MouseButtonRelease:
-			MenuNoteInput(true);
+			OnToolkitMenuInput(true);
 			return IsOverSeparator(qobject_cast<QMenu*>(pWatched), static_cast<QMouseEvent*>(pEvent));
 		case QEvent::MouseMove:
-			MenuNoteInput(true);
+			OnToolkitMenuInput(true);
 			NoteMouseOver(qobject_cast<QMenu*>(pWatched), static_cast<QMouseEvent*>(pEvent));
 			break;
 		case QEvent::KeyPress:
 		case QEvent::Shortcut:
-			MenuNoteInput(false);
+			OnToolkitMenuInput(false);
 			LeaveFocusAfterKeyboardMode(qobject_cast<QMenuBar*>(pWatched));
 			break;
 		case QEvent::FocusIn:
@@ -153,11 +175,11 @@ private:
 		QAction* pAction = pMenu->actionAt(pEvent->position().toPoint());
 		if (pAction == nullptr)
 		{
-			MenuItemHovered(m_hMenu, -1);
+			OnToolkitMenuItemHovered(m_hMenu, -1);
 		}
 		else if (pAction->isSeparator() || !pAction->isEnabled())
 		{
-			MenuItemHovered(m_hMenu, static_cast<int>(pMenu->actions().indexOf(pAction)));
+			OnToolkitMenuItemHovered(m_hMenu, static_cast<int>(pMenu->actions().indexOf(pAction)));
 		}
 	}
 
@@ -169,12 +191,12 @@ void WirePopup(QMenu* pMenu, HMENU hMenu)
 	QObject::connect(pMenu, &QMenu::aboutToShow, pMenu, [hMenu]
 	{
 		CDeliveryScope scope;
-		MenuPopupShowing(hMenu);
+		OnToolkitMenuPopupShowing(hMenu);
 	});
 	QObject::connect(pMenu, &QMenu::aboutToHide, pMenu, [hMenu]
 	{
 		CDeliveryScope scope;
-		MenuPopupHiding(hMenu);
+		OnToolkitMenuPopupHiding(hMenu);
 	});
 	// Both signals also arrive for the actions of the menu's own popups: only its own count here.
 	QObject::connect(pMenu, &QMenu::hovered, pMenu, [hMenu, pMenu](QAction* pAction)
@@ -183,7 +205,7 @@ void WirePopup(QMenu* pMenu, HMENU hMenu)
 		const int nPos = static_cast<int>(pMenu->actions().indexOf(pAction));
 		if (nPos >= 0)
 		{
-			MenuItemHovered(hMenu, nPos);
+			OnToolkitMenuItemHovered(hMenu, nPos);
 		}
 	});
 	QObject::connect(pMenu, &QMenu::triggered, pMenu, [hMenu, pMenu](QAction* pAction)
@@ -192,10 +214,38 @@ void WirePopup(QMenu* pMenu, HMENU hMenu)
 		const int nPos = static_cast<int>(pMenu->actions().indexOf(pAction));
 		if (nPos >= 0)
 		{
-			MenuItemChosen(hMenu, nPos);
+			OnToolkitMenuItemChosen(hMenu, nPos);
 		}
 	});
 	pMenu->installEventFilter(new CMenuInputFilter(hMenu, pMenu));
+}
+
+// Deletes a menu's widget or action now, or once Qt has finished delivering the signal or event
+// being handled.
+void DisposeMenuObject(QObject* pObject)
+{
+	if (pObject == nullptr)
+	{
+		return;
+	}
+	if (s_nDeliveryDepth > 0)
+	{
+		pObject->deleteLater();
+	}
+	else
+	{
+		delete pObject;
+	}
+}
+
+// A widget is hidden first, so that the menu loop sees it close.
+void DisposeMenuWidget(QWidget* pWidget)
+{
+	if (pWidget != nullptr)
+	{
+		pWidget->hide();
+		DisposeMenuObject(pWidget);
+	}
 }
 
 bool IsSeparator(const MenuItemRecord& item)
@@ -203,44 +253,37 @@ bool IsSeparator(const MenuItemRecord& item)
 	return (item.nFlags & MF_SEPARATOR) != 0;
 }
 
-// The popup an item opens, when it opens one that still exists.
-CMenuRecord* SubMenuOf(const MenuItemRecord& item)
-{
-	return (item.nFlags & MF_POPUP) != 0 ? CMenuRecord::FromHandle(item.hSubMenu) : nullptr;
-}
-
 bool ActionFits(QAction* pAction, const MenuItemRecord& item)
 {
-	if (CMenuRecord* pSubMenu = SubMenuOf(item))
+	if (CMenuRecord* pSubMenu = CMenuRecord::SubMenuOf(item))
 	{
-		return pSubMenu->m_pPopup != nullptr && pAction == pSubMenu->m_pPopup->menuAction();
+		QMenu* pPopup = FindMenuPopupWidget(pSubMenu->Handle());
+		return pPopup != nullptr && pAction == pPopup->menuAction();
 	}
 	return pAction->menu() == nullptr && pAction->isSeparator() == IsSeparator(item);
 }
 
-void RebuildActions(QWidget* pWidget, CMenuRecord& record)
+void RebuildActions(QWidget* pWidget, const CMenuRecord& record)
 {
 	for (QAction* pAction : pWidget->actions())
 	{
 		pWidget->removeAction(pAction);
 		if (pAction->parent() == pWidget)
 		{
-			MenuDisposeObject(pAction);
+			DisposeMenuObject(pAction);
 		}
 	}
-	const HMENU hMenu = record.Handle();
-	for (size_t i = 0; i < record.m_items.size(); ++i)
+	for (const MenuItemRecord& item : record.Items())
 	{
 		QAction* pAction = nullptr;
-		if (CMenuRecord* pSubMenu = SubMenuOf(record.m_items[i]))
+		if (CMenuRecord* pSubMenu = CMenuRecord::SubMenuOf(item))
 		{
-			pSubMenu->m_hParent = hMenu;
-			pAction = MenuPopupWidget(*pSubMenu)->menuAction();
+			pAction = MenuPopupWidget(pSubMenu->Handle())->menuAction();
 		}
 		else
 		{
 			pAction = new QAction(pWidget);
-			pAction->setSeparator(IsSeparator(record.m_items[i]));
+			pAction->setSeparator(IsSeparator(item));
 		}
 		pWidget->addAction(pAction);
 	}
@@ -265,11 +308,11 @@ void ApplyItem(QAction* pAction, const MenuItemRecord& item)
 	{
 		return;
 	}
-	CMenuRecord* pSubMenu = SubMenuOf(item);
+	CMenuRecord* pSubMenu = CMenuRecord::SubMenuOf(item);
 	const QString strText = QString::fromUtf8(static_cast<LPCTSTR>(item.strText));
 	if (pSubMenu != nullptr)
 	{
-		pSubMenu->m_pPopup->setTitle(strText);
+		FindMenuPopupWidget(pSubMenu->Handle())->setTitle(strText);
 	}
 	else
 	{
@@ -285,48 +328,72 @@ void ApplyItem(QAction* pAction, const MenuItemRecord& item)
 	ShowRadio(pAction, bChecked && item.bRadio);
 }
 
-void SyncWidget(QWidget* pWidget, CMenuRecord& record)
+void SyncWidget(QWidget* pWidget, const CMenuRecord& record)
 {
+	const std::vector<MenuItemRecord>& items = record.Items();
 	QList<QAction*> actions = pWidget->actions();
-	bool bFits = static_cast<size_t>(actions.size()) == record.m_items.size();
-	for (size_t i = 0; bFits && i < record.m_items.size(); ++i)
+	bool bFits = static_cast<size_t>(actions.size()) == items.size();
+	for (size_t i = 0; bFits && i < items.size(); ++i)
 	{
-		bFits = ActionFits(actions[static_cast<int>(i)], record.m_items[i]);
+		bFits = ActionFits(actions[static_cast<int>(i)], items[i]);
 	}
 	if (!bFits)
 	{
 		RebuildActions(pWidget, record);
 		actions = pWidget->actions();
 	}
-	for (size_t i = 0; i < record.m_items.size(); ++i)
+	for (size_t i = 0; i < items.size(); ++i)
 	{
-		ApplyItem(actions[static_cast<int>(i)], record.m_items[i]);
+		ApplyItem(actions[static_cast<int>(i)], items[i]);
 	}
 }
 
 }
 
-QMenu* MenuPopupWidget(CMenuRecord& record)
+QMenu* MenuPopupWidget(HMENU hMenu)
 {
-	if (record.m_pPopup == nullptr)
+	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
+	if (pRecord == nullptr)
+	{
+		return nullptr;
+	}
+	MenuWidgets& widgets = Table()[hMenu];
+	if (widgets.pPopup == nullptr)
 	{
 		QMenu* pMenu = new QMenu;
 		ApplyMenuLook(pMenu);
-		record.m_pPopup = pMenu;
-		WirePopup(pMenu, record.Handle());
-		SyncWidget(pMenu, record);
+		widgets.pPopup = pMenu;
+		WirePopup(pMenu, hMenu);
+		SyncWidget(pMenu, *pRecord);
 	}
-	return record.m_pPopup;
+	return widgets.pPopup;
 }
 
-QMenuBar* MenuCreateBarWidget(CMenuRecord& record, QWidget* pParent)
+QMenu* FindMenuPopupWidget(HMENU hMenu)
 {
+	MenuWidgets* pWidgets = FindWidgets(hMenu);
+	return pWidgets != nullptr ? pWidgets->pPopup.data() : nullptr;
+}
+
+QMenuBar* FindMenuBarWidget(HMENU hMenu)
+{
+	MenuWidgets* pWidgets = FindWidgets(hMenu);
+	return pWidgets != nullptr ? pWidgets->pBar.data() : nullptr;
+}
+
+QMenuBar* MenuCreateBarWidget(HMENU hMenu, QWidget* pParent)
+{
+	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
+	if (pRecord == nullptr)
+	{
+		return nullptr;
+	}
+	MenuDropBarWidget(hMenu);
 	QMenuBar* pBar = new QMenuBar(pParent);
 	// A desktop with a global menu would take the bar out of the window.
 	pBar->setNativeMenuBar(false);
 	ApplyMenuLook(pBar);
-	record.m_pBar = pBar;
-	const HMENU hMenu = record.Handle();
+	Table()[hMenu].pBar = pBar;
 	// A title without a popup is a command of its own.
 	QObject::connect(pBar, &QMenuBar::triggered, pBar, [hMenu, pBar](QAction* pAction)
 	{
@@ -334,47 +401,51 @@ QMenuBar* MenuCreateBarWidget(CMenuRecord& record, QWidget* pParent)
 		const int nPos = static_cast<int>(pBar->actions().indexOf(pAction));
 		if (nPos >= 0)
 		{
-			MenuItemChosen(hMenu, nPos);
+			OnToolkitMenuItemChosen(hMenu, nPos);
 		}
 	});
 	pBar->installEventFilter(new CMenuInputFilter(hMenu, pBar));
-	SyncWidget(pBar, record);
+	SyncWidget(pBar, *pRecord);
 	return pBar;
 }
 
-void MenuSyncWidgets(CMenuRecord& record)
+void MenuDropBarWidget(HMENU hMenu)
 {
-	if (record.m_pBar != nullptr)
+	if (MenuWidgets* pWidgets = FindWidgets(hMenu))
 	{
-		SyncWidget(record.m_pBar, record);
-	}
-	if (record.m_pPopup != nullptr)
-	{
-		SyncWidget(record.m_pPopup, record);
+		DisposeMenuWidget(pWidgets->pBar);
+		pWidgets->pBar = nullptr;
 	}
 }
 
-void MenuDisposeObject(QObject* pObject)
+void MenuSyncWidgets(HMENU hMenu)
 {
-	if (pObject == nullptr)
+	MenuWidgets* pWidgets = FindWidgets(hMenu);
+	CMenuRecord* pRecord = CMenuRecord::FromHandle(hMenu);
+	if (pWidgets == nullptr || pRecord == nullptr)
 	{
 		return;
 	}
-	if (s_nDeliveryDepth > 0)
+	if (pWidgets->pBar != nullptr)
 	{
-		pObject->deleteLater();
+		SyncWidget(pWidgets->pBar, *pRecord);
 	}
-	else
+	if (pWidgets->pPopup != nullptr)
 	{
-		delete pObject;
+		SyncWidget(pWidgets->pPopup, *pRecord);
 	}
 }
 
-void MenuDisposeWidget(QWidget* pWidget)
+void MenuForgetWidgets(HMENU hMenu)
 {
-	if (pWidget != nullptr)
+	auto it = Table().find(hMenu);
+	if (it == Table().end())
 	{
-		pWidget->hide();
-		MenuDisposeObject(pWidget);
+		return;
 	}
+	// Hiding an open popup reports it to the menu loop, which must not find the entry half gone.
+	const MenuWidgets widgets = it->second;
+	Table().erase(it);
+	DisposeMenuWidget(widgets.pBar);
+	DisposeMenuWidget(widgets.pPopup);
 }

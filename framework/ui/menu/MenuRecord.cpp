@@ -1,13 +1,10 @@
-// The table of live menus, their relations, and destroying a menu with its popups.
-#include "framework/ui/backend/qt/MenuRecord.h"
+// The table of live menus, their relations, the one door of changes to their items, and
+// destroying a menu with its popups.
+#include "framework/ui/menu/MenuRecord.h"
 
+#include "framework/core/MenuConstants.h"
+#include "framework/ui/backend/Driver.h"
 #include "framework/ui/menu/Menu.h"
-#include "framework/ui/backend/qt/MenuBar.h"
-#include "framework/ui/backend/qt/MenuWidgets.h"
-#include "framework/ui/window/WindowRecord.h"
-
-#include <QMenu>
-#include <QMenuBar>
 
 #include <algorithm>
 
@@ -19,6 +16,8 @@ std::vector<CMenuRecord*>& Registry()
 	static std::vector<CMenuRecord*> s_menus;
 	return s_menus;
 }
+
+MenuWindowRelease s_pfnWindowRelease = nullptr;
 
 }
 
@@ -69,6 +68,22 @@ CMenu* CMenuRecord::TemporaryMenu()
 	return m_pTempMenu.get();
 }
 
+const std::vector<MenuItemRecord>& CMenuRecord::Items() const
+{
+	return m_items;
+}
+
+void CMenuRecord::ChangeItems(const std::function<void(std::vector<MenuItemRecord>&)>& fnChange)
+{
+	fnChange(m_items);
+	AfxGetDriver().SyncMenu(Handle());
+}
+
+CMenuRecord* CMenuRecord::SubMenuOf(const MenuItemRecord& item)
+{
+	return (item.nFlags & MF_POPUP) != 0 ? FromHandle(item.hSubMenu) : nullptr;
+}
+
 HWND CMenuRecord::OwnerWindow() const
 {
 	const CMenuRecord* pRecord = this;
@@ -99,16 +114,9 @@ int CMenuRecord::PositionOf(const CMenuRecord* pSubMenu) const
 void DestroyMenuRecord(CMenuRecord* pRecord)
 {
 	HMENU hMenu = pRecord->Handle();
-	if (CWindowRecord* pHost = CWindowRecord::FromHandle(pRecord->m_hWnd))
+	if (pRecord->m_hWnd != nullptr && s_pfnWindowRelease != nullptr)
 	{
-		if (pHost->m_hMenu == hMenu)
-		{
-			MenuDetachBar(*pHost);
-		}
-		if (pHost->m_hSystemMenu == hMenu)
-		{
-			pHost->m_hSystemMenu = nullptr;
-		}
+		s_pfnWindowRelease(pRecord->m_hWnd, hMenu);
 	}
 	// Taking the items first ends the walk should a popup hold one of its own ancestors.
 	const std::vector<MenuItemRecord> items = std::move(pRecord->m_items);
@@ -128,7 +136,18 @@ void DestroyMenuRecord(CMenuRecord* pRecord)
 	{
 		pRecord->m_pMenuObject->m_hMenu = nullptr;
 	}
-	MenuDisposeWidget(pRecord->m_pBar);
-	MenuDisposeWidget(pRecord->m_pPopup);
+	CMenuRecord* pParent = CMenuRecord::FromHandle(pRecord->m_hParent);
+	const bool bStillHeld = pParent != nullptr && pParent->PositionOf(pRecord) >= 0;
+	AfxGetDriver().DestroyMenuWidgets(hMenu);
 	delete pRecord;
+	// A menu still holding the popup shows its item as one that opens nothing.
+	if (bStillHeld)
+	{
+		AfxGetDriver().SyncMenu(pParent->Handle());
+	}
+}
+
+void AfxSetMenuWindowRelease(MenuWindowRelease pfnRelease)
+{
+	s_pfnWindowRelease = pfnRelease;
 }
