@@ -4,7 +4,6 @@
 #include "framework/core/CommonDialogConstants.h"
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/backend/qt/DcState.h"
 #include "framework/ui/backend/qt/PrintSettings.h"
 #include "framework/ui/services/PdfFileName.h"
 #include "framework/ui/services/PrinterRecords.h"
@@ -31,8 +30,7 @@ JobTable& Jobs()
 
 bool IsLive(const std::pair<HDC, std::unique_ptr<PrintJob>>& entry)
 {
-	DcState* pState = DcFind(entry.first);
-	return pState != nullptr && pState->Device() == entry.second->Page();
+	return DcDevice(entry.first) == entry.second->PageDevice();
 }
 
 // A job lives as long as its DC, which may be deleted by any CDC; dead jobs go when the next one comes.
@@ -119,6 +117,7 @@ int PrintPage::metric(PaintDeviceMetric metric) const
 PrintJob::PrintJob(const CString& strDevice, HGLOBAL hDevMode)
 	: m_printer(QPrinter::HighResolution)
 	, m_page(m_printer)
+	, m_pageDevice(&m_page)
 	, m_bPdf(strDevice == PDF_PRINTER_NAME)
 	, m_bInPage(false)
 	, m_nPages(0)
@@ -134,9 +133,9 @@ PrintJob::~PrintJob()
 	}
 }
 
-PrintPage* PrintJob::Page()
+CQtPaintDevice* PrintJob::PageDevice()
 {
-	return &m_page;
+	return &m_pageDevice;
 }
 
 int PrintJob::StartDoc(const CString& strDocName, const CString& strOutput)
@@ -170,7 +169,7 @@ int PrintJob::StartPage()
 		return SP_ERROR;
 	}
 	// What was drawn before the page started is not printed.
-	DcReleaseDevice(&m_page);
+	m_pageDevice.EndPainting();
 	QPicture blank;
 	m_page.swap(blank);
 	m_bInPage = true;
@@ -183,7 +182,7 @@ int PrintJob::EndPage()
 	{
 		return SP_ERROR;
 	}
-	DcReleaseDevice(&m_page);
+	m_pageDevice.EndPainting();
 	if (m_nPages > 0 && !m_printer.newPage())
 	{
 		return SP_ERROR;
@@ -265,7 +264,7 @@ HDC PrintJobCreateDc(const CString& strDevice, HGLOBAL hDevMode)
 	RemoveDeadJobs();
 	auto pJob = std::make_unique<PrintJob>(strDevice, hDevMode);
 	CDC dc;
-	AttachDcToDevice(dc, pJob->Page(), nullptr);
+	AttachDcToSurface(dc, pJob->PageDevice(), nullptr);
 	HDC hDC = dc.Detach();
 	Jobs().emplace_back(hDC, std::move(pJob));
 	return hDC;

@@ -7,6 +7,7 @@
 #include "framework/core/Handles.h"
 #include "framework/core/String.h"
 #include "framework/ui/backend/qt/DcBackend.h"
+#include "framework/ui/backend/qt/QtPaintDevice.h"
 
 #include <QPainter>
 #include <QPicture>
@@ -39,7 +40,8 @@ public:
 	PrintJob(const PrintJob&) = delete;
 	PrintJob& operator=(const PrintJob&) = delete;
 
-	PrintPage* Page();
+	// The device printer DCs draw on: the page being recorded.
+	CQtPaintDevice* PageDevice();
 	// The results are those of the Windows calls: a job number or a positive value, SP_ERROR on failure.
 	// strOutput, when not empty, is a file to print to.
 	int StartDoc(const CString& strDocName, const CString& strOutput);
@@ -55,6 +57,7 @@ private:
 
 	QPrinter m_printer;
 	PrintPage m_page;
+	CQtPaintDevice m_pageDevice;
 	QPainter m_painter;
 	bool m_bPdf;
 	bool m_bInPage;
