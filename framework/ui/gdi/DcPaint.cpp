@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace
 {
@@ -48,63 +49,67 @@ namespace
 		return DrawFill { BS_SOLID, crColor, 0, nullptr };
 	}
 
+	// The pixels of a one-pixel line from one point up to, not including, the other: steps along
+	// the longer axis, as Windows does.
+	void AddLinePixels(const POINT& from, const POINT& to, std::vector<POINT>* pPixels)
+	{
+		int dx = to.x - from.x;
+		int dy = to.y - from.y;
+		int nSteps = std::max(std::abs(dx), std::abs(dy));
+		for (int i = 0; i < nSteps; ++i)
+		{
+			int x = from.x + static_cast<int>(std::lround(static_cast<double>(dx) * i / nSteps));
+			int y = from.y + static_cast<int>(std::lround(static_cast<double>(dy) * i / nSteps));
+			pPixels->push_back(POINT { x, y });
+		}
+	}
+
+	// Dash and gap lengths of the Windows cosmetic pens, in pixels; empty for solid and null pens.
+	const std::vector<int>& DashPattern(int nPenStyle)
+	{
+		static const std::vector<int> dash { 18, 6 };
+		static const std::vector<int> dot { 3, 3 };
+		static const std::vector<int> dashDot { 9, 6, 3, 6 };
+		static const std::vector<int> dashDotDot { 9, 3, 3, 3, 3, 3 };
+		static const std::vector<int> solid;
+		switch (nPenStyle)
+		{
+		case PS_DASH:
+			return dash;
+		case PS_DOT:
+			return dot;
+		case PS_DASHDOT:
+			return dashDot;
+		case PS_DASHDOTDOT:
+			return dashDotDot;
+		default:
+			return solid;
+		}
+	}
+
+	// Deals the pixels of a line out to dashes and gaps by the pen's pattern.
+	void SplitByDashes(const std::vector<POINT>& pixels, const std::vector<int>& pattern, std::vector<POINT>* pDashes,
+		std::vector<POINT>* pGaps)
+	{
+		int nPeriod = 0;
+		for (int nLength : pattern)
+			nPeriod += nLength;
+		for (size_t i = 0; i < pixels.size(); ++i)
+		{
+			int nPosition = static_cast<int>(i % static_cast<size_t>(nPeriod));
+			size_t nPart = 0;
+			while (nPosition >= pattern[nPart])
+				nPosition -= pattern[nPart++];
+			// Even parts of the pattern are dashes, odd parts gaps.
+			(nPart % 2 == 0 ? pDashes : pGaps)->push_back(pixels[i]);
+		}
+	}
+
 	void StrokeWith(const DrawTarget& target, const DrawShape& shape, int nWidth, COLORREF crColor,
 		const std::vector<int>& dashes, int nMix)
 	{
 		DrawPen pen { nWidth, crColor, dashes.empty() ? nullptr : dashes.data(), static_cast<int>(dashes.size()) };
 		AfxGetDriver().StrokeShape(target, shape, pen, nMix);
-	}
-}
-
-void GdiAddLinePixels(const POINT& from, const POINT& to, std::vector<POINT>* pPixels)
-{
-	int dx = to.x - from.x;
-	int dy = to.y - from.y;
-	int nSteps = std::max(std::abs(dx), std::abs(dy));
-	for (int i = 0; i < nSteps; ++i)
-	{
-		int x = from.x + static_cast<int>(std::lround(static_cast<double>(dx) * i / nSteps));
-		int y = from.y + static_cast<int>(std::lround(static_cast<double>(dy) * i / nSteps));
-		pPixels->push_back(POINT { x, y });
-	}
-}
-
-const std::vector<int>& GdiDashPattern(int nPenStyle)
-{
-	static const std::vector<int> dash { 18, 6 };
-	static const std::vector<int> dot { 3, 3 };
-	static const std::vector<int> dashDot { 9, 6, 3, 6 };
-	static const std::vector<int> dashDotDot { 9, 3, 3, 3, 3, 3 };
-	static const std::vector<int> solid;
-	switch (nPenStyle)
-	{
-	case PS_DASH:
-		return dash;
-	case PS_DOT:
-		return dot;
-	case PS_DASHDOT:
-		return dashDot;
-	case PS_DASHDOTDOT:
-		return dashDotDot;
-	default:
-		return solid;
-	}
-}
-
-void GdiSplitByDashes(const std::vector<POINT>& pixels, const std::vector<int>& pattern, std::vector<POINT>* pDashes,
-	std::vector<POINT>* pGaps)
-{
-	int nPeriod = 0;
-	for (int nLength : pattern)
-		nPeriod += nLength;
-	for (size_t i = 0; i < pixels.size(); ++i)
-	{
-		int nPosition = static_cast<int>(i % static_cast<size_t>(nPeriod));
-		size_t nPart = 0;
-		while (nPosition >= pattern[nPart])
-			nPosition -= pattern[nPart++];
-		// Even parts of the pattern are dashes, odd parts gaps.
-		(nPart % 2 == 0 ? pDashes : pGaps)->push_back(pixels[i]);
 	}
 }
 
@@ -130,11 +135,11 @@ void DcStrokePolyline(DcState& state, const POINT* pPoints, int nPoints, bool bC
 	{
 		DrawShape shape { bClosed ? DrawShape::Polygon : DrawShape::Polyline, CRect(), pPoints, nPoints, false };
 		if (bDrawPen)
-			StrokeWith(*pTarget, shape, PenWidth(pen), crColor, GdiDashPattern(PS_SOLID), nMix);
+			StrokeWith(*pTarget, shape, PenWidth(pen), crColor, DashPattern(PS_SOLID), nMix);
 		return;
 	}
 	int nSegments = bClosed ? nPoints : nPoints - 1;
-	const std::vector<int>& pattern = GdiDashPattern(nStyle);
+	const std::vector<int>& pattern = DashPattern(nStyle);
 	std::vector<POINT> pixels;
 	if (pattern.empty())
 	{
@@ -151,7 +156,7 @@ void DcStrokePolyline(DcState& state, const POINT* pPoints, int nPoints, bool bC
 			else if (from.x == to.x && from.y != to.y)
 				runs.push_back(from.y < to.y ? CRect(from.x, from.y, from.x + 1, to.y) : CRect(from.x, to.y + 1, from.x + 1, from.y + 1));
 			else
-				GdiAddLinePixels(from, to, &pixels);
+				AddLinePixels(from, to, &pixels);
 		}
 		if (!bDrawPen)
 			return;
@@ -162,10 +167,10 @@ void DcStrokePolyline(DcState& state, const POINT* pPoints, int nPoints, bool bC
 		return;
 	}
 	for (int i = 0; i < nSegments; ++i)
-		GdiAddLinePixels(pPoints[i], pPoints[(i + 1) % nPoints], &pixels);
+		AddLinePixels(pPoints[i], pPoints[(i + 1) % nPoints], &pixels);
 	std::vector<POINT> dashes;
 	std::vector<POINT> gaps;
-	GdiSplitByDashes(pixels, pattern, &dashes, &gaps);
+	SplitByDashes(pixels, pattern, &dashes, &gaps);
 	if (state.Attr().nBkMode == OPAQUE && !gaps.empty())
 		AfxGetDriver().SetPixels(*pTarget, gaps.data(), static_cast<int>(gaps.size()), state.Attr().crBk, R2_COPYPEN);
 	if (bDrawPen && !dashes.empty())
@@ -179,9 +184,9 @@ void DcStrokeShape(DcState& state, const DrawShape& shape)
 	const DrawTarget* pTarget = state.Target();
 	if (nStyle == PS_NULL || pTarget == nullptr)
 		return;
-	const std::vector<int>& pattern = GdiDashPattern(nStyle);
+	const std::vector<int>& pattern = DashPattern(nStyle);
 	if (!pattern.empty() && state.Attr().nBkMode == OPAQUE)
-		StrokeWith(*pTarget, shape, PenWidth(pen), state.Attr().crBk, GdiDashPattern(PS_SOLID), R2_COPYPEN);
+		StrokeWith(*pTarget, shape, PenWidth(pen), state.Attr().crBk, DashPattern(PS_SOLID), R2_COPYPEN);
 	int nMix;
 	COLORREF crColor;
 	if (ResolveMix(state.Attr().nRop2, pen.m_logPen.lopnColor, &nMix, &crColor))

@@ -1,19 +1,10 @@
-// Pens, brushes and mix modes of a DC turned into the driver's drawing operations, and the
-// pixel rules of one-pixel lines.
+// Pens, brushes and mix modes of a DC turned into the driver's drawing operations, with the pixel
+// rules of one-pixel lines.
 #pragma once
 
 #include "framework/ui/gdi/DcState.h"
 
-#include <vector>
-
-// The pixels of a one-pixel line from one point up to, not including, the other: steps along the
-// longer axis, as Windows does.
-void GdiAddLinePixels(const POINT& from, const POINT& to, std::vector<POINT>* pPixels);
-// Dash and gap lengths of a cosmetic pen style, in pixels; empty for solid and null pens.
-const std::vector<int>& GdiDashPattern(int nPenStyle);
-// Deals the pixels of a line out to dashes and gaps by a dash pattern.
-void GdiSplitByDashes(const std::vector<POINT>& pixels, const std::vector<int>& pattern, std::vector<POINT>* pDashes,
-	std::vector<POINT>* pGaps);
+// What the driver fills with for a brush.
 DrawFill GdiBrushFill(const GdiBrushData& brush);
 
 // Strokes the outline through the points with the DC's pen, the way Windows draws lines: a
