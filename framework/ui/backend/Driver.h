@@ -293,9 +293,11 @@ public:
 	// Caps lock, num lock and scroll lock; off where the toolkit cannot tell.
 	virtual bool IsLockKeyOn(int nVirtKey) = 0;
 
-	// Drawing. Coordinates are the target's logical ones unless said otherwise; nMix is a mix mode
-	// (R2_*) other than R2_NOP, R2_BLACK and R2_WHITE, which the model resolves itself; dwRop is a
-	// raster operation that reads a source (SRCCOPY, SRCPAINT, SRCAND, SRCINVERT, NOTSRCCOPY).
+	// Drawing
+	// Coordinates are the target's logical ones unless said otherwise; nMix is a mix mode (R2_*)
+	// other than R2_NOP, R2_BLACK and R2_WHITE, which the model resolves itself; dwRop is a raster
+	// operation that reads a source (SRCCOPY, SRCPAINT, SRCAND, SRCINVERT, NOTSRCCOPY).
+
 	// A device that draws on the pixels of a bitmap; they must stay where they are while it lives.
 	virtual std::unique_ptr<CPaintDevice> CreateBitmapDevice(PixelImage& image) = 0;
 	// The device's size in pixels.
@@ -307,10 +309,13 @@ public:
 	virtual void EndDrawing(CPaintDevice* pDevice) = 0;
 	// A device pixel's colour; CLR_INVALID outside it or on a device that cannot be read.
 	virtual COLORREF DevicePixel(CPaintDevice* pDevice, const CPoint& ptDevice) = 0;
+	// Fills rectangles, right and bottom outside as in every RECT.
 	virtual void FillRects(const DrawTarget& target, const CRect* pRects, int nRects, const DrawFill& fill, int nMix) = 0;
 	// Single pixels, as one-pixel lines are made of.
 	virtual void SetPixels(const DrawTarget& target, const POINT* pPoints, int nPoints, COLORREF crColor, int nMix) = 0;
+	// Fills the inside of a shape, without outlining it.
 	virtual void FillShape(const DrawTarget& target, const DrawShape& shape, const DrawFill& fill, int nMix) = 0;
+	// Outlines a shape with the pen.
 	virtual void StrokeShape(const DrawTarget& target, const DrawShape& shape, const DrawPen& pen, int nMix) = 0;
 	// Copies rcSource (device coordinates) of a device's pixels onto rcDest, stretched, mirrored as
 	// asked and smoothed for HALFTONE; the source may be the target's own device. False when the
@@ -327,6 +332,7 @@ public:
 	// The width of nCount bytes of UTF-8 text in the font on the device, or the sum of the advances
 	// lpDx gives, one per character (per byte for ASCII).
 	virtual int TextWidth(const LOGFONT& font, CPaintDevice* pDevice, LPCTSTR lpsz, int nCount, const int* lpDx) = 0;
+	// The font's cell and measures on the device.
 	virtual DeviceFontMetrics FontMetrics(const LOGFONT& font, CPaintDevice* pDevice) = 0;
 	// Draws text with the top left of its cell at a point, clipped to *pClip when given.
 	virtual void DrawTextRun(const DrawTarget& target, const LOGFONT& font, const CPoint& ptCell, LPCTSTR lpsz,

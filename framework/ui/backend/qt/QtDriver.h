@@ -61,7 +61,7 @@ public:
 	bool IsKeyHeld(int nVirtKey) override;
 	bool IsLockKeyOn(int nVirtKey) override;
 
-	// Drawing, in gdi/: QtDrawing.cpp, QtText.cpp and GdiBackend.cpp.
+	// Drawing, in gdi/: QtDrawing.cpp, QtFonts.cpp and GdiBackend.cpp.
 	std::unique_ptr<CPaintDevice> CreateBitmapDevice(PixelImage& image) override;
 	CSize DeviceSize(CPaintDevice* pDevice) override;
 	int PrinterCaps(CPaintDevice* pDevice, int nIndex) override;
