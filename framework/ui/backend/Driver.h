@@ -4,12 +4,17 @@
 // the window's handle, and hears of every change through these operations.
 #pragma once
 
+#include "framework/core/GdiRecords.h"
 #include "framework/core/Geometry.h"
 #include "framework/core/Handles.h"
+#include "framework/core/PixelRegion.h"
 #include "framework/core/String.h"
 #include "framework/core/Types.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // What the desktop's window manager is asked to put around a top-level window: the kind of
@@ -110,6 +115,77 @@ class CPaintDevice
 {
 public:
 	virtual ~CPaintDevice() = default;
+};
+
+// The pixels of a bitmap, which the model keeps: rows from the top, each pixel 0xFFRRGGBB. The
+// toolkit paints on them and draws from them in place.
+struct PixelImage
+{
+	int nWidth = 0;
+	int nHeight = 0;
+	std::vector<std::uint32_t> pixels;
+};
+
+// Where a drawing operation goes: the device, the offset that turns the DC's logical coordinates
+// into the device's, and the pixels drawing may touch, in device coordinates (null: the whole
+// device). nSerial is new whenever the offset or the region is, so the toolkit sets them up only then.
+struct DrawTarget
+{
+	CPaintDevice* pDevice;
+	CPoint ptOrigin;
+	const PixelRegion* pClip;
+	unsigned nSerial;
+};
+
+// What a fill paints with: a colour, a hatch (HS_*) in a colour, or a pattern of pixels. Hatches and
+// patterns line up with the device's origin.
+struct DrawFill
+{
+	UINT nStyle;	// BS_SOLID, BS_HATCHED or BS_PATTERN
+	COLORREF crColor;
+	int nHatch;
+	const PixelImage* pPattern;
+};
+
+// A pen as the toolkit strokes shapes with it: one pixel wide with flat ends, or wider with round
+// ends and joins; dashes alternate with gaps by the lengths given, none for a solid pen.
+struct DrawPen
+{
+	int nWidth;
+	COLORREF crColor;
+	const int* pDashes;
+	int nDashes;
+};
+
+// A shape the toolkit fills or outlines whole. Rectangles and ellipses are given by their bounds,
+// right and bottom outside as in every RECT.
+struct DrawShape
+{
+	enum Kind
+	{
+		Rectangle,
+		Ellipse,
+		Polygon,
+		Polyline,
+	};
+	Kind nKind;
+	CRect rcBounds;
+	const POINT* pPoints;
+	int nPoints;
+	bool bWinding;	// polygons: the winding rule rather than alternate
+};
+
+// The cell and measures of a font on a device, in device pixels.
+struct DeviceFontMetrics
+{
+	int nAscent;
+	int nDescent;	// rounded up, so that the cell holds every glyph whole
+	int nPixelSize;	// the character height the font was made for
+	int nExternalLeading;
+	int nAveCharWidth;
+	int nMaxCharWidth;
+	int nWeight;
+	bool bFixedPitch;
 };
 
 // A nested run of the event loop, made by the backend.
@@ -443,6 +519,55 @@ public:
 	virtual bool OpenMenuBarTitle(HMENU hMenu, int nPos) = 0;
 	// Calls OnToolkitMenuIdle once, from the event loop, the next time it is about to wait.
 	virtual void RequestMenuIdle() = 0;
+
+	// Drawing
+	// Coordinates are the target's logical ones unless said otherwise; nMix is a mix mode (R2_*)
+	// other than R2_NOP, R2_BLACK and R2_WHITE, which the model resolves itself; dwRop is a raster
+	// operation that reads a source (SRCCOPY, SRCPAINT, SRCAND, SRCINVERT, NOTSRCCOPY).
+
+	// A device that draws on the pixels of a bitmap; they must stay where they are while it lives.
+	virtual std::unique_ptr<CPaintDevice> CreateBitmapDevice(PixelImage& image) = 0;
+	// The device's size in pixels.
+	virtual CSize DeviceSize(CPaintDevice* pDevice) = 0;
+	// What a printer's device answers for GetDeviceCaps(nIndex); -1 for screens, surfaces and
+	// bitmaps, and for what a printer leaves to the screen's answer.
+	virtual int PrinterCaps(CPaintDevice* pDevice, int nIndex) = 0;
+	// A DC is done with the device for now: what it drew is finished, and the device may be resized.
+	virtual void EndDrawing(CPaintDevice* pDevice) = 0;
+	// A device pixel's colour; CLR_INVALID outside it or on a device that cannot be read.
+	virtual COLORREF DevicePixel(CPaintDevice* pDevice, const CPoint& ptDevice) = 0;
+	// Fills rectangles, right and bottom outside as in every RECT.
+	virtual void FillRects(const DrawTarget& target, const CRect* pRects, int nRects, const DrawFill& fill, int nMix) = 0;
+	// Single pixels, as one-pixel lines are made of.
+	virtual void SetPixels(const DrawTarget& target, const POINT* pPoints, int nPoints, COLORREF crColor, int nMix) = 0;
+	// Fills the inside of a shape, without outlining it.
+	virtual void FillShape(const DrawTarget& target, const DrawShape& shape, const DrawFill& fill, int nMix) = 0;
+	// Outlines a shape with the pen.
+	virtual void StrokeShape(const DrawTarget& target, const DrawShape& shape, const DrawPen& pen, int nMix) = 0;
+	// Copies rcSource (device coordinates) of a device's pixels onto rcDest, stretched, mirrored as
+	// asked and smoothed for HALFTONE; the source may be the target's own device. False when the
+	// source cannot be read.
+	virtual bool CopyDevicePixels(const DrawTarget& target, const CRect& rcDest, CPaintDevice* pSource,
+		const CRect& rcSource, bool bMirrorX, bool bMirrorY, DWORD dwRop, bool bSmooth) = 0;
+	// The same from a picture the model holds.
+	virtual void DrawPixelImage(const DrawTarget& target, const CRect& rcDest, const PixelImage& image,
+		const CRect& rcSource, bool bMirrorX, bool bMirrorY, DWORD dwRop, bool bSmooth) = 0;
+	// Moves the target device's pixels of rcScroll by the shift, changing only those of the region
+	// reached; both in device coordinates. False when the device cannot be read.
+	virtual bool ScrollDevicePixels(const DrawTarget& target, const CRect& rcScroll, const CPoint& ptShift,
+		const PixelRegion& reached) = 0;
+	// The width of nCount bytes of UTF-8 text in the font on the device, or the sum of the advances
+	// lpDx gives, one per character (per byte for ASCII).
+	virtual int TextWidth(const LOGFONT& font, CPaintDevice* pDevice, LPCTSTR lpsz, int nCount, const int* lpDx) = 0;
+	// The font's cell and measures on the device.
+	virtual DeviceFontMetrics FontMetrics(const LOGFONT& font, CPaintDevice* pDevice) = 0;
+	// Draws text with the top left of its cell at a point, clipped to *pClip when given.
+	virtual void DrawTextRun(const DrawTarget& target, const LOGFONT& font, const CPoint& ptCell, LPCTSTR lpsz,
+		int nCount, const int* lpDx, COLORREF crColor, const CRect* pClip) = 0;
+	// An icon holding every picture the bytes of an icon file hold; null when none can be read.
+	virtual HICON CreateIconFromFile(const BYTE* pData, std::size_t nSize) = 0;
+	// Draws the icon's first picture; false when the handle is no icon.
+	virtual bool DrawIcon(const DrawTarget& target, const CPoint& pt, HICON hIcon) = 0;
 };
 
 // The backend in use.

@@ -3,8 +3,8 @@
 
 #include "framework/core/Resources.h"
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/backend/qt/GdiDib.h"
-#include "framework/ui/backend/qt/GdiObjectData.h"
+#include "framework/ui/gdi/GdiDib.h"
+#include "framework/ui/gdi/GdiObjectData.h"
 
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 
@@ -13,24 +13,24 @@ namespace
 	const WORD kScreenBitsPixel = 32;
 
 	// Device bitmaps store their rows top-down, each a whole number of words.
-	QImage ImageFromDeviceBits(int nWidth, int nHeight, UINT nBitcount, const BYTE* pBits)
+	PixelImage ImageFromDeviceBits(int nWidth, int nHeight, UINT nBitcount, const BYTE* pBits)
 	{
-		QImage image(nWidth, nHeight, QImage::Format_RGB32);
-		if (image.isNull())
+		PixelImage image = GdiFilledImage(nWidth, nHeight, RGB(0, 0, 0));
+		if (image.pixels.empty())
 			return image;
-		int nRowBytes = (nWidth * static_cast<int>(nBitcount) + 15) / 16 * 2;
+		size_t nRowBytes = static_cast<size_t>((nWidth * static_cast<int>(nBitcount) + 15) / 16 * 2);
 		for (int y = 0; y < nHeight; ++y)
 		{
 			const BYTE* pRow = pBits + static_cast<size_t>(y) * nRowBytes;
-			QRgb* pLine = reinterpret_cast<QRgb*>(image.scanLine(y));
+			std::uint32_t* pLine = image.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(nWidth);
 			for (int x = 0; x < nWidth; ++x)
 			{
 				if (nBitcount == 1)
-					pLine[x] = (pRow[x / 8] >> (7 - x % 8)) & 1 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+					pLine[x] = GdiPixel((pRow[x / 8] >> (7 - x % 8)) & 1 ? RGB(255, 255, 255) : RGB(0, 0, 0));
 				else if (nBitcount == 24)
-					pLine[x] = qRgb(pRow[3 * x + 2], pRow[3 * x + 1], pRow[3 * x]);
+					pLine[x] = GdiPixel(RGB(pRow[3 * x + 2], pRow[3 * x + 1], pRow[3 * x]));
 				else
-					pLine[x] = qRgb(pRow[4 * x + 2], pRow[4 * x + 1], pRow[4 * x]);
+					pLine[x] = GdiPixel(RGB(pRow[4 * x + 2], pRow[4 * x + 1], pRow[4 * x]));
 			}
 		}
 		return image;
@@ -39,13 +39,13 @@ namespace
 	std::shared_ptr<GdiBitmapData> BitmapFromResource(UINT nIDResource)
 	{
 		const BinaryResource* pResource = AfxFindBitmapResource(nIDResource);
-		QImage image;
+		PixelImage image;
 		WORD nBitCount = 0;
-		QVector<QRgb> colorTable;
+		std::vector<std::uint32_t> colorTable;
 		if (pResource == nullptr || !GdiReadBmpFile(pResource->pData, pResource->nSize, &image, &nBitCount, &colorTable))
 			return nullptr;
-		auto pData = std::make_shared<GdiBitmapData>(image, nBitCount);
-		pData->m_colorTable = colorTable;
+		auto pData = std::make_shared<GdiBitmapData>(std::move(image), nBitCount);
+		pData->m_colorTable = std::move(colorTable);
 		return pData;
 	}
 }
@@ -84,19 +84,11 @@ BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount
 {
 	if (nWidth <= 0 || nHeight <= 0 || nPlanes != 1 || (nBitcount != 1 && nBitcount != 24 && nBitcount != 32))
 		return FALSE;
-	QImage image;
-	if (lpBits != nullptr)
-	{
-		image = ImageFromDeviceBits(nWidth, nHeight, nBitcount, static_cast<const BYTE*>(lpBits));
-	}
-	else
-	{
-		image = QImage(nWidth, nHeight, QImage::Format_RGB32);
-		image.fill(Qt::black);
-	}
-	if (image.isNull())
+	PixelImage image = lpBits != nullptr ? ImageFromDeviceBits(nWidth, nHeight, nBitcount, static_cast<const BYTE*>(lpBits))
+										 : GdiFilledImage(nWidth, nHeight, RGB(0, 0, 0));
+	if (image.pixels.empty())
 		return FALSE;
-	return Attach(GdiAddObject(std::make_shared<GdiBitmapData>(image, static_cast<WORD>(nBitcount))));
+	return Attach(GdiAddObject(std::make_shared<GdiBitmapData>(std::move(image), static_cast<WORD>(nBitcount))));
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC*, int nWidth, int nHeight)
@@ -104,11 +96,10 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC*, int nWidth, int nHeight)
 	// A zero size gives the 1x1 bitmap Windows gives.
 	if (nWidth <= 0 || nHeight <= 0)
 		nWidth = nHeight = 1;
-	QImage image(nWidth, nHeight, QImage::Format_RGB32);
-	if (image.isNull())
+	PixelImage image = GdiFilledImage(nWidth, nHeight, RGB(0, 0, 0));
+	if (image.pixels.empty())
 		return FALSE;
-	image.fill(Qt::black);
-	return Attach(GdiAddObject(std::make_shared<GdiBitmapData>(image, kScreenBitsPixel)));
+	return Attach(GdiAddObject(std::make_shared<GdiBitmapData>(std::move(image), kScreenBitsPixel)));
 }
 
 int CBitmap::GetBitmap(BITMAP* pBitMap) const

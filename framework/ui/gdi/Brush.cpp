@@ -2,7 +2,7 @@
 #include "framework/ui/gdi/Brush.h"
 
 #include "framework/ui/gdi/Bitmap.h"
-#include "framework/ui/backend/qt/GdiObjectData.h"
+#include "framework/ui/gdi/GdiObjectData.h"
 #include "framework/ui/system/SystemServices.h"
 
 IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
@@ -55,7 +55,7 @@ BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 		return FALSE;
 	LOGBRUSH logBrush = { BS_PATTERN, 0, reinterpret_cast<UINT_PTR>(pBitmap->m_hObject) };
 	auto pData = std::make_shared<GdiBrushData>(logBrush);
-	pData->m_pattern = pBitmapData->m_image.copy();
+	pData->m_pattern = pBitmapData->m_image;
 	return Attach(GdiAddObject(std::move(pData)));
 }
 

@@ -7,12 +7,7 @@
 #include "framework/ui/gdi/Palette.h"
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/gdi/Rgn.h"
-#include "framework/ui/backend/qt/DcBackend.h"
-#include "framework/ui/backend/qt/DcState.h"
-
-#include <QGuiApplication>
-#include <QPaintDevice>
-#include <QScreen>
+#include "framework/ui/gdi/DcState.h"
 
 #include <cmath>
 
@@ -41,49 +36,17 @@ namespace
 		return hPrevious;
 	}
 
-	QSize ScreenSize(const DcState& state)
+	CSize ScreenSize(const DcState& state)
 	{
-		if (QGuiApplication::primaryScreen() != nullptr)
-			return QGuiApplication::primaryScreen()->size();
-		return state.Bounds().size();
+		const CSize size = AfxGetDriver().ScreenSize();
+		if (size.cx > 0 && size.cy > 0)
+			return size;
+		return state.Bounds().Size();
 	}
 
 	int MillimetresAtScreenResolution(int nPixels)
 	{
 		return static_cast<int>(std::lround(nPixels * 25.4 / kScreenPixelsPerInch));
-	}
-
-	int PrinterCaps(const QPaintDevice& device, int nIndex)
-	{
-		switch (nIndex)
-		{
-		case TECHNOLOGY:
-			return DT_RASPRINTER;
-		case HORZSIZE:
-			return device.widthMM();
-		case VERTSIZE:
-			return device.heightMM();
-		case HORZRES:
-			return device.width();
-		case VERTRES:
-			return device.height();
-		case PHYSICALWIDTH:
-		case PHYSICALHEIGHT:
-		case PHYSICALOFFSETX:
-		case PHYSICALOFFSETY:
-			// Only the device knows the margins it cannot print on; without it, the sheet is the printable area.
-			if (const PrinterPaper* pPaper = dynamic_cast<const PrinterPaper*>(&device))
-				return pPaper->PhysicalCaps(nIndex);
-			return nIndex == PHYSICALWIDTH ? device.width() : nIndex == PHYSICALHEIGHT ? device.height() : 0;
-		case LOGPIXELSX:
-			return device.logicalDpiX();
-		case LOGPIXELSY:
-			return device.logicalDpiY();
-		case RASTERCAPS:
-			return RC_BITBLT | RC_BITMAP64 | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT | RC_STRETCHDIB;
-		default:
-			return -1;
-		}
 	}
 }
 
@@ -183,9 +146,9 @@ int CDC::GetDeviceCaps(int nIndex) const
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return 0;
-	if (pState->IsPrinter())
+	if (!pState->IsMemory() && pState->Device() != nullptr)
 	{
-		int nValue = PrinterCaps(*pState->Device(), nIndex);
+		int nValue = AfxGetDriver().PrinterCaps(pState->Device(), nIndex);
 		if (nValue >= 0)
 			return nValue;
 	}
@@ -195,13 +158,13 @@ int CDC::GetDeviceCaps(int nIndex) const
 	case TECHNOLOGY:
 		return DT_RASDISPLAY;
 	case HORZSIZE:
-		return MillimetresAtScreenResolution(ScreenSize(*pState).width());
+		return MillimetresAtScreenResolution(ScreenSize(*pState).cx);
 	case VERTSIZE:
-		return MillimetresAtScreenResolution(ScreenSize(*pState).height());
+		return MillimetresAtScreenResolution(ScreenSize(*pState).cy);
 	case HORZRES:
-		return ScreenSize(*pState).width();
+		return ScreenSize(*pState).cx;
 	case VERTRES:
-		return ScreenSize(*pState).height();
+		return ScreenSize(*pState).cy;
 	case BITSPIXEL:
 		return 32;
 	case PLANES:

@@ -1,25 +1,15 @@
 // CDC: block transfers between DCs, pattern fills, scrolling of a surface's pixels and icons.
 #include "framework/ui/gdi/Dc.h"
 
+#include "framework/ui/gdi/DcPaint.h"
+#include "framework/ui/gdi/GdiRegion.h"
 #include "framework/ui/gdi/Rgn.h"
-#include "framework/ui/backend/qt/DcPaint.h"
-#include "framework/ui/backend/qt/GdiBackend.h"
-#include "framework/ui/backend/qt/GdiRegion.h"
-
-#include <cstdlib>
 
 namespace
 {
 	bool UsesSource(DWORD dwRop)
 	{
-		QPainter::CompositionMode mode;
-		return GdiSourceRopMode(dwRop, &mode);
-	}
-
-	// A negative width or height mirrors the picture, as on Windows.
-	QImage Oriented(const QImage& image, bool bMirrorX, bool bMirrorY)
-	{
-		return bMirrorX || bMirrorY ? image.mirrored(bMirrorX, bMirrorY) : image;
+		return dwRop == SRCCOPY || dwRop == SRCPAINT || dwRop == SRCAND || dwRop == SRCINVERT || dwRop == NOTSRCCOPY;
 	}
 }
 
@@ -33,24 +23,21 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
 	int nSrcHeight, DWORD dwRop)
 {
-	QPainter::CompositionMode mode;
-	if (!GdiSourceRopMode(dwRop, &mode))
+	if (!UsesSource(dwRop))
 		return PatBlt(x, y, nWidth, nHeight, dwRop);
 	DcState* pState = DcStateOf(this);
 	DcState* pSource = DcStateOf(pSrcDC);
-	QImage* pSourceImage = pSource == nullptr ? nullptr : pSource->Image();
-	if (pState == nullptr || pSourceImage == nullptr)
+	const DrawTarget* pTarget = pState == nullptr ? nullptr : pState->Target();
+	if (pTarget == nullptr || pSource == nullptr || pSource->Device() == nullptr)
 		return FALSE;
-	QRect source = GdiExtentRect(xSrc, ySrc, nSrcWidth, nSrcHeight).translated(pSource->LogicalToDevice());
-	QRect target = GdiExtentRect(x, y, nWidth, nHeight);
-	// Copied first: the source may be the very surface being drawn on.
-	QImage picture = Oriented(pSourceImage->copy(source), (nWidth < 0) != (nSrcWidth < 0), (nHeight < 0) != (nSrcHeight < 0));
-	QPainter* pPainter = pState->Painter(mode);
-	if (pPainter == nullptr)
-		return FALSE;
-	pPainter->setRenderHint(QPainter::SmoothPixmapTransform, pState->Attr().nStretchMode == HALFTONE);
-	pPainter->drawImage(target, picture);
-	return TRUE;
+	CRect source = GdiExtentRect(xSrc, ySrc, nSrcWidth, nSrcHeight);
+	source.OffsetRect(pSource->LogicalToDevice());
+	const CRect target = GdiExtentRect(x, y, nWidth, nHeight);
+	// A negative width or height mirrors the picture, as on Windows.
+	return AfxGetDriver().CopyDevicePixels(*pTarget, target, pSource->Device(), source, (nWidth < 0) != (nSrcWidth < 0),
+			   (nHeight < 0) != (nSrcHeight < 0), dwRop, pState->Attr().nStretchMode == HALFTONE)
+		? TRUE
+		: FALSE;
 }
 
 BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
@@ -58,23 +45,21 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return FALSE;
-	QRect target = GdiNormalizedQRect(x, y, x + nWidth, y + nHeight);
+	const CRect target = GdiNormalizedRect(x, y, x + nWidth, y + nHeight);
 	switch (dwRop)
 	{
 	case PATCOPY:
-		DcFillRect(*pState, target, *pState->Attr().pBrush, QPainter::CompositionMode_SourceOver);
+		DcFillRect(*pState, target, *pState->Attr().pBrush, R2_COPYPEN);
 		return TRUE;
 	case PATINVERT:
-		DcFillRect(*pState, target, *pState->Attr().pBrush, QPainter::RasterOp_SourceXorDestination);
+		DcFillRect(*pState, target, *pState->Attr().pBrush, R2_XORPEN);
 		return TRUE;
 	case DSTINVERT:
-		if (QPainter* pPainter = pState->Painter(QPainter::RasterOp_SourceXorDestination))
-			pPainter->fillRect(target, Qt::white);
+		DcFillSolid(*pState, target, RGB(255, 255, 255), R2_XORPEN);
 		return TRUE;
 	case BLACKNESS:
 	case WHITENESS:
-		if (QPainter* pPainter = pState->Painter())
-			pPainter->fillRect(target, dwRop == BLACKNESS ? Qt::black : Qt::white);
+		DcFillSolid(*pState, target, dwRop == BLACKNESS ? RGB(0, 0, 0) : RGB(255, 255, 255));
 		return TRUE;
 	default:
 		return FALSE;
@@ -84,51 +69,52 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
 BOOL CDC::ScrollDC(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* pRgnUpdate, LPRECT lpRectUpdate)
 {
 	DcState* pState = DcStateOf(this);
-	QImage* pImage = pState == nullptr ? nullptr : pState->Image();
-	if (pImage == nullptr)
+	if (pState == nullptr)
 		return FALSE;
 	// Everything in device coordinates.
-	QPoint offset = pState->LogicalToDevice();
-	QPoint shift(dx, dy);
-	QRect scroll = lpRectScroll == nullptr ? pState->Bounds() : GdiQRect(*lpRectScroll).translated(offset);
-	QRect clip = lpRectClip == nullptr ? pState->Bounds() : GdiQRect(*lpRectClip).translated(offset);
-	QRegion visible = pState->VisibleRegion();
-	QRegion reached = QRegion(clip) & visible;
+	const CPoint offset = pState->LogicalToDevice();
+	const CPoint shift(dx, dy);
+	CRect scroll = lpRectScroll == nullptr ? pState->Bounds() : CRect(*lpRectScroll) + offset;
+	CRect clip = lpRectClip == nullptr ? pState->Bounds() : CRect(*lpRectClip) + offset;
+	const PixelRegion visible = pState->VisibleRegion();
+	const PixelRegion reached = PixelRegion(clip) & visible;
 
-	QImage moved = pImage->copy(scroll);
-	if (QPainter* pPainter = pState->Painter(QPainter::CompositionMode_Source))
+	if (const DrawTarget* pTarget = pState->Target())
 	{
-		pPainter->save();
-		pPainter->resetTransform();
-		pPainter->setClipRegion(reached);
-		pPainter->drawImage(scroll.topLeft() + shift, moved);
-		pPainter->restore();
+		if (!AfxGetDriver().ScrollDevicePixels(*pTarget, scroll, shift, reached))
+			return FALSE;
+	}
+	else if (!pState->IsMemory())
+	{
+		return FALSE;
 	}
 
 	// Pixels that received a visible source are valid; the rest of what was reached is to be repainted.
-	QRegion valid = (QRegion(scroll) & visible).translated(shift) & reached;
-	QRegion update = ((QRegion(scroll) | QRegion(scroll.translated(shift))) & reached) - valid;
-	update.translate(-offset);
+	PixelRegion valid = PixelRegion(scroll) & visible;
+	valid.Offset(dx, dy);
+	valid &= reached;
+	PixelRegion update = ((PixelRegion(scroll) | PixelRegion(scroll + shift)) & reached) - valid;
+	update.Offset(-offset.x, -offset.y);
 	if (pRgnUpdate != nullptr)
 	{
 		if (pRgnUpdate->m_hObject == nullptr)
 			pRgnUpdate->CreateRectRgn(0, 0, 0, 0);
-		GdiSetRegion(*pRgnUpdate, update);
+		if (std::shared_ptr<GdiRgnData> pData = GdiFind<GdiRgnData>(pRgnUpdate->m_hObject))
+			pData->m_region = update;
 	}
 	if (lpRectUpdate != nullptr)
-		*lpRectUpdate = GdiRectFromQRect(update.boundingRect());
+		*lpRectUpdate = update.BoundingRect();
 	return TRUE;
 }
 
 BOOL CDC::DrawIcon(int x, int y, HICON hIcon)
 {
 	DcState* pState = DcStateOf(this);
-	QImage image = GdiIconImage(hIcon);
-	if (pState == nullptr || image.isNull())
+	if (pState == nullptr)
 		return FALSE;
-	if (QPainter* pPainter = pState->Painter())
-		pPainter->drawImage(QPoint(x, y), image);
-	return TRUE;
+	const DrawTarget* pTarget = pState->Target();
+	const DrawTarget none { nullptr, CPoint(0, 0), nullptr, 0 };
+	return AfxGetDriver().DrawIcon(pTarget != nullptr ? *pTarget : none, CPoint(x, y), hIcon) ? TRUE : FALSE;
 }
 
 BOOL CDC::DrawIcon(POINT point, HICON hIcon)

@@ -2,33 +2,33 @@
 #include "framework/ui/gdi/Dc.h"
 
 #include "framework/ui/gdi/Rgn.h"
-#include "framework/ui/backend/qt/DcState.h"
-#include "framework/ui/backend/qt/GdiRegion.h"
+#include "framework/ui/gdi/DcState.h"
+#include "framework/ui/gdi/GdiRegion.h"
 
 namespace
 {
 	// Combines the program's clipping with a region in device coordinates.
-	int Combine(const CDC* pDC, const QRegion& region, int nMode)
+	int Combine(const CDC* pDC, const PixelRegion& region, int nMode)
 	{
 		DcState* pState = DcStateOf(pDC);
 		if (pState == nullptr)
 			return ERROR;
 		DcAttributes& attr = pState->Attr();
 		// Without a clipping region of its own, the DC clips to its whole surface.
-		QRegion current = attr.bClip ? attr.rgnClip : QRegion(pState->Bounds());
+		PixelRegion current = attr.bClip ? attr.rgnClip : PixelRegion(pState->Bounds());
 		switch (nMode)
 		{
 		case RGN_AND:
-			attr.rgnClip = current.intersected(region);
+			attr.rgnClip = current & region;
 			break;
 		case RGN_OR:
-			attr.rgnClip = current.united(region);
+			attr.rgnClip = current | region;
 			break;
 		case RGN_XOR:
-			attr.rgnClip = current.xored(region);
+			attr.rgnClip = current ^ region;
 			break;
 		case RGN_DIFF:
-			attr.rgnClip = current.subtracted(region);
+			attr.rgnClip = current - region;
 			break;
 		case RGN_COPY:
 			attr.rgnClip = region;
@@ -37,11 +37,11 @@ namespace
 			return ERROR;
 		}
 		attr.bClip = true;
-		pState->SyncPainter();
+		pState->ClipChanged();
 		return GdiRegionKind(pState->VisibleRegion());
 	}
 
-	QRegion LogicalRectRegion(const CDC* pDC, int x1, int y1, int x2, int y2)
+	PixelRegion LogicalRectRegion(const CDC* pDC, int x1, int y1, int x2, int y2)
 	{
 		CRect rect(x1, y1, x2, y2);
 		pDC->LPtoDP(&rect);
@@ -84,8 +84,8 @@ int CDC::SelectClipRgn(CRgn* pRgn, int nMode)
 		if (nMode != RGN_COPY)
 			return ERROR;
 		pState->Attr().bClip = false;
-		pState->Attr().rgnClip = QRegion();
-		pState->SyncPainter();
+		pState->Attr().rgnClip = PixelRegion();
+		pState->ClipChanged();
 		return GdiRegionKind(pState->VisibleRegion());
 	}
 	std::shared_ptr<GdiRgnData> pData = GdiFind<GdiRgnData>(pRgn->m_hObject);
@@ -99,9 +99,9 @@ int CDC::GetClipBox(LPRECT lpRect) const
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return ERROR;
-	QRegion visible = pState->VisibleRegion();
-	*lpRect = GdiRectFromQRect(visible.boundingRect());
-	if (!visible.isEmpty())
+	PixelRegion visible = pState->VisibleRegion();
+	*lpRect = visible.BoundingRect();
+	if (!visible.IsEmpty())
 		DPtoLP(lpRect);
 	return GdiRegionKind(visible);
 }
@@ -111,7 +111,7 @@ BOOL CDC::PtVisible(int x, int y) const
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return FALSE;
-	return pState->VisibleRegion().contains(QPoint(x, y) + pState->LogicalToDevice());
+	return pState->VisibleRegion().Contains(CPoint(x, y) + pState->LogicalToDevice());
 }
 
 BOOL CDC::RectVisible(LPCRECT lpRect) const
@@ -119,6 +119,7 @@ BOOL CDC::RectVisible(LPCRECT lpRect) const
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return FALSE;
-	QRect rect = GdiNormalizedQRect(*lpRect).translated(pState->LogicalToDevice());
-	return pState->VisibleRegion().intersects(rect);
+	CRect rect = GdiNormalizedRect(*lpRect);
+	rect.OffsetRect(pState->LogicalToDevice());
+	return pState->VisibleRegion().Intersects(rect);
 }

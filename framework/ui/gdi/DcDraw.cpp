@@ -2,30 +2,13 @@
 #include "framework/ui/gdi/Dc.h"
 
 #include "framework/ui/gdi/Brush.h"
-#include "framework/ui/backend/qt/DcPaint.h"
-#include "framework/ui/backend/qt/GdiRegion.h"
+#include "framework/ui/gdi/DcPaint.h"
+#include "framework/ui/gdi/GdiRegion.h"
 
-#include <QPolygon>
-
-#include <algorithm>
+#include <vector>
 
 namespace
 {
-	QPolygon ToQPolygon(const POINT* lpPoints, int nCount)
-	{
-		QPolygon polygon(nCount);
-		for (int i = 0; i < nCount; ++i)
-			polygon.setPoint(i, lpPoints[i].x, lpPoints[i].y);
-		return polygon;
-	}
-
-	void FillSolid(DcState& state, const QRect& rect, COLORREF crColor)
-	{
-		QPainter* pPainter = state.Painter();
-		if (pPainter != nullptr && !rect.isEmpty())
-			pPainter->fillRect(rect, GdiQRgb(crColor));
-	}
-
 	bool HasNullPen(const DcState& state)
 	{
 		return (state.Attr().pPen->m_logPen.lopnStyle & PS_STYLE_MASK) == PS_NULL;
@@ -37,9 +20,9 @@ CPoint CDC::MoveTo(int x, int y)
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return CPoint(0, 0);
-	QPoint previous = pState->Attr().ptCurrent;
-	pState->Attr().ptCurrent = QPoint(x, y);
-	return CPoint(previous.x(), previous.y());
+	CPoint previous = pState->Attr().ptCurrent;
+	pState->Attr().ptCurrent = CPoint(x, y);
+	return previous;
 }
 
 CPoint CDC::MoveTo(POINT point)
@@ -52,10 +35,9 @@ BOOL CDC::LineTo(int x, int y)
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return FALSE;
-	QPoint from = pState->Attr().ptCurrent;
-	QPoint to(x, y);
-	DcStrokePolyline(*pState, QPolygon({ from, to }), false);
-	pState->Attr().ptCurrent = to;
+	const POINT points[2] = { pState->Attr().ptCurrent, POINT { x, y } };
+	DcStrokePolyline(*pState, points, 2, false);
+	pState->Attr().ptCurrent = CPoint(x, y);
 	return TRUE;
 }
 
@@ -69,7 +51,7 @@ CPoint CDC::GetCurrentPosition() const
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return CPoint(0, 0);
-	return CPoint(pState->Attr().ptCurrent.x(), pState->Attr().ptCurrent.y());
+	return pState->Attr().ptCurrent;
 }
 
 BOOL CDC::Polyline(const POINT* lpPoints, int nCount)
@@ -77,7 +59,7 @@ BOOL CDC::Polyline(const POINT* lpPoints, int nCount)
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr || lpPoints == nullptr || nCount < 2)
 		return FALSE;
-	DcStrokePolyline(*pState, ToQPolygon(lpPoints, nCount), false);
+	DcStrokePolyline(*pState, lpPoints, nCount, false);
 	return TRUE;
 }
 
@@ -86,10 +68,8 @@ BOOL CDC::Polygon(const POINT* lpPoints, int nCount)
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr || lpPoints == nullptr || nCount < 2)
 		return FALSE;
-	QPolygon polygon = ToQPolygon(lpPoints, nCount);
-	Qt::FillRule rule = pState->Attr().nPolyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
-	DcFill(*pState, [&](QPainter& painter) { painter.drawPolygon(polygon, rule); });
-	DcStrokePolyline(*pState, polygon, true);
+	DcFillShape(*pState, DrawShape { DrawShape::Polygon, CRect(), lpPoints, nCount, pState->Attr().nPolyFillMode == WINDING });
+	DcStrokePolyline(*pState, lpPoints, nCount, true);
 	return TRUE;
 }
 
@@ -101,11 +81,13 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
 	// The right and bottom edges lie outside. The brush fills inside the outline; with a null
 	// pen it also fills the outline's place on the left and top but stays one pixel short on
 	// the right and bottom, as on Windows.
-	QRect area = GdiNormalizedQRect(x1, y1, x2, y2);
-	QRect inside = HasNullPen(*pState) ? area.adjusted(0, 0, -1, -1) : area.adjusted(1, 1, -1, -1);
-	DcFill(*pState, [&](QPainter& painter) { painter.drawRect(inside); });
-	QPoint last = area.bottomRight();
-	DcStrokePolyline(*pState, QPolygon({ area.topLeft(), QPoint(last.x(), area.top()), last, QPoint(area.left(), last.y()) }), true);
+	const CRect area = GdiNormalizedRect(x1, y1, x2, y2);
+	const CRect inside = HasNullPen(*pState) ? CRect(area.left, area.top, area.right - 1, area.bottom - 1)
+											 : CRect(area.left + 1, area.top + 1, area.right - 1, area.bottom - 1);
+	DcFillShape(*pState, DrawShape { DrawShape::Rectangle, inside, nullptr, 0, false });
+	const POINT corners[4] = { { area.left, area.top }, { area.right - 1, area.top }, { area.right - 1, area.bottom - 1 },
+		{ area.left, area.bottom - 1 } };
+	DcStrokePolyline(*pState, corners, 4, true);
 	return TRUE;
 }
 
@@ -119,9 +101,9 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return FALSE;
-	QRect bounds = GdiNormalizedQRect(x1, y1, x2, y2).adjusted(0, 0, -1, -1);
-	DcFill(*pState, [&](QPainter& painter) { painter.drawEllipse(bounds); });
-	DcStroke(*pState, [&](QPainter& painter) { painter.drawEllipse(bounds); });
+	const DrawShape shape { DrawShape::Ellipse, GdiNormalizedRect(x1, y1, x2, y2), nullptr, 0, false };
+	DcFillShape(*pState, shape);
+	DcStrokeShape(*pState, shape);
 	return TRUE;
 }
 
@@ -135,7 +117,7 @@ void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
 	DcState* pState = DcStateOf(this);
 	std::shared_ptr<GdiBrushData> pData = GdiFind<GdiBrushData>(pBrush == nullptr ? nullptr : pBrush->m_hObject);
 	if (pState != nullptr && pData != nullptr)
-		DcFillRect(*pState, GdiQRect(*lpRect), *pData, QPainter::CompositionMode_SourceOver);
+		DcFillRect(*pState, *lpRect, *pData, R2_COPYPEN);
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF crColor)
@@ -144,7 +126,7 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF crColor)
 	if (pState == nullptr)
 		return;
 	pState->Attr().crBk = crColor;
-	FillSolid(*pState, GdiNormalizedQRect(*lpRect), crColor);
+	DcFillSolid(*pState, GdiNormalizedRect(*lpRect), crColor);
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor)
@@ -170,9 +152,11 @@ void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush)
 void CDC::InvertRect(LPCRECT lpRect)
 {
 	DcState* pState = DcStateOf(this);
-	QPainter* pPainter = pState == nullptr ? nullptr : pState->Painter(QPainter::RasterOp_SourceXorDestination);
-	if (pPainter != nullptr)
-		pPainter->fillRect(GdiQRect(*lpRect), Qt::white);
+	const DrawTarget* pTarget = pState == nullptr ? nullptr : pState->Target();
+	if (pTarget == nullptr)
+		return;
+	const CRect rect(*lpRect);
+	AfxGetDriver().FillRects(*pTarget, &rect, 1, DrawFill { BS_SOLID, RGB(255, 255, 255), 0, nullptr }, R2_XORPEN);
 }
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF crTopLeft, COLORREF crBottomRight)
@@ -188,41 +172,42 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF crTopLeft, COLORREF 
 		return;
 	// The top and left edges stop one pixel short of the far corners, which belong to the
 	// bottom and right edges.
-	FillSolid(*pState, QRect(x, y, cx - 1, 1), crTopLeft);
-	FillSolid(*pState, QRect(x, y, 1, cy - 1), crTopLeft);
-	FillSolid(*pState, QRect(x + cx - 1, y, 1, cy), crBottomRight);
-	FillSolid(*pState, QRect(x, y + cy - 1, cx, 1), crBottomRight);
+	DcFillSolid(*pState, CRect(x, y, x + cx - 1, y + 1), crTopLeft);
+	DcFillSolid(*pState, CRect(x, y, x + 1, y + cy - 1), crTopLeft);
+	DcFillSolid(*pState, CRect(x + cx - 1, y, x + cx, y + cy), crBottomRight);
+	DcFillSolid(*pState, CRect(x, y + cy - 1, x + cx, y + cy), crBottomRight);
 	pState->Attr().crBk = crBottomRight;
 }
 
 void CDC::DrawFocusRect(LPCRECT lpRect)
 {
 	DcState* pState = DcStateOf(this);
-	QPainter* pPainter = pState == nullptr ? nullptr : pState->Painter(QPainter::RasterOp_SourceXorDestination);
-	QRect rect = GdiQRect(*lpRect);
-	if (pPainter == nullptr || rect.isEmpty())
+	const DrawTarget* pTarget = pState == nullptr ? nullptr : pState->Target();
+	const CRect rect(*lpRect);
+	if (pTarget == nullptr || rect.IsRectEmpty())
 		return;
 	// Every other pixel of the frame, counted in device coordinates so that frames line up.
-	QPoint offset = pState->LogicalToDevice();
-	QPolygon dots;
+	const CPoint offset = pState->LogicalToDevice();
+	std::vector<POINT> dots;
 	auto addDot = [&](int x, int y) {
-		if (((x + offset.x() + y + offset.y()) & 1) == 0)
-			dots << QPoint(x, y);
+		if (((x + offset.x + y + offset.y) & 1) == 0)
+			dots.push_back(POINT { x, y });
 	};
-	for (int x = rect.left(); x <= rect.right(); ++x)
+	const int nRight = rect.right - 1;
+	const int nBottom = rect.bottom - 1;
+	for (int x = rect.left; x <= nRight; ++x)
 	{
-		addDot(x, rect.top());
-		if (rect.bottom() != rect.top())
-			addDot(x, rect.bottom());
+		addDot(x, rect.top);
+		if (nBottom != rect.top)
+			addDot(x, nBottom);
 	}
-	for (int y = rect.top() + 1; y < rect.bottom(); ++y)
+	for (int y = rect.top + 1; y < nBottom; ++y)
 	{
-		addDot(rect.left(), y);
-		if (rect.right() != rect.left())
-			addDot(rect.right(), y);
+		addDot(rect.left, y);
+		if (nRight != rect.left)
+			addDot(nRight, y);
 	}
-	pPainter->setPen(QPen(Qt::white, 1));
-	pPainter->drawPoints(dots);
+	AfxGetDriver().SetPixels(*pTarget, dots.data(), static_cast<int>(dots.size()), RGB(255, 255, 255), R2_XORPEN);
 }
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
@@ -230,7 +215,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr || !PtVisible(x, y))
 		return CLR_INVALID;
-	FillSolid(*pState, QRect(x, y, 1, 1), crColor);
+	DcFillSolid(*pState, CRect(x, y, x + 1, y + 1), crColor);
 	return crColor;
 }
 
@@ -242,10 +227,15 @@ COLORREF CDC::SetPixel(POINT point, COLORREF crColor)
 COLORREF CDC::GetPixel(int x, int y) const
 {
 	DcState* pState = DcStateOf(this);
-	if (pState == nullptr || pState->Image() == nullptr || !PtVisible(x, y))
+	if (pState == nullptr || !PtVisible(x, y))
 		return CLR_INVALID;
-	QPoint device = QPoint(x, y) + pState->LogicalToDevice();
-	return GdiColorRef(pState->Image()->pixel(device));
+	const CPoint device = CPoint(x, y) + pState->LogicalToDevice();
+	if (pState->IsMemory())
+	{
+		const PixelImage& image = pState->Attr().pBitmap->m_image;
+		return GdiColorRef(image.pixels[static_cast<size_t>(device.y) * static_cast<size_t>(image.nWidth) + static_cast<size_t>(device.x)]);
+	}
+	return pState->Device() == nullptr ? CLR_INVALID : AfxGetDriver().DevicePixel(pState->Device(), device);
 }
 
 COLORREF CDC::GetPixel(POINT point) const

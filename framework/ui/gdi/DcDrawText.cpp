@@ -2,36 +2,50 @@
 // text too long and '&' marking the mnemonic character.
 #include "framework/ui/gdi/Dc.h"
 
-#include "framework/ui/backend/qt/DcText.h"
-#include "framework/ui/backend/qt/GdiRegion.h"
-
-#include <QStringList>
+#include "framework/ui/gdi/DcPaint.h"
+#include "framework/ui/gdi/DcText.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace
 {
-	const QString kEllipsis = QStringLiteral("...");
+	const std::string kEllipsis = "...";
 
 	struct TextLine
 	{
-		QString text;
-		int nMnemonic = -1;	// index of the underlined character, -1 for none
+		std::string text;
+		size_t nMnemonic = std::string::npos;	// byte offset of the underlined character
 	};
 
+	bool IsContinuation(char c)
+	{
+		return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+	}
+
+	// The bytes of the UTF-8 character starting at nAt.
+	size_t CharLength(const std::string& text, size_t nAt)
+	{
+		size_t nEnd = nAt + 1;
+		while (nEnd < text.size() && IsContinuation(text[nEnd]))
+			++nEnd;
+		return nEnd - nAt;
+	}
+
 	// Removes the '&' marks: "&&" stands for one '&', "&x" underlines x.
-	TextLine StripPrefixes(const QString& text)
+	TextLine StripPrefixes(const std::string& text)
 	{
 		TextLine line;
-		for (int i = 0; i < text.size(); ++i)
+		for (size_t i = 0; i < text.size(); ++i)
 		{
-			if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+			if (text[i] == '&' && i + 1 < text.size())
 			{
 				++i;
-				if (text[i] != QLatin1Char('&'))
+				if (text[i] != '&')
 					line.nMnemonic = line.text.size();
 			}
-			else if (text[i] == QLatin1Char('&'))
+			else if (text[i] == '&')
 			{
 				continue;
 			}
@@ -40,17 +54,46 @@ namespace
 		return line;
 	}
 
-	// Breaks a paragraph at spaces so that each line fits nWidth; a word wider than that stays whole.
-	QStringList BreakWords(const QString& paragraph, int nWidth, const QFontMetrics& metrics)
+	std::vector<std::string> Split(const std::string& text, char cSeparator)
 	{
-		QStringList lines;
-		QString current;
-		for (const QString& word : paragraph.split(QLatin1Char(' ')))
+		std::vector<std::string> pieces;
+		size_t nStart = 0;
+		for (size_t nAt = text.find(cSeparator); nAt != std::string::npos; nAt = text.find(cSeparator, nStart))
 		{
-			QString candidate = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
-			if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > nWidth)
+			pieces.push_back(text.substr(nStart, nAt - nStart));
+			nStart = nAt + 1;
+		}
+		pieces.push_back(text.substr(nStart));
+		return pieces;
+	}
+
+	class LineMeasure
+	{
+	public:
+		explicit LineMeasure(DcState& state)
+			: m_state(state)
+		{
+		}
+
+		int operator()(const std::string& text) const
+		{
+			return DcTextWidth(m_state, text.data(), static_cast<int>(text.size()));
+		}
+
+	private:
+		DcState& m_state;
+	};
+
+	// Breaks a paragraph at spaces so that each line fits nWidth; a word wider than that stays whole.
+	void BreakWords(const std::string& paragraph, int nWidth, const LineMeasure& measure, std::vector<std::string>* pLines)
+	{
+		std::string current;
+		for (const std::string& word : Split(paragraph, ' '))
+		{
+			std::string candidate = current.empty() ? word : current + ' ' + word;
+			if (!current.empty() && measure(candidate) > nWidth)
 			{
-				lines << current;
+				pLines->push_back(current);
 				current = word;
 			}
 			else
@@ -58,41 +101,45 @@ namespace
 				current = candidate;
 			}
 		}
-		lines << current;
-		return lines;
+		pLines->push_back(current);
 	}
 
-	QString WithEllipsis(const QString& text, int nWidth, const QFontMetrics& metrics)
+	std::string WithEllipsis(const std::string& text, int nWidth, const LineMeasure& measure)
 	{
-		if (metrics.horizontalAdvance(text) <= nWidth)
+		if (measure(text) <= nWidth)
 			return text;
-		QString kept = text;
-		while (!kept.isEmpty() && metrics.horizontalAdvance(kept + kEllipsis) > nWidth)
-			kept.chop(1);
+		std::string kept = text;
+		while (!kept.empty() && measure(kept + kEllipsis) > nWidth)
+		{
+			size_t nLast = kept.size() - 1;
+			while (nLast > 0 && IsContinuation(kept[nLast]))
+				--nLast;
+			kept.erase(nLast);
+		}
 		return kept + kEllipsis;
 	}
 
-	std::vector<TextLine> LayOut(const QString& text, UINT nFormat, int nWidth, const QFontMetrics& metrics)
+	std::vector<TextLine> LayOut(const std::string& text, UINT nFormat, int nWidth, const LineMeasure& measure)
 	{
-		QStringList pieces;
+		std::vector<std::string> pieces;
 		if (nFormat & DT_SINGLELINE)
 		{
-			pieces << text;
+			pieces.push_back(text);
 		}
 		else
 		{
-			QString normalised = text;
-			normalised.remove(QLatin1Char('\r'));
-			for (const QString& paragraph : normalised.split(QLatin1Char('\n')))
+			std::string normalised = text;
+			normalised.erase(std::remove(normalised.begin(), normalised.end(), '\r'), normalised.end());
+			for (const std::string& paragraph : Split(normalised, '\n'))
 			{
 				if (nFormat & DT_WORDBREAK)
-					pieces << BreakWords(paragraph, nWidth, metrics);
+					BreakWords(paragraph, nWidth, measure, &pieces);
 				else
-					pieces << paragraph;
+					pieces.push_back(paragraph);
 			}
 		}
 		std::vector<TextLine> lines;
-		for (const QString& piece : pieces)
+		for (const std::string& piece : pieces)
 		{
 			TextLine line;
 			if (nFormat & DT_NOPREFIX)
@@ -104,9 +151,10 @@ namespace
 		if ((nFormat & DT_END_ELLIPSIS) && !(nFormat & DT_CALCRECT) && !lines.empty())
 		{
 			TextLine& last = lines.back();
-			QString shortened = WithEllipsis(last.text, nWidth, metrics);
-			if (shortened != last.text && last.nMnemonic >= shortened.size() - kEllipsis.size())
-				last.nMnemonic = -1;
+			std::string shortened = WithEllipsis(last.text, nWidth, measure);
+			if (shortened != last.text && last.nMnemonic != std::string::npos
+				&& last.nMnemonic + kEllipsis.size() >= shortened.size())
+				last.nMnemonic = std::string::npos;
 			last.text = shortened;
 		}
 		return lines;
@@ -118,17 +166,19 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr || lpRect == nullptr)
 		return 0;
-	QFontMetrics metrics = DcMetrics(*pState);
-	int nLineHeight = DcCellOf(*pState).Height();
+	const LineMeasure measure(*pState);
+	const DcCell cell = DcCellOf(*pState);
+	int nLineHeight = cell.Height();
 	int nRectWidth = lpRect->right - lpRect->left;
-	std::vector<TextLine> lines = LayOut(DcDecode(lpszString, nCount), nFormat, nRectWidth, metrics);
+	const std::string text(lpszString == nullptr ? "" : lpszString, static_cast<size_t>(DcTextLength(lpszString, nCount)));
+	std::vector<TextLine> lines = LayOut(text, nFormat, nRectWidth, measure);
 	int nTextHeight = nLineHeight * static_cast<int>(lines.size());
 
 	if (nFormat & DT_CALCRECT)
 	{
 		int nWidest = 0;
 		for (const TextLine& line : lines)
-			nWidest = std::max(nWidest, metrics.horizontalAdvance(line.text));
+			nWidest = std::max(nWidest, measure(line.text));
 		lpRect->right = lpRect->left + nWidest;
 		lpRect->bottom = lpRect->top + nTextHeight;
 		return nTextHeight;
@@ -143,35 +193,33 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
 		else if (nFormat & DT_BOTTOM)
 			y = lpRect->bottom - nTextHeight;
 	}
-	QPainter* pPainter = pState->Painter();
-	if (pPainter != nullptr)
+	if (pState->Target() != nullptr)
 	{
-		pPainter->save();
-		if (!(nFormat & DT_NOCLIP))
-			pPainter->setClipRect(GdiQRect(*lpRect), Qt::IntersectClip);
-		QColor textColor(GetRValue(pState->Attr().crText), GetGValue(pState->Attr().crText), GetBValue(pState->Attr().crText));
-		QColor bkColor(GetRValue(pState->Attr().crBk), GetGValue(pState->Attr().crBk), GetBValue(pState->Attr().crBk));
+		const CRect clip(*lpRect);
+		const CRect* pClip = (nFormat & DT_NOCLIP) ? nullptr : &clip;
 		int yLine = y;
 		for (const TextLine& line : lines)
 		{
-			int nWidth = metrics.horizontalAdvance(line.text);
+			int nWidth = measure(line.text);
 			int x = lpRect->left;
 			if (nFormat & DT_CENTER)
 				x = lpRect->left + (nRectWidth - nWidth) / 2;
 			else if (nFormat & DT_RIGHT)
 				x = lpRect->right - nWidth;
 			if (pState->Attr().nBkMode == OPAQUE)
-				pPainter->fillRect(QRect(x, yLine, nWidth, nLineHeight), bkColor);
-			DcDrawRun(*pState, x, yLine, line.text, nullptr);
-			if (line.nMnemonic >= 0)
+				DcFillBackground(*pState, CRect(x, yLine, x + nWidth, yLine + nLineHeight), pClip);
+			DcDrawRun(*pState, CPoint(x, yLine), line.text.data(), static_cast<int>(line.text.size()), nullptr, pClip);
+			if (line.nMnemonic != std::string::npos)
 			{
-				int xStart = x + metrics.horizontalAdvance(line.text.left(line.nMnemonic));
-				int nCharWidth = metrics.horizontalAdvance(line.text.at(line.nMnemonic));
-				pPainter->fillRect(QRect(xStart, yLine + DcCellOf(*pState).nAscent + 1, nCharWidth, 1), textColor);
+				const int xStart = x + measure(line.text.substr(0, line.nMnemonic));
+				const int nCharWidth = measure(line.text.substr(line.nMnemonic, CharLength(line.text, line.nMnemonic)));
+				CRect underline(xStart, yLine + cell.nAscent + 1, xStart + nCharWidth, yLine + cell.nAscent + 2);
+				if (pClip != nullptr)
+					underline.IntersectRect(&underline, pClip);
+				DcFillSolid(*pState, underline, pState->Attr().crText);
 			}
 			yLine += nLineHeight;
 		}
-		pPainter->restore();
 	}
 	if (nFormat & (DT_VCENTER | DT_BOTTOM))
 		return y - lpRect->top + nTextHeight;

@@ -1,7 +1,7 @@
 // CDC: colours, drawing modes, and the origins that map logical to device coordinates.
 #include "framework/ui/gdi/Dc.h"
 
-#include "framework/ui/backend/qt/DcState.h"
+#include "framework/ui/gdi/DcState.h"
 
 namespace
 {
@@ -24,20 +24,15 @@ namespace
 		return pState == nullptr ? failValue : pState->Attr().*pMember;
 	}
 
-	CPoint ToCPoint(const QPoint& point)
-	{
-		return CPoint(point.x(), point.y());
-	}
-
-	CPoint SetOrigin(const CDC* pDC, QPoint DcAttributes::*pMember, const QPoint& origin)
+	CPoint SetOrigin(const CDC* pDC, CPoint DcAttributes::*pMember, const CPoint& origin)
 	{
 		DcState* pState = DcStateOf(pDC);
 		if (pState == nullptr)
 			return CPoint(0, 0);
-		QPoint previous = pState->Attr().*pMember;
+		CPoint previous = pState->Attr().*pMember;
 		pState->Attr().*pMember = origin;
-		pState->SyncPainter();
-		return ToCPoint(previous);
+		pState->ClipChanged();
+		return previous;
 	}
 
 	void Shift(const CDC* pDC, LPPOINT lpPoints, int nCount, int nDirection)
@@ -45,11 +40,11 @@ namespace
 		DcState* pState = DcStateOf(pDC);
 		if (pState == nullptr)
 			return;
-		QPoint offset = pState->LogicalToDevice() * nDirection;
+		CPoint offset = pState->LogicalToDevice();
 		for (int i = 0; i < nCount; ++i)
 		{
-			lpPoints[i].x += offset.x();
-			lpPoints[i].y += offset.y();
+			lpPoints[i].x += offset.x * nDirection;
+			lpPoints[i].y += offset.y * nDirection;
 		}
 	}
 }
@@ -139,7 +134,7 @@ int CDC::GetMapMode() const
 
 CPoint CDC::SetViewportOrg(int x, int y)
 {
-	return SetOrigin(this, &DcAttributes::ptViewportOrg, QPoint(x, y));
+	return SetOrigin(this, &DcAttributes::ptViewportOrg, CPoint(x, y));
 }
 
 CPoint CDC::SetViewportOrg(POINT point)
@@ -155,12 +150,12 @@ CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 
 CPoint CDC::GetViewportOrg() const
 {
-	return ToCPoint(Read(this, &DcAttributes::ptViewportOrg, QPoint()));
+	return Read(this, &DcAttributes::ptViewportOrg, CPoint(0, 0));
 }
 
 CPoint CDC::SetWindowOrg(int x, int y)
 {
-	return SetOrigin(this, &DcAttributes::ptWindowOrg, QPoint(x, y));
+	return SetOrigin(this, &DcAttributes::ptWindowOrg, CPoint(x, y));
 }
 
 CPoint CDC::SetWindowOrg(POINT point)
@@ -176,7 +171,7 @@ CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 
 CPoint CDC::GetWindowOrg() const
 {
-	return ToCPoint(Read(this, &DcAttributes::ptWindowOrg, QPoint()));
+	return Read(this, &DcAttributes::ptWindowOrg, CPoint(0, 0));
 }
 
 void CDC::LPtoDP(LPPOINT lpPoints, int nCount) const

@@ -1,19 +1,13 @@
-// Pens, brushes and mix modes of a DC turned into QPainter settings.
-#include "framework/ui/backend/qt/DcPaint.h"
-
-#include <QVector>
+// Pens, brushes and mix modes of a DC turned into the driver's drawing operations.
+#include "framework/ui/gdi/DcPaint.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace
 {
-	QColor ToQColor(COLORREF crColor)
-	{
-		return QColor(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor));
-	}
-
 	int PenStyle(const GdiPenData& pen)
 	{
 		int nStyle = static_cast<int>(pen.m_logPen.lopnStyle & PS_STYLE_MASK);
@@ -23,318 +17,213 @@ namespace
 		return nStyle;
 	}
 
-	// Dash lengths of the Windows cosmetic pens, in pixels.
-	QVector<qreal> DashPattern(int nStyle)
+	int PenWidth(const GdiPenData& pen)
 	{
-		switch (nStyle)
+		return std::max(1, static_cast<int>(pen.m_logPen.lopnWidth.x));
+	}
+
+	// The mix the driver draws with; R2_BLACK and R2_WHITE copy a colour of their own. False for
+	// R2_NOP, which draws nothing.
+	bool ResolveMix(int nRop2, COLORREF crColor, int* pMix, COLORREF* pColor)
+	{
+		*pMix = nRop2;
+		*pColor = crColor;
+		switch (nRop2)
 		{
-		case PS_DASH:
-			return { 18, 6 };
-		case PS_DOT:
-			return { 3, 3 };
-		case PS_DASHDOT:
-			return { 9, 6, 3, 6 };
-		case PS_DASHDOTDOT:
-			return { 9, 3, 3, 3, 3, 3 };
+		case R2_NOP:
+			return false;
+		case R2_BLACK:
+		case R2_WHITE:
+			*pMix = R2_COPYPEN;
+			*pColor = nRop2 == R2_BLACK ? RGB(0, 0, 0) : RGB(255, 255, 255);
+			return true;
 		default:
-			return {};
+			if (nRop2 < R2_BLACK || nRop2 > R2_WHITE)
+				*pMix = R2_COPYPEN;
+			return true;
 		}
+	}
+
+	DrawFill SolidFill(COLORREF crColor)
+	{
+		return DrawFill { BS_SOLID, crColor, 0, nullptr };
 	}
 
 	// The pixels of a one-pixel line from one point up to, not including, the other: steps along
 	// the longer axis, as Windows does.
-	void AddLinePixels(const QPoint& from, const QPoint& to, QPolygon* pPixels)
+	void AddLinePixels(const POINT& from, const POINT& to, std::vector<POINT>* pPixels)
 	{
-		int dx = to.x() - from.x();
-		int dy = to.y() - from.y();
+		int dx = to.x - from.x;
+		int dy = to.y - from.y;
 		int nSteps = std::max(std::abs(dx), std::abs(dy));
 		for (int i = 0; i < nSteps; ++i)
 		{
-			int x = from.x() + static_cast<int>(std::lround(static_cast<double>(dx) * i / nSteps));
-			int y = from.y() + static_cast<int>(std::lround(static_cast<double>(dy) * i / nSteps));
-			pPixels->append(QPoint(x, y));
+			int x = from.x + static_cast<int>(std::lround(static_cast<double>(dx) * i / nSteps));
+			int y = from.y + static_cast<int>(std::lround(static_cast<double>(dy) * i / nSteps));
+			pPixels->push_back(POINT { x, y });
 		}
 	}
 
-	// Deals the pixels out to dashes and gaps by the pen's pattern.
-	void SplitByStyle(const QPolygon& pixels, const QVector<qreal>& pattern, QPolygon* pDashes, QPolygon* pGaps)
+	// Dash and gap lengths of the Windows cosmetic pens, in pixels; empty for solid and null pens.
+	const std::vector<int>& DashPattern(int nPenStyle)
+	{
+		static const std::vector<int> dash { 18, 6 };
+		static const std::vector<int> dot { 3, 3 };
+		static const std::vector<int> dashDot { 9, 6, 3, 6 };
+		static const std::vector<int> dashDotDot { 9, 3, 3, 3, 3, 3 };
+		static const std::vector<int> solid;
+		switch (nPenStyle)
+		{
+		case PS_DASH:
+			return dash;
+		case PS_DOT:
+			return dot;
+		case PS_DASHDOT:
+			return dashDot;
+		case PS_DASHDOTDOT:
+			return dashDotDot;
+		default:
+			return solid;
+		}
+	}
+
+	// Deals the pixels of a line out to dashes and gaps by the pen's pattern.
+	void SplitByDashes(const std::vector<POINT>& pixels, const std::vector<int>& pattern, std::vector<POINT>* pDashes,
+		std::vector<POINT>* pGaps)
 	{
 		int nPeriod = 0;
-		for (qreal length : pattern)
-			nPeriod += static_cast<int>(length);
-		for (int i = 0; i < pixels.size(); ++i)
+		for (int nLength : pattern)
+			nPeriod += nLength;
+		for (size_t i = 0; i < pixels.size(); ++i)
 		{
-			int nPosition = i % nPeriod;
-			int nPart = 0;
-			while (nPosition >= static_cast<int>(pattern[nPart]))
-				nPosition -= static_cast<int>(pattern[nPart++]);
+			int nPosition = static_cast<int>(i % static_cast<size_t>(nPeriod));
+			size_t nPart = 0;
+			while (nPosition >= pattern[nPart])
+				nPosition -= pattern[nPart++];
 			// Even parts of the pattern are dashes, odd parts gaps.
-			(nPart % 2 == 0 ? pDashes : pGaps)->append(pixels.point(i));
+			(nPart % 2 == 0 ? pDashes : pGaps)->push_back(pixels[i]);
 		}
 	}
 
-	void DrawPixels(QPainter& painter, const QPolygon& pixels)
+	void StrokeWith(const DrawTarget& target, const DrawShape& shape, int nWidth, COLORREF crColor,
+		const std::vector<int>& dashes, int nMix)
 	{
-		QPen pen = painter.pen();
-		pen.setWidth(1);
-		pen.setStyle(Qt::SolidLine);
-		pen.setCapStyle(Qt::SquareCap);
-		painter.setPen(pen);
-		painter.drawPoints(pixels);
-	}
-
-	QPen MakeQPen(const GdiPenData& pen, const QColor& color, bool bSolid)
-	{
-		int nWidth = std::max(1, static_cast<int>(pen.m_logPen.lopnWidth.x));
-		// A flat cap leaves the end point of a 1-pixel line undrawn, as Windows does; wide
-		// pens have round ends and joins on Windows.
-		Qt::PenCapStyle cap = nWidth == 1 ? Qt::FlatCap : Qt::RoundCap;
-		Qt::PenJoinStyle join = nWidth == 1 ? Qt::MiterJoin : Qt::RoundJoin;
-		QPen qpen(QBrush(color), nWidth, Qt::SolidLine, cap, join);
-		QVector<qreal> dashes = DashPattern(PenStyle(pen));
-		if (!bSolid && !dashes.isEmpty())
-			qpen.setDashPattern(dashes);
-		return qpen;
+		DrawPen pen { nWidth, crColor, dashes.empty() ? nullptr : dashes.data(), static_cast<int>(dashes.size()) };
+		AfxGetDriver().StrokeShape(target, shape, pen, nMix);
 	}
 }
 
-bool GdiMixMode(int nRop2, QPainter::CompositionMode* pMode, QColor* pForcedColor)
+DrawFill GdiBrushFill(const GdiBrushData& brush)
 {
-	*pForcedColor = QColor();
-	switch (nRop2)
-	{
-	case R2_BLACK:
-		*pMode = QPainter::CompositionMode_SourceOver;
-		*pForcedColor = Qt::black;
-		return true;
-	case R2_WHITE:
-		*pMode = QPainter::CompositionMode_SourceOver;
-		*pForcedColor = Qt::white;
-		return true;
-	case R2_NOP:
-		return false;
-	case R2_NOT:
-		*pMode = QPainter::RasterOp_NotDestination;
-		return true;
-	case R2_NOTCOPYPEN:
-		*pMode = QPainter::RasterOp_NotSource;
-		return true;
-	case R2_XORPEN:
-		*pMode = QPainter::RasterOp_SourceXorDestination;
-		return true;
-	case R2_NOTXORPEN:
-		*pMode = QPainter::RasterOp_NotSourceXorDestination;
-		return true;
-	case R2_MASKPEN:
-		*pMode = QPainter::RasterOp_SourceAndDestination;
-		return true;
-	case R2_NOTMASKPEN:
-		*pMode = QPainter::RasterOp_NotSourceOrNotDestination;
-		return true;
-	case R2_MASKNOTPEN:
-		*pMode = QPainter::RasterOp_NotSourceAndDestination;
-		return true;
-	case R2_MASKPENNOT:
-		*pMode = QPainter::RasterOp_SourceAndNotDestination;
-		return true;
-	case R2_MERGEPEN:
-		*pMode = QPainter::RasterOp_SourceOrDestination;
-		return true;
-	case R2_NOTMERGEPEN:
-		*pMode = QPainter::RasterOp_NotSourceAndNotDestination;
-		return true;
-	case R2_MERGENOTPEN:
-		*pMode = QPainter::RasterOp_NotSourceOrDestination;
-		return true;
-	case R2_MERGEPENNOT:
-		*pMode = QPainter::RasterOp_SourceOrNotDestination;
-		return true;
-	default:
-		*pMode = QPainter::CompositionMode_SourceOver;
-		return true;
-	}
+	const LOGBRUSH& logBrush = brush.m_logBrush;
+	return DrawFill { logBrush.lbStyle, logBrush.lbColor, static_cast<int>(logBrush.lbHatch),
+		logBrush.lbStyle == BS_PATTERN ? &brush.m_pattern : nullptr };
 }
 
-bool GdiSourceRopMode(DWORD dwRop, QPainter::CompositionMode* pMode)
+void DcStrokePolyline(DcState& state, const POINT* pPoints, int nPoints, bool bClosed)
 {
-	switch (dwRop)
+	const GdiPenData& pen = *state.Attr().pPen;
+	const int nStyle = PenStyle(pen);
+	int nMix;
+	COLORREF crColor;
+	const DrawTarget* pTarget = state.Target();
+	if (nStyle == PS_NULL || pTarget == nullptr)
+		return;
+	// R2_NOP leaves the pen's pixels alone, but not the gaps a styled pen leaves to the background.
+	const bool bDrawPen = ResolveMix(state.Attr().nRop2, pen.m_logPen.lopnColor, &nMix, &crColor);
+	if (PenWidth(pen) > 1)
 	{
-	case SRCCOPY:
-		*pMode = QPainter::CompositionMode_Source;
-		return true;
-	case SRCPAINT:
-		*pMode = QPainter::RasterOp_SourceOrDestination;
-		return true;
-	case SRCAND:
-		*pMode = QPainter::RasterOp_SourceAndDestination;
-		return true;
-	case SRCINVERT:
-		*pMode = QPainter::RasterOp_SourceXorDestination;
-		return true;
-	case NOTSRCCOPY:
-		*pMode = QPainter::RasterOp_NotSource;
-		return true;
-	default:
-		return false;
-	}
-}
-
-QBrush GdiMakeQBrush(const GdiBrushData& brush)
-{
-	QColor color = ToQColor(brush.m_logBrush.lbColor);
-	switch (brush.m_logBrush.lbStyle)
-	{
-	case BS_SOLID:
-		return QBrush(color);
-	case BS_HATCHED:
-		switch (brush.m_logBrush.lbHatch)
-		{
-		case HS_HORIZONTAL:
-			return QBrush(color, Qt::HorPattern);
-		case HS_VERTICAL:
-			return QBrush(color, Qt::VerPattern);
-		case HS_FDIAGONAL:
-			return QBrush(color, Qt::FDiagPattern);
-		case HS_BDIAGONAL:
-			return QBrush(color, Qt::BDiagPattern);
-		case HS_CROSS:
-			return QBrush(color, Qt::CrossPattern);
-		default:
-			return QBrush(color, Qt::DiagCrossPattern);
-		}
-	case BS_PATTERN:
-		return QBrush(brush.m_pattern);
-	default:
-		return QBrush(Qt::NoBrush);
-	}
-}
-
-void DcStrokePolyline(DcState& state, const QPolygon& points, bool bClosed)
-{
-	if (std::max(1, static_cast<int>(state.Attr().pPen->m_logPen.lopnWidth.x)) > 1)
-	{
-		DcStroke(state, [&](QPainter& painter) {
-			if (bClosed)
-				painter.drawPolygon(points);
-			else
-				painter.drawPolyline(points);
-		});
+		DrawShape shape { bClosed ? DrawShape::Polygon : DrawShape::Polyline, CRect(), pPoints, nPoints, false };
+		if (bDrawPen)
+			StrokeWith(*pTarget, shape, PenWidth(pen), crColor, DashPattern(PS_SOLID), nMix);
 		return;
 	}
-	int nSegments = bClosed ? points.size() : points.size() - 1;
-	const QVector<qreal> pattern = DashPattern(PenStyle(*state.Attr().pPen));
-	QPolygon pixels;
-	if (pattern.isEmpty())
+	int nSegments = bClosed ? nPoints : nPoints - 1;
+	const std::vector<int>& pattern = DashPattern(nStyle);
+	std::vector<POINT> pixels;
+	if (pattern.empty())
 	{
 		// Solid level and upright runs are filled as rectangles of the same pixels: a printer page
 		// would otherwise record every one of a grid's lines pixel by pixel, at six times the
 		// screen's resolution.
-		QVector<QRect> runs;
+		std::vector<CRect> runs;
 		for (int i = 0; i < nSegments; ++i)
 		{
-			const QPoint from = points.point(i);
-			const QPoint to = points.point((i + 1) % points.size());
-			if (from.y() == to.y() && from.x() != to.x())
-				runs.append(from.x() < to.x() ? QRect(from.x(), from.y(), to.x() - from.x(), 1)
-											  : QRect(to.x() + 1, from.y(), from.x() - to.x(), 1));
-			else if (from.x() == to.x() && from.y() != to.y())
-				runs.append(from.y() < to.y() ? QRect(from.x(), from.y(), 1, to.y() - from.y())
-											  : QRect(from.x(), to.y() + 1, 1, from.y() - to.y()));
+			const POINT& from = pPoints[i];
+			const POINT& to = pPoints[(i + 1) % nPoints];
+			if (from.y == to.y && from.x != to.x)
+				runs.push_back(from.x < to.x ? CRect(from.x, from.y, to.x, from.y + 1) : CRect(to.x + 1, from.y, from.x + 1, from.y + 1));
+			else if (from.x == to.x && from.y != to.y)
+				runs.push_back(from.y < to.y ? CRect(from.x, from.y, from.x + 1, to.y) : CRect(from.x, to.y + 1, from.x + 1, from.y + 1));
 			else
 				AddLinePixels(from, to, &pixels);
 		}
-		QPainter* pPainter = DcPenPainter(state);
-		if (pPainter == nullptr)
+		if (!bDrawPen)
 			return;
-		const QColor color = pPainter->pen().color();
-		for (const QRect& run : runs)
-			pPainter->fillRect(run, color);
-		if (!pixels.isEmpty())
-			DrawPixels(*pPainter, pixels);
+		if (!runs.empty())
+			AfxGetDriver().FillRects(*pTarget, runs.data(), static_cast<int>(runs.size()), SolidFill(crColor), nMix);
+		if (!pixels.empty())
+			AfxGetDriver().SetPixels(*pTarget, pixels.data(), static_cast<int>(pixels.size()), crColor, nMix);
 		return;
 	}
 	for (int i = 0; i < nSegments; ++i)
-		AddLinePixels(points.point(i), points.point((i + 1) % points.size()), &pixels);
-	QPolygon dashes;
-	QPolygon gaps;
-	SplitByStyle(pixels, pattern, &dashes, &gaps);
-	if (QPainter* pPainter = DcGapPainter(state); pPainter != nullptr && !gaps.isEmpty())
-		DrawPixels(*pPainter, gaps);
-	if (QPainter* pPainter = DcPenPainter(state))
-		DrawPixels(*pPainter, dashes);
+		AddLinePixels(pPoints[i], pPoints[(i + 1) % nPoints], &pixels);
+	std::vector<POINT> dashes;
+	std::vector<POINT> gaps;
+	SplitByDashes(pixels, pattern, &dashes, &gaps);
+	if (state.Attr().nBkMode == OPAQUE && !gaps.empty())
+		AfxGetDriver().SetPixels(*pTarget, gaps.data(), static_cast<int>(gaps.size()), state.Attr().crBk, R2_COPYPEN);
+	if (bDrawPen && !dashes.empty())
+		AfxGetDriver().SetPixels(*pTarget, dashes.data(), static_cast<int>(dashes.size()), crColor, nMix);
 }
 
-QPainter* DcPenPainter(DcState& state)
+void DcStrokeShape(DcState& state, const DrawShape& shape)
 {
 	const GdiPenData& pen = *state.Attr().pPen;
-	if (PenStyle(pen) == PS_NULL)
-		return nullptr;
-	QPainter::CompositionMode mode;
-	QColor forced;
-	if (!GdiMixMode(state.Attr().nRop2, &mode, &forced))
-		return nullptr;
-	QPainter* pPainter = state.Painter(mode);
-	if (pPainter == nullptr)
-		return nullptr;
-	pPainter->setPen(MakeQPen(pen, forced.isValid() ? forced : ToQColor(pen.m_logPen.lopnColor), false));
-	pPainter->setBrush(Qt::NoBrush);
-	return pPainter;
-}
-
-QPainter* DcGapPainter(DcState& state)
-{
-	const GdiPenData& pen = *state.Attr().pPen;
-	if (DashPattern(PenStyle(pen)).isEmpty() || state.Attr().nBkMode != OPAQUE)
-		return nullptr;
-	QPainter* pPainter = state.Painter();
-	if (pPainter == nullptr)
-		return nullptr;
-	pPainter->setPen(MakeQPen(pen, ToQColor(state.Attr().crBk), true));
-	pPainter->setBrush(Qt::NoBrush);
-	return pPainter;
-}
-
-QPainter* DcBrushPainter(DcState& state)
-{
-	const GdiBrushData& brush = *state.Attr().pBrush;
-	if (brush.m_logBrush.lbStyle == BS_NULL)
-		return nullptr;
-	QPainter::CompositionMode mode;
-	QColor forced;
-	if (!GdiMixMode(state.Attr().nRop2, &mode, &forced))
-		return nullptr;
-	QPainter* pPainter = state.Painter(mode);
-	if (pPainter == nullptr)
-		return nullptr;
-	pPainter->setPen(Qt::NoPen);
-	pPainter->setBrush(forced.isValid() ? QBrush(forced) : GdiMakeQBrush(brush));
-	// Patterns line up with the device's origin, not the logical one.
-	pPainter->setBrushOrigin(-state.LogicalToDevice());
-	return pPainter;
-}
-
-QPainter* DcHatchGroundPainter(DcState& state)
-{
-	const GdiBrushData& brush = *state.Attr().pBrush;
-	if (brush.m_logBrush.lbStyle != BS_HATCHED || state.Attr().nBkMode != OPAQUE)
-		return nullptr;
-	QPainter* pPainter = state.Painter();
-	if (pPainter == nullptr)
-		return nullptr;
-	pPainter->setPen(Qt::NoPen);
-	pPainter->setBrush(ToQColor(state.Attr().crBk));
-	return pPainter;
-}
-
-void DcFillRect(DcState& state, const QRect& rect, const GdiBrushData& brush, QPainter::CompositionMode mode)
-{
-	if (brush.m_logBrush.lbStyle == BS_NULL || rect.isEmpty())
+	const int nStyle = PenStyle(pen);
+	const DrawTarget* pTarget = state.Target();
+	if (nStyle == PS_NULL || pTarget == nullptr)
 		return;
-	QPainter* pPainter = state.Painter(mode);
-	if (pPainter == nullptr)
+	const std::vector<int>& pattern = DashPattern(nStyle);
+	if (!pattern.empty() && state.Attr().nBkMode == OPAQUE)
+		StrokeWith(*pTarget, shape, PenWidth(pen), state.Attr().crBk, DashPattern(PS_SOLID), R2_COPYPEN);
+	int nMix;
+	COLORREF crColor;
+	if (ResolveMix(state.Attr().nRop2, pen.m_logPen.lopnColor, &nMix, &crColor))
+		StrokeWith(*pTarget, shape, PenWidth(pen), crColor, pattern, nMix);
+}
+
+void DcFillShape(DcState& state, const DrawShape& shape)
+{
+	const GdiBrushData& brush = *state.Attr().pBrush;
+	const DrawTarget* pTarget = state.Target();
+	if (pTarget == nullptr)
 		return;
 	if (brush.m_logBrush.lbStyle == BS_HATCHED && state.Attr().nBkMode == OPAQUE)
-		pPainter->fillRect(rect, ToQColor(state.Attr().crBk));
-	pPainter->setBrushOrigin(-state.LogicalToDevice());
-	pPainter->fillRect(rect, GdiMakeQBrush(brush));
+		AfxGetDriver().FillShape(*pTarget, shape, SolidFill(state.Attr().crBk), R2_COPYPEN);
+	int nMix;
+	COLORREF crForced;
+	if (brush.m_logBrush.lbStyle == BS_NULL || !ResolveMix(state.Attr().nRop2, RGB(0, 0, 0), &nMix, &crForced))
+		return;
+	const int nRop2 = state.Attr().nRop2;
+	AfxGetDriver().FillShape(*pTarget, shape, nRop2 == R2_BLACK || nRop2 == R2_WHITE ? SolidFill(crForced) : GdiBrushFill(brush), nMix);
+}
+
+void DcFillRect(DcState& state, const CRect& rect, const GdiBrushData& brush, int nMix)
+{
+	if (brush.m_logBrush.lbStyle == BS_NULL || rect.IsRectEmpty())
+		return;
+	const DrawTarget* pTarget = state.Target();
+	if (pTarget == nullptr)
+		return;
+	if (brush.m_logBrush.lbStyle == BS_HATCHED && state.Attr().nBkMode == OPAQUE)
+		AfxGetDriver().FillRects(*pTarget, &rect, 1, SolidFill(state.Attr().crBk), nMix);
+	AfxGetDriver().FillRects(*pTarget, &rect, 1, GdiBrushFill(brush), nMix);
+}
+
+void DcFillSolid(DcState& state, const CRect& rect, COLORREF crColor, int nMix)
+{
+	const DrawTarget* pTarget = state.Target();
+	if (pTarget != nullptr && !rect.IsRectEmpty())
+		AfxGetDriver().FillRects(*pTarget, &rect, 1, SolidFill(crColor), nMix);
 }

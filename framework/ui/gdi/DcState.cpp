@@ -1,18 +1,13 @@
-// The state behind a DC handle, its painter, and the table of live DC handles.
-#include "framework/ui/backend/qt/DcState.h"
+// The state behind a DC handle, where its drawing goes, and the table of live DC handles.
+#include "framework/ui/gdi/DcState.h"
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/backend/qt/GdiFont.h"
-
-#include <QImage>
-#include <QPaintDevice>
 
 #include <unordered_map>
 
 namespace
 {
 	typedef std::unordered_map<HDC, std::unique_ptr<DcState>> DcTable;
-	typedef std::unordered_map<QPaintDevice*, DcState*> PainterTable;
 
 	// Never destroyed, like the table of GDI objects.
 	DcTable& Dcs()
@@ -21,12 +16,8 @@ namespace
 		return table;
 	}
 
-	// Which DC paints each device: Qt allows one painter per device, Windows any number of DCs.
-	PainterTable& Painters()
-	{
-		static PainterTable& table = *new PainterTable;
-		return table;
-	}
+	// Every target made gets a number of its own, whichever DC made it.
+	unsigned s_nLastSerial = 0;
 
 	DcAttributes DefaultAttributes()
 	{
@@ -39,12 +30,11 @@ namespace
 	}
 }
 
-DcState::DcState(QPaintDevice* pDevice, const QRegion* pClip)
+DcState::DcState(CPaintDevice* pDevice, const PixelRegion* pClip)
 	: m_pDevice(pDevice), m_bMemory(false), m_attr(DefaultAttributes())
 {
 	if (pClip != nullptr)
 		m_systemClip = *pClip;
-	Begin();
 }
 
 DcState::DcState()
@@ -55,7 +45,7 @@ DcState::DcState()
 
 DcState::~DcState()
 {
-	End();
+	EndDrawing();
 	if (m_attr.pBitmap != nullptr)
 		m_attr.pBitmap->m_pSelectedInto = nullptr;
 	// The temporary wrapper must not delete this DC again on its way out.
@@ -70,32 +60,24 @@ HDC DcState::Handle()
 	return reinterpret_cast<HDC>(this);
 }
 
-bool DcState::IsPrinter() const
+CPaintDevice* DcState::Device() const
 {
-	if (m_pDevice == nullptr)
-		return false;
-	int nType = m_pDevice->devType();
-	return nType == QInternal::Printer || nType == QInternal::Picture;
+	return m_bMemory ? m_attr.pBitmap->Device() : m_pDevice;
 }
 
-QPaintDevice* DcState::Device() const
+bool DcState::IsMemory() const
 {
-	return m_bMemory ? static_cast<QPaintDevice*>(&m_attr.pBitmap->m_image) : m_pDevice;
+	return m_bMemory;
 }
 
-QImage* DcState::Image()
+CRect DcState::Bounds() const
 {
 	if (m_bMemory)
-		return &m_attr.pBitmap->m_image;
-	if (m_pDevice->devType() == QInternal::Image)
-		return static_cast<QImage*>(m_pDevice);
-	return nullptr;
-}
-
-QRect DcState::Bounds() const
-{
-	QPaintDevice* pDevice = Device();
-	return QRect(0, 0, pDevice->width(), pDevice->height());
+		return CRect(0, 0, m_attr.pBitmap->m_image.nWidth, m_attr.pBitmap->m_image.nHeight);
+	if (m_pDevice == nullptr)
+		return CRect(0, 0, 0, 0);
+	const CSize size = AfxGetDriver().DeviceSize(m_pDevice);
+	return CRect(0, 0, size.cx, size.cy);
 }
 
 const DcAttributes& DcState::Attr() const
@@ -116,13 +98,13 @@ bool DcState::SelectBitmap(const std::shared_ptr<GdiBitmapData>& pBitmap)
 		return true;
 	if (!pBitmap->m_bStock && pBitmap->m_pSelectedInto != nullptr)
 		return false;
-	End();
+	EndDrawing();
 	if (m_attr.pBitmap != nullptr && !m_attr.pBitmap->m_bStock)
 		m_attr.pBitmap->m_pSelectedInto = nullptr;
 	m_attr.pBitmap = pBitmap;
 	if (!pBitmap->m_bStock)
 		pBitmap->m_pSelectedInto = this;
-	Begin();
+	m_bTargetValid = false;
 	return true;
 }
 
@@ -133,36 +115,33 @@ void DcState::Restore(const DcAttributes& attr)
 		pBitmap = m_attr.pBitmap;
 	m_attr = attr;
 	m_attr.pBitmap = pBitmap;
-	SyncPainter();
+	ClipChanged();
 }
 
-void DcState::SyncPainter()
+void DcState::ClipChanged()
 {
-	if (!m_painter.isActive())
-		return;
-	m_painter.resetTransform();
-	QRegion visible = VisibleRegion();
-	if (visible == QRegion(Bounds()))
-		m_painter.setClipping(false);
-	else
-		m_painter.setClipRegion(visible);
-	m_painter.setTransform(QTransform::fromTranslate(LogicalToDevice().x(), LogicalToDevice().y()));
+	m_bTargetValid = false;
 }
 
-QPainter* DcState::Painter(QPainter::CompositionMode mode)
+const DrawTarget* DcState::Target()
 {
-	if (!m_painter.isActive())
-		Begin();
-	if (!m_painter.isActive())
+	if (m_bMemory ? m_attr.pBitmap->m_bStock : m_pDevice == nullptr)
 		return nullptr;
-	m_painter.setCompositionMode(mode);
-	m_painter.setRenderHint(QPainter::Antialiasing, false);
-	return &m_painter;
+	if (!m_bTargetValid)
+	{
+		const CRect bounds = Bounds();
+		m_visible = VisibleRegion();
+		const bool bWhole = m_visible.RectCount() == 1 && m_visible.BoundingRect() == bounds;
+		m_target = DrawTarget { Device(), LogicalToDevice(), bWhole ? nullptr : &m_visible, ++s_nLastSerial };
+		m_bTargetValid = true;
+	}
+	m_pDrawnDevice = m_target.pDevice;
+	return &m_target;
 }
 
-QRegion DcState::VisibleRegion() const
+PixelRegion DcState::VisibleRegion() const
 {
-	QRegion visible(Bounds());
+	PixelRegion visible(Bounds());
 	if (m_systemClip)
 		visible &= *m_systemClip;
 	if (m_attr.bClip)
@@ -170,47 +149,17 @@ QRegion DcState::VisibleRegion() const
 	return visible;
 }
 
-QPoint DcState::LogicalToDevice() const
+CPoint DcState::LogicalToDevice() const
 {
-	return m_attr.ptViewportOrg - m_attr.ptWindowOrg;
+	return CPoint(m_attr.ptViewportOrg.x - m_attr.ptWindowOrg.x, m_attr.ptViewportOrg.y - m_attr.ptWindowOrg.y);
 }
 
-const QFont& DcState::Font()
+void DcState::EndDrawing()
 {
-	if (m_pCachedFontData != m_attr.pFont)
-	{
-		m_cachedFont = QFont(GdiMakeQFont(m_attr.pFont->m_logFont), Device());
-		m_pCachedFontData = m_attr.pFont;
-	}
-	return m_cachedFont;
-}
-
-void DcState::Begin()
-{
-	if (m_bMemory && m_attr.pBitmap->m_bStock)
-		return;
-	QPaintDevice* pDevice = Device();
-	// Another DC on the same device gives its painter up; it takes it back when it draws next.
-	PainterTable& painters = Painters();
-	auto it = painters.find(pDevice);
-	if (it != painters.end() && it->second != this)
-		it->second->End();
-	if (m_painter.begin(pDevice))
-	{
-		painters[pDevice] = this;
-		SyncPainter();
-	}
-}
-
-void DcState::End()
-{
-	if (!m_painter.isActive())
-		return;
-	m_painter.end();
-	PainterTable& painters = Painters();
-	auto it = painters.find(Device());
-	if (it != painters.end() && it->second == this)
-		painters.erase(it);
+	if (m_pDrawnDevice != nullptr)
+		AfxGetDriver().EndDrawing(m_pDrawnDevice);
+	m_pDrawnDevice = nullptr;
+	m_bTargetValid = false;
 }
 
 HDC DcAdd(std::unique_ptr<DcState> pState)
@@ -235,12 +184,4 @@ void DcRemove(HDC hDC)
 DcState* DcStateOf(const CDC* pDC)
 {
 	return pDC == nullptr ? nullptr : DcFind(pDC->m_hDC);
-}
-
-void DcReleaseDevice(QPaintDevice* pDevice)
-{
-	PainterTable& painters = Painters();
-	auto it = painters.find(pDevice);
-	if (it != painters.end())
-		it->second->End();
 }

@@ -1,24 +1,22 @@
 // CDC: TextOut, ExtTextOut, text extents and metrics.
 #include "framework/ui/gdi/Dc.h"
 
-#include "framework/ui/backend/qt/DcText.h"
-#include "framework/ui/backend/qt/GdiRegion.h"
-
-#include <QFontInfo>
+#include "framework/ui/gdi/DcPaint.h"
+#include "framework/ui/gdi/DcText.h"
+#include "framework/ui/gdi/GdiRegion.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace
 {
-	QColor ToQColor(COLORREF crColor)
+	DeviceFontMetrics MetricsOf(DcState& state)
 	{
-		return QColor(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor));
+		return AfxGetDriver().FontMetrics(state.Attr().pFont->m_logFont, state.Device());
 	}
 
 	// The top left of the text's cell for a reference point under the DC's text alignment.
-	QPoint CellOrigin(DcState& state, int x, int y, int nWidth)
+	CPoint CellOrigin(DcState& state, int x, int y, int nWidth)
 	{
 		const DcCell cell = DcCellOf(state);
 		UINT nAlign = state.Attr().nTextAlign;
@@ -30,7 +28,7 @@ namespace
 			y -= cell.nAscent;
 		else if (nAlign & TA_BOTTOM)
 			y -= cell.Height();
-		return QPoint(x, y);
+		return CPoint(x, y);
 	}
 
 	CSize Extent(const CDC* pDC, LPCTSTR lpszString, int nCount)
@@ -38,57 +36,41 @@ namespace
 		DcState* pState = DcStateOf(pDC);
 		if (pState == nullptr)
 			return CSize(0, 0);
-		QFontMetrics metrics = DcMetrics(*pState);
-		return CSize(metrics.horizontalAdvance(DcDecode(lpszString, nCount)), DcCellOf(*pState).Height());
+		return CSize(DcTextWidth(*pState, lpszString, DcTextLength(lpszString, nCount)), DcCellOf(*pState).Height());
 	}
-}
-
-QString DcDecode(LPCTSTR lpsz, int nCount)
-{
-	if (lpsz == nullptr)
-		return QString();
-	return QString::fromUtf8(lpsz, nCount < 0 ? static_cast<int>(std::strlen(lpsz)) : nCount);
-}
-
-QFontMetrics DcMetrics(DcState& state)
-{
-	return QFontMetrics(state.Font(), state.Device());
 }
 
 DcCell DcCellOf(DcState& state)
 {
-	QFontMetricsF metrics(state.Font(), state.Device());
-	return { qRound(metrics.ascent()), static_cast<int>(std::ceil(metrics.descent() - 0.01)) };
+	const DeviceFontMetrics metrics = MetricsOf(state);
+	return { metrics.nAscent, metrics.nDescent };
 }
 
-int DcRunWidth(DcState& state, const QString& text, const int* lpDx)
+int DcTextLength(LPCTSTR lpsz, int nCount)
 {
-	if (lpDx == nullptr)
-		return DcMetrics(state).horizontalAdvance(text);
-	int nWidth = 0;
-	for (int i = 0; i < text.size(); ++i)
-		nWidth += lpDx[i];
-	return nWidth;
+	if (lpsz == nullptr)
+		return 0;
+	return nCount < 0 ? static_cast<int>(std::strlen(lpsz)) : nCount;
 }
 
-void DcDrawRun(DcState& state, int x, int yTop, const QString& text, const int* lpDx)
+int DcTextWidth(DcState& state, LPCTSTR lpsz, int nCount, const int* lpDx)
 {
-	QPainter* pPainter = state.Painter();
-	if (pPainter == nullptr || text.isEmpty())
-		return;
-	pPainter->setFont(state.Font());
-	pPainter->setPen(ToQColor(state.Attr().crText));
-	int yBaseline = yTop + DcCellOf(state).nAscent;
-	if (lpDx == nullptr)
-	{
-		pPainter->drawText(QPoint(x, yBaseline), text);
-		return;
-	}
-	for (int i = 0; i < text.size(); ++i)
-	{
-		pPainter->drawText(QPoint(x, yBaseline), QString(text[i]));
-		x += lpDx[i];
-	}
+	return AfxGetDriver().TextWidth(state.Attr().pFont->m_logFont, state.Device(), lpsz, nCount, lpDx);
+}
+
+void DcDrawRun(DcState& state, const CPoint& ptCell, LPCTSTR lpsz, int nCount, const int* lpDx, const CRect* pClip)
+{
+	const DrawTarget* pTarget = state.Target();
+	if (pTarget != nullptr && nCount > 0)
+		AfxGetDriver().DrawTextRun(*pTarget, state.Attr().pFont->m_logFont, ptCell, lpsz, nCount, lpDx, state.Attr().crText, pClip);
+}
+
+void DcFillBackground(DcState& state, const CRect& rect, const CRect* pClip)
+{
+	CRect fill = rect;
+	if (pClip != nullptr)
+		fill.IntersectRect(&rect, pClip);
+	DcFillSolid(state, fill, state.Attr().crBk);
 }
 
 BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
@@ -107,34 +89,27 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszSt
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr)
 		return FALSE;
-	QString text = DcDecode(lpszString, lpszString == nullptr ? 0 : static_cast<int>(nCount));
+	const int nLength = DcTextLength(lpszString, lpszString == nullptr ? 0 : static_cast<int>(nCount));
 	bool bUpdateCP = (pState->Attr().nTextAlign & TA_UPDATECP) != 0;
 	if (bUpdateCP)
 	{
-		x = pState->Attr().ptCurrent.x();
-		y = pState->Attr().ptCurrent.y();
+		x = pState->Attr().ptCurrent.x;
+		y = pState->Attr().ptCurrent.y;
 	}
-	int nWidth = DcRunWidth(*pState, text, lpDxWidths);
-	QPoint origin = CellOrigin(*pState, x, y, nWidth);
-	QPainter* pPainter = pState->Painter();
-	if (pPainter != nullptr)
+	int nWidth = DcTextWidth(*pState, lpszString, nLength, lpDxWidths);
+	const CPoint origin = CellOrigin(*pState, x, y, nWidth);
+	if (pState->Target() != nullptr)
 	{
-		QRect rect = lpRect == nullptr ? QRect() : GdiQRect(*lpRect);
 		if ((nOptions & ETO_OPAQUE) && lpRect != nullptr)
-			pPainter->fillRect(GdiNormalizedQRect(*lpRect), ToQColor(pState->Attr().crBk));
-		pPainter->save();
-		if ((nOptions & ETO_CLIPPED) && lpRect != nullptr)
-			pPainter->setClipRect(rect, Qt::IntersectClip);
-		if (pState->Attr().nBkMode == OPAQUE && !text.isEmpty())
-		{
-			pPainter->fillRect(QRect(origin.x(), origin.y(), nWidth, DcCellOf(*pState).Height()),
-				ToQColor(pState->Attr().crBk));
-		}
-		DcDrawRun(*pState, origin.x(), origin.y(), text, lpDxWidths);
-		pPainter->restore();
+			DcFillSolid(*pState, GdiNormalizedRect(*lpRect), pState->Attr().crBk);
+		const CRect clip = lpRect != nullptr ? CRect(*lpRect) : CRect();
+		const CRect* pClip = (nOptions & ETO_CLIPPED) && lpRect != nullptr ? &clip : nullptr;
+		if (pState->Attr().nBkMode == OPAQUE && nLength > 0)
+			DcFillBackground(*pState, CRect(origin.x, origin.y, origin.x + nWidth, origin.y + DcCellOf(*pState).Height()), pClip);
+		DcDrawRun(*pState, origin, lpszString, nLength, lpDxWidths, pClip);
 	}
 	if (bUpdateCP)
-		pState->Attr().ptCurrent.rx() += nWidth;
+		pState->Attr().ptCurrent.x += nWidth;
 	return TRUE;
 }
 
@@ -168,18 +143,17 @@ BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
 	DcState* pState = DcStateOf(this);
 	if (pState == nullptr || lpMetrics == nullptr)
 		return FALSE;
-	QFontMetrics metrics = DcMetrics(*pState);
+	const DeviceFontMetrics metrics = MetricsOf(*pState);
 	const LOGFONT& logFont = pState->Attr().pFont->m_logFont;
 	std::memset(lpMetrics, 0, sizeof(TEXTMETRIC));
-	const DcCell cell = DcCellOf(*pState);
-	lpMetrics->tmAscent = cell.nAscent;
-	lpMetrics->tmDescent = cell.nDescent;
-	lpMetrics->tmHeight = cell.Height();
-	lpMetrics->tmInternalLeading = lpMetrics->tmHeight - pState->Font().pixelSize();
-	lpMetrics->tmExternalLeading = std::max(0, metrics.leading());
-	lpMetrics->tmAveCharWidth = metrics.averageCharWidth();
-	lpMetrics->tmMaxCharWidth = metrics.maxWidth();
-	lpMetrics->tmWeight = pState->Font().weight();
+	lpMetrics->tmAscent = metrics.nAscent;
+	lpMetrics->tmDescent = metrics.nDescent;
+	lpMetrics->tmHeight = metrics.nAscent + metrics.nDescent;
+	lpMetrics->tmInternalLeading = lpMetrics->tmHeight - metrics.nPixelSize;
+	lpMetrics->tmExternalLeading = std::max(0, metrics.nExternalLeading);
+	lpMetrics->tmAveCharWidth = metrics.nAveCharWidth;
+	lpMetrics->tmMaxCharWidth = metrics.nMaxCharWidth;
+	lpMetrics->tmWeight = metrics.nWeight;
 	lpMetrics->tmDigitizedAspectX = GetDeviceCaps(LOGPIXELSX);
 	lpMetrics->tmDigitizedAspectY = GetDeviceCaps(LOGPIXELSY);
 	lpMetrics->tmFirstChar = ' ';
@@ -190,7 +164,7 @@ BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
 	lpMetrics->tmUnderlined = logFont.lfUnderline;
 	lpMetrics->tmStruckOut = logFont.lfStrikeOut;
 	// The "fixed pitch" bit is set for variable-pitch fonts, as on Windows.
-	BYTE nPitch = QFontInfo(pState->Font()).fixedPitch() ? 0 : TMPF_FIXED_PITCH;
+	BYTE nPitch = metrics.bFixedPitch ? 0 : TMPF_FIXED_PITCH;
 	lpMetrics->tmPitchAndFamily = static_cast<BYTE>(nPitch | TMPF_TRUETYPE | (logFont.lfPitchAndFamily & 0xF0));
 	lpMetrics->tmCharSet = logFont.lfCharSet;
 	return TRUE;

@@ -2,10 +2,11 @@
 #include "framework/ui/gdi/Dib.h"
 
 #include "framework/core/DibParser.h"
-#include "framework/ui/backend/qt/DcPaint.h"
-#include "framework/ui/backend/qt/GdiDib.h"
-#include "framework/ui/backend/qt/GdiRegion.h"
+#include "framework/ui/gdi/DcState.h"
+#include "framework/ui/gdi/GdiDib.h"
+#include "framework/ui/gdi/GdiRegion.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace
@@ -21,6 +22,11 @@ namespace
 	{
 		return header.biHeight > 0 ? Rows(header) - ySrc - nHeight : ySrc;
 	}
+
+	bool UsesSource(DWORD dwRop)
+	{
+		return dwRop == SRCCOPY || dwRop == SRCPAINT || dwRop == SRCAND || dwRop == SRCINVERT || dwRop == NOTSRCCOPY;
+	}
 }
 
 int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD dwWidth, DWORD dwHeight, int xSrc, int ySrc,
@@ -32,19 +38,24 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD dwWidth, DWORD dwHeig
 	const BITMAPINFOHEADER& header = lpbmi->bmiHeader;
 	int nRows = Rows(header);
 	int nBand = std::min(static_cast<int>(cScanLines), nRows - static_cast<int>(uStartScan));
-	QImage band = GdiImageFromDib(lpbmi, lpvBits, nBand);
-	if (band.isNull())
+	PixelImage band = GdiImageFromDib(lpbmi, lpvBits, nBand);
+	if (band.pixels.empty())
 		return 0;
 	// Where the band's rows sit among all the DIB's rows, counted from the top.
 	int nBandTop = header.biHeight > 0 ? nRows - static_cast<int>(uStartScan) - nBand : static_cast<int>(uStartScan);
 	int nWidth = static_cast<int>(dwWidth);
 	int nHeight = static_cast<int>(dwHeight);
-	QRect source(xSrc, TopRow(header, ySrc, nHeight), nWidth, nHeight);
-	QRect available = source & QRect(0, nBandTop, band.width(), nBand);
-	if (QPainter* pPainter = pState->Painter(QPainter::CompositionMode_Source); pPainter != nullptr && !available.isEmpty())
+	const int nTop = TopRow(header, ySrc, nHeight);
+	const CRect source(xSrc, nTop, xSrc + nWidth, nTop + nHeight);
+	CRect available;
+	available.IntersectRect(&source, CRect(0, nBandTop, band.nWidth, nBandTop + nBand));
+	const DrawTarget* pTarget = pState->Target();
+	if (pTarget != nullptr && !available.IsRectEmpty())
 	{
-		QPoint target(xDest + available.x() - source.x(), yDest + available.y() - source.y());
-		pPainter->drawImage(target, band, available.translated(0, -nBandTop));
+		CRect target(available);
+		target.OffsetRect(xDest - source.left, yDest - source.top);
+		available.OffsetRect(0, -nBandTop);
+		AfxGetDriver().DrawPixelImage(*pTarget, target, band, available, false, false, SRCCOPY, false);
 	}
 	return nBand;
 }
@@ -53,27 +64,20 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int nDestWidth, int nDestHeight
 	int nSrcWidth, int nSrcHeight, const void* lpBits, const BITMAPINFO* lpbmi, UINT iUsage, DWORD dwRop)
 {
 	DcState* pState = DcFind(hdc);
-	QPainter::CompositionMode mode;
-	if (pState == nullptr || lpbmi == nullptr || iUsage != DIB_RGB_COLORS || !GdiSourceRopMode(dwRop, &mode))
+	if (pState == nullptr || lpbmi == nullptr || iUsage != DIB_RGB_COLORS || !UsesSource(dwRop))
 		return 0;
 	const BITMAPINFOHEADER& header = lpbmi->bmiHeader;
-	QImage picture = GdiImageFromDib(lpbmi, lpBits, Rows(header));
-	if (picture.isNull())
+	PixelImage picture = GdiImageFromDib(lpbmi, lpBits, Rows(header));
+	if (picture.pixels.empty())
 		return 0;
 	int nSrcRows = std::abs(nSrcHeight);
-	QRect source = GdiExtentRect(xSrc, 0, nSrcWidth, nSrcRows);
-	source.moveTop(TopRow(header, ySrc, nSrcRows));
-	QRect target = GdiExtentRect(xDest, yDest, nDestWidth, nDestHeight);
+	CRect source = GdiExtentRect(xSrc, 0, nSrcWidth, nSrcRows);
+	source.OffsetRect(0, TopRow(header, ySrc, nSrcRows));
+	const CRect target = GdiExtentRect(xDest, yDest, nDestWidth, nDestHeight);
 	bool bMirrorX = (nDestWidth < 0) != (nSrcWidth < 0);
 	bool bMirrorY = (nDestHeight < 0) != (nSrcHeight < 0);
-	QImage part = picture.copy(source);
-	if (bMirrorX || bMirrorY)
-		part = part.mirrored(bMirrorX, bMirrorY);
-	if (QPainter* pPainter = pState->Painter(mode))
-	{
-		pPainter->setRenderHint(QPainter::SmoothPixmapTransform, pState->Attr().nStretchMode == HALFTONE);
-		pPainter->drawImage(target, part);
-	}
+	if (const DrawTarget* pTarget = pState->Target())
+		AfxGetDriver().DrawPixelImage(*pTarget, target, picture, source, bMirrorX, bMirrorY, dwRop, pState->Attr().nStretchMode == HALFTONE);
 	return nSrcRows;
 }
 
@@ -84,16 +88,16 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT uStartScan, UINT cScanLines, LPVOID lpv
 	if (DcFind(hdc) == nullptr || pBitmap == nullptr || lpbmi == nullptr || uUsage != DIB_RGB_COLORS)
 		return 0;
 	BITMAPINFOHEADER& header = lpbmi->bmiHeader;
-	const QImage& image = pBitmap->m_image;
-	int nRows = image.height();
+	const PixelImage& image = pBitmap->m_image;
+	int nRows = image.nHeight;
 	if (lpvBits == nullptr && header.biBitCount == 0)
 	{
-		header.biWidth = image.width();
+		header.biWidth = image.nWidth;
 		header.biHeight = nRows;
 		header.biPlanes = 1;
 		header.biBitCount = pBitmap->m_nBitsPixel;
 		header.biCompression = BI_RGB;
-		header.biSizeImage = static_cast<DWORD>(DibRowSize(header.biBitCount, image.width()) * nRows);
+		header.biSizeImage = static_cast<DWORD>(DibRowSize(header.biBitCount, image.nWidth) * nRows);
 		header.biClrUsed = 0;
 		return nRows;
 	}
@@ -101,21 +105,21 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT uStartScan, UINT cScanLines, LPVOID lpv
 	if (nBitCount != 1 && nBitCount != 4 && nBitCount != 8 && nBitCount != 16 && nBitCount != 24 && nBitCount != 32)
 		return 0;
 	// The bitmap's own colour table when it fits, else the standard one for that depth.
-	QVector<QRgb> colorTable;
+	std::vector<std::uint32_t> colorTable;
 	if (nBitCount <= 8)
 	{
+		const size_t nEntries = static_cast<size_t>(1) << nBitCount;
 		colorTable = pBitmap->m_colorTable;
-		if (colorTable.isEmpty() || colorTable.size() > (1 << nBitCount))
+		if (colorTable.empty() || colorTable.size() > nEntries)
 			colorTable = GdiDefaultColorTable(nBitCount);
-		for (int i = 0; i < (1 << nBitCount); ++i)
+		for (size_t i = 0; i < nEntries; ++i)
 		{
-			QRgb colour = i < colorTable.size() ? colorTable[i] : qRgb(0, 0, 0);
-			lpbmi->bmiColors[i] = RGBQUAD { static_cast<BYTE>(qBlue(colour)), static_cast<BYTE>(qGreen(colour)),
-				static_cast<BYTE>(qRed(colour)), 0 };
+			const std::uint32_t colour = i < colorTable.size() ? colorTable[i] : 0;
+			lpbmi->bmiColors[i] = RGBQUAD { static_cast<BYTE>(colour), static_cast<BYTE>(colour >> 8), static_cast<BYTE>(colour >> 16), 0 };
 		}
 	}
-	size_t nRowBytes = static_cast<size_t>(DibRowSize(static_cast<WORD>(nBitCount), image.width()));
-	header.biWidth = image.width();
+	size_t nRowBytes = static_cast<size_t>(DibRowSize(static_cast<WORD>(nBitCount), image.nWidth));
+	header.biWidth = image.nWidth;
 	header.biCompression = BI_RGB;
 	header.biSizeImage = static_cast<DWORD>(nRowBytes * nRows);
 	header.biClrUsed = 0;

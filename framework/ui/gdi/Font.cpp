@@ -2,7 +2,7 @@
 #include "framework/ui/gdi/Font.h"
 
 #include "framework/ui/gdi/Dc.h"
-#include "framework/ui/backend/qt/GdiObjectData.h"
+#include "framework/ui/gdi/GdiObjectData.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -8,7 +8,7 @@
 #include "framework/ui/gdi/Palette.h"
 #include "framework/ui/gdi/Pen.h"
 #include "framework/ui/gdi/Rgn.h"
-#include "framework/ui/backend/qt/GdiObjectData.h"
+#include "framework/ui/gdi/GdiObjectData.h"
 
 #include <algorithm>
 #include <cstring>
@@ -158,8 +158,8 @@ int GetObject(HGDIOBJ hObject, int nCount, LPVOID lpObject)
 		const GdiBitmapData& bitmap = static_cast<GdiBitmapData&>(*pData);
 		BITMAP bm;
 		bm.bmType = 0;
-		bm.bmWidth = bitmap.m_image.width();
-		bm.bmHeight = bitmap.m_image.height();
+		bm.bmWidth = bitmap.m_image.nWidth;
+		bm.bmHeight = bitmap.m_image.nHeight;
 		// Device bitmaps have rows rounded to words, DIB sections to double words.
 		int nAlignBits = bitmap.m_bDibSection ? 32 : 16;
 		bm.bmWidthBytes = (bm.bmWidth * bitmap.m_nBitsPixel + nAlignBits - 1) / nAlignBits * (nAlignBits / 8);

@@ -1,5 +1,5 @@
 // The table of live GDI handles and the stock objects.
-#include "framework/ui/backend/qt/GdiObjectData.h"
+#include "framework/ui/gdi/GdiObjectData.h"
 
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/gdi/GdiObject.h"
@@ -131,9 +131,18 @@ GdiFontData::GdiFontData(const LOGFONT& logFont)
 	m_logFont.lfFaceName[LF_FACESIZE - 1] = '\0';
 }
 
-GdiBitmapData::GdiBitmapData(const QImage& image, WORD nBitsPixel)
-	: GdiObjectData(OBJ_BITMAP), m_image(image.convertToFormat(QImage::Format_RGB32)), m_nBitsPixel(nBitsPixel)
+GdiBitmapData::GdiBitmapData(PixelImage image, WORD nBitsPixel)
+	: GdiObjectData(OBJ_BITMAP), m_image(std::move(image)), m_nBitsPixel(nBitsPixel)
 {
+}
+
+GdiBitmapData::~GdiBitmapData() = default;
+
+CPaintDevice* GdiBitmapData::Device()
+{
+	if (m_pDevice == nullptr)
+		m_pDevice = AfxGetDriver().CreateBitmapDevice(m_image);
+	return m_pDevice.get();
 }
 
 GdiPaletteData::GdiPaletteData(std::vector<PALETTEENTRY> entries)
@@ -141,7 +150,7 @@ GdiPaletteData::GdiPaletteData(std::vector<PALETTEENTRY> entries)
 {
 }
 
-GdiRgnData::GdiRgnData(const QRegion& region)
+GdiRgnData::GdiRgnData(const PixelRegion& region)
 	: GdiObjectData(OBJ_REGION), m_region(region)
 {
 }
@@ -195,9 +204,7 @@ HGDIOBJ GdiStockObject(int nIndex)
 std::shared_ptr<GdiBitmapData> GdiDefaultBitmap()
 {
 	static std::shared_ptr<GdiBitmapData>& pBitmap = *new std::shared_ptr<GdiBitmapData>([] {
-		QImage image(1, 1, QImage::Format_RGB32);
-		image.fill(Qt::black);
-		auto pData = std::make_shared<GdiBitmapData>(image, 1);
+		auto pData = std::make_shared<GdiBitmapData>(GdiFilledImage(1, 1, RGB(0, 0, 0)), 1);
 		pData->m_bStock = true;
 		GdiAddObject(pData);
 		return pData;
@@ -205,12 +212,14 @@ std::shared_ptr<GdiBitmapData> GdiDefaultBitmap()
 	return pBitmap;
 }
 
-QRgb GdiQRgb(COLORREF crColor)
+PixelImage GdiFilledImage(int nWidth, int nHeight, COLORREF crColor)
 {
-	return qRgb(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor));
-}
-
-COLORREF GdiColorRef(QRgb rgb)
-{
-	return RGB(static_cast<BYTE>(qRed(rgb)), static_cast<BYTE>(qGreen(rgb)), static_cast<BYTE>(qBlue(rgb)));
+	PixelImage image;
+	// Past 2 GiB of pixels there is no bitmap, as a toolkit's images have none.
+	if (nWidth <= 0 || nHeight <= 0 || static_cast<long long>(nWidth) * nHeight > (1LL << 29))
+		return image;
+	image.nWidth = nWidth;
+	image.nHeight = nHeight;
+	image.pixels.assign(static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight), GdiPixel(crColor));
+	return image;
 }

@@ -1,7 +1,7 @@
 // CPalette: the entries of a logical palette.
 #include "framework/ui/gdi/Palette.h"
 
-#include "framework/ui/backend/qt/GdiObjectData.h"
+#include "framework/ui/gdi/GdiObjectData.h"
 
 #include <algorithm>
 

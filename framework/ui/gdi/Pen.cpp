@@ -1,7 +1,7 @@
 // CPen: creation and the logical record of pens.
 #include "framework/ui/gdi/Pen.h"
 
-#include "framework/ui/backend/qt/GdiObjectData.h"
+#include "framework/ui/gdi/GdiObjectData.h"
 
 IMPLEMENT_DYNAMIC(CPen, CGdiObject)
 

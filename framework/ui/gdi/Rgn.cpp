@@ -2,8 +2,8 @@
 #include "framework/ui/gdi/Rgn.h"
 
 #include "framework/core/GdiConstants.h"
-#include "framework/ui/backend/qt/GdiObjectData.h"
-#include "framework/ui/backend/qt/GdiRegion.h"
+#include "framework/ui/gdi/GdiObjectData.h"
+#include "framework/ui/gdi/GdiRegion.h"
 
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
@@ -61,16 +61,16 @@ int CRgn::CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode)
 	switch (nCombineMode)
 	{
 	case RGN_AND:
-		pData->m_region = pData1->m_region.intersected(pData2->m_region);
+		pData->m_region = pData1->m_region & pData2->m_region;
 		break;
 	case RGN_OR:
-		pData->m_region = pData1->m_region.united(pData2->m_region);
+		pData->m_region = pData1->m_region | pData2->m_region;
 		break;
 	case RGN_XOR:
-		pData->m_region = pData1->m_region.xored(pData2->m_region);
+		pData->m_region = pData1->m_region ^ pData2->m_region;
 		break;
 	case RGN_DIFF:
-		pData->m_region = pData1->m_region.subtracted(pData2->m_region);
+		pData->m_region = pData1->m_region - pData2->m_region;
 		break;
 	case RGN_COPY:
 		pData->m_region = pData1->m_region;
@@ -91,7 +91,7 @@ int CRgn::OffsetRgn(int x, int y)
 	std::shared_ptr<GdiRgnData> pData = RegionOf(this);
 	if (pData == nullptr)
 		return ERROR;
-	pData->m_region.translate(x, y);
+	pData->m_region.Offset(x, y);
 	return GdiRegionKind(pData->m_region);
 }
 
@@ -100,7 +100,7 @@ int CRgn::GetRgnBox(LPRECT lpRect) const
 	std::shared_ptr<GdiRgnData> pData = RegionOf(this);
 	if (pData == nullptr)
 		return ERROR;
-	*lpRect = GdiRectFromQRect(pData->m_region.boundingRect());
+	*lpRect = pData->m_region.BoundingRect();
 	return GdiRegionKind(pData->m_region);
 }
 
@@ -114,7 +114,7 @@ BOOL CRgn::EqualRgn(CRgn* pRgn) const
 BOOL CRgn::PtInRegion(int x, int y) const
 {
 	std::shared_ptr<GdiRgnData> pData = RegionOf(this);
-	return pData != nullptr && pData->m_region.contains(QPoint(x, y));
+	return pData != nullptr && pData->m_region.Contains(CPoint(x, y));
 }
 
 BOOL CRgn::PtInRegion(POINT point) const
@@ -125,5 +125,5 @@ BOOL CRgn::PtInRegion(POINT point) const
 BOOL CRgn::RectInRegion(LPCRECT lpRect) const
 {
 	std::shared_ptr<GdiRgnData> pData = RegionOf(this);
-	return pData != nullptr && pData->m_region.intersects(GdiQRect(*lpRect));
+	return pData != nullptr && pData->m_region.Intersects(*lpRect);
 }

@@ -1,9 +1,10 @@
-# The framework's GDI on Qt: DCs, pens, brushes, fonts, bitmaps, palettes, regions and DIBs.
+# The framework's GDI model: DCs, pens, brushes, fonts, bitmaps, palettes, regions and DIBs; the
+# driver draws.
 set(FRAMEWORK_UI_GDI_SOURCES
   gdi/Bitmap.cpp
   gdi/Brush.cpp
   gdi/Dc.cpp
-  gdi/DcBackend.cpp
+  gdi/DcAttach.cpp
   gdi/DcBlt.cpp
   gdi/DcClip.cpp
   gdi/DcDraw.cpp
@@ -15,11 +16,10 @@ set(FRAMEWORK_UI_GDI_SOURCES
   gdi/DcText.cpp
   gdi/Dib.cpp
   gdi/Font.cpp
-  gdi/FontMapping.cpp
-  gdi/GdiBackend.cpp
   gdi/GdiDib.cpp
   gdi/GdiObject.cpp
   gdi/GdiObjectData.cpp
+  gdi/IconFile.cpp
   gdi/Palette.cpp
   gdi/Pen.cpp
   gdi/Rgn.cpp

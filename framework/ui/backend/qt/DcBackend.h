@@ -1,17 +1,8 @@
-// The seam between the window layer and the DC: a window, a printer or any other Qt paint device
-// gets a CDC that draws on it.
+// The seam between the window layer and the DC, as the backend sees it: DCs are attached to the
+// devices the driver hands out (gdi/DcAttach.h), and a printer's page tells the whole sheet.
 #pragma once
 
 #include "framework/ui/gdi/DcAttach.h"
-
-class CDC;
-class QPaintDevice;
-class QRegion;
-
-// Makes dc draw on device (a window surface image, a bitmap, a printer), clipped to *clip when given;
-// the DC starts with the Windows defaults (black 1-px pen, white brush, system font, text black on white, opaque).
-// GetPixel, BitBlt from the DC and ScrollDC read the device's pixels, which a QImage device allows.
-void AttachDcToDevice(CDC& dc, QPaintDevice* device, const QRegion* clip);
 
 // A printer's paint device that also knows the whole sheet: GetDeviceCaps asks it for
 // PHYSICALWIDTH, PHYSICALHEIGHT, PHYSICALOFFSETX and PHYSICALOFFSETY, in device pixels.

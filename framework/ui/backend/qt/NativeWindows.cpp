@@ -66,9 +66,12 @@ HWND WindowOfWidget(const QWidget* pWidget)
 
 QImage& FittedSurface(HWND hWnd, const CSize& sizeClient)
 {
-	QImage& surface = NativeWindowOf(hWnd).surface;
+	NativeWindow& native = NativeWindowOf(hWnd);
+	QImage& surface = native.surface;
 	if (surface.width() != sizeClient.cx || surface.height() != sizeClient.cy)
 	{
+		// A DC still drawing on the old surface begins again on the new one.
+		native.surfaceDevice.EndPainting();
 		QImage resized(std::max<LONG>(sizeClient.cx, 1), std::max<LONG>(sizeClient.cy, 1), QImage::Format_RGB32);
 		resized.fill(Qt::white);
 		if (!surface.isNull())

@@ -139,4 +139,27 @@ public:
 	void HideMenuPopup(HMENU hMenu) override;
 	bool OpenMenuBarTitle(HMENU hMenu, int nPos) override;
 	void RequestMenuIdle() override;
+
+	// Drawing, in gdi/: QtDrawing.cpp, QtFonts.cpp and GdiBackend.cpp.
+	std::unique_ptr<CPaintDevice> CreateBitmapDevice(PixelImage& image) override;
+	CSize DeviceSize(CPaintDevice* pDevice) override;
+	int PrinterCaps(CPaintDevice* pDevice, int nIndex) override;
+	void EndDrawing(CPaintDevice* pDevice) override;
+	COLORREF DevicePixel(CPaintDevice* pDevice, const CPoint& ptDevice) override;
+	void FillRects(const DrawTarget& target, const CRect* pRects, int nRects, const DrawFill& fill, int nMix) override;
+	void SetPixels(const DrawTarget& target, const POINT* pPoints, int nPoints, COLORREF crColor, int nMix) override;
+	void FillShape(const DrawTarget& target, const DrawShape& shape, const DrawFill& fill, int nMix) override;
+	void StrokeShape(const DrawTarget& target, const DrawShape& shape, const DrawPen& pen, int nMix) override;
+	bool CopyDevicePixels(const DrawTarget& target, const CRect& rcDest, CPaintDevice* pSource, const CRect& rcSource,
+		bool bMirrorX, bool bMirrorY, DWORD dwRop, bool bSmooth) override;
+	void DrawPixelImage(const DrawTarget& target, const CRect& rcDest, const PixelImage& image, const CRect& rcSource,
+		bool bMirrorX, bool bMirrorY, DWORD dwRop, bool bSmooth) override;
+	bool ScrollDevicePixels(const DrawTarget& target, const CRect& rcScroll, const CPoint& ptShift,
+		const PixelRegion& reached) override;
+	int TextWidth(const LOGFONT& font, CPaintDevice* pDevice, LPCTSTR lpsz, int nCount, const int* lpDx) override;
+	DeviceFontMetrics FontMetrics(const LOGFONT& font, CPaintDevice* pDevice) override;
+	void DrawTextRun(const DrawTarget& target, const LOGFONT& font, const CPoint& ptCell, LPCTSTR lpsz, int nCount,
+		const int* lpDx, COLORREF crColor, const CRect* pClip) override;
+	HICON CreateIconFromFile(const BYTE* pData, std::size_t nSize) override;
+	bool DrawIcon(const DrawTarget& target, const CPoint& pt, HICON hIcon) override;
 };

@@ -1,23 +1,39 @@
-// The Qt paint device behind a CPaintDevice the driver hands out.
+// The Qt paint device behind a CPaintDevice the driver hands out, and the one painter that draws
+// on it for every DC: Qt allows one painter per device, Windows any number of DCs.
 #pragma once
 
 #include "framework/ui/backend/Driver.h"
+
+#include <QImage>
+#include <QPainter>
 
 class QPaintDevice;
 
 class CQtPaintDevice : public CPaintDevice
 {
 public:
-	explicit CQtPaintDevice(QPaintDevice* pDevice)
-		: m_pDevice(pDevice)
-	{
-	}
+	explicit CQtPaintDevice(QPaintDevice* pDevice);
+	// A device on the pixels of a bitmap the model keeps.
+	explicit CQtPaintDevice(PixelImage& image);
+	~CQtPaintDevice() override;
 
-	QPaintDevice* Device() const
-	{
-		return m_pDevice;
-	}
+	CQtPaintDevice(const CQtPaintDevice&) = delete;
+	CQtPaintDevice& operator=(const CQtPaintDevice&) = delete;
+
+	QPaintDevice* Device() const;
+	// The pixels, when they can be read: a bitmap's or a window surface's.
+	const QImage* Image() const;
+	bool IsPrinter() const;
+	// The painter set up for the target's origin and clipping, in the composition mode, without
+	// antialiasing; null when the device cannot be painted on.
+	QPainter* Painter(const DrawTarget& target, QPainter::CompositionMode mode);
+	// Ends the painter, so that the device's paint engine finishes what it recorded; the next
+	// drawing begins it again.
+	void EndPainting();
 
 private:
+	QImage m_bitmap;
 	QPaintDevice* m_pDevice;
+	QPainter m_painter;
+	unsigned m_nSerial = 0;
 };

@@ -1,11 +1,11 @@
 // Print jobs on Qt: pages recorded on a picture and played onto a QPrinter.
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/backend/qt/DcBackend.h"
-#include "framework/ui/backend/qt/DcState.h"
 #include "framework/ui/backend/qt/QtDriver.h"
 #include "framework/ui/backend/qt/QtPaintDevice.h"
 #include "framework/ui/backend/qt/QtText.h"
 #include "framework/ui/backend/qt/services/PrinterSettings.h"
+#include "framework/ui/gdi/DcAttach.h"
 
 #include <QPainter>
 #include <QPicture>
@@ -134,8 +134,7 @@ CPaintDevice* CQtDriver::PrintJobPage(CNativePrintJob* pJob)
 
 bool CQtDriver::IsPrintJobDc(CNativePrintJob* pJob, HDC hDC)
 {
-	DcState* pState = DcFind(hDC);
-	return pState != nullptr && pState->Device() == &JobOf(pJob)->m_page;
+	return DcDevice(hDC) == &JobOf(pJob)->m_pageDevice;
 }
 
 bool CQtDriver::BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocName, const CString& strOutput)
@@ -149,7 +148,7 @@ bool CQtDriver::BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocN
 void CQtDriver::BeginPrintPage(CNativePrintJob* pJob)
 {
 	CQtPrintJob* pQtJob = JobOf(pJob);
-	DcReleaseDevice(&pQtJob->m_page);
+	pQtJob->m_pageDevice.EndPainting();
 	QPicture blank;
 	pQtJob->m_page.swap(blank);
 }
@@ -157,7 +156,7 @@ void CQtDriver::BeginPrintPage(CNativePrintJob* pJob)
 bool CQtDriver::EndPrintPage(CNativePrintJob* pJob, bool bNewSheet)
 {
 	CQtPrintJob* pQtJob = JobOf(pJob);
-	DcReleaseDevice(&pQtJob->m_page);
+	pQtJob->m_pageDevice.EndPainting();
 	if (bNewSheet && !pQtJob->m_printer.newPage())
 	{
 		return false;

@@ -2,7 +2,7 @@
 // installed families of the same widths, so text measures the same wherever the program runs.
 #pragma once
 
-#include "framework/ui/gdi/GdiTypes.h"
+#include "framework/core/GdiRecords.h"
 
 #include <QFont>
 

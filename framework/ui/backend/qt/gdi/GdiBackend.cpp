@@ -1,9 +1,12 @@
-// What the window layer reads from GDI handles, and the icons it makes.
+// What the window layer reads from GDI handles, and the icons: made from pictures, read from
+// icon files and drawn.
 #include "framework/ui/backend/qt/GdiBackend.h"
 
-#include "framework/ui/backend/qt/DcPaint.h"
-#include "framework/ui/backend/qt/GdiFont.h"
-#include "framework/ui/gdi/IconFile.h"
+#include "framework/ui/backend/qt/QtDriver.h"
+#include "framework/ui/backend/qt/QtPaintDevice.h"
+#include "framework/ui/backend/qt/gdi/FontMapping.h"
+#include "framework/ui/backend/qt/gdi/QtGdi.h"
+#include "framework/ui/gdi/DcPaint.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -34,7 +37,7 @@ namespace
 QBrush GdiQBrush(HBRUSH hBrush)
 {
 	std::shared_ptr<GdiBrushData> pData = GdiFind<GdiBrushData>(reinterpret_cast<HGDIOBJ>(hBrush));
-	return pData == nullptr ? QBrush(Qt::NoBrush) : GdiMakeQBrush(*pData);
+	return pData == nullptr ? QBrush(Qt::NoBrush) : GdiFillBrush(GdiBrushFill(*pData), true);
 }
 
 QFont GdiQFont(HFONT hFont)
@@ -49,13 +52,13 @@ QImage GdiBitmapImage(HBITMAP hBitmap)
 {
 	std::shared_ptr<GdiBitmapData> pData = GdiFind<GdiBitmapData>(reinterpret_cast<HGDIOBJ>(hBitmap));
 	// A deep copy: the bitmap may be drawn into while the copy is in use.
-	return pData == nullptr ? QImage() : pData->m_image.copy();
+	return pData == nullptr ? QImage() : GdiWrapImage(pData->m_image).copy();
 }
 
 QRegion GdiRegion(HRGN hRgn)
 {
 	std::shared_ptr<GdiRgnData> pData = GdiFind<GdiRgnData>(reinterpret_cast<HGDIOBJ>(hRgn));
-	return pData == nullptr ? QRegion() : pData->m_region;
+	return pData == nullptr ? QRegion() : GdiQRegion(pData->m_region);
 }
 
 bool GdiSetRegion(HRGN hRgn, const QRegion& region)
@@ -63,7 +66,7 @@ bool GdiSetRegion(HRGN hRgn, const QRegion& region)
 	std::shared_ptr<GdiRgnData> pData = GdiFind<GdiRgnData>(reinterpret_cast<HGDIOBJ>(hRgn));
 	if (pData == nullptr)
 		return false;
-	pData->m_region = region;
+	pData->m_region = GdiPixelRegion(region);
 	return true;
 }
 
@@ -115,7 +118,7 @@ bool GdiDestroyIcon(HICON hIcon)
 	return Icons().erase(hIcon) == 1;
 }
 
-HICON AfxCreateIconFromFile(const BYTE* pData, size_t nSize)
+HICON CQtDriver::CreateIconFromFile(const BYTE* pData, std::size_t nSize)
 {
 	QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(pData), static_cast<int>(nSize));
 	QBuffer buffer(&data);
@@ -131,4 +134,16 @@ HICON AfxCreateIconFromFile(const BYTE* pData, size_t nSize)
 		}
 	}
 	return GdiCreateIcon(images);
+}
+
+bool CQtDriver::DrawIcon(const DrawTarget& target, const CPoint& pt, HICON hIcon)
+{
+	QImage image = GdiIconImage(hIcon);
+	if (image.isNull())
+		return false;
+	if (target.pDevice == nullptr)
+		return true;
+	if (QPainter* pPainter = static_cast<CQtPaintDevice*>(target.pDevice)->Painter(target, QPainter::CompositionMode_SourceOver))
+		pPainter->drawImage(QPoint(pt.x, pt.y), image);
+	return true;
 }

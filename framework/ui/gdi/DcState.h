@@ -1,22 +1,17 @@
-// The device context behind an HDC: the device or bitmap it draws on, its QPainter, and the
-// Windows attributes that SaveDC keeps. Coordinates given to the painter are logical: the
-// painter's transform adds the viewport and window origins.
+// The device context behind an HDC: the device or bitmap it draws on and the Windows attributes
+// that SaveDC keeps. The driver draws in logical coordinates: each operation's target carries the
+// viewport and window origins and the clipping in device coordinates.
 #pragma once
 
 #include "framework/core/Handles.h"
-#include "framework/ui/backend/qt/GdiObjectData.h"
-
-#include <QFont>
-#include <QPainter>
-#include <QPoint>
-#include <QRegion>
+#include "framework/ui/backend/Driver.h"
+#include "framework/ui/gdi/GdiObjectData.h"
 
 #include <memory>
 #include <optional>
 #include <vector>
 
 class CDC;
-class QPaintDevice;
 
 struct DcAttributes
 {
@@ -32,19 +27,19 @@ struct DcAttributes
 	int nStretchMode = BLACKONWHITE;
 	int nPolyFillMode = ALTERNATE;
 	UINT nTextAlign = TA_LEFT | TA_TOP;
-	QPoint ptCurrent;
-	QPoint ptViewportOrg;
-	QPoint ptWindowOrg;
+	CPoint ptCurrent;
+	CPoint ptViewportOrg;
+	CPoint ptWindowOrg;
 	// The program's clipping in device coordinates; none when bClip is false.
 	bool bClip = false;
-	QRegion rgnClip;
+	PixelRegion rgnClip;
 };
 
 class DcState
 {
 public:
 	// A DC on a device, clipped by the system to *pClip (device coordinates) when given.
-	DcState(QPaintDevice* pDevice, const QRegion* pClip);
+	DcState(CPaintDevice* pDevice, const PixelRegion* pClip);
 	// A memory DC holding the default bitmap.
 	DcState();
 	~DcState();
@@ -53,11 +48,10 @@ public:
 	DcState& operator=(const DcState&) = delete;
 
 	HDC Handle();
-	bool IsPrinter() const;
-	QPaintDevice* Device() const;
-	// The pixels drawn on, when they can be read: a memory DC's bitmap or an image device.
-	QImage* Image();
-	QRect Bounds() const;
+	// What the DC draws on or reads from: its device, or a memory DC's bitmap.
+	CPaintDevice* Device() const;
+	bool IsMemory() const;
+	CRect Bounds() const;
 
 	const DcAttributes& Attr() const;
 	DcAttributes& Attr();
@@ -65,32 +59,31 @@ public:
 	// Puts back a saved state, bitmap selection included.
 	void Restore(const DcAttributes& attr);
 	// To be called after the origins or the program's clipping changed.
-	void SyncPainter();
+	void ClipChanged();
 
-	// Null while there is nothing to draw on (a memory DC with its default bitmap).
-	QPainter* Painter(QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver);
+	// Where drawing goes; null while there is nothing to draw on (a memory DC with its default bitmap).
+	const DrawTarget* Target();
 	// Where drawing can reach, in device coordinates: bounds, system and program clipping.
-	QRegion VisibleRegion() const;
-	QPoint LogicalToDevice() const;
-	const QFont& Font();
+	PixelRegion VisibleRegion() const;
+	CPoint LogicalToDevice() const;
 
 	std::vector<DcAttributes> m_saved;
 	CDC* m_pPermanent = nullptr;
 	std::unique_ptr<CDC> m_pTemporary;
 
 private:
-	friend void DcReleaseDevice(QPaintDevice* pDevice);
+	// The DC leaves its device to others and to the toolkit until it draws again.
+	void EndDrawing();
 
-	void Begin();
-	void End();
-
-	QPaintDevice* m_pDevice;
+	CPaintDevice* m_pDevice;
 	bool m_bMemory;
-	std::optional<QRegion> m_systemClip;
-	QPainter m_painter;
+	std::optional<PixelRegion> m_systemClip;
 	DcAttributes m_attr;
-	std::shared_ptr<GdiFontData> m_pCachedFontData;
-	QFont m_cachedFont;
+	bool m_bTargetValid = false;
+	PixelRegion m_visible;
+	DrawTarget m_target {};
+	// The device the DC has drawn on since it last left it.
+	CPaintDevice* m_pDrawnDevice = nullptr;
 };
 
 HDC DcAdd(std::unique_ptr<DcState> pState);
@@ -99,6 +92,3 @@ DcState* DcFind(HDC hDC);
 void DcRemove(HDC hDC);
 // Null for a handle that is not a DC or a DC of no CDC.
 DcState* DcStateOf(const CDC* pDC);
-// The DC painting pDevice, if any, ends its painter, so the device's paint engine finishes what it
-// recorded; that DC takes the device back when it draws next.
-void DcReleaseDevice(QPaintDevice* pDevice);

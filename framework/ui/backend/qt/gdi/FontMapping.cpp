@@ -1,5 +1,5 @@
 // The face substitution table and the making of Qt fonts from logical fonts.
-#include "framework/ui/backend/qt/GdiFont.h"
+#include "framework/ui/backend/qt/gdi/FontMapping.h"
 
 #include <QFontMetrics>
 

@@ -5,12 +5,11 @@
 #include "framework/core/DibTypes.h"
 #include "framework/core/Geometry.h"
 #include "framework/core/Handles.h"
+#include "framework/core/PixelRegion.h"
+#include "framework/ui/backend/Driver.h"
 #include "framework/ui/gdi/GdiTypes.h"
 
-#include <QImage>
-#include <QRegion>
-#include <QVector>
-
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -49,7 +48,7 @@ public:
 	explicit GdiBrushData(const LOGBRUSH& logBrush);
 
 	LOGBRUSH m_logBrush;
-	QImage m_pattern;	// BS_PATTERN only
+	PixelImage m_pattern;	// BS_PATTERN only
 };
 
 class GdiFontData : public GdiObjectData
@@ -63,14 +62,21 @@ public:
 class GdiBitmapData : public GdiObjectData
 {
 public:
-	GdiBitmapData(const QImage& image, WORD nBitsPixel);
+	GdiBitmapData(PixelImage image, WORD nBitsPixel);
+	~GdiBitmapData() override;
 
-	QImage m_image;	// always Format_RGB32, whatever the bitmap's own format
+	// The device drawing on the pixels, made when first asked for.
+	CPaintDevice* Device();
+
+	PixelImage m_image;	// always 32 bits a pixel, whatever the bitmap's own format
 	WORD m_nBitsPixel;
-	QVector<QRgb> m_colorTable;	// of a DIB section of 8 bits or fewer
+	std::vector<std::uint32_t> m_colorTable;	// of a DIB section of 8 bits or fewer, as 0xFFRRGGBB
 	bool m_bDibSection = false;
 	CSize m_dimension;
 	DcState* m_pSelectedInto = nullptr;	// a bitmap is selected into one DC at a time
+
+private:
+	std::unique_ptr<CPaintDevice> m_pDevice;
 };
 
 class GdiPaletteData : public GdiObjectData
@@ -84,9 +90,9 @@ public:
 class GdiRgnData : public GdiObjectData
 {
 public:
-	explicit GdiRgnData(const QRegion& region);
+	explicit GdiRgnData(const PixelRegion& region);
 
-	QRegion m_region;
+	PixelRegion m_region;
 };
 
 HGDIOBJ GdiAddObject(std::shared_ptr<GdiObjectData> pData);
@@ -104,5 +110,17 @@ std::shared_ptr<T> GdiFind(HGDIOBJ hObject)
 	return std::dynamic_pointer_cast<T>(GdiFindObject(hObject));
 }
 
-QRgb GdiQRgb(COLORREF crColor);
-COLORREF GdiColorRef(QRgb rgb);
+// A bitmap's pixel from a colour and back.
+inline std::uint32_t GdiPixel(COLORREF crColor)
+{
+	return 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(crColor)) << 16)
+		| (static_cast<std::uint32_t>(GetGValue(crColor)) << 8) | GetBValue(crColor);
+}
+
+inline COLORREF GdiColorRef(std::uint32_t pixel)
+{
+	return RGB(static_cast<BYTE>(pixel >> 16), static_cast<BYTE>(pixel >> 8), static_cast<BYTE>(pixel));
+}
+
+// A bitmap's pixels of one colour.
+PixelImage GdiFilledImage(int nWidth, int nHeight, COLORREF crColor);

@@ -1,0 +1,71 @@
+// The painter of a device, set up again only when the target's origin or clipping changes.
+#include "framework/ui/backend/qt/QtPaintDevice.h"
+
+#include "framework/ui/backend/qt/gdi/QtGdi.h"
+
+CQtPaintDevice::CQtPaintDevice(QPaintDevice* pDevice)
+	: m_pDevice(pDevice)
+{
+}
+
+CQtPaintDevice::CQtPaintDevice(PixelImage& image)
+	: m_bitmap(reinterpret_cast<uchar*>(image.pixels.data()), image.nWidth, image.nHeight,
+		  static_cast<qsizetype>(image.nWidth) * 4, QImage::Format_RGB32),
+	  m_pDevice(&m_bitmap)
+{
+}
+
+CQtPaintDevice::~CQtPaintDevice()
+{
+	EndPainting();
+}
+
+QPaintDevice* CQtPaintDevice::Device() const
+{
+	return m_pDevice;
+}
+
+const QImage* CQtPaintDevice::Image() const
+{
+	if (m_pDevice == nullptr || m_pDevice->devType() != QInternal::Image)
+		return nullptr;
+	return static_cast<const QImage*>(m_pDevice);
+}
+
+bool CQtPaintDevice::IsPrinter() const
+{
+	if (m_pDevice == nullptr)
+		return false;
+	int nType = m_pDevice->devType();
+	return nType == QInternal::Printer || nType == QInternal::Picture;
+}
+
+QPainter* CQtPaintDevice::Painter(const DrawTarget& target, QPainter::CompositionMode mode)
+{
+	if (!m_painter.isActive())
+	{
+		if (m_pDevice == nullptr || !m_painter.begin(m_pDevice))
+			return nullptr;
+		m_nSerial = 0;
+	}
+	if (m_nSerial != target.nSerial)
+	{
+		m_painter.resetTransform();
+		if (target.pClip == nullptr)
+			m_painter.setClipping(false);
+		else
+			m_painter.setClipRegion(GdiQRegion(*target.pClip));
+		m_painter.setTransform(QTransform::fromTranslate(target.ptOrigin.x, target.ptOrigin.y));
+		m_nSerial = target.nSerial;
+	}
+	m_painter.setCompositionMode(mode);
+	m_painter.setRenderHint(QPainter::Antialiasing, false);
+	return &m_painter;
+}
+
+void CQtPaintDevice::EndPainting()
+{
+	if (m_painter.isActive())
+		m_painter.end();
+	m_nSerial = 0;
+}
