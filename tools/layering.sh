@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # The layering check, run by CTest as "layering": Qt only in framework/ui/backend/qt (and bench/peers),
-# a backend's own headers only in the backend and its tests (the contract, backend/Driver.h, is the model's), and no include cycle between folders of framework/ui.
-#   tools/layering.sh          checks the tracked *.h and *.cpp files against tools/layering-known.txt
-#   tools/layering.sh --list   prints today's violations in the form of that list
+# a backend's own headers only in the backend and its tests (the contract, backend/Driver.h, is the
+# model's), and no include cycle between the folders of framework/ui.
+#   tools/layering.sh          checks the tracked *.h and *.cpp files and reports each violation
 set -euo pipefail
 export LC_ALL=C
 
 here=$(cd "$(dirname "$0")" && pwd -P)
-known=$here/layering-known.txt
 cd "$here/.."
 if ! top=$(git rev-parse --show-toplevel 2>/dev/null) || [ "$top" != "$(pwd -P)" ]; then
 	echo "layering: $(pwd) is not a git checkout; the check reads git's list of files and is skipped."
@@ -72,7 +71,7 @@ awk -F '\t' '
 awk -F '\t' '$1 == "edge" { print $2 "\t" $3 }' "$tmp/findings" >"$tmp/edges"
 
 # tsort tells whether the folders can be ordered at all; only when they cannot are the cycles listed,
-# each once, starting from its least folder, so that a cycle has one spelling in the list of known ones.
+# each once, starting from its least folder.
 if ! tr '\t' ' ' <"$tmp/edges" | tsort >/dev/null 2>&1; then
 	awk -F '\t' '
 		function walk(node,   i, next_node, j, text) {
@@ -107,15 +106,6 @@ if ! tr '\t' ' ' <"$tmp/edges" | tsort >/dev/null 2>&1; then
 fi
 
 awk -F '\t' '$1 != "edge" { print $1 " " $2 }' "$tmp/findings" | sort -u >"$tmp/current"
-if [ "${1:-}" = "--list" ]; then
-	cat "$tmp/current"
-	exit 0
-fi
-
-sed -e 's/#.*//' -e 's/[[:space:]]*$//' -e '/^$/d' "$known" | sort -u >"$tmp/known"
-comm -12 "$tmp/current" "$tmp/known" >"$tmp/still"
-comm -23 "$tmp/current" "$tmp/known" >"$tmp/new"
-comm -13 "$tmp/current" "$tmp/known" >"$tmp/gone"
 
 # Prints the entries of a list, files first, with what makes them: the include for a file, and an
 # example include for each step of a cycle, under the cycle or (steps=shared) once after all cycles.
@@ -145,22 +135,14 @@ explain() {
 	' "$tmp/findings" FS=' ' <(grep -v '^cycle ' "$1"; grep '^cycle ' "$1")
 }
 
-if [ -s "$tmp/still" ]; then
-	echo "Known violations, listed in tools/layering-known.txt until they are gone:"
-	explain "$tmp/still" shared
-fi
-if [ -s "$tmp/new" ]; then
+if [ -s "$tmp/current" ]; then
+	echo "Layering violations (Qt is included only in framework/ui/backend/qt and bench/peers; a backend's"
+	echo "headers only in framework/ui/backend and tests/framework_ui/backend; no folder of framework/ui"
+	echo "includes itself back through others):"
+	explain "$tmp/current"
 	echo
-	echo "NEW violations (Qt is included only in framework/ui/backend/qt and bench/peers; backend headers"
-	echo "only in framework/ui/backend and tests/framework_ui/backend; no folder of framework/ui includes"
-	echo "itself back through others):"
-	explain "$tmp/new"
+	echo "layering: $(wc -l <"$tmp/current") violations."
+	exit 1
 fi
-if [ -s "$tmp/gone" ]; then
-	echo
-	echo "Entries of tools/layering-known.txt that no longer occur; take them out of the list:"
-	sed 's/^/  /' "$tmp/gone"
-fi
-echo
-echo "layering: $(wc -l <"$tmp/new") new, $(wc -l <"$tmp/gone") no longer occurring, $(wc -l <"$tmp/still") known."
-[ ! -s "$tmp/new" ] && [ ! -s "$tmp/gone" ]
+echo "layering: Qt only in the toolkit backend, its headers only in the backend, no include cycle between"
+echo "the folders of framework/ui."
