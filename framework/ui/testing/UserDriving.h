@@ -18,8 +18,8 @@ BOOL AfxSendMouseInput(CWnd* pWnd, UINT message, CPoint ptClient, UINT nKeyFlags
 
 // Turns the mouse wheel by zDelta (WHEEL_DELTA a notch, positive away from the user) with the
 // pointer at ptClient in pWnd's client coordinates; nKeyFlags adds MK_SHIFT, MK_CONTROL and the
-// buttons held. Qt has no entry for the desktop's wheel events, so the widget under the pointer
-// is given the wheel event Qt would deliver to it. FALSE when pWnd is not shown on the desktop.
+// buttons held. The toolkit has no entry for the desktop's wheel events, so what is under the pointer
+// is given the wheel event the toolkit would deliver to it. FALSE when pWnd is not shown on the desktop.
 BOOL AfxSendMouseWheel(CWnd* pWnd, short zDelta, CPoint ptClient, UINT nKeyFlags = 0);
 
 // Presses (WM_KEYDOWN) or releases (WM_KEYUP) the key nVirtKey (VK_*, '0'-'9', 'A'-'Z') in pWnd's

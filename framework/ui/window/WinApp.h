@@ -1,4 +1,4 @@
-// CWinApp: the application object, which owns the Qt application, starts the program through
+// CWinApp: the application object, which starts the toolkit, starts the program through
 // InitInstance and runs its message loop with idle processing.
 #pragma once
 
@@ -64,9 +64,9 @@ CWinApp* AfxGetApp();
 // An icon of the resource chain, made once and kept for the run; null when no module holds one.
 HICON AfxLoadIconResource(UINT nIDResource);
 
-// Makes the Qt application (offscreen when no display is set is the caller's choice) once per run.
+// Starts the toolkit (offscreen when no display is set is the caller's choice) once per run.
 BOOL AfxWinInit(int argc, char* argv[]);
-// Destroys the windows that are left and the Qt application.
+// Destroys the windows that are left and stops the toolkit.
 void AfxWinTerm();
 // The program: AfxWinInit, the application's InitInstance, then Run or ExitInstance, AfxWinTerm.
 int AfxWinMain(int argc, char* argv[]);
