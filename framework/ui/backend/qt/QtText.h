@@ -10,6 +10,12 @@ inline QString ToQString(LPCTSTR lpszText)
 	return QString::fromUtf8(lpszText != nullptr ? lpszText : "");
 }
 
+// nCount bytes of the text, or up to its terminator when nCount is negative.
+inline QString ToQString(LPCTSTR lpszText, int nCount)
+{
+	return lpszText != nullptr ? QString::fromUtf8(lpszText, nCount) : QString();
+}
+
 inline CString FromQString(const QString& strText)
 {
 	return CString(strText.toUtf8().constData());

@@ -1,6 +1,8 @@
 // The face substitution table and the making of Qt fonts from logical fonts.
 #include "framework/ui/backend/qt/gdi/FontMapping.h"
 
+#include "framework/ui/backend/qt/QtText.h"
+
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -88,7 +90,7 @@ const char* GdiSubstituteFace(const LOGFONT& logFont)
 
 QFont GdiMakeQFont(const LOGFONT& logFont)
 {
-	QFont font(QString::fromLatin1(GdiSubstituteFace(logFont)));
+	QFont font(ToQString(GdiSubstituteFace(logFont)));
 	// Hinting left to the machine's configuration would change advance widths from one to another.
 	font.setHintingPreference(QFont::PreferNoHinting);
 	font.setPixelSize(PixelSize(font, logFont.lfHeight));

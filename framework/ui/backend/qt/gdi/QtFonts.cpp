@@ -3,6 +3,7 @@
 #include "framework/ui/backend/qt/QtDriver.h"
 
 #include "framework/ui/backend/qt/QtPaintDevice.h"
+#include "framework/ui/backend/qt/QtText.h"
 #include "framework/ui/backend/qt/gdi/FontMapping.h"
 #include "framework/ui/backend/qt/gdi/QtGdi.h"
 
@@ -66,16 +67,11 @@ namespace
 		fonts.insert(fonts.begin(), std::make_unique<DeviceFont>(logFont, pQtDevice));
 		return *fonts[0];
 	}
-
-	QString Decode(LPCTSTR lpsz, int nCount)
-	{
-		return lpsz == nullptr ? QString() : QString::fromUtf8(lpsz, nCount);
-	}
 }
 
 int CQtDriver::TextWidth(const LOGFONT& font, CPaintDevice* pDevice, LPCTSTR lpsz, int nCount, const int* lpDx)
 {
-	const QString text = Decode(lpsz, nCount);
+	const QString text = ToQString(lpsz, nCount);
 	if (lpDx == nullptr)
 		return FontFor(font, pDevice).metrics.horizontalAdvance(text);
 	int nWidth = 0;
@@ -92,7 +88,7 @@ DeviceFontMetrics CQtDriver::FontMetrics(const LOGFONT& font, CPaintDevice* pDev
 void CQtDriver::DrawTextRun(const DrawTarget& target, const LOGFONT& font, const CPoint& ptCell, LPCTSTR lpsz,
 	int nCount, const int* lpDx, COLORREF crColor, const CRect* pClip)
 {
-	const QString text = Decode(lpsz, nCount);
+	const QString text = ToQString(lpsz, nCount);
 	QPainter* pPainter = target.pDevice == nullptr
 		? nullptr
 		: static_cast<CQtPaintDevice*>(target.pDevice)->Painter(target, QPainter::CompositionMode_SourceOver);

@@ -7,6 +7,7 @@
 #include "framework/core/WinConstants.h"
 #include "framework/ui/backend/Driver.h"
 #include "framework/ui/backend/qt/GdiBackend.h"
+#include "framework/ui/backend/qt/QtText.h"
 #include "framework/ui/gdi/GdiObject.h"
 #include "framework/ui/menu/MenuRecord.h"
 #include "framework/ui/system/SystemServices.h"
@@ -309,7 +310,7 @@ void ApplyItem(QAction* pAction, const MenuItemRecord& item)
 		return;
 	}
 	CMenuRecord* pSubMenu = CMenuRecord::SubMenuOf(item);
-	const QString strText = QString::fromUtf8(static_cast<LPCTSTR>(item.strText));
+	const QString strText = ToQString(item.strText);
 	if (pSubMenu != nullptr)
 	{
 		FindMenuPopupWidget(pSubMenu->Handle())->setTitle(strText);
