@@ -286,9 +286,11 @@ public:
 	virtual BOOL StartToolkit(int argc, char* argv[]) = 0;
 	// Disposes of what the toolkit still holds; the program ends.
 	virtual void StopToolkit() = 0;
+	// Whether the toolkit has been started and not stopped.
 	virtual bool IsToolkitRunning() const = 0;
 
 	// Native windows
+	// Makes the window's native window as the spec says; the model places and shows it next.
 	virtual void CreateNativeWindow(HWND hWnd, const NativeWindowSpec& spec) = 0;
 	// The window is gone: its native window goes now, or once the toolkit has finished delivering
 	// the event being handled. Its timers stop.
@@ -300,10 +302,13 @@ public:
 	virtual void ReparentNativeWindow(HWND hWnd, HWND hNewHolder) = 0;
 
 	// Geometry and z-order
+	// Places the native window and its client area as the model computed them.
 	virtual void SetNativeGeometry(HWND hWnd, const NativeGeometry& geometry) = 0;
 	// The smallest native size the desktop lets the user drag the window to.
 	virtual void SetNativeMinimumSize(HWND hWnd, const CSize& size) = 0;
 	virtual CSize NativeMinimumSize(HWND hWnd) = 0;
+	// Stacks the native window above, or below, its siblings (a top-level one above or below the
+	// other windows of the desktop).
 	virtual void RaiseNativeWindow(HWND hWnd) = 0;
 	virtual void LowerNativeWindow(HWND hWnd) = 0;
 	// Stacks a child window right below a sibling in the same holder.
@@ -312,12 +317,15 @@ public:
 	virtual CPoint MapFromScreen(HWND hWnd, const CPoint& ptScreen) = 0;
 
 	// Showing, frame, title, icons, enabling and cursor
+	// Shows or hides the native window; a top-level one normal, minimised or maximised.
 	virtual void ShowNativeWindow(HWND hWnd, NativeShow nShow) = 0;
 	// A top-level window's frame: its kind and boxes, kept above all others, modal for its owner.
 	virtual void SetNativeFrame(HWND hWnd, const DesktopFrame& frame, bool bTopMost, bool bModal) = 0;
+	// The caption the desktop shows for a top-level window.
 	virtual void SetNativeTitle(HWND hWnd, const CString& strTitle) = 0;
 	// The icon the desktop shows for a top-level window, from every size the two icons hold.
 	virtual void SetNativeIcons(HWND hWnd, HICON hSmall, HICON hBig) = 0;
+	// A disabled native window takes no input and a native control shows itself greyed.
 	virtual void EnableNativeWindow(HWND hWnd, bool bEnable) = 0;
 	// Shows the cursor over the window; null hides it.
 	virtual void SetNativeCursor(HWND hWnd, HCURSOR hCursor) = 0;
@@ -342,18 +350,21 @@ public:
 	virtual CString ToolTipText() = 0;
 
 	// Focus, capture, activation and timers
+	// The native window takes the toolkit's keyboard focus, unless it has it.
 	virtual void SetNativeFocus(HWND hWnd) = 0;
 	// A shown window receives the mouse wherever the pointer is, until it releases it.
 	virtual void GrabNativeMouse(HWND hWnd) = 0;
 	virtual void ReleaseNativeMouse(HWND hWnd) = 0;
 	// The top-level window the desktop has active; null when it is none of ours.
 	virtual HWND ActiveNativeWindow() = 0;
+	// Asks the desktop to activate a shown top-level window.
 	virtual void ActivateNativeWindow(HWND hWnd) = 0;
 	// Calls OnToolkitTimer every nElapse milliseconds; hWnd null for the framework's own timers.
 	virtual BOOL StartTimer(HWND hWnd, UINT_PTR nIDEvent, UINT nElapse) = 0;
 	virtual void StopTimer(HWND hWnd, UINT_PTR nIDEvent) = 0;
 
 	// The event loop
+	// A loop to run nested in the one running; the model deletes it.
 	virtual CNativeLoop* CreateLoop() = 0;
 	// Runs until ExitLoop; returns the code given to it.
 	virtual int RunLoop(CNativeLoop* pLoop) = 0;
@@ -366,8 +377,11 @@ public:
 	virtual void WakeLoop() = 0;
 
 	// The desktop
+	// The desktop's warning sound.
 	virtual void Beep() = 0;
+	// The primary screen's size in pixels.
 	virtual CSize ScreenSize() = 0;
+	// Where the pointer is on the screen.
 	virtual CPoint CursorPosition() = 0;
 	// VK_SHIFT, VK_CONTROL, VK_MENU and the mouse buttons as the toolkit last reported them.
 	virtual bool IsKeyHeld(int nVirtKey) = 0;
@@ -386,6 +400,7 @@ public:
 	virtual bool ShowPrintDialog(HWND hOwner, NativePrintDialog& dialog) = 0;
 	// The desktop's default printer, else the first one installed; empty when none is.
 	virtual CString DefaultPrinterName() = 0;
+	// Whether a printer of that name is installed.
 	virtual bool IsPrinterInstalled(const CString& strName) = 0;
 	// The named printer (or the PDF printer) as it starts, every field given.
 	virtual PrinterSetup DefaultPrinterSetup(const CString& strDevice) = 0;
