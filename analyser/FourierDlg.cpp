@@ -130,7 +130,12 @@ HCURSOR CFourierDlg::OnQueryDragIcon()
 void CFourierDlg::OnFilePrintSetup()
 {
 	CPrintDialog dlg(TRUE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_NOSELECTION);
-	AfxGetApp()->DoPrintDialog(&dlg);
+	// The application keeps the printer chosen for the rest of the run; "Stampa..." starts from it.
+	CWinApp* pApp = AfxGetApp();
+	if (pApp != nullptr)
+		pApp->DoPrintDialog(&dlg);
+	else
+		dlg.DoModal();
 }
 
 void CFourierDlg::OnHarmonicCount()
