@@ -177,10 +177,13 @@ void CFourierDlg::ShowAllHarmonics(BOOL bAll)
 	ShowAnalysis();
 }
 
+// The analysis takes N × H steps: a long text file keeps the user waiting, and is shown so.
 void CFourierDlg::Analyse()
 {
+	BeginWaitCursor();
 	m_signal.DoSpettro(m_nHarmonics);
 	m_rows = HarmonicRows(m_signal, m_bAllHarmonics != FALSE);
 	m_summary = SummariseSignal(m_signal);
 	ShowAnalysis();
+	EndWaitCursor();
 }
