@@ -54,6 +54,18 @@ namespace
 		return str == "-0" ? CString("0") : str;
 	}
 
+	// With nothing to show a scope has the grid of Ondivar's scopes before a run: 10 pixels.
+	void ShowEmptyScope(CEditScope& scope)
+	{
+		scope.ResetSignal();
+		scope.SetXScaleTo(2, 1.0);
+		scope.SetYScaleTo(2, 1.0);
+		scope.SetXGrid(5.0);
+		scope.SetYGrid(5.0);
+		scope.DisplayAxis(FALSE);
+		scope.InvalidateRect(nullptr, TRUE);
+	}
+
 	// A scale range that is never 0, so that a flat trace still gets a finite scale.
 	double RangeOf(double dLargest)
 	{
@@ -135,11 +147,8 @@ void CFourierDlg::PlaySignal()
 	const CRect rcDisplay = m_scopeSignal.GetDisplayRect();
 	if (!HasSignal())
 	{
-		m_scopeSignal.ResetSignal();
-		m_scopeSignal.SetXGrid(0.0);
-		m_scopeSignal.SetYGrid(0.0);
+		ShowEmptyScope(m_scopeSignal);
 		SetDlgItemText(IDC_LABEL_SIGNAL, "Segnale x(t)");
-		m_scopeSignal.InvalidateRect(nullptr, TRUE);
 		return;
 	}
 	const UINT nPoints = m_signal.m_nPoints;
@@ -174,11 +183,8 @@ void CFourierDlg::PlayHarmonics()
 	m_scopeHarmonics.SetYType(SCOPE_YAXIS_LEFT);
 	if (m_rows.empty())
 	{
-		m_scopeHarmonics.ResetSignal();
-		m_scopeHarmonics.SetXGrid(0.0);
-		m_scopeHarmonics.SetYGrid(0.0);
+		ShowEmptyScope(m_scopeHarmonics);
 		SetDlgItemText(IDC_LABEL_HARMONICS, "Ampiezze delle armoniche");
-		m_scopeHarmonics.InvalidateRect(nullptr, TRUE);
 		return;
 	}
 	double dHighest = 0.0;
@@ -236,7 +242,7 @@ void CFourierDlg::ShowSummary()
 {
 	const UINT ids[FOURIER_SUMMARY_COUNT] = {IDC_SUMMARY_SAMPLES, IDC_SUMMARY_DURATION, IDC_SUMMARY_RESOLUTION,
 		IDC_SUMMARY_HARMONICS, IDC_SUMMARY_LARGEST, IDC_SUMMARY_DISTORTION};
-	CString texts[FOURIER_SUMMARY_COUNT];
+	CString texts[FOURIER_SUMMARY_COUNT] = {"Nessun segnale aperto"};
 	if (HasSignal())
 	{
 		const SignalSummary& summary = m_summary;

@@ -39,7 +39,7 @@ TEST_F(AnalyserWindowTest, WithoutAFileTheWindowIsEmpty)
 {
 	EXPECT_EQ(Caption(), "Analisi di Fourier");
 	EXPECT_EQ(Table(), TableText({{"Armonica", "Frequenza (Hz)", "Ampiezza", "Fase (°)"}}));
-	EXPECT_EQ(ItemText(IDC_SUMMARY_SAMPLES), "");
+	EXPECT_EQ(ItemText(IDC_SUMMARY_SAMPLES), "Nessun segnale aperto");
 }
 
 TEST_F(AnalyserWindowTest, FileNamedAtStartIsAnalysedAndShown)
