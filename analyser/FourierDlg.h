@@ -35,6 +35,8 @@ public:
 	// Every row in the table and the bars, or only the significant ones.
 	void ShowAllHarmonics(BOOL bAll);
 	BOOL HasSignal() const;
+	// The file's name without its folder.
+	static CString FileNameOf(const CString& strPath);
 
 	CEditScope m_scopeSignal;
 	CEditScope m_scopeHarmonics;

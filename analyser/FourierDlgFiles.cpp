@@ -16,18 +16,13 @@ namespace
 	const char TABLE_FILTER[] = "File CSV (*.csv)|*.csv|Tutti i file (*.*)|*.*||";
 	const char TEXT_FILTER[] = "Testo (*.txt)|*.txt|Tutti i file (*.*)|*.*||";
 
-	CString FileNameOf(const CString& strPath)
-	{
-		return strPath.Mid(strPath.ReverseFind('/') + 1);
-	}
-
 	// The message names the file; the second line is the reason, when there is one.
 	void TellFileProblem(UINT nIDFormat, const CString& strPath, const CString& strReason)
 	{
 		CString strFormat;
 		strFormat.LoadString(nIDFormat);
 		CString strText;
-		strText.Format(strFormat, static_cast<LPCTSTR>(FileNameOf(strPath)));
+		strText.Format(strFormat, static_cast<LPCTSTR>(CFourierDlg::FileNameOf(strPath)));
 		if (!strReason.IsEmpty())
 			strText += "\n" + strReason;
 		AfxMessageBox(strText, MB_OK | MB_ICONSTOP);
@@ -88,6 +83,11 @@ namespace
 			return FALSE;
 		}
 	}
+}
+
+CString CFourierDlg::FileNameOf(const CString& strPath)
+{
+	return strPath.Mid(strPath.ReverseFind('/') + 1);
 }
 
 void CFourierDlg::OnFileOpen()

@@ -4,6 +4,7 @@
 
 #include "analyser/resources/AnalyserResourceIds.h"
 #include "framework/core/CommonDialogConstants.h"
+#include "framework/core/FrameworkStringIds.h"
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/services/PrintDialog.h"
 #include "framework/ui/services/PrinterDC.h"
@@ -40,11 +41,6 @@ namespace
 		std::strcpy(lf.lfFaceName, "MS Sans Serif");
 		font.CreateFontIndirect(&lf);
 	}
-
-	CString FileNameOf(const CString& strPath)
-	{
-		return strPath.Mid(strPath.ReverseFind('/') + 1);
-	}
 }
 
 void CFourierDlg::OnFilePrint()
@@ -73,7 +69,9 @@ void CFourierDlg::OnFilePrint()
 	const int nPages = m_gridHarmonics.LayoutPages(&dc, &dialog, 0, 0, m_gridHarmonics.GetColumnCount() - 1,
 		m_gridHarmonics.GetRowCount() - 1);
 
-	const CString strTitle = FileNameOf(m_strPath) + " - Analisi di Fourier";
+	// The document is named as the window: the file, then the program.
+	CString strTitle;
+	GetWindowText(strTitle);
 	DOCINFO info = {sizeof(DOCINFO), strTitle, nullptr, nullptr, 0};
 	BOOL bPrinted = nPages > 0 && dc.StartDoc(&info) > 0;
 	for (int nPage = 1; bPrinted && nPage <= nPages; nPage++)
@@ -124,7 +122,9 @@ void CFourierDlg::DrawPrintHeading(CPrinterDC& dc, int nPage, int nPages)
 	dc.SetBkMode(TRANSPARENT);
 	dc.SetTextColor(RGB(0, 0, 0));
 	dc.SelectObject(&fontTitle);
-	dc.TextOut(x, y, "Analisi di Fourier di " + FileNameOf(m_strPath));
+	CString strApp;
+	strApp.LoadString(AFX_IDS_APP_TITLE);
+	dc.TextOut(x, y, strApp + " di " + FileNameOf(m_strPath));
 	y += Millimetres(TITLE_HEIGHT * 1.6, nVertRes, nVertSize);
 	dc.SelectObject(&fontLine);
 	dc.TextOut(x, y, strDetails);

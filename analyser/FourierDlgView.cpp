@@ -3,6 +3,7 @@
 #include "analyser/FourierDlg.h"
 
 #include "analyser/resources/AnalyserResourceIds.h"
+#include "framework/core/FrameworkStringIds.h"
 #include "grid/window/SheetSettings.h"
 #include "sigkit/scope/ScopeGeometry.h"
 
@@ -32,18 +33,11 @@ namespace
 	constexpr int TIME_DIVISIONS = 10;
 	constexpr int LEVEL_DIVISIONS = 8;
 
-	const char APP_TITLE[] = "Analisi di Fourier";
-
 	CString Unsigned(UINT nValue)
 	{
 		CString str;
 		str.Format("%u", nValue);
 		return str;
-	}
-
-	CString FileNameOf(const CString& strPath)
-	{
-		return strPath.Mid(strPath.ReverseFind('/') + 1);
 	}
 
 	// Convert's text, without the sign of a value that rounds to zero: a phase of -1e-15 degrees
@@ -135,7 +129,9 @@ void CFourierDlg::ShowAnalysis()
 
 void CFourierDlg::ShowTitle()
 {
-	SetWindowText(HasSignal() ? FileNameOf(m_strPath) + " - " + APP_TITLE : CString(APP_TITLE));
+	CString strApp;
+	strApp.LoadString(AFX_IDS_APP_TITLE);
+	SetWindowText(HasSignal() ? FileNameOf(m_strPath) + " - " + strApp : strApp);
 }
 
 // Time runs from 0 over the record's duration, one sample every D / N seconds, as the analysis
