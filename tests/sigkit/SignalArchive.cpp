@@ -12,6 +12,14 @@ namespace
 		file.Write(data, UINT(size));
 		file.SeekToBegin();
 	}
+
+	std::vector<unsigned char> Contents(CMemFile& file)
+	{
+		std::vector<unsigned char> bytes(size_t(file.GetLength()));
+		file.SeekToBegin();
+		file.Read(bytes.data(), UINT(bytes.size()));
+		return bytes;
+	}
 }
 
 std::vector<unsigned char> StoreSignal(CSignal& signal)
@@ -22,10 +30,19 @@ std::vector<unsigned char> StoreSignal(CSignal& signal)
 		signal.Serialize(ar);
 		ar.Close();
 	}
-	std::vector<unsigned char> bytes(size_t(file.GetLength()));
-	file.SeekToBegin();
-	file.Read(bytes.data(), UINT(bytes.size()));
-	return bytes;
+	return Contents(file);
+}
+
+std::string ExportText(CSignal& signal)
+{
+	CMemFile file;
+	{
+		CArchive ar(&file, CArchive::store);
+		signal.SerializeTXT(ar);
+		ar.Close();
+	}
+	const std::vector<unsigned char> bytes = Contents(file);
+	return std::string(bytes.begin(), bytes.end());
 }
 
 void LoadSignal(CSignal& signal, const std::vector<unsigned char>& bytes)
