@@ -12,14 +12,6 @@ namespace
 		file.Write(data, UINT(size));
 		file.SeekToBegin();
 	}
-
-	std::vector<unsigned char> Contents(CMemFile& file)
-	{
-		std::vector<unsigned char> bytes(size_t(file.GetLength()));
-		file.SeekToBegin();
-		file.Read(bytes.data(), UINT(bytes.size()));
-		return bytes;
-	}
 }
 
 std::vector<unsigned char> StoreSignal(CSignal& signal)
@@ -30,7 +22,10 @@ std::vector<unsigned char> StoreSignal(CSignal& signal)
 		signal.Serialize(ar);
 		ar.Close();
 	}
-	return Contents(file);
+	std::vector<unsigned char> bytes(size_t(file.GetLength()));
+	file.SeekToBegin();
+	file.Read(bytes.data(), UINT(bytes.size()));
+	return bytes;
 }
 
 std::string ExportText(CSignal& signal)
@@ -41,8 +36,10 @@ std::string ExportText(CSignal& signal)
 		signal.SerializeTXT(ar);
 		ar.Close();
 	}
-	const std::vector<unsigned char> bytes = Contents(file);
-	return std::string(bytes.begin(), bytes.end());
+	std::string text(size_t(file.GetLength()), '\0');
+	file.SeekToBegin();
+	file.Read(&text[0], UINT(text.size()));
+	return text;
 }
 
 void LoadSignal(CSignal& signal, const std::vector<unsigned char>& bytes)

@@ -118,15 +118,14 @@ TEST(SignalSpectrum, RecordWithoutSamplesGetsZeroHarmonicsNotNaN)
 // signals with every harmonic present: noise, plus lines; scaled up to check large values too.
 TEST(SignalSpectrum, AgreesWithTheDirectSumsToTwelveDigits)
 {
-	struct Case
+	const struct
 	{
 		UINT n;
 		UINT harmonics;
 		double scale;
-	};
-	const Case cases[] = {{1, 3, 1.0}, {2, 5, 1.0}, {7, 12, 1.0}, {100, 50, 1.0}, {100, 130, 1e6},
-		{1000, 1001, 1.0}, {2999, 1600, 1.0}};
-	for (const Case& c : cases)
+	} cases[] = {{1, 3, 1.0}, {2, 5, 1.0}, {7, 12, 1.0}, {100, 50, 1.0}, {100, 130, 1e6}, {1000, 1001, 1.0},
+		{2999, 1600, 1.0}};
+	for (const auto& c : cases)
 	{
 		SCOPED_TRACE(testing::Message() << c.n << " samples, " << c.harmonics << " harmonics");
 		CSignal s;
@@ -137,7 +136,6 @@ TEST(SignalSpectrum, AgreesWithTheDirectSumsToTwelveDigits)
 			seed = seed * 1103515245u + 12345u;
 			const double noise = double(seed >> 8) / double(1u << 24) - 0.5;
 			const double t = 2.0 * PI * j / c.n;
-			s.m_pX[j] = j;
 			s.m_pY[j] = c.scale * (noise + 0.7 * std::cos(3 * t + 0.4) - 1.3 * std::sin(41 * t) + 0.2);
 		}
 		s.DoSpettro(c.harmonics);
