@@ -7,3 +7,4 @@ set(ANALYSER_TESTS_WINDOW_SOURCES
   window/FourierLayoutTests.cpp
   window/OpeningTests.cpp
 )
+set(ANALYSER_TESTS_WINDOW_LIBRARIES ondivar::analyser_shell)
