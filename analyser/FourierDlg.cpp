@@ -33,6 +33,7 @@ BEGIN_MESSAGE_MAP(CFourierDlg, CTBDialog)
 	ON_WM_QUERYDRAGICON()
 	ON_WM_SIZE()
 	ON_WM_GETMINMAXINFO()
+	ON_WM_DROPFILES()
 	ON_COMMAND(AFX_IDW_TOOLBAR, OnViewToolBar)
 	ON_COMMAND(AFX_IDW_STATUS_BAR, OnViewStatusBar)
 	ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
@@ -75,6 +76,8 @@ BOOL CFourierDlg::OnInitDialog()
 	CTBDialog::OnInitDialog();
 	SetIcon(m_hIcon, TRUE);
 	SetIcon(m_hIcon, FALSE);
+	// A file dropped anywhere on the window, its scopes and table included, is opened.
+	DragAcceptFiles(TRUE);
 	m_gridHarmonics.AttachToDialogItem(this, IDC_HARMONIC_TABLE);
 	SetupTable();
 	KeepTemplateLayout();

@@ -61,6 +61,7 @@ protected:
 	afx_msg HCURSOR OnQueryDragIcon();
 	afx_msg void OnSize(UINT nType, int cx, int cy);
 	afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+	afx_msg void OnDropFiles(HDROP hDropInfo);
 	afx_msg void OnViewToolBar();
 	afx_msg void OnViewStatusBar();
 	afx_msg void OnFileOpen();

@@ -1,4 +1,4 @@
-// The analyser's files: opening a signal file (from the menu or the command line), and
+// The analyser's files: opening a signal file (from the menu, the command line or a drop), and
 // exporting the table as CSV and the signal in the text form.
 #include "analyser/FourierDlg.h"
 
@@ -8,7 +8,10 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/File.h"
 #include "framework/ui/services/FileDialog.h"
+#include "framework/ui/window/DropFiles.h"
 #include "framework/ui/window/ModalSeam.h"
+
+#include <vector>
 
 namespace
 {
@@ -96,6 +99,17 @@ void CFourierDlg::OnFileOpen()
 		this);
 	if (dlgFile.DoModal() == IDOK)
 		OpenSignalFile(dlgFile.GetPathName());
+}
+
+// The window shows one record: of several files dropped together, the first is opened. The drop
+// is finished before, so the desktop's drag ends even while a message about the file is shown.
+void CFourierDlg::OnDropFiles(HDROP hDropInfo)
+{
+	std::vector<char> path(DragQueryFile(hDropInfo, 0, nullptr, 0) + 1);
+	const UINT nLength = DragQueryFile(hDropInfo, 0, path.data(), static_cast<UINT>(path.size()));
+	DragFinish(hDropInfo);
+	if (nLength > 0)
+		OpenSignalFile(CString(path.data()));
 }
 
 BOOL CFourierDlg::OpenSignalFile(const CString& strPath)

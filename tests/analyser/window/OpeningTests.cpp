@@ -1,9 +1,11 @@
-// Opening files in the analyser: from the command line and from "Apri...", what the window then
-// shows, and a file it cannot read, which leaves everything as it was.
+// Opening files in the analyser: from the command line, from "Apri..." and dropped on the window,
+// what the window then shows, and a file it cannot read, which leaves everything as it was.
 #include "tests/analyser/window/AnalyserWindowFixture.h"
 
 #include "analyser/resources/AnalyserResourceIds.h"
 #include "framework/ui/testing/SurfaceAccess.h"
+#include "framework/ui/testing/UserDriving.h"
+#include "tests/support/EventPump.h"
 
 #include <filesystem>
 
@@ -61,6 +63,25 @@ TEST_F(AnalyserWindowTest, FileNamedAtStartIsAnalysedAndShown)
 	};
 	for (const auto& label : summary)
 		EXPECT_EQ(ItemText(label.first), label.second);
+	EXPECT_TRUE(m_user.m_shown.empty());
+}
+
+TEST_F(AnalyserWindowTest, FileDroppedOnTheWindowIsOpened)
+{
+	const std::string strKnown = WriteKnownSignal();
+	const std::string strOther = WriteKnownSignal("altra.sig");
+	CRect rcTable;
+	m_dlg.m_gridHarmonics.GetClientRect(&rcTable);
+	// The desktop posts the drop, as Windows does: the program gets it once the drag is over.
+	ASSERT_TRUE(AfxSendFileDrop(&m_dlg.m_gridHarmonics, {strKnown.c_str()}, rcTable.CenterPoint()));
+	EXPECT_TRUE(PumpUntil([this] { return m_dlg.HasSignal(); }));
+	EXPECT_EQ(Caption(), "nota.sig - Analisi di Fourier");
+	ExpectTable(KnownTable());
+
+	// Of two files dropped together on the waveform, the first is opened.
+	ASSERT_TRUE(AfxSendFileDrop(&m_dlg.m_scopeSignal, {strOther.c_str(), strKnown.c_str()}, CPoint(20, 20)));
+	EXPECT_TRUE(PumpUntil([this] { return m_dlg.m_strPath.Find("altra.sig") >= 0; }));
+	EXPECT_EQ(Caption(), "altra.sig - Analisi di Fourier");
 	EXPECT_TRUE(m_user.m_shown.empty());
 }
 
