@@ -12,6 +12,7 @@
 #include "framework/ui/window/WinApp.h"
 #include "grid/window/GridPrinter.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -24,7 +25,8 @@ namespace
 	constexpr double LINE_HEIGHT = 3.5;
 	// On paper the columns take these widths, in screen pixels, whatever the window's width: the
 	// table then fits one page across.
-	const int s_printedWidths[] = {90, 150, 180, 120};
+	constexpr int PRINTED_COLUMNS = 4;
+	const int s_printedWidths[PRINTED_COLUMNS] = {90, 150, 180, 120};
 
 	// Printer pixels for a length on paper, from the resolution and size along that side.
 	int Millimetres(double dMillimetres, int nPixels, int nSize)
@@ -58,8 +60,9 @@ void CFourierDlg::OnFilePrint()
 		return;
 	}
 
-	int nScreenWidths[sizeof s_printedWidths / sizeof s_printedWidths[0]];
-	for (int nCol = 0; nCol < m_gridHarmonics.GetColumnCount(); nCol++)
+	const int nColumns = std::min(m_gridHarmonics.GetColumnCount(), PRINTED_COLUMNS);
+	int nScreenWidths[PRINTED_COLUMNS] = {};
+	for (int nCol = 0; nCol < nColumns; nCol++)
 	{
 		m_gridHarmonics.GetColumnWidth(nCol, &nScreenWidths[nCol]);
 		m_gridHarmonics.SetColumnWidth(nCol, s_printedWidths[nCol]);
@@ -73,7 +76,7 @@ void CFourierDlg::OnFilePrint()
 	CString strTitle;
 	GetWindowText(strTitle);
 	DOCINFO info = {sizeof(DOCINFO), strTitle, nullptr, nullptr, 0};
-	BOOL bPrinted = nPages > 0 && dc.StartDoc(&info) > 0;
+	BOOL bPrinted = nPages == 0 || dc.StartDoc(&info) > 0;
 	for (int nPage = 1; bPrinted && nPage <= nPages; nPage++)
 	{
 		bPrinted = dc.StartPage() > 0;
@@ -83,9 +86,9 @@ void CFourierDlg::OnFilePrint()
 			bPrinted = m_gridHarmonics.PrintPage(&dc, nPage) == 0 && dc.EndPage() > 0;
 		}
 	}
-	if (bPrinted)
+	if (bPrinted && nPages > 0)
 		bPrinted = dc.EndDoc() > 0;
-	for (int nCol = 0; nCol < m_gridHarmonics.GetColumnCount(); nCol++)
+	for (int nCol = 0; nCol < nColumns; nCol++)
 		m_gridHarmonics.SetColumnWidth(nCol, nScreenWidths[nCol]);
 	if (bPrinted)
 		return;
