@@ -102,6 +102,8 @@ bench)
 	install_missing "${packages[@]}" libbenchmark-dev
 	build "$root/build-bench" -DCMAKE_BUILD_TYPE=Release -DONDIVAR_BENCH=ON -DBUILD_TESTING=OFF
 	"$root/build-bench/bench/ondivar_bench" "${@:2}"
+	# The analyser's windows have a resource module of their own, so they are measured apart.
+	"$root/build-bench/bench/analyser_bench" "${@:2}"
 	;;
 *)
 	echo "usage: tools/dev.sh run|test|bench" >&2
