@@ -21,6 +21,16 @@ install(FILES "${ondivarDesktop}/org.ondivar.ondivar.metainfo.xml" DESTINATION "
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/app/resources/pictures/hicolor/"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor")
 
+# The type of Ondivar's signal files and the analyser that opens them. The package runs no script of
+# its own: the dpkg triggers of shared-mime-info (which Qt's core library depends on),
+# desktop-file-utils and hicolor-icon-theme rebuild the MIME database, the table of types and
+# entries, and the icon cache when files land in these folders. Without desktop-file-utils xdg-mime
+# still finds the analyser, by reading the entries themselves.
+set(analyserDesktop "${PROJECT_SOURCE_DIR}/analyser/desktop")
+install(FILES "${analyserDesktop}/ondivar.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
+install(FILES "${analyserDesktop}/ondivar-fourier.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${analyserDesktop}/org.ondivar.fourier.metainfo.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ondivar)
 set(CPACK_PACKAGE_VENDOR "Ondivar")
@@ -45,4 +55,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://ondivar.org/")
 # hand-off of saved signals.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, qt6-translations-l10n, xdg-utils")
+# On a session without a desktop environment xdg-mime asks mimetype for a file's type, and without
+# it the file command, which knows nothing of the MIME database: a saved signal would be a stream of
+# bytes that nothing opens. xdg-utils recommends it too; the hand-off to the analyser rests on it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libfile-mimeinfo-perl")
 include(CPack)
