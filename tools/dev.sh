@@ -13,8 +13,9 @@ sudo=""
 # The dialog font's widths come from Liberation Sans; Qt's own dialogs speak Italian with its translations.
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev libx11-dev fonts-dejavu-core fonts-liberation
 	qt6-translations-l10n)
-# The desktop checks: an X server with a window manager, driven and read like a user's desktop.
-desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
+# The desktop checks: an X server with a window manager, driven and read like a user's desktop;
+# mimetype, which xdg-utils recommends, tells files by the MIME database on a desktop like openbox's.
+desktop_packages=(xvfb openbox xdotool x11-utils imagemagick libfile-mimeinfo-perl)
 
 install_missing() {
 	local missing=() p
