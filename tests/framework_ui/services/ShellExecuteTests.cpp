@@ -122,7 +122,7 @@ protected:
 		// Of the system, its MIME database alone: where mimetype is installed xdg-mime asks it,
 		// and it knows no type at all without a database.
 		mkdir(m_folder.Path("system").c_str(), 0700);
-		symlink("/usr/share/mime", m_folder.Path("system/mime").c_str());
+		EXPECT_EQ(0, symlink("/usr/share/mime", m_folder.Path("system/mime").c_str()));
 		WriteFile(m_folder.Path("data/applications/ondivar-analisi.desktop"),
 			"[Desktop Entry]\nType=Application\nName=Analisi\nExec=true %f\nMimeType=application/x-ondivar-signal;\n");
 	}
