@@ -37,9 +37,9 @@ double SignalDuration(const CSignal& signal);
 // The harmonic count that covers the whole band: N / 2 (at least 1).
 UINT DefaultHarmonicCount(const CSignal& signal);
 // The rows of a record DoSpettro has analysed: every one with bAll, else the significant ones
-// (amplitude at least 1 % of the largest) and the mean always.
+// (amplitude at least 1 % of the largest component, the mean counted by its size) and the mean always.
 std::vector<HarmonicRow> HarmonicRows(const CSignal& analysed, bool bAll);
 SignalSummary SummariseSignal(const CSignal& analysed);
-// "armonica,frequenza_hz,ampiezza,fase_gradi", then one line a row: point decimals, 17
-// significant digits, so that every number reads back to the same double.
+// "armonica,frequenza_hz,ampiezza,fase_gradi", then one line a row, each ending in a line feed:
+// point decimals, 17 significant digits, so that every number reads back to the same double.
 CString HarmonicTableCsv(const std::vector<HarmonicRow>& rows);

@@ -13,7 +13,8 @@ enum class SignalForm
 	Text,	// a period, then X Y pairs, as CSignal::SerializeTXT reads
 };
 
-// Reads the file at lpszPath into signal and returns TRUE. On failure signal keeps what it held
+// Reads the file at lpszPath into signal, sets form and returns TRUE; the record then holds only
+// what the file does (no harmonics after a text file). On failure signal and form keep what they held
 // and strReason says why, in Italian, as the second line of the analyser's message (the first
 // names the file): the file cannot be read, is neither form, is truncated, has counts that do not
 // match its length, holds samples that are not finite, is too large for memory, or (text form)

@@ -1,4 +1,5 @@
-// CSignal's text form: a period followed by X/Y pairs, read line by line through an archive.
+// CSignal's text form: a period followed by X/Y pairs, read line by line through an archive and
+// written back the same way.
 #include "sigkit/signal/Signal.h"
 
 #include "framework/core/Archive.h"
@@ -58,9 +59,13 @@ void CSignal::ImportTXT(CArchive& ar)
 	SetValues(xTexts, yTexts, tokens[0]);
 }
 
-// What a text export should write is not settled; storing writes nothing.
-void CSignal::ExportTXT(CArchive&)
+// The inverse of ImportTXT: the period, then one "X Y" line a sample, every number in a form that
+// reads back to the same double (DoubleToText), so that no line comes near the 500 characters.
+void CSignal::ExportTXT(CArchive& ar)
 {
+	ar.WriteString(DoubleToText(m_dPeriod) + "\n");
+	for (UINT i = 0; i < m_nPoints; i++)
+		ar.WriteString(DoubleToText(m_pX[i]) + " " + DoubleToText(m_pY[i]) + "\n");
 }
 
 void CSignal::SetValues(CStringArray& xTexts, CStringArray& yTexts, const CString& periodText)

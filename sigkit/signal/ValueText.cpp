@@ -1,8 +1,10 @@
-// Locale-independent number conversion: reading the text form, and CSignal::Convert for value labels.
+// Locale-independent number conversion: reading and writing the text form, and CSignal::Convert for value labels.
 #include "sigkit/signal/ValueText.h"
 
 #include "sigkit/signal/Signal.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <iomanip>
 #include <locale>
@@ -27,6 +29,34 @@ double TextToDouble(LPCSTR text)
 	if (text == nullptr)
 		return 0.0;
 	return strtod_l(text, nullptr, ClassicLocale());
+}
+
+BOOL TextStartsWithNumber(LPCSTR text)
+{
+	if (text == nullptr)
+		return FALSE;
+	// A digit after the sign settles it without a conversion, which is slow for 17 digits.
+	LPCSTR p = text;
+	while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+		p++;
+	if (*p == '+' || *p == '-')
+		p++;
+	if ((*p >= '0' && *p <= '9') || (*p == '.' && p[1] >= '0' && p[1] <= '9'))
+		return TRUE;
+	char* end = nullptr;
+	strtod_l(text, &end, ClassicLocale());
+	return end != text;
+}
+
+CString DoubleToText(double value)
+{
+	if (std::isinf(value))
+		return value > 0 ? "1e999" : "-1e999";
+	if (std::isnan(value))
+		return std::signbit(value) ? "-nan" : "nan";
+	char text[32];
+	const std::to_chars_result result = std::to_chars(text, text + sizeof(text), value, std::chars_format::general, 17);
+	return CString(text, int(result.ptr - text));
 }
 
 CString CSignal::Convert(double value, int decimals)

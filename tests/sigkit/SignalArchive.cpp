@@ -28,6 +28,20 @@ std::vector<unsigned char> StoreSignal(CSignal& signal)
 	return bytes;
 }
 
+std::string ExportText(CSignal& signal)
+{
+	CMemFile file;
+	{
+		CArchive ar(&file, CArchive::store);
+		signal.SerializeTXT(ar);
+		ar.Close();
+	}
+	std::string text(size_t(file.GetLength()), '\0');
+	file.SeekToBegin();
+	file.Read(&text[0], UINT(text.size()));
+	return text;
+}
+
 void LoadSignal(CSignal& signal, const std::vector<unsigned char>& bytes)
 {
 	CMemFile file;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -111,4 +112,54 @@ TEST(SignalSpectrum, RecordWithoutSamplesGetsZeroHarmonicsNotNaN)
 		EXPECT_EQ(s.m_pHarmPhase[k], 0.0) << k;
 	}
 	EXPECT_EQ(s.m_dMaxHarmonic, 0.0);
+}
+
+// The plain definition with the Part's 2π, one sine and one cosine a term, against DoSpettro on
+// signals with every harmonic present: noise, plus lines; scaled up to check large values too.
+TEST(SignalSpectrum, AgreesWithTheDirectSumsToTwelveDigits)
+{
+	const struct
+	{
+		UINT n;
+		UINT harmonics;
+		double scale;
+	} cases[] = {{1, 3, 1.0}, {2, 5, 1.0}, {7, 12, 1.0}, {100, 50, 1.0}, {100, 130, 1e6}, {1000, 1001, 1.0},
+		{2999, 1600, 1.0}};
+	for (const auto& c : cases)
+	{
+		SCOPED_TRACE(testing::Message() << c.n << " samples, " << c.harmonics << " harmonics");
+		CSignal s;
+		s.RedimXY(c.n);
+		unsigned seed = 12345;
+		for (UINT j = 0; j < c.n; j++)
+		{
+			seed = seed * 1103515245u + 12345u;
+			const double noise = double(seed >> 8) / double(1u << 24) - 0.5;
+			const double t = 2.0 * PI * j / c.n;
+			s.m_pY[j] = c.scale * (noise + 0.7 * std::cos(3 * t + 0.4) - 1.3 * std::sin(41 * t) + 0.2);
+		}
+		s.DoSpettro(c.harmonics);
+
+		const double step = 6.283185308 / c.n;
+		for (UINT k = 1; k < c.harmonics; k++)
+		{
+			double a = 0.0, b = 0.0;
+			for (UINT j = 0; j < c.n; j++)
+			{
+				b += std::sin(double(j) * k * step) * s.m_pY[j];
+				a += std::cos(double(j) * k * step) * s.m_pY[j];
+			}
+			a = 2.0 * a / c.n;
+			b = 2.0 * b / c.n;
+			const double amplitude = std::sqrt(a * a + b * b);
+			ASSERT_NEAR(s.m_pHarmAmp[k], amplitude, 1e-12 * std::max(1.0, amplitude)) << k;
+			// Where the amplitude is rounding noise, so is the phase.
+			if (amplitude > 1e-3 * c.scale)
+			{
+				const double phase = b == 0.0 ? (a > 0.0 ? 1.570796327 : -1.570796327)
+					: std::atan(a / b) + (b < 0.0 ? 3.141592654 : 0.0);
+				ASSERT_NEAR(s.m_pHarmPhase[k], phase, 1e-12 * c.scale / amplitude) << k;
+			}
+		}
+	}
 }

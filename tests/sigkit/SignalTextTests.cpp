@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -25,6 +27,11 @@ namespace
 		s.m_dAmplitude = 6.0;
 		s.RedimXY(2);
 		s.m_pX[0] = s.m_pY[0] = 0.0;
+	}
+
+	bool SameBits(double a, double b)
+	{
+		return std::memcmp(&a, &b, sizeof(double)) == 0;
 	}
 
 	void ExpectDescriptorsUnchanged(const CSignal& s)
@@ -147,18 +154,61 @@ TEST(SignalText, SetValuesTakesTheShorterArray)
 	EXPECT_EQ(s.m_dFrequency, 4.0);
 }
 
-TEST(SignalText, StoringWritesNothing)
+// No decimal number reads back as a NaN; "nan" does through this conversion, with its sign.
+TEST(SignalText, StoringWritesThePeriodThenOnePairALine)
 {
 	CSignal s;
-	s.RedimXY(1);
-	s.m_pX[0] = s.m_pY[0] = 1.0;
-	CMemFile file;
+	s.m_dPeriod = 0.02;
+	s.RedimXY(2);
+	s.m_pX[0] = 0.0;
+	s.m_pY[0] = 1.5;
+	s.m_pX[1] = -std::numeric_limits<double>::quiet_NaN();
+	s.m_pY[1] = -0.1;
+	const std::string text = ExportText(s);
+	EXPECT_EQ(text, "0.02\n0 1.5\n-nan -0.10000000000000001\n");
+
+	CSignal loaded;
+	ImportText(loaded, text);
+	ASSERT_EQ(loaded.m_nPoints, 2u);
+	EXPECT_TRUE(std::isnan(loaded.m_pX[1]) && std::signbit(loaded.m_pX[1]));
+}
+
+TEST(SignalText, StoringThenLoadingGivesBackEveryDoubleBitForBit)
+{
+	const double inf = std::numeric_limits<double>::infinity();
+	const double largest = std::numeric_limits<double>::max();
+	// Subnormals, the extremes, a negative zero, and numbers whose shortest text has 17 digits.
+	const double xs[] = {-0.0, 4.9406564584124654e-324, 2.2250738585072009e-308, 1e308, inf, -inf,
+		0.30000000000000004, 1.0000000000000002};
+	const double ys[] = {1.0 / 3.0, -largest, 2.2250738585072014e-308, -4.9406564584124654e-324, 1e-300,
+		6.02214076e23, -0.1, 123456.78901234567};
+	const UINT n = sizeof(xs) / sizeof(xs[0]);
+
+	// The classic locale first, then one whose decimal point is a comma.
+	for (const char* locale : {"C", "it_IT.UTF-8"})
 	{
-		CArchive ar(&file, CArchive::store);
-		s.SerializeTXT(ar);
-		ar.Close();
+		CScopedLocale user(locale);
+		if (!user.IsActive())
+			GTEST_SKIP() << "the it_IT.UTF-8 locale is not installed (tools/dev.sh test generates it)";
+		CSignal stored;
+		stored.m_dPeriod = 0.30000000000000004;
+		stored.RedimXY(n);
+		std::copy(xs, xs + n, stored.m_pX);
+		std::copy(ys, ys + n, stored.m_pY);
+		const std::string text = ExportText(stored);
+		CSignal loaded;
+		ImportText(loaded, text);
+
+		ASSERT_EQ(loaded.m_nPoints, n) << locale;
+		EXPECT_TRUE(SameBits(loaded.m_dPeriod, 0.30000000000000004));
+		for (UINT i = 0; i < n; i++)
+			EXPECT_TRUE(SameBits(loaded.m_pX[i], xs[i]) && SameBits(loaded.m_pY[i], ys[i])) << locale << ", " << i;
+		EXPECT_EQ(loaded.m_dStepX, 1.0);
+		EXPECT_EQ(loaded.m_dAmplitude, largest);
+		EXPECT_EQ(loaded.m_dFrequency, 1.0 / 0.30000000000000004);
+		EXPECT_EQ(text.find(','), std::string::npos);
+		EXPECT_LE(text.size(), 50 * (n + 1)) << "lines of under 50 characters";
 	}
-	EXPECT_EQ(file.GetLength(), 0u);
 }
 
 TEST(SignalConvert, FixedPointWithTrailingZerosRemoved)

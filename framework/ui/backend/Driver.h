@@ -327,6 +327,9 @@ public:
 	virtual void SetNativeIcons(HWND hWnd, HICON hSmall, HICON hBig) = 0;
 	// A disabled native window takes no input and a native control shows itself greyed.
 	virtual void EnableNativeWindow(HWND hWnd, bool bEnable) = 0;
+	// Local files dragged from the desktop may be dropped on the native window, and on any native
+	// window inside it that does not take them itself: OnToolkitFilesDropped tells of each drop.
+	virtual void AcceptFileDrops(HWND hWnd, bool bAccept) = 0;
 	// Shows the cursor over the window; null hides it.
 	virtual void SetNativeCursor(HWND hWnd, HCURSOR hCursor) = 0;
 	// The hourglass over every window of the program, whatever each window's own cursor.
@@ -644,6 +647,10 @@ void OnToolkitIdle();
 
 // The pointer left a window that asked the toolkit to track it.
 void OnToolkitMouseLeave(HWND hWnd);
+
+// Local files (full paths) were dropped at a point of the screen on a native window that accepts
+// them, or on one inside it: true when a window of the program took them.
+bool OnToolkitFilesDropped(HWND hWnd, const std::vector<CString>& paths, const CPoint& ptScreen);
 
 // A native control's news, which the model turns into notifications to the control's parent.
 // An edit's text changed, by the user or by the program.

@@ -15,10 +15,12 @@ namespace
 // Windows answers a started application with its instance handle; any value above 32 will do.
 constexpr int kStarted = 42;
 
-// How long the opener is watched for a failure. Without a desktop environment xdg-open takes about
-// a second to read the desktop's tables and start the application, and then runs it in its
-// foreground; an application that cannot start fails within a second or two.
-constexpr int kOpenerWatchMs = 4000;
+// How long the opener's errors are waited for, the program taking no input meanwhile. A desktop
+// environment's opener hands the file on and ends at once. Without one, xdg-open reads the
+// desktop's tables and starts the application within a tenth of a second, then runs it in its own
+// foreground until the user closes it; an application that cannot start ends it with an error
+// straight away. Past this, the application counts as started.
+constexpr int kOpenerGraceMs = 1000;
 
 bool Exists(const CString& strPath)
 {
@@ -44,7 +46,7 @@ CString FullPath(LPCTSTR lpFile, LPCTSTR lpDirectory)
 
 }
 
-int ShellOpenWithDesktop(LPCTSTR lpOperation, LPCTSTR lpPath, int nWatchMs)
+int ShellOpenWithDesktop(LPCTSTR lpOperation, LPCTSTR lpPath, int nGraceMs)
 {
 	const CString strVerb = lpOperation != nullptr ? lpOperation : "";
 	const CString strPath = lpPath;
@@ -69,7 +71,7 @@ int ShellOpenWithDesktop(LPCTSTR lpOperation, LPCTSTR lpPath, int nWatchMs)
 	{
 		return SE_ERR_ASSOCINCOMPLETE;
 	}
-	switch (XdgOpen(strPath, nWatchMs))
+	switch (XdgOpen(strPath, nGraceMs))
 	{
 	case 0:
 		return kStarted;
@@ -97,7 +99,7 @@ HINSTANCE ShellExecute(HWND hwnd, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR, 
 	request.strText = FullPath(lpFile, lpDirectory);
 	request.nType = static_cast<UINT>(nShowCmd);
 	request.pfnShow = [&request] {
-		return static_cast<INT_PTR>(ShellOpenWithDesktop(request.strCaption, request.strText, kOpenerWatchMs));
+		return static_cast<INT_PTR>(ShellOpenWithDesktop(request.strCaption, request.strText, kOpenerGraceMs));
 	};
 	return reinterpret_cast<HINSTANCE>(AfxDoModalRequest(request));
 }

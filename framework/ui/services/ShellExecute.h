@@ -15,6 +15,7 @@
 HINSTANCE ShellExecute(HWND hwnd, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpParameters, LPCTSTR lpDirectory,
 	int nShowCmd);
 
-// What ShellExecute does past the seam, on a full path, watching the desktop's opener for at most
-// nWatchMs milliseconds: an opener still running then counts as the application started.
-int ShellOpenWithDesktop(LPCTSTR lpOperation, LPCTSTR lpPath, int nWatchMs);
+// What ShellExecute does past the seam, on a full path: the opener starts detached from the program
+// and is given nGraceMs milliseconds to fail; one still running then counts as the application
+// started.
+int ShellOpenWithDesktop(LPCTSTR lpOperation, LPCTSTR lpPath, int nGraceMs);

@@ -1,5 +1,5 @@
-// xdg-mime and xdg-open run as processes: the queries through the driver, the opener watched by a
-// process of ours.
+// xdg-mime and xdg-open run as processes: the queries through the driver, the opener detached from
+// the program and watched for its first moments by a process of ours.
 #include "framework/ui/services/XdgMime.h"
 
 #include "framework/ui/backend/Driver.h"
@@ -34,20 +34,36 @@ namespace
 // What the watcher reports when xdg-open could not be started or was killed.
 constexpr unsigned char kOpenerLost = 255;
 
-// The watcher process: starts xdg-open in a session of its own, reports its exit code on nReport
-// when it ends within the watch (or 0 when it still runs) and leaves it running. Only calls that
-// are safe between fork and exec.
-[[noreturn]] void WatchOpener(const char* pszOpener, char* const argv[], int nReport, int nWatchMs)
+// The opener keeps nothing of the program: not its session, so that closing the program or its
+// terminal leaves the application running, and no descriptor, so that nobody waiting for the end of
+// the program's output (a terminal's pipe, a test runner) waits for the application as well.
+[[noreturn]] void ExecDetached(const char* pszOpener, char* const argv[])
+{
+	setsid();
+	const int nNull = open("/dev/null", O_RDWR);
+	if (nNull >= 0)
+	{
+		dup2(nNull, STDIN_FILENO);
+		dup2(nNull, STDOUT_FILENO);
+		dup2(nNull, STDERR_FILENO);
+	}
+	closefrom(STDERR_FILENO + 1);
+	execv(pszOpener, argv);
+	_exit(kOpenerLost);
+}
+
+// The watcher process: starts xdg-open, reports its exit code on nReport when it ends within the
+// grace period (or 0 when it still runs then) and leaves it running, reaped by the system once the
+// watcher is gone. Only calls that are safe between fork and exec.
+[[noreturn]] void WatchOpener(const char* pszOpener, char* const argv[], int nReport, int nGraceMs)
 {
 	unsigned char nResult = kOpenerLost;
 	const pid_t opener = fork();
 	if (opener == 0)
 	{
-		setsid();
-		execv(pszOpener, argv);
-		_exit(kOpenerLost);
+		ExecDetached(pszOpener, argv);
 	}
-	const int nStepMs = 20;
+	const int nStepMs = 10;
 	for (int nWaitedMs = 0; opener > 0; nWaitedMs += nStepMs)
 	{
 		int nStatus = 0;
@@ -61,7 +77,7 @@ constexpr unsigned char kOpenerLost = 255;
 		{
 			break;
 		}
-		if (nWaitedMs >= nWatchMs)
+		if (nWaitedMs >= nGraceMs)
 		{
 			nResult = 0;
 			break;
@@ -77,7 +93,7 @@ constexpr unsigned char kOpenerLost = 255;
 
 }
 
-int XdgOpen(const CString& strPath, int nWatchMs)
+int XdgOpen(const CString& strPath, int nGraceMs)
 {
 	const CString strOpener = XdgFindProgram("xdg-open");
 	int reportPipe[2];
@@ -85,15 +101,15 @@ int XdgOpen(const CString& strPath, int nWatchMs)
 	{
 		return -1;
 	}
-	// A watcher between us and xdg-open: it reaps xdg-open if it ends within the watch, and once
-	// the watcher is gone an xdg-open still running belongs to the system, never a zombie of ours.
+	// A watcher between us and xdg-open: it reaps xdg-open if it ends within the grace period, and
+	// once the watcher is gone an xdg-open still running belongs to the system, never a zombie of ours.
 	char szName[] = "xdg-open";
 	char* argv[] = { szName, const_cast<char*>(static_cast<LPCTSTR>(strPath)), nullptr };
 	const pid_t watcher = fork();
 	if (watcher == 0)
 	{
 		close(reportPipe[0]);
-		WatchOpener(strOpener, argv, reportPipe[1], nWatchMs);
+		WatchOpener(strOpener, argv, reportPipe[1], nGraceMs);
 	}
 	close(reportPipe[1]);
 	if (watcher < 0)

@@ -9,12 +9,14 @@
 CString XdgQueryFileType(const CString& strPath);
 // The desktop entry that opens files of the type ("org.gnome.gedit.desktop"); empty for none.
 CString XdgQueryDefaultApplication(const CString& strMimeType);
-// Starts xdg-open on the file and watches it for at most nWatchMs milliseconds, the windows
-// repainting meanwhile but taking no input, as a Windows program does while its shell call runs.
-// The answer is xdg-open's exit code when it ended by then (0: opened); 0 too when it still runs,
-// since without a desktop environment xdg-open runs the application in its own foreground; -1
-// when it could not be started or was killed.
-int XdgOpen(const CString& strPath, int nWatchMs);
+// Starts xdg-open on the file, detached from the program: in a session of its own, with nothing of
+// the program's open (its input and output go to /dev/null), never waited for past nGraceMs
+// milliseconds and never left a zombie. Meanwhile the windows repaint but take no input, as a
+// Windows program's do while its shell call runs. The answer is xdg-open's exit code when it ended
+// within the grace period (0: opened); 0 too when it still runs, since without a desktop
+// environment xdg-open runs the application in its own foreground; -1 when it could not be started
+// or was killed.
+int XdgOpen(const CString& strPath, int nGraceMs);
 
 // The desktop entry file of that id in the data folders (XDG_DATA_HOME, then XDG_DATA_DIRS), each
 // dash of the id standing for a dash or a subfolder ("vendor-app.desktop" may be

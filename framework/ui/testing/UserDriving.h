@@ -1,10 +1,13 @@
 // Working windows from code as a user and the desktop do, for tests and demonstrations: mouse and
-// keyboard input that reaches the program the way the desktop's does, and a change of the
-// desktop's colours.
+// keyboard input that reaches the program the way the desktop's does, files dropped from the
+// desktop, and a change of the desktop's colours.
 #pragma once
 
 #include "framework/core/Geometry.h"
+#include "framework/core/String.h"
 #include "framework/core/Types.h"
+
+#include <vector>
 
 class CWnd;
 
@@ -27,6 +30,12 @@ BOOL AfxSendMouseWheel(CWnd* pWnd, short zDelta, CPoint ptClient, UINT nKeyFlags
 // character a letter, digit, space, Tab, Enter, Esc or Backspace types. FALSE for other messages
 // or keys, or when pWnd is not shown on the desktop.
 BOOL AfxSendKeyInput(CWnd* pWnd, UINT message, UINT nVirtKey);
+
+// Drags the files (full paths) from the desktop's file manager and drops them at ptClient, in pWnd's
+// client coordinates: the toolkit offers the drag to what lies under the point, as for a user's.
+// TRUE when a window of the program took the files, FALSE when none did or pWnd is not shown on the
+// desktop.
+BOOL AfxSendFileDrop(CWnd* pWnd, const std::vector<CString>& paths, CPoint ptClient);
 
 // The desktop asks a top-level window to close, as its close box does. FALSE when pWnd is not a
 // top-level window shown on the desktop.

@@ -1,9 +1,10 @@
-# Windows and their messages: records, creation and destruction, geometry, painting, input, loops, the message queue, the menus of a window and its menu loop, CWnd and CWinApp.
+# Windows and their messages: records, creation and destruction, geometry, painting, input, loops, the message queue, the menus of a window and its menu loop, files dropped on windows, CWnd and CWinApp.
 set(FRAMEWORK_UI_WINDOW_SOURCES
   window/CmdTarget.cpp
   window/CmdUI.cpp
   window/DefWindowProc.cpp
   window/DesktopFrame.cpp
+  window/DropFiles.cpp
   window/EventLoops.cpp
   window/MenuBar.cpp
   window/MenuLoop.cpp

@@ -30,6 +30,10 @@ void CreateNativeWindowFor(CWindowRecord& record)
 		driver.SetNativeTitle(record.Handle(), record.m_strText);
 	}
 	driver.EnableNativeWindow(record.Handle(), !spec.bChild || (record.m_dwStyle & WS_DISABLED) == 0);
+	if ((record.m_dwExStyle & WS_EX_ACCEPTFILES) != 0)
+	{
+		driver.AcceptFileDrops(record.Handle(), true);
+	}
 	if (spec.bChild && (record.m_dwStyle & WS_VISIBLE) == 0)
 	{
 		// A toolkit shows every child with its parent unless the child was hidden explicitly.

@@ -123,6 +123,8 @@ public:
 	BOOL IsWindowEnabled() const;
 	BOOL IsIconic() const;
 	BOOL IsZoomed() const;
+	// Files dropped from the desktop come as WM_DROPFILES (framework/ui/window/DropFiles.h).
+	void DragAcceptFiles(BOOL bAccept = TRUE);
 
 	// Geometry. The window rectangle includes the non-client border (WS_BORDER 1 pixel, client
 	// edge 2 pixels, a dialog frame 3, a sizing frame 4, and the caption); the client area is the rest.
@@ -236,6 +238,8 @@ protected:
 	afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
 	// zDelta: multiples of WHEEL_DELTA, positive away from the user; pt on the screen.
 	afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+	// The default frees nothing: the drop stays the program's to finish with DragFinish.
+	afx_msg void OnDropFiles(HDROP hDropInfo);
 	afx_msg void OnSetFocus(CWnd* pOldWnd);
 	afx_msg void OnKillFocus(CWnd* pNewWnd);
 	afx_msg void OnCaptureChanged(CWnd* pWnd);

@@ -122,6 +122,11 @@ BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
 	return static_cast<BOOL>(Default());
 }
 
+void CWnd::OnDropFiles(HDROP)
+{
+	Default();
+}
+
 void CWnd::OnSetFocus(CWnd*)
 {
 	Default();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/Geometry.h"
+#include "framework/core/Handles.h"
 #include "framework/ui/window/CmdTarget.h"
 
 class CDC;
@@ -82,6 +83,9 @@ constexpr short WHEEL_DELTA = 120;
 	AFX_WM_ENTRY(WM_MOUSEWHEEL, BOOL (ThisClass::*pfn)(UINT, short, CPoint), OnMouseWheel, \
 		(p->*pfn)(AfxLowWord(static_cast<LONG_PTR>(msg.wParam)), \
 			static_cast<short>(AfxHighWord(static_cast<LONG_PTR>(msg.wParam))), AfxPointFromLParam(msg.lParam)))
+#define ON_WM_DROPFILES() \
+	AFX_WM_ENTRY(WM_DROPFILES, void (ThisClass::*pfn)(HDROP), OnDropFiles, \
+		((p->*pfn)(reinterpret_cast<HDROP>(msg.wParam)), 0))
 
 #define AFX_WM_KEY_ENTRY(message, memberFxn) \
 	AFX_WM_ENTRY(message, void (ThisClass::*pfn)(UINT, UINT, UINT), memberFxn, \

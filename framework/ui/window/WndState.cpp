@@ -84,7 +84,12 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 	{
 		return FALSE;
 	}
+	const DWORD dwOld = pRecord->m_dwExStyle;
 	pRecord->m_dwExStyle = dwNew;
+	if (((dwOld ^ dwNew) & WS_EX_ACCEPTFILES) != 0 && pRecord->m_bNative)
+	{
+		AfxGetDriver().AcceptFileDrops(m_hWnd, (dwNew & WS_EX_ACCEPTFILES) != 0);
+	}
 	if (nFlags != 0)
 	{
 		SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);

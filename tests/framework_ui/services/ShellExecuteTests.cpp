@@ -9,10 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -284,6 +289,59 @@ TEST_F(XdgHandOffTest, WorkingApplicationIsStartedWithTheFile)
 	std::stringstream text;
 	text << marker.rdbuf();
 	EXPECT_EQ(m_strNote + "\n", text.str());
+}
+
+TEST_F(XdgHandOffTest, HandOffReturnsWhileTheApplicationRunsDetachedFromTheProgram)
+{
+	// The application writes down its file, its session, its standard descriptors and whether it
+	// holds descriptor 200, then runs until the test lets it go. The test holds both pipes open for
+	// writing, so that neither side waits for the other to open them.
+	const std::string strFacts = m_folder.Path("facts");
+	const std::string strRelease = m_folder.Path("release");
+	ASSERT_EQ(0, mkfifo(strFacts.c_str(), 0600));
+	ASSERT_EQ(0, mkfifo(strRelease.c_str(), 0600));
+	const int nFacts = open(strFacts.c_str(), O_RDWR | O_CLOEXEC);
+	const int nRelease = open(strRelease.c_str(), O_RDWR | O_CLOEXEC);
+	Entry("resta.desktop", Script("stays.sh",
+		"std=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2 | tr '\\n' ' ')\n"
+		"if [ -e /proc/$$/fd/200 ]; then held=200; else held=none; fi\n"
+		"read -r pid name state parent group session rest < /proc/$$/stat\n"
+		"printf '%s\\n%s\\n%s\\n%s\\n' \"$1\" \"$session\" \"$std\" \"$held\" > '" + strFacts + "'\n"
+		"read line < '" + strRelease + "'") + " %f");
+	Associate("resta.desktop");
+	// Descriptor 200 stands for one the program opened without closing it on exec.
+	const int nNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
+	ASSERT_EQ(200, dup2(nNull, 200));
+	close(nNull);
+
+	EXPECT_GT(ResultOf(ShellExecute(nullptr, "open", m_strNote.c_str(), nullptr, nullptr, SW_SHOW)), 32);
+	// Whatever runs now is the system's: no child of ours is left, ended or not.
+	errno = 0;
+	EXPECT_EQ(-1, waitpid(-1, nullptr, WNOHANG));
+	EXPECT_EQ(ECHILD, errno);
+	close(200);
+	std::string strFactsRead;
+	pollfd ready = { nFacts, POLLIN, 0 };
+	char buffer[512];
+	while (std::count(strFactsRead.begin(), strFactsRead.end(), '\n') < 4 && poll(&ready, 1, 60000) == 1)
+	{
+		const ssize_t nRead = read(nFacts, buffer, sizeof(buffer));
+		strFactsRead.append(buffer, nRead > 0 ? static_cast<size_t>(nRead) : 0);
+	}
+	EXPECT_EQ(1, write(nRelease, "\n", 1));
+	close(nRelease);
+	close(nFacts);
+	std::istringstream lines(strFactsRead);
+	std::string strFile, strSession, strStandard, strHeld;
+	std::getline(lines, strFile);
+	std::getline(lines, strSession);
+	std::getline(lines, strStandard);
+	std::getline(lines, strHeld);
+	EXPECT_EQ(m_strNote, strFile);
+	EXPECT_FALSE(strSession.empty());
+	EXPECT_NE(std::to_string(getsid(0)), strSession);
+	EXPECT_EQ("/dev/null /dev/null /dev/null ", strStandard);
+	EXPECT_EQ("none", strHeld);
 }
 
 }

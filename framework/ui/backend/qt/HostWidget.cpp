@@ -1,9 +1,10 @@
 // Qt events on a window's widget handed to the model: painting from the surface, mouse, wheel,
-// keyboard, focus, moves by the desktop, activation and the close box.
+// keyboard, focus, moves by the desktop, activation, the close box and drags of files.
 #include "framework/ui/backend/qt/HostWidget.h"
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/backend/Driver.h"
+#include "framework/ui/backend/qt/FileDrops.h"
 #include "framework/ui/backend/qt/NativeWindows.h"
 
 #include <QApplication>
@@ -273,6 +274,10 @@ bool TranslateWindowEvent(HWND hWnd, QWidget* pWidget, QEvent* pEvent)
 		pEvent->ignore();
 		OnToolkitCloseRequest(hWnd);
 		return true;
+	case QEvent::DragEnter:
+	case QEvent::DragMove:
+	case QEvent::Drop:
+		return TranslateFileDrag(hWnd, pWidget, pEvent);
 	default:
 		return false;
 	}

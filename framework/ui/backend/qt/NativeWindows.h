@@ -27,6 +27,8 @@ struct NativeWindow
 	QObject* pTimerTarget = nullptr;
 	// The Qt event whose messages are being sent to the window, if any.
 	QEvent* pTranslatedEvent = nullptr;
+	// Files dragged from the desktop may be dropped on the window.
+	bool bAcceptsFiles = false;
 };
 
 // Null for a handle that has no native window (any more).

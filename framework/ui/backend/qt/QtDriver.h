@@ -29,6 +29,7 @@ public:
 	void SetNativeTitle(HWND hWnd, const CString& strTitle) override;
 	void SetNativeIcons(HWND hWnd, HICON hSmall, HICON hBig) override;
 	void EnableNativeWindow(HWND hWnd, bool bEnable) override;
+	void AcceptFileDrops(HWND hWnd, bool bAccept) override;
 	void SetNativeCursor(HWND hWnd, HCURSOR hCursor) override;
 	void SetWaitCursor(bool bWait) override;
 

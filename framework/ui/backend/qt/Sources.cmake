@@ -2,6 +2,7 @@
 # those of menus, services and bars are in their own folders.
 set(FRAMEWORK_UI_BACKEND_QT_SOURCES
   backend/qt/DesktopColors.cpp
+  backend/qt/FileDrops.cpp
   backend/qt/HostWidget.cpp
   backend/qt/LockKeys.cpp
   backend/qt/NativeWindows.cpp

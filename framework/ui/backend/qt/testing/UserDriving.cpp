@@ -1,16 +1,22 @@
 // Mouse input from code: events given to Qt as the desktop gives them, so that Qt chooses the
-// widget under the pointer, keeps its implicit grab and makes double clicks as for a user; and a
-// new desktop colour announced as Qt announces a theme change.
+// widget under the pointer, keeps its implicit grab and makes double clicks as for a user; a drag
+// of files given to the window as Qt gives the desktop's; and a new desktop colour announced as Qt
+// announces a theme change.
 #include "framework/ui/testing/UserDriving.h"
 
 #include "framework/core/WinConstants.h"
 #include "framework/ui/backend/qt/DesktopColors.h"
 #include "framework/ui/backend/qt/NativeWindows.h"
+#include "framework/ui/backend/qt/QtText.h"
 #include "framework/ui/window/WindowRecord.h"
 #include "framework/ui/window/Wnd.h"
 
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QMimeData>
+#include <QStringList>
 #include <QStyleHints>
+#include <QUrl>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -197,6 +203,52 @@ BOOL AfxSendKeyInput(CWnd* pWnd, UINT message, UINT nVirtKey)
 	qt_handleKeyEvent(pWindow, message == WM_KEYDOWN ? QEvent::KeyPress : QEvent::KeyRelease, nQtKey,
 		Qt::NoModifier, strText, false, 1);
 	return TRUE;
+}
+
+BOOL AfxSendFileDrop(CWnd* pWnd, const std::vector<CString>& paths, CPoint ptClient)
+{
+	CWindowRecord* pHost = CWindowRecord::FromHandle(pWnd != nullptr ? pWnd->m_hWnd : nullptr);
+	QWindow* pWindow = ShownWindowOf(pHost);
+	if (pWindow == nullptr)
+	{
+		return FALSE;
+	}
+	QWidget* pWidget = NativeWidget(pHost->Handle());
+	const CPoint offset = pHost->ClientOffsetInNative();
+	const QPoint ptLocal = pWidget->mapTo(pWidget->window(), QPoint(ptClient.x + offset.x, ptClient.y + offset.y));
+	// A file manager offers its files as addresses and as text, and lets them be copied, moved or linked.
+	QList<QUrl> urls;
+	QStringList texts;
+	for (const CString& strPath : paths)
+	{
+		urls << QUrl::fromLocalFile(ToQString(strPath));
+		texts << ToQString(strPath);
+	}
+	QMimeData data;
+	data.setUrls(urls);
+	data.setText(texts.join('\n'));
+	const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+	// The window system's drag reaches the top-level window as Qt delivers it: it enters, moves with
+	// the action the window chose on entering, then drops or leaves.
+	QDragEnterEvent enter(ptLocal, actions, &data, Qt::LeftButton, Qt::NoModifier);
+	QCoreApplication::sendEvent(pWindow, &enter);
+	QDragMoveEvent move(ptLocal, actions, &data, Qt::LeftButton, Qt::NoModifier);
+	if (enter.isAccepted() && enter.dropAction() != Qt::IgnoreAction)
+	{
+		move.setDropAction(enter.dropAction());
+		move.accept();
+	}
+	QCoreApplication::sendEvent(pWindow, &move);
+	if (!move.isAccepted() || move.dropAction() == Qt::IgnoreAction)
+	{
+		QDragLeaveEvent leave;
+		QCoreApplication::sendEvent(pWindow, &leave);
+		return FALSE;
+	}
+	QDropEvent drop(ptLocal, actions, &data, Qt::NoButton, Qt::NoModifier);
+	drop.setDropAction(move.dropAction());
+	QCoreApplication::sendEvent(pWindow, &drop);
+	return drop.isAccepted() ? TRUE : FALSE;
 }
 
 BOOL AfxSendCloseRequest(CWnd* pWnd)
