@@ -1,5 +1,6 @@
-// picturegen: draws the program's toolbar strips, icon and start-up picture into a folder, and the
-// icon at the sizes of the desktop's icon theme into its hicolor/ subfolder, laid out as the theme is.
+// picturegen: draws Ondivar's toolbar strips, icon and start-up picture into one folder and the
+// analyser's toolbar strip and icon into another, and each program's icon at the sizes of the
+// desktop's icon theme into that folder's hicolor/ subfolder, laid out as the theme is.
 #include "tools/picturegen/Pictures.h"
 
 #include <cstdio>
@@ -7,45 +8,62 @@
 #include <string>
 #include <system_error>
 
-int main(int argc, char** argv)
+namespace
 {
-	if (argc != 2)
-	{
-		std::fprintf(stderr, "usage: picturegen <output-folder>\n");
-		return 2;
-	}
-	const std::string folder = argv[1];
-	struct
+	struct Picture
 	{
 		const char* szName;
 		bool (*pfnWrite)(const std::string&);
-	} const pictures[] = {
-		{"toolbar.bmp", WriteToolbarPicture},
-		{"spectrumbar.bmp", WriteSpectrumToolbarPicture},
-		{"ondivar.ico", WriteIconPicture},
-		{"splash.bmp", WriteSplashPicture},
 	};
-	for (const auto& picture : pictures)
+
+	bool WritePictures(const std::string& folder, std::initializer_list<Picture> pictures)
 	{
-		const std::string path = folder + "/" + picture.szName;
-		if (!picture.pfnWrite(path))
+		for (const Picture& picture : pictures)
 		{
-			std::fprintf(stderr, "picturegen: cannot write %s\n", path.c_str());
-			return 1;
+			const std::string path = folder + "/" + picture.szName;
+			if (!picture.pfnWrite(path))
+			{
+				std::fprintf(stderr, "picturegen: cannot write %s\n", path.c_str());
+				return false;
+			}
 		}
+		return true;
 	}
-	for (int nSize : {16, 32, 48, 64, 128, 256})
+
+	bool WriteThemeIcons(const std::string& folder, const std::string& name, bool (*pfnWrite)(const std::string&, int))
 	{
-		const std::string size = std::to_string(nSize);
-		const std::string apps = folder + "/hicolor/" + size + "x" + size + "/apps";
-		std::error_code error;
-		std::filesystem::create_directories(apps, error);
-		const std::string path = apps + "/ondivar.png";
-		if (error || !WriteIconPng(path, nSize))
+		for (int nSize : {16, 32, 48, 64, 128, 256})
 		{
-			std::fprintf(stderr, "picturegen: cannot write %s\n", path.c_str());
-			return 1;
+			const std::string size = std::to_string(nSize);
+			const std::string apps = folder + "/hicolor/" + size + "x" + size + "/apps";
+			std::error_code error;
+			std::filesystem::create_directories(apps, error);
+			const std::string path = apps + "/" + name + ".png";
+			if (error || !pfnWrite(path, nSize))
+			{
+				std::fprintf(stderr, "picturegen: cannot write %s\n", path.c_str());
+				return false;
+			}
 		}
+		return true;
 	}
-	return 0;
+}
+
+int main(int argc, char** argv)
+{
+	if (argc != 3)
+	{
+		std::fprintf(stderr, "usage: picturegen <ondivar-folder> <analyser-folder>\n");
+		return 2;
+	}
+	const std::string ondivar = argv[1];
+	const std::string analyser = argv[2];
+	const bool bWritten = WritePictures(ondivar,
+							  {{"toolbar.bmp", WriteToolbarPicture}, {"spectrumbar.bmp", WriteSpectrumToolbarPicture},
+								  {"ondivar.ico", WriteIconPicture}, {"splash.bmp", WriteSplashPicture}})
+		&& WriteThemeIcons(ondivar, "ondivar", WriteIconPng)
+		&& WritePictures(analyser,
+			{{"fourierbar.bmp", WriteAnalyserToolbarPicture}, {"ondivar-fourier.ico", WriteAnalyserIconPicture}})
+		&& WriteThemeIcons(analyser, "ondivar-fourier", WriteAnalyserIconPng);
+	return bWritten ? 0 : 1;
 }

@@ -1,5 +1,6 @@
-// The toolbar strips of the main window and of the spectrum window: 16 x 15 buttons drawn pixel
-// by pixel in the 16 VGA colours, on the light grey that the toolbar shows as its face.
+// The toolbar strips of the main window, of the spectrum window and of the analyser: 16 x 15
+// buttons drawn pixel by pixel in the 16 VGA colours, on the light grey that the toolbar shows
+// as its face.
 #include "tools/picturegen/Pictures.h"
 #include "tools/picturegen/PictureFiles.h"
 
@@ -193,10 +194,68 @@ namespace
 		"...kkkkkkkkkk...",
 	};
 
+	// Apri: a yellow folder, its front flap open.
+	const Button s_open = {
+		"................",
+		"................",
+		"................",
+		".kkkk...........",
+		"kWYYYk..........",
+		"kYYYYYkkkkkkk...",
+		"kYYYYYYYYYYYk...",
+		"kYYYkkkkkkkkkkkk",
+		"kYYkYYYYYYYYYYk.",
+		"kYkYYYYYYYYYYk..",
+		"kYkYYYYYYYYYYk..",
+		"kkYYYYYYYYYYk...",
+		"kkkkkkkkkkkkk...",
+		"................",
+		"................",
+	};
+
+	// Numero di armoniche: three lines and the arrows that ask for more or fewer.
+	const Button s_harmonicCount = {
+		"................",
+		"...........k....",
+		"..........kRk...",
+		".........kRRRk..",
+		".Bn.....kRRRRRk.",
+		".Bn.....kkkkkkk.",
+		".Bn.............",
+		".Bn.Bn..........",
+		".Bn.Bn..kkkkkkk.",
+		".Bn.Bn..kRRRRRk.",
+		".Bn.Bn...kRRRk..",
+		".Bn.Bn.Bn.kRk...",
+		".Bn.Bn.Bn..k....",
+		"kkkkkkkkkkk.....",
+		"................",
+	};
+
+	// Tutte le armoniche: a whole comb of lines, each lower than the one before.
+	const Button s_allHarmonics = {
+		"................",
+		"................",
+		".B..............",
+		".B..............",
+		".B..............",
+		".B.B............",
+		".B.B............",
+		".B.B.B..........",
+		".B.B.B.B........",
+		".B.B.B.B.B......",
+		".B.B.B.B.B.B....",
+		".B.B.B.B.B.B.B..",
+		".B.B.B.B.B.B.B.B",
+		"kkkkkkkkkkkkkkkk",
+		"................",
+	};
+
 	// In the order of each toolbar's buttons.
 	const std::vector<const Button*> s_mainButtons = {
 		&s_exit, &s_save, &s_amplitude, &s_frequency, &s_phase, &s_spectrum, &s_about};
 	const std::vector<const Button*> s_spectrumButtons = {&s_exit, &s_print, &s_printSetup};
+	const std::vector<const Button*> s_analyserButtons = {&s_exit, &s_open, &s_print, &s_harmonicCount, &s_allHarmonics};
 
 	bool PaletteIndex(char c, uint8_t& nIndex)
 	{
@@ -240,4 +299,9 @@ bool WriteToolbarPicture(const std::string& path)
 bool WriteSpectrumToolbarPicture(const std::string& path)
 {
 	return WriteButtonStrip(path, s_spectrumButtons);
+}
+
+bool WriteAnalyserToolbarPicture(const std::string& path)
+{
+	return WriteButtonStrip(path, s_analyserButtons);
 }
