@@ -57,8 +57,8 @@ check_mime_package() {
 }
 
 # Makes the Debian package from a build folder configured for /usr and checks what it would install,
-# without installing it: the file list, the dependencies, the desktop entry and catalogue entry, the
-# icons, and that the program's libraries resolve from the unpacked tree alone.
+# without installing it: the file list, the dependencies, the MIME package, both programs' desktop
+# and catalogue entries and icons, and that their libraries resolve from the unpacked tree alone.
 check_package() {
 	local dir=$1 deb list entry p n
 	local stage=$dir/unpacked
@@ -66,7 +66,7 @@ check_package() {
 	(cd "$dir" && cpack -G DEB >/dev/null)
 	deb=$(echo "$dir"/ondivar_*.deb)
 	list=$(dpkg-deb -c "$deb" | awk '{print $6}')
-	for p in usr/bin/ondivar 'usr/lib/(.*/)?ondivar/libsigkit\.so' 'usr/lib/(.*/)?ondivar/libframework_ui\.so' \
+	for p in usr/bin/ondivar usr/bin/ondivar-fourier 'usr/lib/(.*/)?ondivar/libsigkit\.so' 'usr/lib/(.*/)?ondivar/libframework_ui\.so' \
 		'usr/lib/(.*/)?ondivar/libframework_core\.so' usr/share/applications/ondivar.desktop \
 		usr/share/metainfo/org.ondivar.ondivar.metainfo.xml usr/share/mime/packages/ondivar.xml \
 		usr/share/applications/ondivar-fourier.desktop usr/share/metainfo/org.ondivar.fourier.metainfo.xml; do
@@ -80,28 +80,27 @@ check_package() {
 	rm -rf "$stage"
 	dpkg-deb -x "$deb" "$stage"
 	check_mime_package "$stage/usr/share/mime/packages/ondivar.xml" "$dir/mime-check"
-	for entry in "$stage"/usr/share/applications/*.desktop; do
-		desktop-file-validate "$entry"
-	done
 	grep -qx 'MimeType=application/x-ondivar-signal;' "$stage/usr/share/applications/ondivar-fourier.desktop" \
 		|| { echo "package: the analyser's desktop entry does not open application/x-ondivar-signal" >&2; return 1; }
-	entry=$stage/usr/share/applications/ondivar.desktop
-	# Validates the catalogue entry and that its desktop entry and icon are in the tree.
+	# Validates the catalogue entries and that their desktop entries are in the tree.
 	appstreamcli validate-tree --no-net "$stage"
-	# The menu starts what the entry's Exec names and shows the icon its Icon names.
-	p=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-	[ -x "$stage/usr/bin/$p" ] || { echo "package: the desktop entry starts $p, which is not in usr/bin" >&2; return 1; }
-	p=$(sed -n 's/^Icon=//p' "$entry")
-	for n in 16 32 48 64 128 256; do
-		file -b "$stage/usr/share/icons/hicolor/${n}x$n/apps/$p.png" | grep -q "^PNG image data, $n x $n, 8-bit/color RGBA" \
-			|| { echo "package: no ${n}x$n icon $p" >&2; return 1; }
+	for entry in "$stage"/usr/share/applications/{ondivar,ondivar-fourier}.desktop; do
+		desktop-file-validate "$entry"
+		# The menu starts what the entry's Exec names and shows the icon its Icon names.
+		p=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+		[ -x "$stage/usr/bin/$p" ] || { echo "package: $(basename "$entry") starts $p, which is not in usr/bin" >&2; return 1; }
+		if env -u LD_LIBRARY_PATH ldd "$stage/usr/bin/$p" | grep -E 'not found|(sigkit|framework_(ui|core))\.so => /(usr|lib)/'; then
+			echo "package: the libraries of the installed $p do not resolve from its own tree" >&2
+			return 1
+		fi
+		p=$(sed -n 's/^Icon=//p' "$entry")
+		for n in 16 32 48 64 128 256; do
+			file -b "$stage/usr/share/icons/hicolor/${n}x$n/apps/$p.png" | grep -q "^PNG image data, $n x $n, 8-bit/color RGBA" \
+				|| { echo "package: no ${n}x$n icon $p" >&2; return 1; }
+		done
 	done
-	if env -u LD_LIBRARY_PATH ldd "$stage/usr/bin/ondivar" | grep -E 'not found|(sigkit|framework_(ui|core))\.so => /(usr|lib)/'; then
-		echo "package: the installed program's libraries do not resolve from its own tree" >&2
-		return 1
-	fi
-	echo "Package: $(basename "$deb") installs the program, its libraries, desktop entry, catalogue entry and icons," \
-		"the .sig type and the analyser's entries."
+	echo "Package: $(basename "$deb") installs Ondivar and the Fourier analyser, their libraries, desktop entries," \
+		"catalogue entries and icons, and the .sig type."
 }
 
 case "${1:-}" in
