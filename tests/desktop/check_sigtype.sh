@@ -33,10 +33,13 @@ signal_file() {
 
 signal_file "$files/prova.sig" 3 step 1 1000 0.01 0 0 step 1
 signal_file "$files/testo.sig" 1 1 2 50 0.02 0 2 0.01 -2
+# Text imported into a record that held a generated signal keeps its kind.
+signal_file "$files/reimportato.sig" 3 1 2 50 0.02 0 2 0.01 -2
 cp "$files/prova.sig" "$files/prova"
 cp "$files/prova.sig" "$files/prova.dat"
-# Neither a generated nor an imported signal: only the name speaks for it.
-signal_file "$files/altro.sig" 2 0.5 1 1 1 0 0
+# Kind and step belong together: either alone is not enough, and only the name speaks for these.
+signal_file "$files/altro-passo.sig" 3 0.5 1 1 1 0 0
+signal_file "$files/altro-tipo.sig" 2 step 1 1 1 0 0
 [ "$(stat -c %s "$files/prova.sig")" -eq 84 ] || fail "the handmade signal file is not 52 + 16 × 2 bytes"
 # A detached signature as gpg --armor writes it, and the same signature as its binary packet (tag 2,
 # version 4, EdDSA over SHA-256).
@@ -65,9 +68,11 @@ for mode in "${modes[@]}"; do
 	done <<'TABLE'
 prova.sig application/x-ondivar-signal
 testo.sig application/x-ondivar-signal
+reimportato.sig application/x-ondivar-signal
 prova application/x-ondivar-signal
 prova.dat application/x-ondivar-signal
-altro.sig application/pgp-signature
+altro-passo.sig application/pgp-signature
+altro-tipo.sig application/pgp-signature
 firma.sig application/pgp-signature
 firma-binaria.sig application/pgp-signature
 TABLE
