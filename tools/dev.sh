@@ -13,8 +13,9 @@ sudo=""
 # The dialog font's widths come from Liberation Sans; Qt's own dialogs speak Italian with its translations.
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev libx11-dev fonts-dejavu-core fonts-liberation
 	qt6-translations-l10n)
-# The desktop checks: an X server with a window manager, driven and read like a user's desktop.
-desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
+# The desktop checks: an X server with a window manager, driven and read like a user's desktop;
+# mimetype, which xdg-utils recommends, tells files by the MIME database on a desktop like openbox's.
+desktop_packages=(xvfb openbox xdotool x11-utils imagemagick libfile-mimeinfo-perl)
 
 install_missing() {
 	local missing=() p
@@ -38,9 +39,26 @@ build() {
 	cmake --build "$dir" -j "$jobs" "${target[@]}"
 }
 
+# Builds a MIME database from the package alone in a scratch folder: update-mime-database reports a
+# bad rule only as a message, and drops what it does not know without a word, so what it compiled
+# is read back too: the type, its glob under the OpenPGP signature's weight, its magic before names.
+check_mime_package() {
+	local package=$1 scratch=$2 errors
+	xmllint --noout "$package"
+	rm -rf "$scratch"
+	mkdir -p "$scratch/mime/packages"
+	cp "$package" "$scratch/mime/packages/"
+	errors=$(XDG_DATA_DIRS=$scratch update-mime-database "$scratch/mime" 2>&1)
+	[ -z "$errors" ] || { echo "package: update-mime-database: $errors" >&2; return 1; }
+	grep -qx 'application/x-ondivar-signal' "$scratch/mime/types" \
+		&& grep -qx '40:application/x-ondivar-signal:\*\.sig' "$scratch/mime/globs2" \
+		&& grep -aq '^\[80:application/x-ondivar-signal\]$' "$scratch/mime/magic" \
+		|| { echo "package: the MIME database built from $package lacks the .sig type's name or content rule" >&2; return 1; }
+}
+
 # Makes the Debian package from a build folder configured for /usr and checks what it would install,
-# without installing it: the file list, the dependencies, the desktop entry and catalogue entry, the
-# icons, and that the program's libraries resolve from the unpacked tree alone.
+# without installing it: the file list, the dependencies, the MIME package, both programs' desktop
+# and catalogue entries and icons, and that their libraries resolve from the unpacked tree alone.
 check_package() {
 	local dir=$1 deb list entry p n
 	local stage=$dir/unpacked
@@ -48,33 +66,41 @@ check_package() {
 	(cd "$dir" && cpack -G DEB >/dev/null)
 	deb=$(echo "$dir"/ondivar_*.deb)
 	list=$(dpkg-deb -c "$deb" | awk '{print $6}')
-	for p in usr/bin/ondivar 'usr/lib/(.*/)?ondivar/libsigkit\.so' 'usr/lib/(.*/)?ondivar/libframework_ui\.so' \
+	for p in usr/bin/ondivar usr/bin/ondivar-fourier 'usr/lib/(.*/)?ondivar/libsigkit\.so' 'usr/lib/(.*/)?ondivar/libframework_ui\.so' \
 		'usr/lib/(.*/)?ondivar/libframework_core\.so' usr/share/applications/ondivar.desktop \
-		usr/share/metainfo/org.ondivar.ondivar.metainfo.xml; do
+		usr/share/metainfo/org.ondivar.ondivar.metainfo.xml usr/share/mime/packages/ondivar.xml \
+		usr/share/applications/ondivar-fourier.desktop usr/share/metainfo/org.ondivar.fourier.metainfo.xml; do
 		grep -Eqx "\./$p" <<<"$list" || { echo "package: no $p in $deb" >&2; return 1; }
 	done
 	for p in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n xdg-utils; do
 		dpkg-deb -f "$deb" Depends | grep -qw "$p" || { echo "package: does not depend on $p" >&2; return 1; }
 	done
+	dpkg-deb -f "$deb" Recommends | grep -qw libfile-mimeinfo-perl \
+		|| { echo "package: does not recommend libfile-mimeinfo-perl" >&2; return 1; }
 	rm -rf "$stage"
 	dpkg-deb -x "$deb" "$stage"
-	entry=$stage/usr/share/applications/ondivar.desktop
-	desktop-file-validate "$entry"
-	# Validates the catalogue entry and that its desktop entry and icon are in the tree.
+	check_mime_package "$stage/usr/share/mime/packages/ondivar.xml" "$dir/mime-check"
+	grep -qx 'MimeType=application/x-ondivar-signal;' "$stage/usr/share/applications/ondivar-fourier.desktop" \
+		|| { echo "package: the analyser's desktop entry does not open application/x-ondivar-signal" >&2; return 1; }
+	# Validates the catalogue entries and that their desktop entries are in the tree.
 	appstreamcli validate-tree --no-net "$stage"
-	# The menu starts what the entry's Exec names and shows the icon its Icon names.
-	p=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-	[ -x "$stage/usr/bin/$p" ] || { echo "package: the desktop entry starts $p, which is not in usr/bin" >&2; return 1; }
-	p=$(sed -n 's/^Icon=//p' "$entry")
-	for n in 16 32 48 64 128 256; do
-		file -b "$stage/usr/share/icons/hicolor/${n}x$n/apps/$p.png" | grep -q "^PNG image data, $n x $n, 8-bit/color RGBA" \
-			|| { echo "package: no ${n}x$n icon $p" >&2; return 1; }
+	for entry in "$stage"/usr/share/applications/{ondivar,ondivar-fourier}.desktop; do
+		desktop-file-validate "$entry"
+		# The menu starts what the entry's Exec names and shows the icon its Icon names.
+		p=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+		[ -x "$stage/usr/bin/$p" ] || { echo "package: $(basename "$entry") starts $p, which is not in usr/bin" >&2; return 1; }
+		if env -u LD_LIBRARY_PATH ldd "$stage/usr/bin/$p" | grep -E 'not found|(sigkit|framework_(ui|core))\.so => /(usr|lib)/'; then
+			echo "package: the libraries of the installed $p do not resolve from its own tree" >&2
+			return 1
+		fi
+		p=$(sed -n 's/^Icon=//p' "$entry")
+		for n in 16 32 48 64 128 256; do
+			file -b "$stage/usr/share/icons/hicolor/${n}x$n/apps/$p.png" | grep -q "^PNG image data, $n x $n, 8-bit/color RGBA" \
+				|| { echo "package: no ${n}x$n icon $p" >&2; return 1; }
+		done
 	done
-	if env -u LD_LIBRARY_PATH ldd "$stage/usr/bin/ondivar" | grep -E 'not found|(sigkit|framework_(ui|core))\.so => /(usr|lib)/'; then
-		echo "package: the installed program's libraries do not resolve from its own tree" >&2
-		return 1
-	fi
-	echo "Package: $(basename "$deb") installs the program, its libraries, desktop entry, catalogue entry and icons."
+	echo "Package: $(basename "$deb") installs Ondivar and the Fourier analyser, their libraries, desktop entries," \
+		"catalogue entries and icons, and the .sig type."
 }
 
 case "${1:-}" in
@@ -84,7 +110,7 @@ run)
 	exec "$root/build/app/ondivar"
 	;;
 test)
-	install_missing "${packages[@]}" "${desktop_packages[@]}" locales poppler-utils xdg-utils file dpkg-dev \
+	install_missing "${packages[@]}" "${desktop_packages[@]}" locales poppler-utils xdg-utils file dpkg-dev shared-mime-info libxml2-utils \
 		desktop-file-utils appstream
 	# Number conversions are tested under a comma-decimal locale as well.
 	locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' || $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8

@@ -28,11 +28,6 @@ entry analisi.desktop "$desk/works.sh"
 export XDG_DATA_DIRS="$desk/data:/usr/share" XDG_CONFIG_DIRS="$desk/none"
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
 
-# The message boxes all have the title "Ondivar": one is gone when its window is.
-box_gone() {
-	! xdotool search --onlyvisible --name '^Ondivar$' 2>/dev/null | grep -qx "$1"
-}
-
 # Amplitude modulation with index 2, both questions answered Yes, the signal saved as $1.
 modulate_and_save() {
 	press alt+m a

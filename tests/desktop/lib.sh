@@ -195,6 +195,11 @@ run_modulation() {
 	wait_active "$main_window"
 }
 
+# Ondivar's message boxes all have the title "Ondivar": one is gone when its window is.
+box_gone() {
+	! xdotool search --onlyvisible --name '^Ondivar$' 2>/dev/null | grep -qx "$1"
+}
+
 window_gone_id() {
 	! is_viewable "$1"
 }

@@ -113,7 +113,7 @@ class XdgDesktopTest : public ::testing::Test
 protected:
 	XdgDesktopTest()
 		: m_dataHome("XDG_DATA_HOME", m_folder.Path("data").c_str())
-		, m_dataDirs("XDG_DATA_DIRS", m_folder.Path("none").c_str())
+		, m_dataDirs("XDG_DATA_DIRS", m_folder.Path("system").c_str())
 		, m_configHome("XDG_CONFIG_HOME", m_folder.Path("config").c_str())
 		, m_configDirs("XDG_CONFIG_DIRS", m_folder.Path("none").c_str())
 		, m_desktop("XDG_CURRENT_DESKTOP", nullptr)
@@ -124,6 +124,10 @@ protected:
 		mkdir(m_folder.Path("data").c_str(), 0700);
 		mkdir(m_folder.Path("data/applications").c_str(), 0700);
 		mkdir(m_folder.Path("config").c_str(), 0700);
+		// Of the system, its MIME database alone: where mimetype is installed xdg-mime asks it,
+		// and it knows no type at all without a database.
+		mkdir(m_folder.Path("system").c_str(), 0700);
+		EXPECT_EQ(0, symlink("/usr/share/mime", m_folder.Path("system/mime").c_str()));
 		WriteFile(m_folder.Path("data/applications/ondivar-analisi.desktop"),
 			"[Desktop Entry]\nType=Application\nName=Analisi\nExec=true %f\nMimeType=application/x-ondivar-signal;\n");
 	}
