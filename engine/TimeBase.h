@@ -18,5 +18,11 @@ double ReducePhase(double theta);
 // ⌊25·T·fp⌋ samples, at most MAX_SAMPLES; 0 when the product is negative or not a number.
 int SampleCount(const ModulationParams& params);
 
+// The time a run's samples cover, in seconds: a 25th of a carrier period each. Shorter than the
+// simulation time when the samples were capped.
+double ShownTime(const ModulationParams& params);
+// TRUE when the simulation time needs more samples than a run holds.
+bool IsTimeCapped(const ModulationParams& params);
+
 // X(n): the abscissa after n steps, accumulated as the generators accumulate it.
 double GridEnd(int n);

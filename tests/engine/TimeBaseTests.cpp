@@ -109,3 +109,28 @@ TEST(GridEnd, AccumulatesSteps)
 	EXPECT_NE(GridEnd(1000), 1000 * PHASE_STEP);
 	EXPECT_EQ(GridEnd(1000) * 1.01, 253.84068644319635);
 }
+
+// A 1 MHz carrier with 3 ms asked for fills the 3000 samples in 0.12 ms; exactly 3000 samples
+// asked for are not capped.
+TEST(ShownTime, IsWhatTheCappedSamplesCover)
+{
+	struct Case
+	{
+		double simTime, freqCarrier, freqMod;
+		double shown;
+		bool capped;
+	};
+	const Case cases[] = {
+		{ 0.003, 1e6, 1000.0, 0.00012, true },
+		{ 0.003, 40000.0, 1000.0, 0.003, false },
+		{ 0.0031, 40000.0, 1000.0, 0.003, true },
+		{ 0.0002, 200000.0, 10000.0, 0.0002, false },
+		{ 0.0001, 100.0, 10000.0, 0.0, false },
+	};
+	for (const Case& c : cases)
+	{
+		const ModulationParams params = Timing(c.simTime, c.freqCarrier, c.freqMod);
+		EXPECT_NEAR(ShownTime(params), c.shown, c.shown * 1e-12) << c.simTime << " " << c.freqCarrier;
+		EXPECT_EQ(IsTimeCapped(params), c.capped) << c.simTime << " " << c.freqCarrier;
+	}
+}
