@@ -12,6 +12,7 @@
 #include "framework/ui/window/CmdUI.h"
 #include "framework/ui/window/WinApp.h"
 #include "sigkit/frames/FrameSupport.h"
+#include "sigkit/frames/Shortcuts.h"
 
 namespace
 {
@@ -19,13 +20,8 @@ namespace
 	const UINT s_buttons[] = {ID_APP_EXIT, ID_SEPARATOR, ID_FILE_OPEN, ID_FILE_PRINT, ID_SEPARATOR, ID_HARMONIC_COUNT,
 		ID_ALL_HARMONICS};
 
-	// The shortcuts the menu shows beside "Apri..." and "Esci", with Ctrl held.
-	struct Shortcut
-	{
-		UINT nKey;
-		UINT nCommand;
-	};
-	const Shortcut s_shortcuts[] = {{'O', ID_FILE_OPEN}, {'Q', ID_APP_EXIT}};
+	// The shortcuts the menu shows beside "Apri..." and "Esci".
+	const FrameShortcut s_shortcuts[] = {{'O', FALSE, ID_FILE_OPEN}, {'Q', FALSE, ID_APP_EXIT}};
 }
 
 BEGIN_MESSAGE_MAP(CFourierDlg, CTBDialog)
@@ -89,18 +85,8 @@ BOOL CFourierDlg::OnInitDialog()
 
 BOOL CFourierDlg::PreTranslateMessage(MSG* pMsg)
 {
-	if (pMsg->message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0
-		&& GetKeyState(VK_SHIFT) >= 0)
-	{
-		for (const Shortcut& shortcut : s_shortcuts)
-		{
-			if (pMsg->wParam == shortcut.nKey)
-			{
-				SendMessage(WM_COMMAND, shortcut.nCommand);
-				return TRUE;
-			}
-		}
-	}
+	if (SendFrameShortcut(this, pMsg, s_shortcuts, sizeof s_shortcuts / sizeof s_shortcuts[0]))
+		return TRUE;
 	return CTBDialog::PreTranslateMessage(pMsg);
 }
 

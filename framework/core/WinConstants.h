@@ -239,6 +239,9 @@ constexpr int VK_F2 = 0x71;
 constexpr int VK_F12 = 0x7B;
 constexpr int VK_NUMLOCK = 0x90;
 constexpr int VK_SCROLL = 0x91;
+// The keys of '+' and '-' on the main keyboard, whatever the layout prints on them.
+constexpr int VK_OEM_PLUS = 0xBB;
+constexpr int VK_OEM_MINUS = 0xBD;
 
 // Mouse-key flags of mouse messages
 constexpr UINT MK_LBUTTON = 0x0001;

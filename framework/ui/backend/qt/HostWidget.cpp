@@ -18,8 +18,16 @@
 namespace
 {
 
-int VirtualKeyOf(int nQtKey)
+int VirtualKeyOf(int nQtKey, bool bKeypad)
 {
+	if (nQtKey == Qt::Key_Plus || nQtKey == Qt::Key_Equal)
+	{
+		return bKeypad ? VK_ADD : VK_OEM_PLUS;
+	}
+	if (nQtKey == Qt::Key_Minus)
+	{
+		return bKeypad ? VK_SUBTRACT : VK_OEM_MINUS;
+	}
 	if ((nQtKey >= Qt::Key_A && nQtKey <= Qt::Key_Z) || (nQtKey >= Qt::Key_0 && nQtKey <= Qt::Key_9))
 	{
 		return nQtKey;
@@ -166,7 +174,7 @@ bool TranslateKey(HWND hWnd, QKeyEvent* pEvent)
 {
 	ToolkitKey key = {};
 	key.bPress = pEvent->type() == QEvent::KeyPress;
-	key.nVirtKey = VirtualKeyOf(pEvent->key());
+	key.nVirtKey = VirtualKeyOf(pEvent->key(), (pEvent->modifiers() & Qt::KeypadModifier) != 0);
 	key.bAutoRepeat = pEvent->isAutoRepeat();
 	const QString strText = pEvent->text();
 	key.nChar = strText.isEmpty() ? 0 : strText.at(0).unicode();
