@@ -55,53 +55,34 @@ namespace
 	};
 }
 
-TEST_F(ScopeGroupWindow, ZoomPanAndScalesApplyToEveryScope)
+TEST_F(ScopeGroupWindow, ViewScalesAndCursorsApplyToEveryScopeAndReadAsTexts)
 {
-	struct Step
+	const auto expectWindow = [this](double dStart, double dEnd, const char* lpszWhat)
 	{
-		const char* lpszWhat;
-		double dStart;
-		double dEnd;
-	};
-	const Step steps[] =
-	{
-		{ "whole", -0.01, 0.19 },
-		{ "zoom at column 110 (100 ms)", 0.045, 0.145 },
-		{ "pan 20 columns right", 0.035, 0.135 },
-		{ "whole again", -0.01, 0.19 },
-	};
-	for (const Step& step : steps)
-	{
-		const std::string what = step.lpszWhat;
-		if (what == "zoom at column 110 (100 ms)")
-			m_group.ZoomAt(&m_scopes[1], CPoint(110, 50), 0.5);
-		else if (what == "pan 20 columns right")
-			m_group.PanByPixels(&m_scopes[2], 20);
-		else if (what == "whole again")
-			m_group.ShowWhole();
 		for (const CCalibratedScope& scope : m_scopes)
 		{
-			EXPECT_NEAR(scope.GetTimeWindow().dStart, step.dStart, 1e-12) << what;
-			EXPECT_NEAR(scope.GetTimeWindow().dEnd, step.dEnd, 1e-12) << what;
+			EXPECT_NEAR(scope.GetTimeWindow().dStart, dStart, 1e-12) << lpszWhat;
+			EXPECT_NEAR(scope.GetTimeWindow().dEnd, dEnd, 1e-12) << lpszWhat;
 		}
-	}
+	};
+	expectWindow(-0.01, 0.19, "whole");
+	m_group.ZoomAt(&m_scopes[1], CPoint(110, 50), 0.5);
+	expectWindow(0.045, 0.145, "zoomed at column 110, 100 ms");
+	m_group.PanByPixels(&m_scopes[2], 20);
+	expectWindow(0.035, 0.135, "panned 20 columns right");
+	m_group.ShowWhole();
+	expectWindow(-0.01, 0.19, "whole again");
 
 	EXPECT_NEAR(m_scopes[0].VoltsPerPixel(), 0.044, 1e-12);
 	m_group.SetSameVerticalScale(TRUE);
 	for (const CCalibratedScope& scope : m_scopes)
 		EXPECT_NEAR(scope.VoltsPerPixel(), 0.176, 1e-12) << "8 V peak: 17.6 V over 100 rows";
-	m_group.SetSameVerticalScale(FALSE);
-	EXPECT_NEAR(m_scopes[0].VoltsPerPixel(), 0.044, 1e-12);
 
 	EXPECT_EQ(m_group.ScopeAt(&m_parent, CPoint(50, 140)), &m_scopes[1]);
 	EXPECT_EQ(m_group.ScopeAt(&m_parent, CPoint(50, 120)), nullptr) << "between two scopes";
-}
 
-TEST_F(ScopeGroupWindow, CursorsAndHoverTextsReadTimesAndValues)
-{
 	EXPECT_FALSE(m_group.PlaceCursor(&m_scopes[0], CPoint(5, 50), FALSE)) << "before the first sample";
 	EXPECT_FALSE(m_group.HasCursors());
-	EXPECT_EQ(std::string(m_group.CursorText()), "");
 	EXPECT_EQ(std::string(m_group.HoverText(&m_scopes[0], CPoint(5, 50))), "");
 
 	EXPECT_EQ(std::string(m_group.HoverText(&m_scopes[2], CPoint(60, 50))), "t = 50 ms   Vmto(t) = 2,02 V");

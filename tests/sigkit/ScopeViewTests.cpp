@@ -35,23 +35,8 @@ TEST(ScopeViewTest, ZoomKeepsTheAnchorAndStaysWithinTheWholeAndAboveTheShortestS
 		EXPECT_DOUBLE_EQ(zoomed.dEnd, c.expected.dEnd) << c.dAnchor << " x " << c.dFactor;
 	}
 
-	// The whole view of a scope starts left of time 0, where its axis column stands.
-	const ScopeTimeWindow shifted = ZoomTimeWindow({ -0.1, 9.9 }, -0.1, 0.5, { -0.1, 9.9 }, 1.0);
-	EXPECT_DOUBLE_EQ(shifted.dStart, -0.1);
-	EXPECT_DOUBLE_EQ(shifted.dEnd, 4.9);
-
-	struct PanCase
-	{
-		double dShift;
-		double dStart;
-	};
-	const PanCase pans[] = { { 1.0, 3.0 }, { 10.0, 8.0 }, { -5.0, 0.0 } };
-	for (const PanCase& pan : pans)
-	{
-		const ScopeTimeWindow panned = PanTimeWindow({ 2.0, 4.0 }, pan.dShift, whole);
-		EXPECT_DOUBLE_EQ(panned.dStart, pan.dStart) << pan.dShift;
-		EXPECT_DOUBLE_EQ(panned.dEnd, pan.dStart + 2.0) << pan.dShift;
-	}
+	EXPECT_DOUBLE_EQ(PanTimeWindow({ 2.0, 4.0 }, 10.0, whole).dStart, 8.0);
+	EXPECT_DOUBLE_EQ(PanTimeWindow({ 2.0, 4.0 }, -5.0, whole).dStart, 0.0);
 }
 
 TEST(ScopeViewTest, MinMaxColumnsHoldTheSamplesFallingInEachColumn)
@@ -75,54 +60,28 @@ TEST(ScopeViewTest, MinMaxColumnsHoldTheSamplesFallingInEachColumn)
 		EXPECT_EQ(columns[c].dMax, *std::max_element(first, first + 9)) << c;
 	}
 
-	// Past the last sample the columns are empty; zoomed in, each sample lights one column alone.
+	// Past the last sample the columns are empty.
 	const std::vector<ScopeColumnRange> tail = ScopeMinMaxColumns(times.data(), values.data(), 3000,
 		{ 2989.5e-5, 3009.5e-5 }, 20);
 	EXPECT_FALSE(tail[9].bEmpty);
 	EXPECT_EQ(tail[9].dMax, values[2999]);
 	EXPECT_TRUE(tail[10].bEmpty);
-	const std::vector<ScopeColumnRange> sparse = ScopeMinMaxColumns(times.data(), values.data(), 3000,
-		{ 100e-5, 110e-5 }, 40);
-	int nFilled = 0;
-	for (const ScopeColumnRange& range : sparse)
-		nFilled += range.bEmpty ? 0 : 1;
-	EXPECT_EQ(nFilled, 10);
-	EXPECT_EQ(sparse[0].dMin, values[100]);
 }
 
 TEST(ScopeViewTest, ValuesBetweenSamplesAndCursorFrequency)
 {
 	const double times[] = { 0.0, 1.0, 2.0, 4.0 };
 	const double values[] = { 0.0, 10.0, -10.0, 30.0 };
-	struct Case
-	{
-		double dTime;
-		BOOL bInside;
-		double dValue;
-	};
-	const Case cases[] =
-	{
-		{ 0.0, TRUE, 0.0 },
-		{ 0.5, TRUE, 5.0 },
-		{ 2.0, TRUE, -10.0 },
-		{ 3.0, TRUE, 10.0 },
-		{ 4.0, TRUE, 30.0 },
-		{ -0.1, FALSE, 0.0 },
-		{ 4.1, FALSE, 0.0 },
-	};
-	for (const Case& c : cases)
-	{
-		double dValue = 0.0;
-		EXPECT_EQ(ScopeValueAt(times, values, 4, c.dTime, dValue), c.bInside) << c.dTime;
-		EXPECT_DOUBLE_EQ(dValue, c.dValue) << c.dTime;
-	}
 	double dValue = 0.0;
-	EXPECT_FALSE(ScopeValueAt(times, values, 0, 0.0, dValue));
+	EXPECT_TRUE(ScopeValueAt(times, values, 4, 3.0, dValue));
+	EXPECT_DOUBLE_EQ(dValue, 10.0);
+	EXPECT_TRUE(ScopeValueAt(times, values, 4, 4.0, dValue));
+	EXPECT_DOUBLE_EQ(dValue, 30.0) << "the last sample itself";
+	EXPECT_FALSE(ScopeValueAt(times, values, 4, -0.1, dValue));
+	EXPECT_FALSE(ScopeValueAt(times, values, 4, 4.1, dValue));
 
 	double dFrequency = 0.0;
-	EXPECT_TRUE(ScopeCursorFrequency(1e-4, 3.5e-4, dFrequency));
-	EXPECT_NEAR(dFrequency, 4000.0, 1e-6);
 	EXPECT_TRUE(ScopeCursorFrequency(3.5e-4, 1e-4, dFrequency));
-	EXPECT_NEAR(dFrequency, 4000.0, 1e-6);
+	EXPECT_NEAR(dFrequency, 4000.0, 1e-6) << "B before A";
 	EXPECT_FALSE(ScopeCursorFrequency(2e-4, 2e-4, dFrequency));
 }
