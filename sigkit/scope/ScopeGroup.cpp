@@ -65,6 +65,12 @@ void CScopeGroup::SignalsChanged()
 	Repaint();
 }
 
+void CScopeGroup::ScopesResized()
+{
+	ApplyScales();
+	Repaint();
+}
+
 // The scope with the most samples sets the time axis: the three signals of a run share it.
 CCalibratedScope* CScopeGroup::Reference() const
 {

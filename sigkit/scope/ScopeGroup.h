@@ -22,8 +22,10 @@ public:
 	void SetSameVerticalScale(BOOL bOn);
 	BOOL IsSameVerticalScale() const;
 
-	// After a run or a resize: the whole signal, no cursors, scales recomputed.
+	// After a run: the whole signal, no cursors, scales recomputed.
 	void SignalsChanged();
+	// After the scopes changed size: the same vertical scale is the largest again, the time shown stays.
+	void ScopesResized();
 
 	// dFactor below 1 zooms in; the time under the pointer stays under it.
 	void ZoomAt(CCalibratedScope* pScope, CPoint ptClient, double dFactor);

@@ -101,6 +101,17 @@ CString FormatMeasure(double dValue, LPCTSTR lpszUnit)
 	return CString((number + " " + prefix + unit).c_str());
 }
 
+CString FormatNumber(double dValue)
+{
+	if (!std::isfinite(dValue))
+		return CString();
+	const double dMagnitude = std::fabs(dValue);
+	std::string number = dMagnitude > 0.0 ? RoundedDigits(dMagnitude, DecimalsFor(dMagnitude)) : "0";
+	if (number != "0" && dValue < 0.0)
+		number.insert(0, 1, '-');
+	return CString(number.c_str());
+}
+
 CString FormatPerDivision(double dStep, LPCTSTR lpszUnit)
 {
 	CString text = FormatMeasure(dStep, lpszUnit);

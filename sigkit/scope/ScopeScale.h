@@ -17,5 +17,7 @@ double ScopeDivision(double dUnitsPerPixel);
 // 4 significant digits, trailing zeros dropped, a decimal comma and µ as UTF-8: "0,5 V", "-3 mV", "250 kHz", "0 V". A value
 // that is not finite gives an empty text.
 CString FormatMeasure(double dValue, LPCTSTR lpszUnit);
+// A pure number in the same Italian form, without a prefix: "0,5", "1,5", "60", "-0,003".
+CString FormatNumber(double dValue);
 // "0,5 V/div", "20 µs/div".
 CString FormatPerDivision(double dStep, LPCTSTR lpszUnit);

@@ -77,4 +77,8 @@ TEST(ScopeScaleTest, MeasuresReadWithAnSiPrefixAndADecimalComma)
 
 	EXPECT_EQ(std::string(FormatPerDivision(0.5, "V")), "0,5 V/div");
 	EXPECT_EQ(std::string(FormatPerDivision(20e-6, "s")), "20 \xC2\xB5s/div");
+	// A modulation index has no unit and takes no prefix.
+	EXPECT_EQ(std::string(FormatNumber(0.2)), "0,2");
+	EXPECT_EQ(std::string(FormatNumber(1500.0)), "1500");
+	EXPECT_EQ(std::string(FormatNumber(-0.0031416)), "-0,003142");
 }
