@@ -14,6 +14,6 @@ struct FrameShortcut
 	UINT nCommand;
 };
 
-// Sends the command of the shortcut the key press matches and answers TRUE; FALSE for any other
-// message or key, or with Alt held.
+// Sends the command of the shortcut the key press matches, unless the command's update handler
+// greys it, and answers TRUE; FALSE for any other message or key, or with Alt held.
 BOOL SendFrameShortcut(CWnd* pFrame, const MSG* pMsg, const FrameShortcut* pShortcuts, int nShortcuts);
