@@ -255,6 +255,15 @@ public:
 	virtual ~CNativePrintJob() = default;
 };
 
+// What the desktop's clipboard is to hold from now on: text, a picture, both or nothing.
+struct ClipboardContents
+{
+	bool bText = false;
+	CString strText;	// UTF-8
+	bool bImage = false;
+	PixelImage image;
+};
+
 // Native controls: the colours a control's widget draws with, chosen by the model from the system's.
 // A disabled control shows crGrayText on crFace.
 struct ControlColors
@@ -436,6 +445,8 @@ public:
 	virtual void WaitForProgramReport(int nDescriptor) = 0;
 	// From now on OnToolkitMouseLeave is called whenever the pointer leaves the window.
 	virtual void TrackMouseLeave(HWND hWnd) = 0;
+	// The desktop's clipboard gets the contents, offered as plain text and as a PNG picture.
+	virtual void SetClipboardContents(const ClipboardContents& contents) = 0;
 
 	// Native controls: what the model tells and asks the widget of an EDIT, BUTTON, LISTBOX or
 	// SCROLLBAR window. The widget is made from the styles the window is created with (which

@@ -1,4 +1,4 @@
-# The Qt side of the common services: Qt's message box, file and print dialogs, printers and print jobs, and running the desktop's programs.
+# The Qt side of the common services: Qt's message box, file and print dialogs, printers and print jobs, running the desktop's programs, and the clipboard.
 set(FRAMEWORK_UI_BACKEND_QT_SERVICES_SOURCES
   backend/qt/services/DesktopPrograms.cpp
   backend/qt/services/DialogTranslation.cpp
@@ -6,5 +6,6 @@ set(FRAMEWORK_UI_BACKEND_QT_SERVICES_SOURCES
   backend/qt/services/QtFileDialog.cpp
   backend/qt/services/QtMessageBox.cpp
   backend/qt/services/QtPrintDialog.cpp
+  backend/qt/services/QtClipboard.cpp
   backend/qt/services/QtPrintJob.cpp
 )
