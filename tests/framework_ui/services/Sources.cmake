@@ -6,6 +6,7 @@ set(FRAMEWORK_UI_SERVICES_TEST_SOURCES
   services/FileDialogTests.cpp
   services/FindReplaceTests.cpp
   services/MessageBoxTests.cpp
+  services/PictureFilesTests.cpp
   services/PrintDialogRulesTests.cpp
   services/PrintDialogTests.cpp
   services/PrintPdfTests.cpp
