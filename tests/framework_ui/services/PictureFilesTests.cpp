@@ -60,7 +60,7 @@ TEST(PictureFiles, AnSvgDcWritesWhatWasDrawnAsAPictureOfItsSize)
 	HDC hDC = CreateSvgDC(strPath.c_str(), CSize(300, 120), "Oscilloscopi");
 	ASSERT_NE(nullptr, hDC);
 	CDC* pDC = CDC::FromHandle(hDC);
-	CPen pen(PS_SOLID, 1, RGB(0, 128, 0));
+	CPen pen(PS_DASH, 1, RGB(0, 128, 0));
 	CPen* pOldPen = pDC->SelectObject(&pen);
 	pDC->MoveTo(10, 60);
 	pDC->LineTo(290, 60);
@@ -81,7 +81,12 @@ TEST(PictureFiles, AnSvgDcWritesWhatWasDrawnAsAPictureOfItsSize)
 	EXPECT_NE(std::string::npos, svg.find("viewBox=\"0 0 300 120\"")) << svg;
 	EXPECT_NE(std::string::npos, svg.find("<title>Oscilloscopi</title>")) << svg;
 	EXPECT_NE(std::string::npos, svg.find(">Vm(t) 1 ms/div<")) << svg;
-	EXPECT_NE(std::string::npos, svg.find("#008000")) << svg;
+	// The dashed line keeps its pixels: dashes of 18 in the pen's colour, gaps of 6 in the
+	// background's, as on a window.
+	EXPECT_NE(std::string::npos, svg.find("fill=\"#008000\"")) << svg;
+	EXPECT_NE(std::string::npos, svg.find("<rect x=\"10\" y=\"60\" width=\"18\" height=\"1\"/>")) << svg;
+	EXPECT_NE(std::string::npos, svg.find("<rect x=\"28\" y=\"60\" width=\"6\" height=\"1\"/>")) << svg;
+	EXPECT_EQ(std::string::npos, svg.find("width=\"1\" height=\"1\"")) << svg;
 	EXPECT_EQ((std::vector<std::string> { "scopes.svg" }), folder.Names());
 }
 
