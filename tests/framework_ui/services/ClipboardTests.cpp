@@ -18,13 +18,7 @@ HGLOBAL BlockOf(const void* pData, size_t nSize)
 {
 	HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, nSize);
 	std::memcpy(GlobalLock(hMem), pData, nSize);
-	GlobalUnlock(hMem);
 	return hMem;
-}
-
-HGLOBAL TextBlock(const char* pszText)
-{
-	return BlockOf(pszText, std::strlen(pszText) + 1);
 }
 
 TEST(Clipboard, OneWindowAtATimeOpensItAndOnlyAWindowThatEmptiedItSetsData)
@@ -33,102 +27,67 @@ TEST(Clipboard, OneWindowAtATimeOpensItAndOnlyAWindowThatEmptiedItSetsData)
 	CTestWindow second;
 	ASSERT_TRUE(first.CreatePopup(CRect(10, 10, 110, 110)));
 	ASSERT_TRUE(second.CreatePopup(CRect(120, 10, 220, 110)));
-	HGLOBAL hText = TextBlock("x");
+	HGLOBAL hText = BlockOf("x", 2);
 
 	EXPECT_FALSE(EmptyClipboard());
-	EXPECT_EQ(nullptr, SetClipboardData(CF_TEXT, hText));
 	EXPECT_FALSE(CloseClipboard());
-
 	ASSERT_TRUE(first.OpenClipboard());
 	EXPECT_FALSE(second.OpenClipboard());
 	EXPECT_EQ(nullptr, SetClipboardData(CF_TEXT, hText));
 	EXPECT_TRUE(CloseClipboard());
 	EXPECT_TRUE(second.OpenClipboard());
 	EXPECT_TRUE(EmptyClipboard());
-	EXPECT_EQ(nullptr, SetClipboardData(99, hText));
-	EXPECT_EQ(nullptr, SetClipboardData(CF_BITMAP, hText));
 	EXPECT_EQ(hText, SetClipboardData(CF_TEXT, hText));
 	EXPECT_TRUE(CloseClipboard());
 	EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-	EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIB));
-
-	// Opened by no window, the clipboard is left with no owner, and nothing can be set.
+	// Opened by no window, the clipboard is left with no owner, and nothing can be set; the
+	// desktop's clipboard is emptied too.
 	ASSERT_TRUE(OpenClipboard(nullptr));
 	EXPECT_TRUE(EmptyClipboard());
-	EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
-	HGLOBAL hOther = TextBlock("y");
+	HGLOBAL hOther = BlockOf("y", 2);
 	EXPECT_EQ(nullptr, SetClipboardData(CF_TEXT, hOther));
 	EXPECT_TRUE(CloseClipboard());
 	GlobalFree(hOther);
-
-	const DesktopClipboard desktop = AfxReadDesktopClipboard();
-	EXPECT_FALSE(desktop.bText);
-	EXPECT_FALSE(desktop.bImage);
+	EXPECT_FALSE(AfxReadDesktopClipboard().bText);
 }
 
-TEST(Clipboard, TheUnicodeTextGoesToTheDesktopBeforeTheEightBitText)
+TEST(Clipboard, TextABitmapAndAPackedDibReachTheDesktop)
 {
 	CTestWindow window;
 	ASSERT_TRUE(window.CreatePopup(CRect(10, 10, 110, 110)));
-	// "Più π" and a character beyond 16 bits (U+1D11E), as UTF-16.
+	// "Più π" and a character beyond 16 bits (U+1D11E), as UTF-16; it goes before the 8-bit text.
 	const char16_t units[] = { u'P', u'i', 0x00F9, u' ', 0x03C0, 0xD834, 0xDD1E, 0 };
-
-	ASSERT_TRUE(window.OpenClipboard());
-	ASSERT_TRUE(EmptyClipboard());
-	ASSERT_NE(nullptr, SetClipboardData(CF_TEXT, TextBlock("altro")));
-	ASSERT_NE(nullptr, SetClipboardData(CF_UNICODETEXT, BlockOf(units, sizeof(units))));
-	ASSERT_TRUE(CloseClipboard());
-
-	const DesktopClipboard desktop = AfxReadDesktopClipboard();
-	EXPECT_TRUE(desktop.bText);
-	EXPECT_STREQ("Pi\xC3\xB9 \xCF\x80\xF0\x9D\x84\x9E", desktop.strText);
-	EXPECT_FALSE(desktop.bImage);
-}
-
-TEST(Clipboard, ABitmapOrAPackedDibReachesTheDesktopPixelForPixel)
-{
-	CTestWindow window;
-	ASSERT_TRUE(window.CreatePopup(CRect(10, 10, 110, 110)));
 	// 32 bits a pixel, top-down rows, blue in the low byte.
 	const std::uint32_t bits[] = { 0x00FF0000, 0x0000FF00, 0x000000FF, 0x00102030, 0x00FFFFFF, 0x00000000 };
 	CBitmap bitmap;
 	ASSERT_TRUE(bitmap.CreateBitmap(3, 2, 1, 32, bits));
 	const HBITMAP hBitmap = reinterpret_cast<HBITMAP>(bitmap.Detach());
-
 	ASSERT_TRUE(window.OpenClipboard());
 	ASSERT_TRUE(EmptyClipboard());
+	ASSERT_NE(nullptr, SetClipboardData(CF_TEXT, BlockOf("altro", 6)));
+	ASSERT_NE(nullptr, SetClipboardData(CF_UNICODETEXT, BlockOf(units, sizeof(units))));
 	ASSERT_EQ(hBitmap, SetClipboardData(CF_BITMAP, hBitmap));
 	ASSERT_TRUE(CloseClipboard());
 	const DesktopClipboard fromBitmap = AfxReadDesktopClipboard();
 
-	// Two pixels of 8 bits with two colours (red, green), rows bottom-up and padded to four bytes.
-	std::vector<BYTE> dib(sizeof(BITMAPINFOHEADER) + 2 * sizeof(RGBQUAD) + 2 * 4);
-	BITMAPINFOHEADER header = {};
-	header.biSize = sizeof(BITMAPINFOHEADER);
-	header.biWidth = 2;
-	header.biHeight = 2;
-	header.biPlanes = 1;
-	header.biBitCount = 8;
-	header.biClrUsed = 2;
-	std::memcpy(dib.data(), &header, sizeof(header));
-	const BYTE colorsAndRows[] = { 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0 };
-	std::memcpy(dib.data() + sizeof(header), colorsAndRows, sizeof(colorsAndRows));
+	// A 40-byte header (2 by 2 pixels, 1 plane, 8 bits, 2 colours), the colours red and green, then
+	// rows of two pixels bottom-up, each padded to four bytes.
+	const BYTE dib[] = { 40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+		2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0 };
 	ASSERT_TRUE(window.OpenClipboard());
 	ASSERT_TRUE(EmptyClipboard());
 	// Emptied, the clipboard deleted the bitmap it had been given.
 	EXPECT_FALSE(DeleteObject(reinterpret_cast<HGDIOBJ>(hBitmap)));
-	ASSERT_NE(nullptr, SetClipboardData(CF_DIB, BlockOf(dib.data(), dib.size())));
+	ASSERT_NE(nullptr, SetClipboardData(CF_DIB, BlockOf(dib, sizeof(dib))));
 	ASSERT_TRUE(CloseClipboard());
 	const DesktopClipboard fromDib = AfxReadDesktopClipboard();
 
-	EXPECT_TRUE(fromBitmap.bImage);
+	EXPECT_STREQ("Pi\xC3\xB9 \xCF\x80\xF0\x9D\x84\x9E", fromBitmap.strText);
 	EXPECT_EQ(3, fromBitmap.nWidth);
 	EXPECT_EQ((std::vector<std::uint32_t> { 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF102030, 0xFFFFFFFF, 0xFF000000 }),
 		fromBitmap.pixels);
-	EXPECT_TRUE(fromDib.bImage);
 	EXPECT_EQ(2, fromDib.nWidth);
 	EXPECT_EQ((std::vector<std::uint32_t> { 0xFF00FF00, 0xFFFF0000, 0xFFFF0000, 0xFF00FF00 }), fromDib.pixels);
-	EXPECT_FALSE(fromDib.bText);
 }
 
 }
