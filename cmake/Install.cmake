@@ -54,7 +54,7 @@ set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://ondivar.org/")
-# dpkg-shlibdeps names the packages of the libraries the binaries link (Qt 6 widgets, GUI, core and
+# dpkg-shlibdeps names the packages of the libraries the binaries link (Qt 6 widgets, GUI, core, SVG and
 # print support, Xlib, the C++ run-time); what is loaded or run without being linked is named here:
 # the fonts the framework maps the dialog faces onto (where a named family is missing, fontconfig
 # may put a monospaced one in its place), Qt's Italian texts, and xdg-mime/xdg-open for the

@@ -10,12 +10,14 @@ jobs=$(nproc 2>/dev/null || echo 2)
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
 
-# The dialog font's widths come from Liberation Sans; Qt's own dialogs speak Italian with its translations.
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev libx11-dev fonts-dejavu-core fonts-liberation
-	qt6-translations-l10n)
+# The dialog font's widths come from Liberation Sans; Qt's own dialogs speak Italian with its translations;
+# pictures are exported as SVG through Qt's SVG module.
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libx11-dev fonts-dejavu-core
+	fonts-liberation qt6-translations-l10n)
 # The desktop checks: an X server with a window manager, driven and read like a user's desktop;
-# mimetype, which xdg-utils recommends, tells files by the MIME database on a desktop like openbox's.
-desktop_packages=(xvfb openbox xdotool x11-utils imagemagick libfile-mimeinfo-perl)
+# mimetype, which xdg-utils recommends, tells files by the MIME database on a desktop like openbox's;
+# rsvg-convert opens exported SVG pictures and xclip reads the clipboard as another program would.
+desktop_packages=(xvfb openbox xdotool x11-utils imagemagick libfile-mimeinfo-perl librsvg2-bin xclip)
 
 install_missing() {
 	local missing=() p
@@ -72,7 +74,7 @@ check_package() {
 		usr/share/applications/ondivar-fourier.desktop usr/share/metainfo/org.ondivar.fourier.metainfo.xml; do
 		grep -Eqx "\./$p" <<<"$list" || { echo "package: no $p in $deb" >&2; return 1; }
 	done
-	for p in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-translations-l10n xdg-utils; do
+	for p in libqt6widgets6 libqt6printsupport6 libqt6svg6 fonts-liberation qt6-translations-l10n xdg-utils; do
 		dpkg-deb -f "$deb" Depends | grep -qw "$p" || { echo "package: does not depend on $p" >&2; return 1; }
 	done
 	dpkg-deb -f "$deb" Recommends | grep -qw libfile-mimeinfo-perl \

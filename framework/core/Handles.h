@@ -22,3 +22,6 @@ ONDIVAR_DECLARE_HANDLE(HINSTANCE);
 ONDIVAR_DECLARE_HANDLE(HDROP);
 
 #undef ONDIVAR_DECLARE_HANDLE
+
+// Any of the handles above, or an HGLOBAL, where Windows takes whichever the call's format says.
+typedef void* HANDLE;

@@ -255,6 +255,22 @@ public:
 	virtual ~CNativePrintJob() = default;
 };
 
+// An SVG picture being drawn into a file, made by the backend.
+class CNativeSvgFile
+{
+public:
+	virtual ~CNativeSvgFile() = default;
+};
+
+// What the desktop's clipboard is to hold from now on: text, a picture, both or nothing.
+struct ClipboardContents
+{
+	bool bText = false;
+	CString strText;	// UTF-8
+	bool bImage = false;
+	PixelImage image;
+};
+
 // Native controls: the colours a control's widget draws with, chosen by the model from the system's.
 // A disabled control shows crGrayText on crFace.
 struct ControlColors
@@ -436,6 +452,19 @@ public:
 	virtual void WaitForProgramReport(int nDescriptor) = 0;
 	// From now on OnToolkitMouseLeave is called whenever the pointer leaves the window.
 	virtual void TrackMouseLeave(HWND hWnd) = 0;
+	// The desktop's clipboard gets the contents, offered as plain text and as a PNG picture.
+	virtual void SetClipboardContents(const ClipboardContents& contents) = 0;
+	// Writes the pixels as a PNG file at strPath; false when it could not be written whole, what
+	// was written then being left to the model.
+	virtual bool WritePngFile(const PixelImage& image, const CString& strPath) = 0;
+	// An SVG picture of the size in pixels, with the title, to be written at strPath; null when the
+	// file cannot be made. The model deletes it.
+	virtual CNativeSvgFile* CreateSvgFile(const CString& strPath, const CSize& size, const CString& strTitle) = 0;
+	// The device its DC draws on, for AttachDcToSurface; the same for the picture's whole life.
+	virtual CPaintDevice* SvgFileDevice(CNativeSvgFile* pFile) = 0;
+	// Ends the picture, once no DC draws on it, and closes its file; false when it could not be
+	// written whole, what was written then being left to the model.
+	virtual bool FinishSvgFile(CNativeSvgFile* pFile) = 0;
 
 	// Native controls: what the model tells and asks the widget of an EDIT, BUTTON, LISTBOX or
 	// SCROLLBAR window. The widget is made from the styles the window is created with (which

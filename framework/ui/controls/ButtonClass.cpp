@@ -129,6 +129,9 @@ LRESULT ButtonWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 		// that is not active.
 		driver.ShowButtonFocusMark(hWnd, message == WM_SETFOCUS);
 		return ControlDefaultProc(hWnd, message, wParam, lParam);
+	case WM_MOUSEWHEEL:
+		// A button has no use for the wheel: it goes on to the parent, as on Windows.
+		return ::DefWindowProc(hWnd, message, wParam, lParam);
 	default:
 		return ControlDefaultProc(hWnd, message, wParam, lParam);
 	}

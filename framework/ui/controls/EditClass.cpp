@@ -246,6 +246,10 @@ LRESULT EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 		}
 		return nCode;
 	}
+	case WM_MOUSEWHEEL:
+		// Only a multi-line edit scrolls by the wheel; a single line passes it on to the parent.
+		return IsMultiLine(pHost) ? ControlDefaultProc(hWnd, message, wParam, lParam)
+								  : ::DefWindowProc(hWnd, message, wParam, lParam);
 	default:
 		return ControlDefaultProc(hWnd, message, wParam, lParam);
 	}

@@ -1,5 +1,7 @@
-# The common services: message box layout, file, print and find/replace dialogs, printer DCs and opening files with the desktop's applications.
+# The common services: message box layout, file, print and find/replace dialogs, printer DCs, opening files with the desktop's applications, and the clipboard.
 set(FRAMEWORK_UI_SERVICES_SOURCES
+  services/Clipboard.cpp
+  services/PictureFiles.cpp
   services/FileDialog.cpp
   services/FileDialogRules.cpp
   services/FindReplaceDialog.cpp

@@ -63,6 +63,17 @@ UINT ButtonMessage(const ToolkitMouse& mouse, bool bDoubleClicks)
 	}
 }
 
+// Windows gives the mouse over a disabled child to its nearest enabled ancestor, as a dialog sees
+// the mouse over its disabled controls; a disabled top-level window, or one inside it, gets none.
+CWindowRecord* EnabledMouseTarget(CWindowRecord* pRecord)
+{
+	while (pRecord != nullptr && !pRecord->IsEnabledForInput())
+	{
+		pRecord = pRecord->IsChildWindow() ? pRecord->m_pParent : nullptr;
+	}
+	return pRecord;
+}
+
 // Every window is drawn again in the desktop's new colours, as Windows does.
 void AnnounceSysColorChange()
 {
@@ -111,8 +122,8 @@ bool OnToolkitMouse(HWND hWnd, const ToolkitMouse& mouse)
 	{
 		return false;
 	}
-	CWindowRecord* pTarget = CaptureWindow() != nullptr ? CaptureWindow() : pRecord;
-	if (!pTarget->m_bNative || (CaptureWindow() == nullptr && !pTarget->IsEnabledForInput()))
+	CWindowRecord* pTarget = CaptureWindow() != nullptr ? CaptureWindow() : EnabledMouseTarget(pRecord);
+	if (pTarget == nullptr || !pTarget->m_bNative)
 	{
 		return true;
 	}

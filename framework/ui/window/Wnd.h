@@ -125,6 +125,8 @@ public:
 	BOOL IsZoomed() const;
 	// Files dropped from the desktop come as WM_DROPFILES (framework/ui/window/DropFiles.h).
 	void DragAcceptFiles(BOOL bAccept = TRUE);
+	// The clipboard opened by this window (framework/ui/services/Clipboard.h).
+	BOOL OpenClipboard();
 
 	// Geometry. The window rectangle includes the non-client border (WS_BORDER 1 pixel, client
 	// edge 2 pixels, a dialog frame 3, a sizing frame 4, and the caption); the client area is the rest.

@@ -1,5 +1,6 @@
 set(FRAMEWORK_UI_WINDOW_TEST_SOURCES
   window/DestroyInEventTests.cpp
+  window/DisabledChildMouseTests.cpp
   window/DropFilesTests.cpp
   window/GeometryTests.cpp
   window/KeyStateTests.cpp

@@ -80,6 +80,11 @@ public:
 	CString RunProgram(const CString& strProgram, const std::vector<CString>& arguments, int nTimeoutMs) override;
 	void WaitForProgramReport(int nDescriptor) override;
 	void TrackMouseLeave(HWND hWnd) override;
+	void SetClipboardContents(const ClipboardContents& contents) override;
+	bool WritePngFile(const PixelImage& image, const CString& strPath) override;
+	CNativeSvgFile* CreateSvgFile(const CString& strPath, const CSize& size, const CString& strTitle) override;
+	CPaintDevice* SvgFileDevice(CNativeSvgFile* pFile) override;
+	bool FinishSvgFile(CNativeSvgFile* pFile) override;
 	// Qt's own dialogs speak Italian and Italian is Qt's default locale: StartToolkit calls this as
 	// soon as Qt has started, so that no Qt window shows before.
 	static void LoadDialogTranslation();

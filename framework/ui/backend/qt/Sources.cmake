@@ -19,6 +19,7 @@ set(FRAMEWORK_UI_BACKEND_QT_SOURCES
 # What tests and demonstrations drive the program with: input as the desktop gives it, surfaces, the
 # desktop's view of windows.
 set(FRAMEWORK_UI_TESTING_SOURCES
+  backend/qt/testing/ClipboardAccess.cpp
   backend/qt/testing/DesktopAccess.cpp
   backend/qt/testing/MenuDriving.cpp
   backend/qt/testing/SurfaceAccess.cpp

@@ -6,9 +6,11 @@
 #include "framework/ui/backend/qt/QtPaintDevice.h"
 #include "framework/ui/backend/qt/gdi/QtGdi.h"
 
+#include <QPaintEngine>
 #include <QPolygon>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace
 {
@@ -88,6 +90,29 @@ namespace
 			return -1;
 		}
 	}
+
+	// Each straight run of neighbouring pixels as one rectangle on the pixel grid: a vector picture
+	// would hold a point as a square centred on the grid's corner, half a pixel out, and one
+	// element for every pixel of a dashed line.
+	void FillPixelRuns(QPainter& painter, const POINT* pPoints, int nPoints, const QColor& color)
+	{
+		int i = 0;
+		while (i < nPoints)
+		{
+			int j = i + 1;
+			const int dx = j < nPoints ? pPoints[j].x - pPoints[i].x : 0;
+			const int dy = j < nPoints ? pPoints[j].y - pPoints[i].y : 0;
+			if (std::abs(dx) + std::abs(dy) == 1)
+			{
+				while (j < nPoints && pPoints[j].x - pPoints[j - 1].x == dx && pPoints[j].y - pPoints[j - 1].y == dy)
+					++j;
+			}
+			const QPoint ptFirst(pPoints[i].x, pPoints[i].y);
+			const QPoint ptLast(pPoints[j - 1].x, pPoints[j - 1].y);
+			painter.fillRect(QRect(ptFirst, ptLast).normalized(), color);
+			i = j;
+		}
+	}
 }
 
 std::unique_ptr<CPaintDevice> CQtDriver::CreateBitmapDevice(PixelImage& image)
@@ -145,6 +170,11 @@ void CQtDriver::SetPixels(const DrawTarget& target, const POINT* pPoints, int nP
 	QPainter* pPainter = PainterFor(target, GdiMixMode(nMix));
 	if (pPainter == nullptr)
 		return;
+	if (pPainter->paintEngine()->type() == QPaintEngine::SVG)
+	{
+		FillPixelRuns(*pPainter, pPoints, nPoints, ToQColor(crColor));
+		return;
+	}
 	pPainter->setPen(QPen(QBrush(ToQColor(crColor)), 1, Qt::SolidLine, Qt::SquareCap));
 	pPainter->setBrush(Qt::NoBrush);
 	pPainter->drawPoints(ToQPolygon(pPoints, nPoints));
