@@ -174,8 +174,9 @@ bool OnToolkitWheel(HWND hWnd, const CPoint& ptScreen, int nDelta, UINT nKeyFlag
 	{
 		return false;
 	}
-	CWindowRecord* pTarget = FocusWindow() != nullptr ? FocusWindow() : pRecord;
-	if (nDelta == 0 || !pTarget->IsEnabledForInput() || !pTarget->TopLevel()->IsEnabledForInput())
+	// Without a focus the wheel goes where a click would: a disabled child's parent takes it.
+	CWindowRecord* pTarget = FocusWindow() != nullptr ? FocusWindow() : EnabledMouseTarget(pRecord);
+	if (nDelta == 0 || pTarget == nullptr || !pTarget->IsEnabledForInput() || !pTarget->TopLevel()->IsEnabledForInput())
 	{
 		return true;
 	}
