@@ -72,6 +72,16 @@ namespace
 		{"BUTTON", "", IDC_LINE_TABLE, FRAME_STYLE, 0, 7, 128, 350, 83},
 	};
 
+	const DialogItemTemplate s_pictureSizeItems[] = {
+		{"STATIC", "", IDC_PICTURE_PROMPT, LABEL_STYLE, 0, 7, 7, 200, 18},
+		{"STATIC", "&Larghezza", NO_ID, LABEL_STYLE, 0, 7, 32, 45, 10},
+		{"EDIT", "", IDC_PICTURE_WIDTH, FIELD_STYLE | WS_GROUP, 0, 55, 30, 45, 14},
+		{"STATIC", "&Altezza", NO_ID, LABEL_STYLE, 0, 110, 32, 40, 10},
+		{"EDIT", "", IDC_PICTURE_HEIGHT, FIELD_STYLE, 0, 152, 30, 45, 14},
+		{"BUTTON", "OK", IDOK, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 102, 54, 50, 14},
+		{"BUTTON", "Annulla", IDCANCEL, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 157, 54, 50, 14},
+	};
+
 	template <size_t N>
 	constexpr UINT Count(const DialogItemTemplate (&)[N])
 	{
@@ -92,6 +102,8 @@ const DialogTemplate g_appDialogs[] = {
 		WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER | DS_3DLOOK | DS_SETFONT,
 		WS_EX_TOOLWINDOW, 0, 0, 364, 218, "Spettro del segnale modulato", "MS Sans Serif", 8, s_spectrumItems,
 		Count(s_spectrumItems), IDR_SPECTRUM},
+	{IDD_PICTURE_SIZE, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER | DS_SETFONT, 0, 0, 0,
+		214, 75, "Dimensione dell'immagine", "MS Sans Serif", 8, s_pictureSizeItems, Count(s_pictureSizeItems), 0},
 };
 
 const size_t g_nAppDialogs = sizeof g_appDialogs / sizeof g_appDialogs[0];

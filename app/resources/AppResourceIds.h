@@ -8,6 +8,7 @@ constexpr UINT IDD_ABOUTBOX = 100;
 constexpr UINT IDD_ONDIVAR_DIALOG = 102;
 constexpr UINT IDD_MODPARAM = 130;
 constexpr UINT IDD_SPECTRUM = 131;
+constexpr UINT IDD_PICTURE_SIZE = 133;
 
 // Menu, toolbar, icon and pictures
 constexpr UINT IDR_MAINFRAME = 128;	// the application icon
@@ -42,6 +43,11 @@ constexpr UINT IDC_LABEL_AMP_MOD = 1019;
 constexpr UINT IDC_LABEL_FREQ_CARRIER = 1020;
 constexpr UINT IDC_LABEL_AMP_CARRIER = 1021;
 
+// Picture size dialog controls
+constexpr UINT IDC_PICTURE_PROMPT = 1000;
+constexpr UINT IDC_PICTURE_WIDTH = 1001;
+constexpr UINT IDC_PICTURE_HEIGHT = 1002;
+
 // Commands
 constexpr UINT IDM_ABOUTBOX = 0x0010;	// in the window menu
 constexpr UINT ID_FILE_PRINT_TABLE = 1013;
@@ -53,6 +59,15 @@ constexpr UINT ID_FILE_PRINT_SETUP = 32794;
 constexpr UINT ID_REFRESH = 32796;
 constexpr UINT ID_FILE_SAVE_SIGNAL = 32798;
 constexpr UINT ID_FILE_SAVE_SIGNAL_AS = 32799;
+constexpr UINT ID_FILE_EXPORT_PICTURE = 32800;
+constexpr UINT ID_FILE_PRINT_SCOPES = 32801;
+constexpr UINT ID_EDIT_COPY_PICTURE = 32802;
+constexpr UINT ID_VIEW_SCALES = 32803;
+constexpr UINT ID_VIEW_SAME_SCALE = 32804;
+constexpr UINT ID_VIEW_WHOLE = 32805;
+constexpr UINT ID_VIEW_ZOOM_IN = 32806;
+constexpr UINT ID_VIEW_ZOOM_OUT = 32807;
+constexpr UINT ID_VIEW_CLEAR_CURSORS = 32808;
 constexpr UINT ID_APP_ABOUT = 57664;
 
 // Texts
@@ -69,6 +84,13 @@ constexpr UINT IDS_BAD_FREQ_MOD = 57666;
 constexpr UINT IDS_BAD_AMP_MOD = 57667;
 constexpr UINT IDS_BAD_FREQ_CARRIER = 57668;
 constexpr UINT IDS_BAD_AMP_CARRIER = 57669;
+constexpr UINT IDS_TIME_CAPPED = 32809;
+constexpr UINT IDS_ENVELOPE_HIDDEN = 32810;
+constexpr UINT IDS_EXPORT_FAILED = 32811;
+constexpr UINT IDS_COPY_FAILED = 32812;
+constexpr UINT IDS_PRINT_FAILED = 32813;
+constexpr UINT IDS_PICTURE_PROMPT = 32814;
+constexpr UINT IDS_BAD_PICTURE_SIZE = 32815;
 constexpr UINT IDS_CAPTION = 59394;
 constexpr UINT IDS_SAVE_FAILED = 59395;
 constexpr UINT IDS_SAVE_CHANGES = 61446;

@@ -44,6 +44,27 @@ namespace
 		{ID_REFRESH, "Forza il rinfresco dei segnali\nRefresh"},
 		{ID_FILE_SAVE_SIGNAL, "Salva il segnale Modulato\nSalva segnale Modulato"},
 		{ID_FILE_SAVE_SIGNAL_AS, "Salva con un altro nome il segnale Modulato\nSalva con Nome"},
+		{ID_FILE_EXPORT_PICTURE, "Salva l'immagine dei tre segnali in un file PNG o SVG\nEsporta immagine"},
+		{ID_FILE_PRINT_SCOPES, "Stampa i tre segnali con i parametri della modulazione\nStampa"},
+		{ID_EDIT_COPY_PICTURE, "Copia negli appunti l'immagine dei tre segnali\nCopia immagine"},
+		{ID_VIEW_SCALES, "Mostra le scale in volt e in secondi e la griglia alle divisioni\nScale"},
+		{ID_VIEW_SAME_SCALE, "Dà ai tre segnali la stessa scala verticale\nStessa scala verticale"},
+		{ID_VIEW_WHOLE, "Mostra tutto il segnale\nIntero"},
+		{ID_VIEW_ZOOM_IN, "Ingrandisce l'asse dei tempi\nIngrandisci"},
+		{ID_VIEW_ZOOM_OUT, "Riduce l'asse dei tempi\nRiduci"},
+		{ID_VIEW_CLEAR_CURSORS, "Toglie i cursori A e B\nTogli cursori"},
+		{IDS_TIME_CAPPED, "Il tempo di simulazione richiede più campioni di quanti una simulazione ne contenga: "
+			"ogni periodo della portante è descritto da 25 campioni, al massimo 3000.\n"
+			"Vengono mostrati %s dei %s richiesti.\n"
+			"Per vedere tutto il tempo richiesto scegliere una frequenza portante più bassa "
+			"o un tempo di simulazione più breve."},
+		{IDS_ENVELOPE_HIDDEN, "Il tempo mostrato è più breve di un periodo del segnale modulante: "
+			"l'inviluppo non si può vedere."},
+		{IDS_EXPORT_FAILED, "Impossibile scrivere il file\n%s\nL'immagine non è stata salvata."},
+		{IDS_COPY_FAILED, "Impossibile copiare l'immagine negli appunti."},
+		{IDS_PRINT_FAILED, "Impossibile stampare il documento.\nOperazione annullata!"},
+		{IDS_PICTURE_PROMPT, "L'immagine ha la dimensione della finestra, %d × %d pixel, o una più grande."},
+		{IDS_BAD_PICTURE_SIZE, "La dimensione dell'immagine va da %d × %d a %d × %d pixel."},
 		{AFX_IDS_APP_TITLE, "Ondivar"},
 		{ID_APP_ABOUT, "Visualizza le informazioni sul programma, il numero di versione e le informazioni di copyright\n"
 			"Informazioni su..."},
@@ -65,12 +86,17 @@ namespace
 	};
 
 	const MenuItemTemplate s_fileItems[] = {
-		{MF_STRING, ID_FILE_SAVE_SIGNAL, "&Salva", nullptr, 0},
-		{MF_STRING, ID_FILE_SAVE_SIGNAL_AS, "Salva con &Nome...", nullptr, 0},
+		{MF_STRING, ID_FILE_SAVE_SIGNAL, "&Salva\tCtrl+S", nullptr, 0},
+		{MF_STRING, ID_FILE_SAVE_SIGNAL_AS, "Salva con &Nome...\tCtrl+Shift+S", nullptr, 0},
 		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
+		{MF_STRING, ID_FILE_EXPORT_PICTURE, "Esp&orta immagine...", nullptr, 0},
+		{MF_STRING, ID_FILE_PRINT_SCOPES, "Stam&pa...\tCtrl+P", nullptr, 0},
 		{MF_STRING, ID_FILE_PRINT_SETUP, "&Imposta Stampante...", nullptr, 0},
 		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
-		{MF_STRING, IDOK, "&Esci", nullptr, 0},
+		{MF_STRING, IDOK, "&Esci\tCtrl+Q", nullptr, 0},
+	};
+	const MenuItemTemplate s_editItems[] = {
+		{MF_STRING, ID_EDIT_COPY_PICTURE, "&Copia immagine\tCtrl+C", nullptr, 0},
 	};
 	const MenuItemTemplate s_modulationItems[] = {
 		{MF_STRING, ID_MOD_AMPIEZZA, "&Ampiezza", nullptr, 0},
@@ -85,16 +111,31 @@ namespace
 	const MenuItemTemplate s_viewItems[] = {
 		{MF_STRING, AFX_IDW_TOOLBAR, "Barra degli Stru&menti", nullptr, 0},
 		{MF_STRING, AFX_IDW_STATUS_BAR, "Barra di &Stato", nullptr, 0},
+		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
+		{MF_STRING, ID_VIEW_SCALES, "S&cale", nullptr, 0},
+		{MF_STRING, ID_VIEW_SAME_SCALE, "Stessa scala &verticale", nullptr, 0},
+		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
+		{MF_STRING, ID_VIEW_WHOLE, "&Intero\tCtrl+0", nullptr, 0},
+		{MF_STRING, ID_VIEW_ZOOM_IN, "In&grandisci\tCtrl++", nullptr, 0},
+		{MF_STRING, ID_VIEW_ZOOM_OUT, "&Riduci\tCtrl+-", nullptr, 0},
+		{MF_STRING, ID_VIEW_CLEAR_CURSORS, "&Togli cursori\tEsc", nullptr, 0},
 	};
 	const MenuItemTemplate s_helpItems[] = {
 		{MF_STRING, ID_APP_ABOUT, "Infor&mazioni su Ondivar...", nullptr, 0},
 	};
+	template <size_t N>
+	constexpr UINT Count(const MenuItemTemplate (&)[N])
+	{
+		return static_cast<UINT>(N);
+	}
+
 	const MenuItemTemplate s_menuBar[] = {
-		{MF_POPUP, 0, "&File", s_fileItems, 6},
-		{MF_POPUP, 0, "&Modulazione", s_modulationItems, 5},
-		{MF_POPUP, 0, "&Spettro", s_spectrumItems, 1},
-		{MF_POPUP, 0, "&Visualizza", s_viewItems, 2},
-		{MF_POPUP, 0, "&?", s_helpItems, 1},
+		{MF_POPUP, 0, "&File", s_fileItems, Count(s_fileItems)},
+		{MF_POPUP, 0, "M&odifica", s_editItems, Count(s_editItems)},
+		{MF_POPUP, 0, "&Modulazione", s_modulationItems, Count(s_modulationItems)},
+		{MF_POPUP, 0, "&Spettro", s_spectrumItems, Count(s_spectrumItems)},
+		{MF_POPUP, 0, "&Visualizza", s_viewItems, Count(s_viewItems)},
+		{MF_POPUP, 0, "&?", s_helpItems, Count(s_helpItems)},
 	};
 
 	const MenuItemTemplate s_spectrumFileItems[] = {
@@ -111,7 +152,7 @@ namespace
 		{MF_POPUP, 0, "&Visualizza", s_spectrumViewItems, 1},
 	};
 
-	const MenuTemplate s_menus[] = {{IDR_MAINMENU, s_menuBar, 5}, {IDR_SPECTRUM, s_spectrumMenuBar, 2}};
+	const MenuTemplate s_menus[] = {{IDR_MAINMENU, s_menuBar, Count(s_menuBar)}, {IDR_SPECTRUM, s_spectrumMenuBar, 2}};
 
 	const UINT s_toolbarButtons[] = {IDOK, ID_FILE_SAVE_SIGNAL, ID_MOD_AMPIEZZA, ID_MOD_FREQUENZA, ID_MOD_FASE,
 		ID_SPECTRUM, ID_APP_ABOUT};
