@@ -46,12 +46,33 @@ BEGIN_MESSAGE_MAP(CMainDlg, CTBDialog)
 	ON_UPDATE_COMMAND_UI(ID_SPECTRUM, OnUpdateSpectrum)
 	ON_COMMAND(AFX_IDW_TOOLBAR, OnViewToolBar)
 	ON_COMMAND(AFX_IDW_STATUS_BAR, OnViewStatusBar)
+	ON_COMMAND(ID_VIEW_SCALES, OnViewScales)
+	ON_UPDATE_COMMAND_UI(ID_VIEW_SCALES, OnUpdateViewScales)
+	ON_COMMAND(ID_VIEW_SAME_SCALE, OnViewSameScale)
+	ON_UPDATE_COMMAND_UI(ID_VIEW_SAME_SCALE, OnUpdateViewSameScale)
+	ON_COMMAND(ID_VIEW_WHOLE, OnViewWhole)
+	ON_COMMAND(ID_VIEW_ZOOM_IN, OnViewZoomIn)
+	ON_COMMAND(ID_VIEW_ZOOM_OUT, OnViewZoomOut)
+	ON_COMMAND(ID_VIEW_CLEAR_CURSORS, OnViewClearCursors)
+	ON_UPDATE_COMMAND_UI(ID_VIEW_CLEAR_CURSORS, OnUpdateViewClearCursors)
+	ON_COMMAND(ID_FILE_EXPORT_PICTURE, OnFileExportPicture)
+	ON_COMMAND(ID_EDIT_COPY_PICTURE, OnEditCopyPicture)
+	ON_COMMAND(ID_FILE_PRINT_SCOPES, OnFilePrintScopes)
+	ON_WM_MOUSEMOVE()
+	ON_WM_LBUTTONDOWN()
+	ON_WM_LBUTTONUP()
+	ON_WM_LBUTTONDBLCLK()
+	ON_WM_MOUSEWHEEL()
+	ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 CMainDlg::CMainDlg(CWnd* pParent)
 	: CTBDialog(IDD_ONDIVAR_DIALOG, pParent)
 	, m_modified(FALSE)
 	, carrierPeriod(1.0)
+	, m_bCappedExplained(FALSE)
+	, m_pPressedScope(nullptr)
+	, m_bDragging(FALSE)
 	, m_layoutTemplate()
 	, m_hLabels()
 	, m_bLayoutKept(FALSE)
@@ -85,7 +106,13 @@ BOOL CMainDlg::OnInitDialog()
 	SetIcon(m_hIcon, TRUE);
 	SetIcon(m_hIcon, FALSE);
 
-	CEditScope* const scopes[] = {&m_scopeModulating, &m_scopeCarrier, &m_scopeModulated};
+	CCalibratedScope* const scopes[] = {&m_scopeModulating, &m_scopeCarrier, &m_scopeModulated};
+	const LPCTSTR names[] = {"Vm(t)", "Vp(t)", "Vmto(t)"};
+	for (int k = 0; k < MAIN_SCOPE_COUNT; k++)
+	{
+		scopes[k]->SetName(names[k]);
+		m_scopes.Attach(scopes[k]);
+	}
 	for (CEditScope* pScope : scopes)
 	{
 		pScope->SetYScaleTo(START_PIXELS_PER_UNIT, START_RANGE);

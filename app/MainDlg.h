@@ -6,10 +6,13 @@
 #include "engine/ModulationParams.h"
 #include "framework/core/String.h"
 #include "sigkit/frames/TBDialog.h"
-#include "sigkit/scope/EditScope.h"
+#include "sigkit/scope/CalibratedScope.h"
+#include "sigkit/scope/ScopeGroup.h"
 #include "sigkit/signal/Signal.h"
 
+class CBitmap;
 class CCmdUI;
+class CDC;
 
 class CMainDlg : public CTBDialog
 {
@@ -17,6 +20,7 @@ public:
 	explicit CMainDlg(CWnd* pParent = nullptr);
 
 	BOOL OnInitDialog() override;
+	BOOL PreTranslateMessage(MSG* pMsg) override;
 
 	void SetModified(BOOL bModified);
 	BOOL IsModified() const;
@@ -33,9 +37,15 @@ public:
 	void SimulateFM();
 	void SimulatePM();
 
-	CEditScope m_scopeModulating;
-	CEditScope m_scopeCarrier;
-	CEditScope m_scopeModulated;
+	// The size of the three scopes and their titles on screen: that of an exported picture unless
+	// the user asks for a larger one.
+	CSize PictureSize();
+
+	CCalibratedScope m_scopeModulating;
+	CCalibratedScope m_scopeCarrier;
+	CCalibratedScope m_scopeModulated;
+	// The three share their time axis, cursors and, when asked, their vertical scale.
+	CScopeGroup m_scopes;
 	ModulationParams m_params;
 	BOOL m_modified;
 	CString m_strSignalPath;
@@ -68,6 +78,24 @@ protected:
 	afx_msg void OnUpdateSaveSignal(CCmdUI* pCmdUI);
 	afx_msg void OnUpdateSaveSignalAs(CCmdUI* pCmdUI);
 	afx_msg void OnUpdateSpectrum(CCmdUI* pCmdUI);
+	afx_msg void OnViewScales();
+	afx_msg void OnUpdateViewScales(CCmdUI* pCmdUI);
+	afx_msg void OnViewSameScale();
+	afx_msg void OnUpdateViewSameScale(CCmdUI* pCmdUI);
+	afx_msg void OnViewWhole();
+	afx_msg void OnViewZoomIn();
+	afx_msg void OnViewZoomOut();
+	afx_msg void OnViewClearCursors();
+	afx_msg void OnUpdateViewClearCursors(CCmdUI* pCmdUI);
+	afx_msg void OnFileExportPicture();
+	afx_msg void OnEditCopyPicture();
+	afx_msg void OnFilePrintScopes();
+	afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+	afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+	afx_msg void OnCaptureChanged(CWnd* pWnd);
 
 	DECLARE_MESSAGE_MAP()
 
@@ -85,6 +113,20 @@ private:
 	// their run: the X scale follows the client width and the axes the display rectangle.
 	void ReplaySignals();
 
+	// After a run: the scopes' whole time shown again, the note of a capped time, and the first
+	// time it is capped, a message explaining it.
+	void ShowNewRun();
+	// The scope under a point of the client area and the point in its own client area.
+	CCalibratedScope* ScopeUnder(CPoint ptClient, CPoint& ptScope);
+	// The status bar: the readout under the pointer and the cursors' readout, or the idle text.
+	void ShowReadout(CCalibratedScope* pScope, CPoint ptScope);
+
+	// The three scopes with their titles as one picture, for a file, the clipboard or paper.
+	void PaintScopesPicture(CDC& dc, const CRect& rc, int nTextHeight, BOOL bPaper);
+	// Draws the picture into a bitmap of that size; FALSE when it could not be made.
+	BOOL RenderPicture(CBitmap& bitmap, const CSize& size);
+	BOOL ExportPicture(const CString& strPath, const CSize& size);
+
 	// The steps every simulation shares: period, sample count, signals sized, Vm and Vp drawn.
 	void BeginSimulation();
 	void GenerateModulating();
@@ -97,6 +139,14 @@ private:
 	void GenerateVSB();
 	void GenerateFM();
 	void GeneratePM();
+
+	BOOL m_bCappedExplained;
+	// A press on a scope becomes a drag once the pointer moves; released where it was pressed,
+	// it places a cursor.
+	CCalibratedScope* m_pPressedScope;
+	CPoint m_ptPressed;
+	CPoint m_ptDragLast;
+	BOOL m_bDragging;
 
 	MainTemplate m_layoutTemplate;
 	HWND m_hLabels[MAIN_SCOPE_COUNT];

@@ -83,7 +83,10 @@ void CMainDlg::LayOutControls()
 		}
 	}
 	if (bResized)
+	{
 		ReplaySignals();
+		m_scopes.ScopesResized();
+	}
 	if (bMoved)
 		Invalidate();
 }

@@ -3,9 +3,13 @@
 // before the samples, since it converts them to pixels at once.
 #include "app/MainDlg.h"
 
+#include "app/RunTexts.h"
 #include "engine/Synthesis.h"
 #include "engine/TimeBase.h"
+#include "framework/ui/window/ModalSeam.h"
 #include "sigkit/scope/ScopeGeometry.h"
+
+#include <cmath>
 
 namespace
 {
@@ -15,23 +19,26 @@ namespace
 		scope.SetXScaleTo(scales.xRange);
 	}
 
-	void PlayWithTimeAxes(CEditScope& scope, CSignal& signal)
+	// Every signal's abscissa is the carrier's phase, whichever signal it is.
+	void PlayWithTimeAxes(CCalibratedScope& scope, CSignal& signal, double dCarrierFrequency)
 	{
 		scope.SetXType(SCOPE_XAXIS_MIDDLE);
 		scope.SetYType(SCOPE_YAXIS_LEFT);
-		scope.PlaySignal(signal.m_pX, signal.m_pY, static_cast<int>(signal.m_nPoints));
+		const int nPoints = static_cast<int>(signal.m_nPoints);
+		scope.PlaySignal(signal.m_pX, signal.m_pY, nPoints);
+		scope.SetSamples(signal.m_pX, signal.m_pY, nPoints, 1.0 / (2.0 * M_PI * dCarrierFrequency), signal.m_dAmplitude);
 		scope.InvalidateRect(nullptr, TRUE);
 	}
 
-	void Play(CEditScope& scope, const ScopeScales& scales, CSignal& signal)
+	void Play(CCalibratedScope& scope, const ScopeScales& scales, CSignal& signal, double dCarrierFrequency)
 	{
 		SetScales(scope, scales);
-		PlayWithTimeAxes(scope, signal);
+		PlayWithTimeAxes(scope, signal, dCarrierFrequency);
 	}
 
 	// Before any run a scope shows its grid alone, which is drawn from the axes: they are placed
 	// again in the new display rectangle.
-	void Replay(CEditScope& scope, CSignal& signal)
+	void Replay(CCalibratedScope& scope, CSignal& signal, double dCarrierFrequency)
 	{
 		if (scope.GetSignalsCount() == 0)
 		{
@@ -40,15 +47,26 @@ namespace
 			scope.InvalidateRect(nullptr, TRUE);
 			return;
 		}
-		Play(scope, ScalesOf(signal), signal);
+		Play(scope, ScalesOf(signal), signal, dCarrierFrequency);
 	}
 }
 
 void CMainDlg::ReplaySignals()
 {
-	Replay(m_scopeModulating, m_sigModulating);
-	Replay(m_scopeCarrier, m_sigCarrier);
-	Replay(m_scopeModulated, m_sigModulated);
+	Replay(m_scopeModulating, m_sigModulating, m_params.freqCarrier);
+	Replay(m_scopeCarrier, m_sigCarrier, m_params.freqCarrier);
+	Replay(m_scopeModulated, m_sigModulated, m_params.freqCarrier);
+}
+
+void CMainDlg::ShowNewRun()
+{
+	m_scopeModulated.SetNote(ShownTimeNote(m_params));
+	m_scopes.SignalsChanged();
+	// The scopes' own picture, without the scales, says nothing more than it always did.
+	if (m_bCappedExplained || !IsTimeCapped(m_params) || !m_scopes.IsCalibrated())
+		return;
+	m_bCappedExplained = TRUE;
+	AfxMessageBox(CappedTimeMessage(m_params), MB_OK | MB_ICONINFORMATION);
 }
 
 void CMainDlg::SimulateAM()
@@ -56,6 +74,7 @@ void CMainDlg::SimulateAM()
 	BeginSimulation();
 	GenerateAMFamily();
 	SetModified(TRUE);
+	ShowNewRun();
 }
 
 void CMainDlg::SimulateFM()
@@ -63,6 +82,7 @@ void CMainDlg::SimulateFM()
 	BeginSimulation();
 	GenerateFM();
 	SetModified(TRUE);
+	ShowNewRun();
 }
 
 void CMainDlg::SimulatePM()
@@ -70,6 +90,7 @@ void CMainDlg::SimulatePM()
 	BeginSimulation();
 	GeneratePM();
 	SetModified(TRUE);
+	ShowNewRun();
 }
 
 void CMainDlg::BeginSimulation()
@@ -85,12 +106,13 @@ void CMainDlg::BeginSimulation()
 
 void CMainDlg::GenerateModulating()
 {
-	Play(m_scopeModulating, ::GenerateModulating(m_params, carrierPeriod, m_sigModulating), m_sigModulating);
+	Play(m_scopeModulating, ::GenerateModulating(m_params, carrierPeriod, m_sigModulating), m_sigModulating,
+		m_params.freqCarrier);
 }
 
 void CMainDlg::GenerateCarrier()
 {
-	Play(m_scopeCarrier, ::GenerateCarrier(m_params, carrierPeriod, m_sigCarrier), m_sigCarrier);
+	Play(m_scopeCarrier, ::GenerateCarrier(m_params, carrierPeriod, m_sigCarrier), m_sigCarrier, m_params.freqCarrier);
 }
 
 void CMainDlg::GenerateAMFamily()
@@ -118,7 +140,7 @@ void CMainDlg::GenerateAMFamily()
 		SetScales(m_scopeModulated, GenerateFlat(m_params, m_sigModulated));
 		break;
 	}
-	PlayWithTimeAxes(m_scopeModulated, m_sigModulated);
+	PlayWithTimeAxes(m_scopeModulated, m_sigModulated, m_params.freqCarrier);
 }
 
 void CMainDlg::GenerateAM()
@@ -148,10 +170,11 @@ void CMainDlg::GenerateVSB()
 
 void CMainDlg::GenerateFM()
 {
-	Play(m_scopeModulated, ::GenerateFM(m_params, carrierPeriod, m_sigModulated), m_sigModulated);
+	Play(m_scopeModulated, ::GenerateFM(m_params, carrierPeriod, m_sigModulated), m_sigModulated, m_params.freqCarrier);
 }
 
 void CMainDlg::GeneratePM()
 {
-	Play(m_scopeModulated, ::GeneratePM(m_params, carrierPeriod, m_sigModulating, m_sigModulated), m_sigModulated);
+	Play(m_scopeModulated, ::GeneratePM(m_params, carrierPeriod, m_sigModulating, m_sigModulated), m_sigModulated,
+		m_params.freqCarrier);
 }

@@ -77,6 +77,8 @@ void MainWindowTest::SetUp()
 	m_user.Otherwise(ModalKind::ShellOpen, 42);
 	m_user.Otherwise(ModalKind::Dialog, IDCANCEL);
 	ASSERT_TRUE(m_dlg.Create(IDD_ONDIVAR_DIALOG));
+	// The scopes' own picture, which the scales are drawn over; tests of the scales switch them on.
+	Command(ID_VIEW_SCALES);
 }
 
 void MainWindowTest::TearDown()

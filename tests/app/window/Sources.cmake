@@ -6,6 +6,7 @@ set(APP_TESTS_WINDOW_SOURCES
   window/ParamDialogTests.cpp
   window/ResizeTests.cpp
   window/ScopePixelTests.cpp
+  window/ScopeViewTests.cpp
   window/StartupTests.cpp
   window/TemplateTextTests.cpp
 )
