@@ -20,6 +20,19 @@ namespace
 
 struct ClipboardState
 {
+	// What it holds at the end of the run goes with it; a bitmap stays with the GDI objects, whose
+	// table may be gone already.
+	~ClipboardState()
+	{
+		for (const auto& entry : data)
+		{
+			if (entry.first != CF_BITMAP)
+			{
+				GlobalFree(entry.second);
+			}
+		}
+	}
+
 	bool bOpen = false;
 	HWND hOpener = nullptr;
 	HWND hOwner = nullptr;
