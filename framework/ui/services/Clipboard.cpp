@@ -13,12 +13,26 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 
 namespace
 {
 
 struct ClipboardState
 {
+	// What it holds at the end of the run goes with it; a bitmap stays with the GDI objects, whose
+	// table may be gone already.
+	~ClipboardState()
+	{
+		for (const auto& entry : data)
+		{
+			if (entry.first != CF_BITMAP)
+			{
+				GlobalFree(entry.second);
+			}
+		}
+	}
+
 	bool bOpen = false;
 	HWND hOpener = nullptr;
 	HWND hOwner = nullptr;
@@ -156,10 +170,13 @@ ClipboardContents ContentsOf(const std::map<UINT, HANDLE>& data)
 		contents.bText = true;
 		contents.strText = it->first == CF_UNICODETEXT ? TextOfUnicode(it->second) : TextOfBytes(it->second);
 	}
+	std::shared_ptr<GdiBitmapData> pBitmap;
 	if ((it = data.find(CF_BITMAP)) != data.end())
 	{
-		contents.bImage = true;
-		contents.image = GdiFind<GdiBitmapData>(reinterpret_cast<HGDIOBJ>(it->second))->m_image;
+		// The program may have deleted the bitmap it handed over, against the rules: no picture then.
+		pBitmap = GdiFind<GdiBitmapData>(reinterpret_cast<HGDIOBJ>(it->second));
+		contents.bImage = pBitmap != nullptr;
+		contents.image = pBitmap != nullptr ? pBitmap->m_image : PixelImage();
 	}
 	else if ((it = data.find(CF_DIB)) != data.end())
 	{
