@@ -29,8 +29,6 @@ namespace
 	constexpr DWORD PICTURE_FILTER_SVG = 2;
 	constexpr DWORD PRINT_FLAGS = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
 
-	// The titles' text on a picture of the window's size, in pixels; larger pictures scale it.
-	constexpr int WINDOW_TEXT_HEIGHT = 11;
 	constexpr COLORREF PAPER_COLOR = RGB(255, 255, 255);
 	constexpr COLORREF TITLE_FACE_COLOR = RGB(212, 208, 200);
 	constexpr COLORREF TITLE_SHADOW_COLOR = RGB(128, 128, 128);
@@ -83,22 +81,24 @@ void CMainDlg::PaintScopesPicture(CDC& dc, const CRect& rc, int nTextHeight, BOO
 	CFont font;
 	CreateTextFont(font, nTextHeight, 400);
 	dc.FillSolidRect(&rc, bPaper ? PAPER_COLOR : TITLE_FACE_COLOR);
-	int y = rc.top;
+	CFont* pOldFont = dc.SelectObject(&font);
+	dc.SetBkMode(TRANSPARENT);
+	dc.SetTextColor(INK_COLOR);
+	const int nBand = nTitle + nScope + 2 * nGap;
 	for (int k = 0; k < MAIN_SCOPE_COUNT; k++)
 	{
-		CRect rcTitle(rc.left, y, rc.right, y + nTitle);
+		CRect rcTitle(rc.left, rc.top + k * nBand, rc.right, rc.top + k * nBand + nTitle);
 		CString strTitle;
 		CWnd::FromHandle(m_hLabels[k])->GetWindowText(strTitle);
 		if (!bPaper)
 			dc.Draw3dRect(&rcTitle, TITLE_SHADOW_COLOR, PAPER_COLOR);
-		CFont* pOldFont = dc.SelectObject(&font);
-		dc.SetBkMode(TRANSPARENT);
-		dc.SetTextColor(INK_COLOR);
 		dc.DrawText(strTitle, &rcTitle, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-		dc.SelectObject(pOldFont);
-		y += nTitle + nGap;
+	}
+	dc.SelectObject(pOldFont);
+	for (int k = 0; k < MAIN_SCOPE_COUNT; k++)
+	{
+		const int y = rc.top + k * nBand + nTitle + nGap;
 		scopes[k]->PaintPicture(dc, CRect(rc.left, y, rc.right, y + nScope), nTextHeight);
-		y += nScope + nGap;
 	}
 }
 
@@ -110,7 +110,7 @@ BOOL CMainDlg::RenderPicture(CBitmap& bitmap, const CSize& size)
 		return FALSE;
 	CBitmap* pOldBitmap = dcMemory.SelectObject(&bitmap);
 	const CSize sizeWindow = PictureSize();
-	const int nTextHeight = WINDOW_TEXT_HEIGHT * std::max(1, std::min(size.cx / std::max(1, static_cast<int>(sizeWindow.cx)),
+	const int nTextHeight = SCOPE_SCREEN_TEXT_HEIGHT * std::max(1, std::min(size.cx / std::max(1, static_cast<int>(sizeWindow.cx)),
 		size.cy / std::max(1, static_cast<int>(sizeWindow.cy))));
 	PaintScopesPicture(dcMemory, CRect(CPoint(0, 0), size), nTextHeight, FALSE);
 	dcMemory.SelectObject(pOldBitmap);
@@ -127,7 +127,7 @@ BOOL CMainDlg::ExportPicture(const CString& strPath, const CSize& size)
 		CDC dc;
 		dc.Attach(hDC);
 		const CSize sizeWindow = PictureSize();
-		const int nTextHeight = WINDOW_TEXT_HEIGHT * std::max(1, static_cast<int>(size.cy / std::max(1, static_cast<int>(sizeWindow.cy))));
+		const int nTextHeight = SCOPE_SCREEN_TEXT_HEIGHT * std::max(1, static_cast<int>(size.cy / std::max(1, static_cast<int>(sizeWindow.cy))));
 		PaintScopesPicture(dc, CRect(CPoint(0, 0), size), nTextHeight, FALSE);
 		dc.Detach();
 		return CloseSvgDC(hDC);

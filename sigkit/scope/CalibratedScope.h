@@ -8,6 +8,10 @@
 
 #include <vector>
 
+// The readout's text height on screen; a picture painted with taller text scales its divisions
+// with it, so it looks as the screen does.
+constexpr int SCOPE_SCREEN_TEXT_HEIGHT = 12;
+
 class CCalibratedScope : public CEditScope
 {
 public:
@@ -57,10 +61,18 @@ protected:
 private:
 	CRect ClientRect() const;
 	CRect ScopeDisplayArea(const CRect& rc) const;
-	void PaintGrid(CDC& dc, const CRect& rc, const ScopeTimeWindow& window, double dVoltsPerPixel, int nAxisRow) const;
+	// The 1-2-5 steps of one division: a division is about as many text heights on any picture.
+	struct Divisions
+	{
+		double dVolts;
+		double dSeconds;
+	};
+	static Divisions DivisionsFor(const CRect& rc, const ScopeTimeWindow& window, double dVoltsPerPixel, int nTextHeight);
+	void PaintGrid(CDC& dc, const CRect& rc, const ScopeTimeWindow& window, double dVoltsPerPixel, int nAxisRow,
+		const Divisions& divisions) const;
 	void PaintTrace(CDC& dc, const CRect& rc, const ScopeTimeWindow& window, double dVoltsPerPixel, int nAxisRow) const;
 	void PaintCursors(CDC& dc, const CRect& rc, const ScopeTimeWindow& window) const;
-	void PaintReadout(CDC& dc, const CRect& rc, double dVoltsPerPixel, const ScopeTimeWindow& window) const;
+	void PaintReadout(CDC& dc, const CRect& rc, const Divisions& divisions) const;
 
 	BOOL m_bCalibrated;
 	CString m_strName;

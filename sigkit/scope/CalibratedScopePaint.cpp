@@ -23,7 +23,6 @@ namespace
 	constexpr COLORREF READOUT_COLOR = RGB(220, 220, 220);
 	constexpr COLORREF CURSOR_A_COLOR = RGB(255, 255, 96);
 	constexpr COLORREF CURSOR_B_COLOR = RGB(96, 200, 255);
-	constexpr int SCREEN_TEXT_HEIGHT = 12;
 	constexpr int TEXT_MARGIN = 3;
 	// Far enough outside any surface to be clipped, small enough for the drawing code's integers.
 	constexpr double PIXEL_LIMIT = 1e6;
@@ -61,7 +60,7 @@ void CCalibratedScope::OnPaint()
 		return;
 	}
 	CPaintDC dc(this);
-	PaintPicture(dc, ClientRect(), SCREEN_TEXT_HEIGHT);
+	PaintPicture(dc, ClientRect(), SCOPE_SCREEN_TEXT_HEIGHT);
 }
 
 void CCalibratedScope::PaintPicture(CDC& dc, const CRect& rc, int nTextHeight)
@@ -80,7 +79,8 @@ void CCalibratedScope::PaintPicture(CDC& dc, const CRect& rc, int nTextHeight)
 
 	const int nSaved = dc.SaveDC();
 	dc.IntersectClipRect(&rc);
-	PaintGrid(dc, rc, window, dVoltsPerPixel, nAxisRow);
+	const Divisions divisions = DivisionsFor(rc, window, dVoltsPerPixel, nTextHeight);
+	PaintGrid(dc, rc, window, dVoltsPerPixel, nAxisRow, divisions);
 	if (ScopeSpan(window) > 0.0)
 	{
 		PaintTrace(dc, rc, window, dVoltsPerPixel, nAxisRow);
@@ -90,7 +90,7 @@ void CCalibratedScope::PaintPicture(CDC& dc, const CRect& rc, int nTextHeight)
 	font.CreateFont(nTextHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
 	CFont* pOldFont = dc.SelectObject(&font);
 	dc.SetBkMode(TRANSPARENT);
-	PaintReadout(dc, rc, dVoltsPerPixel, window);
+	PaintReadout(dc, rc, divisions);
 	if (ScopeSpan(window) > 0.0)
 	{
 		const PictureMapping mapping = { rc, window, dVoltsPerPixel, nAxisRow };
@@ -110,11 +110,19 @@ void CCalibratedScope::PaintPicture(CDC& dc, const CRect& rc, int nTextHeight)
 	dc.RestoreDC(nSaved);
 }
 
-void CCalibratedScope::PaintGrid(CDC& dc, const CRect& rc, const ScopeTimeWindow& window, double dVoltsPerPixel,
-	int nAxisRow) const
+CCalibratedScope::Divisions CCalibratedScope::DivisionsFor(const CRect& rc, const ScopeTimeWindow& window,
+	double dVoltsPerPixel, int nTextHeight)
 {
+	const double dScale = static_cast<double>(nTextHeight) / SCOPE_SCREEN_TEXT_HEIGHT;
 	const double dSpan = ScopeSpan(window);
-	const double dTimeStep = dSpan > 0.0 ? ScopeDivision(dSpan / rc.Width()) : 0.0;
+	return { ScopeDivision(dVoltsPerPixel * dScale),
+		dSpan > 0.0 && rc.Width() > 0 ? ScopeDivision(dSpan / rc.Width() * dScale) : 0.0 };
+}
+
+void CCalibratedScope::PaintGrid(CDC& dc, const CRect& rc, const ScopeTimeWindow& window, double dVoltsPerPixel,
+	int nAxisRow, const Divisions& divisions) const
+{
+	const double dTimeStep = divisions.dSeconds;
 	if (dTimeStep > 0.0)
 	{
 		const PictureMapping mapping = { rc, window, dVoltsPerPixel, nAxisRow };
@@ -125,7 +133,7 @@ void CCalibratedScope::PaintGrid(CDC& dc, const CRect& rc, const ScopeTimeWindow
 			dc.FillSolidRect(x, rc.top, 1, rc.Height(), SCOPE_GRID_COLOR);
 		}
 	}
-	const double dVoltStep = ScopeDivision(dVoltsPerPixel);
+	const double dVoltStep = divisions.dVolts;
 	if (dVoltStep > 0.0)
 	{
 		const double dRows = dVoltStep / dVoltsPerPixel;
@@ -207,19 +215,16 @@ void CCalibratedScope::PaintCursors(CDC& dc, const CRect& rc, const ScopeTimeWin
 	}
 }
 
-void CCalibratedScope::PaintReadout(CDC& dc, const CRect& rc, double dVoltsPerPixel,
-	const ScopeTimeWindow& window) const
+void CCalibratedScope::PaintReadout(CDC& dc, const CRect& rc, const Divisions& divisions) const
 {
 	CString strReadout;
-	const double dVoltStep = ScopeDivision(dVoltsPerPixel);
-	if (dVoltStep > 0.0)
-		strReadout = FormatPerDivision(dVoltStep, "V");
-	const double dTimeStep = ScopeSpan(window) > 0.0 ? ScopeDivision(ScopeSpan(window) / rc.Width()) : 0.0;
-	if (dTimeStep > 0.0)
+	if (divisions.dVolts > 0.0)
+		strReadout = FormatPerDivision(divisions.dVolts, "V");
+	if (divisions.dSeconds > 0.0)
 	{
 		if (!strReadout.IsEmpty())
 			strReadout += "   ";
-		strReadout += FormatPerDivision(dTimeStep, "s");
+		strReadout += FormatPerDivision(divisions.dSeconds, "s");
 	}
 	if (!m_strNote.IsEmpty())
 	{
@@ -229,6 +234,10 @@ void CCalibratedScope::PaintReadout(CDC& dc, const CRect& rc, double dVoltsPerPi
 	}
 	if (strReadout.IsEmpty())
 		return;
+	// On a black ground of its own, so a trace passing under it does not break the letters.
+	dc.SetBkMode(OPAQUE);
+	dc.SetBkColor(SCOPE_BACKGROUND_COLOR);
 	dc.SetTextColor(READOUT_COLOR);
 	dc.TextOut(rc.left + TEXT_MARGIN, rc.top + TEXT_MARGIN, strReadout);
+	dc.SetBkMode(TRANSPARENT);
 }
