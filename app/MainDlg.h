@@ -40,6 +40,9 @@ public:
 	// The size of the three scopes and their titles on screen: that of an exported picture unless
 	// the user asks for a larger one.
 	CSize PictureSize();
+	// Writes that picture, at the size given, as SVG when the path ends in ".svg", else as PNG;
+	// FALSE, and no file, when it cannot be written.
+	BOOL ExportPicture(const CString& strPath, const CSize& size);
 
 	CCalibratedScope m_scopeModulating;
 	CCalibratedScope m_scopeCarrier;
@@ -113,9 +116,10 @@ private:
 	// their run: the X scale follows the client width and the axes the display rectangle.
 	void ReplaySignals();
 
-	// After a run: the scopes' whole time shown again, the note of a capped time, and the first
-	// time it is capped, a message explaining it.
+	// After a run: the scopes' whole time shown again and the note of a capped time.
 	void ShowNewRun();
+	// The first time a run is capped, a message explaining why and what shows the whole time.
+	void ExplainCappedTime();
 	// The scope under a point of the client area and the point in its own client area.
 	CCalibratedScope* ScopeUnder(CPoint ptClient, CPoint& ptScope);
 	// The status bar: the readout under the pointer and the cursors' readout, or the idle text.
@@ -125,7 +129,6 @@ private:
 	void PaintScopesPicture(CDC& dc, const CRect& rc, int nTextHeight, BOOL bPaper);
 	// Draws the picture into a bitmap of that size; FALSE when it could not be made.
 	BOOL RenderPicture(CBitmap& bitmap, const CSize& size);
-	BOOL ExportPicture(const CString& strPath, const CSize& size);
 
 	// The steps every simulation shares: period, sample count, signals sized, Vm and Vp drawn.
 	void BeginSimulation();

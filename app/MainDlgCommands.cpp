@@ -30,20 +30,25 @@ void CMainDlg::OnModAmpiezza()
 	if (!RunParamDialog(kind, "Modulazione di Ampiezza"))
 		return;
 	SimulateAM();
+	ExplainCappedTime();
 	if (m_params.modIndex > DISTORTION_INDEX)
 		OfferFourierAnalysis();
 }
 
 void CMainDlg::OnModFrequenza()
 {
-	if (RunParamDialog(MOD_FM, "Modulazione di Frequenza"))
-		SimulateFM();
+	if (!RunParamDialog(MOD_FM, "Modulazione di Frequenza"))
+		return;
+	SimulateFM();
+	ExplainCappedTime();
 }
 
 void CMainDlg::OnModFase()
 {
-	if (RunParamDialog(MOD_PM, "Modulazione di Fase"))
-		SimulatePM();
+	if (!RunParamDialog(MOD_PM, "Modulazione di Fase"))
+		return;
+	SimulatePM();
+	ExplainCappedTime();
 }
 
 void CMainDlg::OnSpectrum()

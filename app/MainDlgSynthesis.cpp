@@ -62,6 +62,10 @@ void CMainDlg::ShowNewRun()
 {
 	m_scopeModulated.SetNote(ShownTimeNote(m_params));
 	m_scopes.SignalsChanged();
+}
+
+void CMainDlg::ExplainCappedTime()
+{
 	// The scopes' own picture, without the scales, says nothing more than it always did.
 	if (m_bCappedExplained || !IsTimeCapped(m_params) || !m_scopes.IsCalibrated())
 		return;
