@@ -70,6 +70,7 @@ private:
 	static Divisions DivisionsFor(const CRect& rc, const ScopeTimeWindow& window, double dVoltsPerPixel, int nTextHeight);
 	void PaintGrid(CDC& dc, const CRect& rc, const ScopeTimeWindow& window, double dVoltsPerPixel, int nAxisRow,
 		const Divisions& divisions) const;
+	void PaintEmptyGrid(CDC& dc, const CRect& rc, double dScale) const;
 	void PaintTrace(CDC& dc, const CRect& rc, const ScopeTimeWindow& window, double dVoltsPerPixel, int nAxisRow) const;
 	void PaintCursors(CDC& dc, const CRect& rc, const ScopeTimeWindow& window) const;
 	void PaintReadout(CDC& dc, const CRect& rc, const Divisions& divisions) const;

@@ -54,7 +54,8 @@ namespace
 
 void CCalibratedScope::OnPaint()
 {
-	if (!m_bCalibrated)
+	// Before any run there is nothing to calibrate: the scope shows its own grid.
+	if (!m_bCalibrated || m_aTimes.empty())
 	{
 		CEditScope::OnPaint();
 		return;
@@ -68,6 +69,11 @@ void CCalibratedScope::PaintPicture(CDC& dc, const CRect& rc, int nTextHeight)
 	dc.FillSolidRect(&rc, SCOPE_BACKGROUND_COLOR);
 	if (rc.Width() <= 0 || rc.Height() <= 0)
 		return;
+	if (m_aTimes.empty())
+	{
+		PaintEmptyGrid(dc, rc, static_cast<double>(nTextHeight) / SCOPE_SCREEN_TEXT_HEIGHT);
+		return;
+	}
 	// Another rectangle than the client area shows the same picture, stretched to it.
 	const int nClientHeight = ScopeDisplayArea(ClientRect()).Height();
 	const int nHeight = ScopeDisplayArea(rc).Height();
@@ -142,6 +148,21 @@ void CCalibratedScope::PaintGrid(CDC& dc, const CRect& rc, const ScopeTimeWindow
 		for (int k = -nBelow; k <= nAbove; k++)
 			dc.FillSolidRect(rc.left, nAxisRow - ToPixel(k * dRows), rc.Width(), 1, SCOPE_GRID_COLOR);
 	}
+}
+
+// The scope's own grid, its steps grown with the picture's text and its axes where they stand in
+// the client area, in proportion.
+void CCalibratedScope::PaintEmptyGrid(CDC& dc, const CRect& rc, double dScale) const
+{
+	const CRect rcClient = ClientRect();
+	if (rcClient.Width() <= 0 || rcClient.Height() <= 0)
+		return;
+	const int nColumn = rc.left + static_cast<int>(static_cast<long long>(m_nYAxis) * rc.Width() / rcClient.Width());
+	const int nRow = rc.top + static_cast<int>(static_cast<long long>(m_nXAxis) * rc.Height() / rcClient.Height());
+	for (int x : ScopeGridPositions(nColumn, ScopeRound(m_nXGrid * dScale), rc.left, rc.right - 1))
+		dc.FillSolidRect(x, rc.top, 1, rc.Height(), SCOPE_GRID_COLOR);
+	for (int y : ScopeGridPositions(nRow, ScopeRound(m_nYGrid * dScale), rc.top, rc.bottom - 1))
+		dc.FillSolidRect(rc.left, y, rc.Width(), 1, SCOPE_GRID_COLOR);
 }
 
 // Zoomed in, the samples are joined at their times, from the one before the window to the one

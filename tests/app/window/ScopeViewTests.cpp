@@ -5,12 +5,14 @@
 #include "app/resources/AppResourceIds.h"
 #include "framework/core/WinConstants.h"
 #include "framework/ui/services/FileDialog.h"
+#include "framework/ui/testing/ClipboardAccess.h"
 #include "framework/ui/testing/UserDriving.h"
 #include "tests/support/Environment.h"
 #include "tests/support/Files.h"
 
 #include <cmath>
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -203,6 +205,27 @@ TEST_F(ScopeViewTest, PicturesAreWrittenAsPngOrSvgAndNothingIsLeftWhereTheyCanno
 	ASSERT_EQ(m_user.BoxTexts().size(), 1u);
 	EXPECT_NE(m_user.BoxTexts()[0].find(strBad), std::string::npos) << m_user.BoxTexts()[0];
 	EXPECT_FALSE(std::filesystem::exists(m_folder.Path("manca")));
+}
+
+// Before a run the picture holds the empty grids; after it, the traces too.
+TEST_F(ScopeViewTest, CopiedPictureHoldsTheGridsAndThenTheTraces)
+{
+	for (bool bRun : {false, true})
+	{
+		if (bRun)
+			Run({});
+		Command(ID_EDIT_COPY_PICTURE);
+		const DesktopClipboard clipboard = AfxReadDesktopClipboard();
+		ASSERT_TRUE(clipboard.bImage) << "run " << bRun;
+		EXPECT_EQ(CSize(clipboard.nWidth, clipboard.nHeight), m_dlg.PictureSize());
+		const auto count = [&](std::uint32_t colour)
+		{
+			return std::count(clipboard.pixels.begin(), clipboard.pixels.end(), colour);
+		};
+		EXPECT_GT(count(0xFF008000u), 1000) << "run " << bRun;
+		EXPECT_EQ(count(0xFF00FF00u) > 0, bRun);
+	}
+	EXPECT_TRUE(m_user.BoxTexts().empty());
 }
 
 TEST_F(ScopeViewTest, PrintedPageNamesTheModulationAndItsParameters)
