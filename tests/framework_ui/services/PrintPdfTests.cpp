@@ -1,6 +1,7 @@
 // Printing with no printer installed: documents go to a PDF file the framework names, checked
-// with poppler's pdfinfo and pdftotext, and the user is told where the file went.
+// with poppler's pdfinfo, pdftotext and pdftoppm, and the user is told where the file went.
 #include "framework/core/GdiConstants.h"
+#include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Font.h"
 #include "framework/ui/services/PdfFileName.h"
 #include "framework/ui/services/PrinterDC.h"
@@ -195,6 +196,44 @@ TEST_F(PrintPdfTest, DocumentCallsOnOtherDcsFail)
 	// Pages belong inside a document.
 	EXPECT_EQ(SP_ERROR, dc.StartPage());
 	EXPECT_EQ(SP_ERROR, dc.EndDoc());
+}
+
+// The PDF engine keeps a clip region that was switched off: text drawn within DrawText's rectangle
+// after a clipped picture had been saved and restored around its drawing was once clipped away.
+TEST_F(PrintPdfTest, DrawTextAfterARestoredClipIsPrinted)
+{
+	CScriptedUser seam;
+	seam.Then(IDOK);
+	CPrinterDC dc;
+	ASSERT_TRUE(dc.Attach(CreatePdfDc()));
+	CFont font;
+	ASSERT_TRUE(font.CreatePointFont(240, "MS Sans Serif", &dc));
+	CFont* pOldFont = dc.SelectObject(&font);
+	ASSERT_GT(dc.StartDoc("Ritaglio"), 0);
+	ASSERT_GT(dc.StartPage(), 0);
+	const int nSaved = dc.SaveDC();
+	dc.IntersectClipRect(600, 1000, 1200, 1600);
+	// Light enough to count as paper if it spread past the clip.
+	CBrush brush(RGB(200, 200, 255));
+	CRect rcPage(0, 0, 5000, 7000);
+	dc.FillRect(&rcPage, &brush);
+	ASSERT_TRUE(dc.RestoreDC(nSaved));
+	CRect rcTitle(600, 3000, 4000, 3400);
+	dc.DrawText("Titolo dopo la scala", &rcTitle, DT_LEFT | DT_TOP | DT_SINGLELINE);
+	ASSERT_GT(dc.EndPage(), 0);
+	ASSERT_GT(dc.EndDoc(), 0);
+	dc.SelectObject(pOldFont);
+
+	// The title's box on the page at 72 dpi, where 600 device pixels make 72, as a grey map: its
+	// header, then one byte a pixel.
+	const int nWidth = 300, nHeight = 40;
+	const std::string strGrey = CommandOutput("pdftoppm -r 72 -gray -singlefile -x 72 -y 360 -W " + std::to_string(nWidth)
+		+ " -H " + std::to_string(nHeight) + " '" + m_folder.Path("Ritaglio.pdf") + "'");
+	ASSERT_GT(strGrey.size(), static_cast<size_t>(nWidth * nHeight));
+	int nDark = 0;
+	for (size_t i = strGrey.size() - nWidth * nHeight; i < strGrey.size(); ++i)
+		nDark += static_cast<unsigned char>(strGrey[i]) < 100;
+	EXPECT_GT(nDark, 100);
 }
 
 }

@@ -51,8 +51,11 @@ QPainter* CQtPaintDevice::Painter(const DrawTarget& target, QPainter::Compositio
 	if (m_nSerial != target.nSerial)
 	{
 		m_painter.resetTransform();
+		// Only switching the clipping off would leave the old region in the painter: a paint engine
+		// such as the PDF one intersects the next clip rectangle with it, and save() and restore()
+		// put it back in force.
 		if (target.pClip == nullptr)
-			m_painter.setClipping(false);
+			m_painter.setClipRegion(QRegion(), Qt::NoClip);
 		else
 			m_painter.setClipRegion(GdiQRegion(*target.pClip));
 		m_painter.setTransform(QTransform::fromTranslate(target.ptOrigin.x, target.ptOrigin.y));
