@@ -110,6 +110,18 @@ zoom_step=$(seconds_per_division "$ondivar_home/zoom.svg")
 awk -v a="$zoom_step" -v b="$step" 'BEGIN { exit !(a < b) }' || fail "the division stayed $zoom_step s after zooming in from $step s"
 note "a wheel step zooms in: $step s/div becomes $zoom_step s/div"
 
+# Ctrl+0 shows the whole signal again, pixel for pixel; Ctrl++ zooms in from the keyboard.
+scope_pixels() {
+	convert "$1" -crop "${width}x$((bottom - top))+${left}+${top}" rgb:- | md5sum
+}
+xdotool mousemove $((x + 5)) $((y + h - 8))
+press ctrl+0
+[ "$(scope_pixels "$(screenshot whole)")" = "$(scope_pixels "$shot")" ] || fail "Ctrl+0 did not show the whole signal again"
+press ctrl+plus
+[ "$(scope_pixels "$(screenshot key-zoom)")" != "$(scope_pixels "$shot")" ] || fail "Ctrl++ did not zoom in"
+press ctrl+0
+note "Ctrl+0 shows the whole signal again and Ctrl++ zooms in"
+
 # The status bar names the time and the value under the pointer: its text changes from the idle
 # text as the pointer moves over the scope, and back when it leaves.
 status_bar() {
