@@ -1,8 +1,10 @@
 // The parameters dialog: defaults or the last accepted values, the order in which the input is
-// checked, the modulation index and the two bounds that keep the engine's invariants.
+// checked, the range of each value, the modulation index and the two bounds that keep the
+// engine's invariants.
 #include "app/ModParamDlg.h"
 
 #include "app/resources/AppResourceIds.h"
+#include "engine/ParamRanges.h"
 #include "framework/ui/dialog/DataExchange.h"
 #include "framework/ui/window/ModalSeam.h"
 
@@ -88,24 +90,36 @@ BOOL CModParamDlg::ValidateFields()
 		double value;
 		UINT nID;
 		UINT nIDMessage;
+		ParamRange range;
+		UINT nIDRangeMessage;
 	};
 	const Field fields[] = {
-		{m_ampCarrier, IDC_AMP_CARRIER, IDS_BAD_AMP_CARRIER},
-		{m_freqCarrier, IDC_FREQ_CARRIER, IDS_BAD_FREQ_CARRIER},
-		{m_ampMod, IDC_AMP_MOD, IDS_BAD_AMP_MOD},
-		{m_freqMod, IDC_FREQ_MOD, IDS_BAD_FREQ_MOD},
-		{m_simTime, IDC_SIM_TIME, IDS_BAD_SIM_TIME},
+		{m_ampCarrier, IDC_AMP_CARRIER, IDS_BAD_AMP_CARRIER, AMPLITUDE_RANGE, IDS_RANGE_AMP_CARRIER},
+		{m_freqCarrier, IDC_FREQ_CARRIER, IDS_BAD_FREQ_CARRIER, FREQUENCY_RANGE, IDS_RANGE_FREQ_CARRIER},
+		{m_ampMod, IDC_AMP_MOD, IDS_BAD_AMP_MOD, AMPLITUDE_RANGE, IDS_RANGE_AMP_MOD},
+		{m_freqMod, IDC_FREQ_MOD, IDS_BAD_FREQ_MOD, FREQUENCY_RANGE, IDS_RANGE_FREQ_MOD},
+		{m_simTime, IDC_SIM_TIME, IDS_BAD_SIM_TIME, SIM_TIME_RANGE, IDS_RANGE_SIM_TIME},
 	};
 	for (const Field& field : fields)
 	{
 		if (!(field.value > 0.0))
-		{
-			AfxMessageBox(field.nIDMessage, MB_OK | MB_ICONSTOP);
-			SelectField(field.nID);
-			return FALSE;
-		}
+			return RefuseField(field.nID, field.nIDMessage);
+	}
+	// Only after every value is known positive, so that a value refused as not positive is
+	// still the one reported when another is out of its range.
+	for (const Field& field : fields)
+	{
+		if (!IsInRange(field.value, field.range))
+			return RefuseField(field.nID, field.nIDRangeMessage);
 	}
 	return TRUE;
+}
+
+BOOL CModParamDlg::RefuseField(UINT nID, UINT nIDMessage)
+{
+	AfxMessageBox(nIDMessage, MB_OK | MB_ICONSTOP);
+	SelectField(nID);
+	return FALSE;
 }
 
 void CModParamDlg::OnOK()

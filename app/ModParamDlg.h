@@ -12,7 +12,8 @@ public:
 	// The record's kind is the one being edited; values never set show the dialog's defaults.
 	CModParamDlg(ModulationParams* pParams, LPCTSTR lpszTitle, CWnd* pParent = nullptr);
 
-	// Reports the first value that is not greater than zero and returns FALSE.
+	// Reports the first value that is not greater than zero or, when all are, the first one
+	// outside its range, and returns FALSE.
 	BOOL ValidateFields();
 
 	double m_ampMod;
@@ -34,6 +35,8 @@ private:
 	// The index of the values in the fields, for the kind being edited.
 	double EnteredModIndex() const;
 	int32_t CheckedVariant() const;
+	// Shows the message, selects the field and returns FALSE.
+	BOOL RefuseField(UINT nID, UINT nIDMessage);
 	// Puts the focus on the field with its whole text selected and the caret in view.
 	void SelectField(UINT nID);
 };

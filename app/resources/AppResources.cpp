@@ -65,6 +65,11 @@ namespace
 		{IDS_PRINT_FAILED, "Impossibile stampare il documento.\nOperazione annullata!"},
 		{IDS_PICTURE_PROMPT, "L'immagine ha la dimensione della finestra, %d × %d pixel, o una più grande."},
 		{IDS_BAD_PICTURE_SIZE, "La dimensione dell'immagine va da %d × %d a %d × %d pixel."},
+		{IDS_RANGE_AMP_CARRIER, "L'ampiezza del segnale portante deve essere compresa tra 1e-6 e 1e6 V."},
+		{IDS_RANGE_FREQ_CARRIER, "La frequenza del segnale portante deve essere compresa tra 1e-6 e 1e12 Hz."},
+		{IDS_RANGE_AMP_MOD, "L'ampiezza del segnale modulante deve essere compresa tra 1e-6 e 1e6 V."},
+		{IDS_RANGE_FREQ_MOD, "La frequenza del segnale modulante deve essere compresa tra 1e-6 e 1e12 Hz."},
+		{IDS_RANGE_SIM_TIME, "Il tempo di simulazione deve essere compreso tra 0 e 1e6 s."},
 		{AFX_IDS_APP_TITLE, "Ondivar"},
 		{ID_APP_ABOUT, "Visualizza le informazioni sul programma, il numero di versione e le informazioni di copyright\n"
 			"Informazioni su..."},

@@ -172,6 +172,66 @@ TEST_F(MainWindowTest, ParamsFirstRefusedValueIsReportedWithItsFieldSelected)
 	}
 }
 
+TEST_F(MainWindowTest, ParamsOutOfRangeAreRefusedAndTheRangesEndsAccepted)
+{
+	const char* const AMP_CARRIER = "L'ampiezza del segnale portante deve essere compresa tra 1e-6 e 1e6 V.";
+	const char* const FREQ_CARRIER = "La frequenza del segnale portante deve essere compresa tra 1e-6 e 1e12 Hz.";
+	const char* const AMP_MOD = "L'ampiezza del segnale modulante deve essere compresa tra 1e-6 e 1e6 V.";
+	const char* const FREQ_MOD = "La frequenza del segnale modulante deve essere compresa tra 1e-6 e 1e12 Hz.";
+	const char* const SIM_TIME = "Il tempo di simulazione deve essere compreso tra 0 e 1e6 s.";
+	struct Case
+	{
+		UINT nCommand;
+		ParamInput input;
+		const char* pszMessage;
+		UINT nField;
+	};
+	const Case cases[] = {
+		{ID_MOD_AMPIEZZA, {"1e308"}, AMP_CARRIER, IDC_AMP_CARRIER},
+		{ID_MOD_AMPIEZZA, {"9,9e-7", nullptr, "1e-6"}, AMP_CARRIER, IDC_AMP_CARRIER},
+		{ID_MOD_FREQUENZA, {nullptr, "1e308"}, FREQ_CARRIER, IDC_FREQ_CARRIER},
+		{ID_MOD_FASE, {nullptr, "1,0001e12"}, FREQ_CARRIER, IDC_FREQ_CARRIER},
+		{ID_MOD_AMPIEZZA, {nullptr, "1e-300"}, FREQ_CARRIER, IDC_FREQ_CARRIER},
+		// Out of range before the index is computed, though the index is far above 60 too.
+		{ID_MOD_FREQUENZA, {nullptr, nullptr, "1000001"}, AMP_MOD, IDC_AMP_MOD},
+		{ID_MOD_FASE, {nullptr, nullptr, "0,0000001"}, AMP_MOD, IDC_AMP_MOD},
+		{ID_MOD_AMPIEZZA, {nullptr, nullptr, nullptr, "2e12"}, FREQ_MOD, IDC_FREQ_MOD},
+		{ID_MOD_FREQUENZA, {nullptr, nullptr, "0.0001", "1e-310"}, FREQ_MOD, IDC_FREQ_MOD},
+		{ID_MOD_FASE, {nullptr, nullptr, nullptr, nullptr, "1e308"}, SIM_TIME, IDC_SIM_TIME},
+		{ID_MOD_AMPIEZZA, {nullptr, nullptr, nullptr, nullptr, "1000000,5"}, SIM_TIME, IDC_SIM_TIME},
+		// A value that is not positive is reported first, wherever the out-of-range one stands.
+		{ID_MOD_AMPIEZZA, {"1e308", "1e308", "0"}, "Ampiezza del segnale modulante non valida!", IDC_AMP_MOD},
+		// The ends of every range, the largest and the smallest together, are accepted.
+		{ID_MOD_FREQUENZA, {"1e6", "1e12", "1e6", "1e12", "1e6"}, nullptr, 0},
+		{ID_MOD_FASE, {"1e-6", "1e-6", "1e-6", "1e-6", "1e6"}, nullptr, 0},
+	};
+	for (const Case& c : cases)
+	{
+		SCOPED_TRACE(::testing::Message() << c.nCommand << " " << (c.pszMessage != nullptr ? c.pszMessage : "accepted"));
+		m_user.m_shown.clear();
+		const ModulationParams before = m_dlg.m_params;
+		int nFocus = 0;
+		bool bSelected = false;
+		m_user.ThenInDialog(EnterParams(c.input, [&](CDialog& dlg)
+		{
+			nFocus = FocusId();
+			bSelected = WholeTextSelected(dlg, c.nField);
+		}));
+		Command(c.nCommand);
+		if (c.pszMessage == nullptr)
+		{
+			EXPECT_TRUE(m_user.BoxTexts().empty());
+			EXPECT_FALSE(SameRecord(m_dlg.m_params, before));
+			continue;
+		}
+		ASSERT_EQ(m_user.BoxTexts(), std::vector<std::string>{c.pszMessage});
+		EXPECT_EQ(m_user.m_shown.back().nType, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+		EXPECT_EQ(nFocus, static_cast<int>(c.nField));
+		EXPECT_TRUE(bSelected);
+		EXPECT_TRUE(SameRecord(m_dlg.m_params, before));
+	}
+}
+
 TEST_F(MainWindowTest, ParamsIndexAboveSixtyIsRefusedAndSixtyAccepted)
 {
 	const std::string strTooHigh = "L'indice di modulazione non deve essere maggiore di 60 (m<60)";
