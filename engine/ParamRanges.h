@@ -13,8 +13,8 @@ struct ParamRange
 constexpr ParamRange AMPLITUDE_RANGE = {1e-6, 1e6};
 // A microhertz to a terahertz: side lines up to 73 THz, phases below 1e21 rad before reduction.
 constexpr ParamRange FREQUENCY_RANGE = {1e-6, 1e12};
-// The lower end is the positive check's; the upper one keeps the sample count's products below
-// 1e38.
+// The lower end is the positive check's; the upper one keeps the sample count's products finite
+// (below 1e38) and the time's text short, however the samples are capped.
 constexpr ParamRange SIM_TIME_RANGE = {0.0, 1e6};
 
 // The time raised to one period of the slowest modulating tone must still be accepted.

@@ -1,11 +1,14 @@
 // The three generated waveforms of a run, checked against their formulas evaluated here in
 // the documented order, and the scales handed to the scopes.
+#include "engine/ParamRanges.h"
+#include "engine/SpectralLines.h"
 #include "engine/Synthesis.h"
 #include "engine/TimeBase.h"
 #include "sigkit/signal/Signal.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -314,4 +317,51 @@ TEST(Synthesis, UnchosenVariantGivesAFlatTrace)
 		ASSERT_EQ(run.vmto.m_pY[i], 0.0) << i;
 	EXPECT_EQ(run.vmto.m_dAmplitude, 1.0);
 	EXPECT_EQ(run.scales.modulated.yRange, 2.2);
+}
+
+namespace
+{
+	bool AllFinite(const double* pValues, UINT n)
+	{
+		return std::all_of(pValues, pValues + n, [](double v) { return std::isfinite(v); });
+	}
+
+	bool SignalFinite(const CSignal& signal)
+	{
+		return AllFinite(signal.m_pX, signal.m_nPoints) && AllFinite(signal.m_pY, signal.m_nPoints)
+			&& std::isfinite(signal.m_dAmplitude) && std::isfinite(signal.m_dFrequency) && std::isfinite(signal.m_dPeriod);
+	}
+}
+
+// Every corner of the accepted ranges, at the longest time, with an index the dialog takes: an
+// amplitude that would give more than 60 is lowered to give 60, the largest peaks there are.
+TEST(Synthesis, EndsOfTheAcceptedRangesGiveFiniteSignalsAndLines)
+{
+	const double amplitudes[] = {AMPLITUDE_RANGE.min, AMPLITUDE_RANGE.max};
+	const double frequencies[] = {FREQUENCY_RANGE.min, FREQUENCY_RANGE.max};
+	const double simTime = SIM_TIME_RANGE.max;
+	for (int32_t kind : {MOD_AM, MOD_DSB_SC, MOD_SSB_USB, MOD_SSB_LSB, MOD_VSB, MOD_FM, MOD_PM})
+		for (double ap : amplitudes)
+			for (double am : amplitudes)
+				for (double fp : frequencies)
+					for (double fm : frequencies)
+					{
+						ModulationParams params = Params(kind, am, ap, fm, fp, simTime);
+						if (params.modIndex > 60.0)
+							params = Params(kind, am * 60.0 / params.modIndex, ap, fm, fp, simTime);
+						SCOPED_TRACE(::testing::Message() << "kind " << kind << " Ap " << ap << " Am " << params.ampMod
+							<< " fp " << fp << " fm " << fm);
+						const SynthesisRun run(params);
+						ASSERT_GT(run.vmto.m_nPoints, 0u);
+						EXPECT_TRUE(SignalFinite(run.vm));
+						EXPECT_TRUE(SignalFinite(run.vp));
+						EXPECT_TRUE(SignalFinite(run.vmto));
+						for (const ScopeScales& scales : {run.scales.modulating, run.scales.carrier, run.scales.modulated})
+							EXPECT_TRUE(std::isfinite(scales.yRange) && std::isfinite(scales.xRange));
+
+						const std::vector<double> sideLines = AmplitudeSideLines(params);
+						EXPECT_TRUE(AllFinite(sideLines.data(), static_cast<UINT>(sideLines.size())));
+						for (const AngleLine& line : AngleSpectralLines(params))
+							EXPECT_TRUE(std::isfinite(line.amplitude));
+					}
 }
