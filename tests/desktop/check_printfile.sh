@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The spectrum window's table printed to the output file typed into Qt's print dialog: the file is
 # written there with the table in it, the note names it, and nothing goes to the PDF file the
-# program names when no file is chosen.
+# program names when no file is chosen; an existing file is replaced only once the user agrees.
 source "$(dirname "$0")/lib.sh"
 
 ondivar_start
@@ -40,3 +40,23 @@ done
 written=$(find "$ondivar_home" -name '*.pdf')
 [ "$written" = "$pdf" ] || fail "PDF files written besides the chosen one: $written"
 note "the table printed to '$pdf', every heading in it, and the note names that file"
+
+# The same file again: the dialog asks before replacing it, and a No leaves it as it was.
+sum=$(md5sum "$pdf")
+press alt+f s
+print=$(wait_window '^Stampa$')
+wait_active "$print"
+press alt+f ctrl+a
+type_text "$pdf"
+# The field completes names of files that exist: its list may take the first Return.
+two_dialogs() { [ "$(xdotool search --onlyvisible --name '^Stampa$' | wc -l)" -eq 2 ]; }
+press Return
+wait_until 2 two_dialogs || press Return
+wait_until 5 two_dialogs || fail "no question before replacing '$pdf'"
+press Escape
+wait_active "$print"
+press Escape
+wait_until 5 window_gone_id "$print" || fail "the print dialog stayed open"
+wait_active "$spectrum"
+[ "$(md5sum "$pdf")" = "$sum" ] || fail "'$pdf' changed though the user did not agree to replace it"
+note "printing to it again asks first, and a No leaves it as it was"
