@@ -142,3 +142,15 @@ CScriptedUser::Answer ChoosePdfPrinter(short nOrientation, short nCopies)
 		return static_cast<INT_PTR>(IDOK);
 	};
 }
+
+CScriptedUser::Answer ChooseOutputFile(const std::string& strPath)
+{
+	return [strPath](ModalRequest& request)
+	{
+		PRINTDLG* pPd = static_cast<PRINTDLG*>(request.pData);
+		pPd->Flags |= PD_PRINTTOFILE;
+		pPd->hDevNames = CreateDevNames("pdf", PDF_PRINTER_NAME, strPath.c_str(), FALSE);
+		pPd->hDevMode = CreateDevMode(PDF_PRINTER_NAME, DMORIENT_PORTRAIT, DMPAPER_A4, 1);
+		return static_cast<INT_PTR>(IDOK);
+	};
+}

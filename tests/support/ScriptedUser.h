@@ -77,3 +77,5 @@ CScriptedUser::Answer PlayInDialog(CScriptedUser::DialogScript fnScript);
 CScriptedUser::Answer ChooseFile(const std::string& strPath);
 // A print dialog answered with the PDF printer, in the orientation and copies given.
 CScriptedUser::Answer ChoosePdfPrinter(short nOrientation, short nCopies);
+// A print dialog answered with printing to the file at strPath, as the user types it in.
+CScriptedUser::Answer ChooseOutputFile(const std::string& strPath);

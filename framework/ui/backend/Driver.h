@@ -246,6 +246,9 @@ struct NativePrintDialog
 	PrintRange nRange;	// Pages shows nFromPage to nToPage first
 	int nFromPage;
 	int nToPage;
+	// Once accepted, the file the user chose to print to; empty for a printer, and when the only
+	// choice was a file and the user left the name the dialog proposed (the framework names it).
+	CString strOutputFile;
 };
 
 // A print job, made by the backend: its printer or PDF file, and the page its DC draws on.

@@ -35,11 +35,20 @@ PrintDialogRecords TakePrintDialogAnswer(const NativePrintDialog& dialog, PRINTD
 	{
 		pd.Flags |= PD_SELECTION;
 	}
+	// A file to print to is the output of the printer's record, as the port is on Windows.
+	if (dialog.strOutputFile.IsEmpty())
+	{
+		pd.Flags &= ~PD_PRINTTOFILE;
+	}
+	else
+	{
+		pd.Flags |= PD_PRINTTOFILE;
+	}
 	PrinterSetup printer = dialog.printer;
 	if ((pd.Flags & PD_USEDEVMODECOPIES) == 0)
 	{
 		pd.nCopies = static_cast<WORD>(printer.nCopies);
 		printer.nCopies = 1;
 	}
-	return { PrintDefaultDevNames(printer.strDevice), DevModeOfSetup(printer) };
+	return { PrintDefaultDevNames(printer.strDevice, dialog.strOutputFile), DevModeOfSetup(printer) };
 }

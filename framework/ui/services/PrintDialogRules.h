@@ -17,6 +17,7 @@ struct PrintDialogRecords
 };
 
 // Writes an accepted answer into pd: the range (PD_PAGENUMS with its pages, PD_SELECTION, or
-// neither) and, without PD_USEDEVMODECOPIES, the copies, which the program then makes itself while
-// the printer prints one. Returns new records of the chosen printer, owned by the caller.
+// neither), PD_PRINTTOFILE when a file was chosen and, without PD_USEDEVMODECOPIES, the copies,
+// which the program then makes itself while the printer prints one. Returns new records of the
+// chosen printer, owned by the caller; the DEVNAMES output is the chosen file.
 PrintDialogRecords TakePrintDialogAnswer(const NativePrintDialog& dialog, PRINTDLG& pd);

@@ -48,9 +48,11 @@ int s_nLastJobId = 0;
 
 }
 
-CPrintJob::CPrintJob(const CString& strDevice, HGLOBAL hDevMode)
+CPrintJob::CPrintJob(const CString& strDevice, HGLOBAL hDevMode, const CString& strOutputFile)
 	: m_pNative(AfxGetDriver().CreatePrintJob(PrinterSetupOf(strDevice, hDevMode)))
 	, m_bPdf(strDevice == PDF_PRINTER_NAME)
+	, m_strOutputFile(strOutputFile)
+	, m_bNamedPdf(false)
 	, m_bInDoc(false)
 	, m_bInPage(false)
 	, m_nPages(0)
@@ -81,8 +83,10 @@ int CPrintJob::StartDoc(const CString& strDocName, const CString& strOutput)
 	{
 		return SP_ERROR;
 	}
-	m_strOutput = strOutput;
-	if (m_strOutput.IsEmpty() && m_bPdf)
+	m_strOutput = strOutput.IsEmpty() ? m_strOutputFile : strOutput;
+	// Only a file nobody chose gets a name of its own; a chosen one is replaced, as the user agreed.
+	m_bNamedPdf = m_strOutput.IsEmpty() && m_bPdf;
+	if (m_bNamedPdf)
 	{
 		m_strOutput = UniquePdfPath(AfxGetDriver().DocumentsFolder(), strDocName, Exists);
 	}
@@ -143,10 +147,14 @@ int CPrintJob::EndDoc()
 	}
 	AfxGetDriver().EndPrintDocument(m_pNative.get());
 	m_bInDoc = false;
-	if (m_bPdf)
+	if (m_bNamedPdf)
 	{
-		CString strText = "Non è installata alcuna stampante: il documento è stato salvato nel file\n" + m_strOutput;
-		AfxMessageBox(strText, MB_OK | MB_ICONINFORMATION);
+		AfxMessageBox("Non è installata alcuna stampante: il documento è stato salvato nel file\n" + m_strOutput,
+			MB_OK | MB_ICONINFORMATION);
+	}
+	else if (!m_strOutput.IsEmpty())
+	{
+		AfxMessageBox("Il documento è stato salvato nel file\n" + m_strOutput, MB_OK | MB_ICONINFORMATION);
 	}
 	return 1;
 }
@@ -178,14 +186,14 @@ void CPrintJob::RemoveOutput()
 	}
 }
 
-HDC PrintJobCreateDc(const CString& strDevice, HGLOBAL hDevMode)
+HDC PrintJobCreateDc(const CString& strDevice, HGLOBAL hDevMode, const CString& strOutputFile)
 {
 	if (!PrintPrinterAvailable(strDevice))
 	{
 		return nullptr;
 	}
 	RemoveDeadJobs();
-	auto pJob = std::make_unique<CPrintJob>(strDevice, hDevMode);
+	auto pJob = std::make_unique<CPrintJob>(strDevice, hDevMode, strOutputFile);
 	CDC dc;
 	AttachDcToSurface(dc, pJob->Page(), nullptr);
 	HDC hDC = dc.Detach();

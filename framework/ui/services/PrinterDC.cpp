@@ -11,7 +11,7 @@ IMPLEMENT_DYNAMIC(CPrinterDC, CDC)
 HDC AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode)
 {
 	CString strDevice = hDevNames != nullptr ? DevNamesDevice(hDevNames) : PrintDefaultPrinterName();
-	return PrintJobCreateDc(strDevice, hDevMode);
+	return PrintJobCreateDc(strDevice, hDevMode, DevNamesOutput(hDevNames));
 }
 
 int StartDoc(HDC hDC, const DOCINFO* lpDocInfo)

@@ -9,19 +9,21 @@ struct DOCINFO
 {
 	int cbSize;
 	LPCTSTR lpszDocName;
-	LPCTSTR lpszOutput;	// a file to print to; null for the printer
+	LPCTSTR lpszOutput;	// a file to print to; null for the DC's own output
 	LPCTSTR lpszDatatype;
 	DWORD fwType;
 };
 
 typedef DOCINFO* LPDOCINFO;
 
-// A DC on the printer hDevNames names, set up as hDevMode says; the default printer when
-// hDevNames is null. Null when that printer is not installed. Delete it with DeleteDC.
+// A DC on the printer hDevNames names, set up as hDevMode says, printing to the file that is its
+// output when there is one; the default printer when hDevNames is null. Null when that printer is
+// not installed. Delete it with DeleteDC.
 HDC AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode);
 
 // The Windows printing calls: a job number or a positive value on success, SP_ERROR otherwise.
-// With no printer installed, EndDoc tells the user which PDF file the document went to.
+// StartDoc's lpszOutput, when given, replaces the DC's file. EndDoc tells the user which file the
+// document went to, and that no printer is installed when the framework named a PDF file for it.
 int StartDoc(HDC hDC, const DOCINFO* lpDocInfo);
 int StartPage(HDC hDC);
 int EndPage(HDC hDC);

@@ -14,9 +14,9 @@ bool PrintPrinterAvailable(const CString& strName)
 	return strName == PDF_PRINTER_NAME || AfxGetDriver().IsPrinterInstalled(strName);
 }
 
-HGLOBAL PrintDefaultDevNames(const CString& strDevice)
+HGLOBAL PrintDefaultDevNames(const CString& strDevice, const CString& strOutputFile)
 {
-	return CreateDevNames(strDevice == PDF_PRINTER_NAME ? "pdf" : "cups", strDevice, "",
+	return CreateDevNames(strDevice == PDF_PRINTER_NAME ? "pdf" : "cups", strDevice, strOutputFile,
 		strDevice == PrintDefaultPrinterName());
 }
 

@@ -10,8 +10,9 @@
 CString PrintDefaultPrinterName();
 // The PDF printer is always there; other names must be installed printers.
 bool PrintPrinterAvailable(const CString& strName);
-// New records of the named printer with its own settings; the caller owns them.
-HGLOBAL PrintDefaultDevNames(const CString& strDevice);
+// New records of the named printer with its own settings, printing to strOutputFile when it is not
+// empty; the caller owns them.
+HGLOBAL PrintDefaultDevNames(const CString& strDevice, const CString& strOutputFile = CString());
 HGLOBAL PrintDefaultDevMode(const CString& strDevice);
 
 // The named printer set up as hDevMode says; with no DEVMODE, or for the fields it leaves out, the

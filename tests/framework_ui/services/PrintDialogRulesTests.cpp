@@ -135,4 +135,24 @@ TEST(PrintDialogRulesTest, TheAnswerSetsTheRangeAndCopiesAndMakesNewRecords)
 	}
 }
 
+TEST(PrintDialogRulesTest, AChosenFileBecomesThePrintersOutputAndNoneClearsIt)
+{
+	for (const char* pszFile : { "/home/utente/tabella.pdf", "" })
+	{
+		SCOPED_TRACE(pszFile);
+		// A record that printed to a file before starts with the flag set.
+		PRINTDLG pd = Record(PD_PRINTTOFILE | PD_RETURNDC);
+		NativePrintDialog dialog = PrintDialogOffer(pd, "Stampa", true);
+		dialog.printer = { PDF_PRINTER_NAME, DM_ORIENTATION | DM_PAPERSIZE | DM_COPIES | DM_COLLATE, DMORIENT_PORTRAIT,
+			DMPAPER_A4, 1, true };
+		dialog.strOutputFile = pszFile;
+		PrintDialogRecords records = TakePrintDialogAnswer(dialog, pd);
+		EXPECT_STREQ(pszFile, DevNamesOutput(records.hDevNames));
+		EXPECT_EQ(*pszFile != '\0' ? PD_PRINTTOFILE : 0u, pd.Flags & PD_PRINTTOFILE);
+		EXPECT_EQ(PD_RETURNDC, pd.Flags & PD_RETURNDC);
+		GlobalFree(records.hDevNames);
+		GlobalFree(records.hDevMode);
+	}
+}
+
 }

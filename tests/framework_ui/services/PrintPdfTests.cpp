@@ -1,11 +1,14 @@
-// Printing with no printer installed: documents go to a PDF file the framework names, checked
-// with poppler's pdfinfo, pdftotext and pdftoppm, and the user is told where the file went.
+// Printing to PDF files: the one the user chose in the print dialog, else, with no printer
+// installed, one the framework names; checked with poppler's pdfinfo, pdftotext and pdftoppm, and
+// the user is told where the file went.
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/gdi/Brush.h"
 #include "framework/ui/gdi/Font.h"
 #include "framework/ui/services/PdfFileName.h"
+#include "framework/ui/services/PrintDialog.h"
 #include "framework/ui/services/PrinterDC.h"
 #include "framework/ui/services/PrinterRecords.h"
+#include "framework/ui/window/WinApp.h"
 #include "tests/support/Environment.h"
 #include "tests/support/Files.h"
 #include "tests/support/ScriptedUser.h"
@@ -119,6 +122,47 @@ TEST_F(PrintPdfTest, TwoPagesGoToANamedPdfInTheHomeFolderAndTheUserIsTold)
 	EXPECT_EQ(std::string::npos, strPage1.find("Prima del documento")) << strPage1;
 	EXPECT_NE(std::string::npos, strPage2.find("Pagina due della tabella")) << strPage2;
 	EXPECT_EQ(std::string::npos, strPage2.find("Fuori pagina")) << strPage2;
+}
+
+// The file the user chose is written and named; the application keeps the printer alone, so a later
+// print that asks nobody goes to a file of the framework's naming, with the note that no printer is
+// installed, and leaves the chosen file as it was.
+TEST_F(PrintPdfTest, AFileChosenInThePrintDialogIsWrittenAndNamedOnce)
+{
+	CWinApp app("Ondivar");
+	CScriptedUser seam;
+	const std::string strChosen = m_folder.Path("tabella scelta.pdf");
+	// The dialog asked before replacing it, and the user agreed.
+	ASSERT_TRUE(WriteFile(strChosen, "vecchio"));
+	seam.Then(ModalKind::PrintDialog, ChooseOutputFile(strChosen));
+	seam.Otherwise(ModalKind::MessageBox, IDOK);
+	{
+		CPrintDialog dialog(FALSE);
+		ASSERT_EQ(IDOK, app.DoPrintDialog(&dialog));
+		CPrinterDC dc;
+		ASSERT_TRUE(dc.Attach(dialog.GetPrinterDC()));
+		PrintPages(dc, "Spettro Modulato", { "Tabella nel file scelto" });
+		EXPECT_STREQ(strChosen.c_str(), dc.GetOutputFile());
+		dc.DeleteDC();
+		GlobalFree(dialog.m_pd.hDevNames);
+	}
+	PRINTDLG kept = {};
+	ASSERT_TRUE(app.GetPrinterDeviceDefaults(&kept));
+	EXPECT_STREQ("", DevNamesOutput(kept.hDevNames));
+	{
+		CPrinterDC dc;
+		ASSERT_TRUE(dc.CreatePrinterDC(kept.hDevNames, kept.hDevMode));
+		PrintPages(dc, "Spettro Modulato", { "Tabella senza scelta" });
+	}
+
+	const std::string strNamed = m_folder.Path("Spettro Modulato.pdf");
+	EXPECT_EQ((std::vector<std::string> { "Il documento è stato salvato nel file\n" + strChosen,
+				  "Non è installata alcuna stampante: il documento è stato salvato nel file\n" + strNamed }),
+		seam.BoxTexts());
+	std::string strText = CommandOutput("pdftotext '" + strChosen + "' -");
+	EXPECT_NE(std::string::npos, strText.find("Tabella nel file scelto")) << strText;
+	strText = CommandOutput("pdftotext '" + strNamed + "' -");
+	EXPECT_NE(std::string::npos, strText.find("Tabella senza scelta")) << strText;
 }
 
 TEST_F(PrintPdfTest, TextKeepsItsPointSizeOnPaper)

@@ -5,8 +5,10 @@
 #include "framework/ui/backend/qt/QtText.h"
 #include "framework/ui/services/MessageBoxLayout.h"
 
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,8 +53,21 @@ QMessageBox::ButtonRole QtRole(int nResult)
 	}
 }
 
+// The box as Windows copies it with Ctrl+C: caption, text and buttons between rules of dashes.
+QString BoxAsText(const QMessageBox& box)
+{
+	const QString strRule = QString(27, u'-') + u'\n';
+	QStringList captions;
+	for (QAbstractButton* pButton : box.buttons())
+	{
+		captions << pButton->text().remove(u'&');
+	}
+	return strRule + box.windowTitle() + u'\n' + strRule + box.text() + u'\n' + strRule + captions.join("   ") + u'\n'
+		+ strRule;
+}
+
 // What Qt's box does differently from a Windows one: a box without Cancel (Yes/No) closes neither
-// with Escape nor from the desktop's close button, and no box can be minimised.
+// with Escape nor from the desktop's close button, no box can be minimised, and Ctrl+C copies it.
 class CMessageBoxRules : public QObject
 {
 public:
@@ -70,7 +85,15 @@ protected:
 		switch (pEvent->type())
 		{
 		case QEvent::KeyPress:
-			return !m_bClosable && static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Escape;
+		{
+			const QKeyEvent* pKey = static_cast<QKeyEvent*>(pEvent);
+			if (pKey->matches(QKeySequence::Copy))
+			{
+				QGuiApplication::clipboard()->setText(BoxAsText(*m_pBox));
+				return true;
+			}
+			return !m_bClosable && pKey->key() == Qt::Key_Escape;
+		}
 		case QEvent::Close:
 			if (!m_bClosable && pEvent->spontaneous())
 			{

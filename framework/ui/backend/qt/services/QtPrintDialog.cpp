@@ -7,14 +7,17 @@
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
 namespace
 {
 
-// The framework names its PDF files itself, so the dialog's output file would do nothing. Qt
+// Setting up chooses a printer, not a file, so the dialog's output file would do nothing. Qt
 // shows that row again each time the dialog is shown: it goes when the dialog is polished, just
 // before its first layout, or else once it shows.
 class COutputFileHider : public QObject
@@ -79,6 +82,25 @@ void ShowAsPrinterChooser(QPrintDialog& dialog)
 	}
 }
 
+// The file an accepted dialog prints to, or empty. Where a file is the only choice, a name the user
+// left as the dialog proposed it is no choice and the framework names the file, unless a file of
+// that name exists: the dialog then asked before replacing it, and the user said yes. A folder is
+// never the answer; Qt accepts one when the dialog is closed without its button.
+QString ChosenOutputFile(const QPrinter& printer, const QString& strProposed)
+{
+	const QString strFile = printer.outputFileName();
+	if (printer.outputFormat() != QPrinter::PdfFormat || strFile.isEmpty() || QFileInfo(strFile).isDir())
+	{
+		return QString();
+	}
+	const bool bOnlyChoice = QPrinterInfo::availablePrinterNames().isEmpty();
+	if (bOnlyChoice && strFile == strProposed && !QFileInfo(strFile).isFile())
+	{
+		return QString();
+	}
+	return strFile;
+}
+
 }
 
 bool CQtDriver::ShowPrintDialog(HWND hOwner, NativePrintDialog& request)
@@ -122,6 +144,9 @@ bool CQtDriver::ShowPrintDialog(HWND hOwner, NativePrintDialog& request)
 	{
 		ShowAsPrinterChooser(dialog);
 	}
+	// Qt proposes its output file as it builds the dialog.
+	const QLineEdit* pOutputFile = dialog.findChild<QLineEdit*>("filename");
+	const QString strProposed = pOutputFile != nullptr ? pOutputFile->text() : QString();
 	if (dialog.exec() != QDialog::Accepted)
 	{
 		return false;
@@ -137,7 +162,8 @@ bool CQtDriver::ShowPrintDialog(HWND hOwner, NativePrintDialog& request)
 	{
 		request.nRange = PrintRange::Selection;
 	}
-	// An accepted dialog may name a folder as the PDF file: the framework names PDF files itself.
 	request.printer = SetupOfPrinter(printer);
+	request.strOutputFile = request.bSetupOnly || !request.bOfferFile ? CString()
+		: FromQString(ChosenOutputFile(printer, strProposed));
 	return true;
 }
