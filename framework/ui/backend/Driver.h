@@ -51,7 +51,7 @@ enum class NativeKind
 	ScrollBar,
 };
 
-struct NativeWindowSpec
+struct NativeWindowRequest
 {
 	NativeKind nKind;
 	// The native window that holds this one: the parent of a child window, the top-level window of
@@ -309,8 +309,8 @@ public:
 	virtual bool IsToolkitRunning() const = 0;
 
 	// Native windows
-	// Makes the window's native window as the spec says; the model places and shows it next.
-	virtual void CreateNativeWindow(HWND hWnd, const NativeWindowSpec& spec) = 0;
+	// Makes the window's native window as the request describes; the model places and shows it next.
+	virtual void CreateNativeWindow(HWND hWnd, const NativeWindowRequest& request) = 0;
 	// The window is gone: its native window goes now, or once the toolkit has finished delivering
 	// the event being handled. Its timers stop.
 	virtual void DestroyNativeWindow(HWND hWnd) = 0;

@@ -8,33 +8,33 @@
 
 void CreateNativeWindowFor(CWindowRecord& record)
 {
-	NativeWindowSpec spec = {};
-	spec.nKind = record.m_pClass->nNativeKind;
-	spec.bChild = record.IsChildWindow();
-	spec.dwStyle = record.m_dwStyle;
-	spec.dwExStyle = record.m_dwExStyle;
-	spec.strText = record.m_strText;
+	NativeWindowRequest request = {};
+	request.nKind = record.m_pClass->nNativeKind;
+	request.bChild = record.IsChildWindow();
+	request.dwStyle = record.m_dwStyle;
+	request.dwExStyle = record.m_dwExStyle;
+	request.strText = record.m_strText;
 	// An owned window is held by its owner's top-level window, so the desktop keeps it above.
 	if (record.m_pParent != nullptr)
 	{
-		CWindowRecord* pHolder = spec.bChild ? record.m_pParent : record.m_pParent->TopLevel();
-		spec.hHolder = pHolder->m_bNative ? pHolder->Handle() : nullptr;
+		CWindowRecord* pHolder = request.bChild ? record.m_pParent : record.m_pParent->TopLevel();
+		request.hHolder = pHolder->m_bNative ? pHolder->Handle() : nullptr;
 	}
 	CDriver& driver = AfxGetDriver();
-	driver.CreateNativeWindow(record.Handle(), spec);
+	driver.CreateNativeWindow(record.Handle(), request);
 	record.m_bNative = true;
-	if (!spec.bChild)
+	if (!request.bChild)
 	{
 		driver.WatchMenuKeys(record.Handle());
 		record.ApplyDesktopFrame();
 		driver.SetNativeTitle(record.Handle(), record.m_strText);
 	}
-	driver.EnableNativeWindow(record.Handle(), !spec.bChild || (record.m_dwStyle & WS_DISABLED) == 0);
+	driver.EnableNativeWindow(record.Handle(), !request.bChild || (record.m_dwStyle & WS_DISABLED) == 0);
 	if ((record.m_dwExStyle & WS_EX_ACCEPTFILES) != 0)
 	{
 		driver.AcceptFileDrops(record.Handle(), true);
 	}
-	if (spec.bChild && (record.m_dwStyle & WS_VISIBLE) == 0)
+	if (request.bChild && (record.m_dwStyle & WS_VISIBLE) == 0)
 	{
 		// A toolkit shows every child with its parent unless the child was hidden explicitly.
 		driver.ShowNativeWindow(record.Handle(), NativeShow::Hide);

@@ -7,4 +7,4 @@ class QWidget;
 
 // The widget of an EDIT, BUTTON, LISTBOX or SCROLLBAR window, made from its creation styles; null
 // for a window of another kind.
-QWidget* CreateControlWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent);
+QWidget* CreateControlWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent);

@@ -11,7 +11,7 @@ public:
 	void StopToolkit() override;
 	bool IsToolkitRunning() const override;
 
-	void CreateNativeWindow(HWND hWnd, const NativeWindowSpec& spec) override;
+	void CreateNativeWindow(HWND hWnd, const NativeWindowRequest& request) override;
 	void DestroyNativeWindow(HWND hWnd) override;
 	void ForgetWindow(HWND hWnd) override;
 	void ReparentNativeWindow(HWND hWnd, HWND hNewHolder) override;

@@ -67,10 +67,10 @@ void ApplySizeLimits(QWidget* pWidget, bool bFixedSize, const QSize& size)
 
 }
 
-void CQtDriver::CreateNativeWindow(HWND hWnd, const NativeWindowSpec& spec)
+void CQtDriver::CreateNativeWindow(HWND hWnd, const NativeWindowRequest& request)
 {
-	QWidget* pParent = NativeWidget(spec.hHolder);
-	QWidget* pWidget = CreateControlWidget(hWnd, spec, pParent);
+	QWidget* pParent = NativeWidget(request.hHolder);
+	QWidget* pWidget = CreateControlWidget(hWnd, request, pParent);
 	if (pWidget != nullptr)
 	{
 		AttachWidgetToWindow(hWnd, pWidget);

@@ -95,10 +95,10 @@ QAbstractButton* Button(HWND hWnd)
 
 }
 
-QWidget* CreateButtonWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
+QWidget* CreateButtonWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent)
 {
-	const QString strText = ToQString(spec.strText);
-	const DWORD dwType = ButtonType(spec.dwStyle);
+	const QString strText = ToQString(request.strText);
+	const DWORD dwType = ButtonType(request.dwStyle);
 	if (dwType == BS_GROUPBOX)
 	{
 		return new CPaletteSharingWidget<QGroupBox, QStyleOptionGroupBox>(strText, pParent);

@@ -23,18 +23,18 @@ QColor ToQColor(COLORREF cr)
 
 }
 
-QWidget* CreateControlWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
+QWidget* CreateControlWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent)
 {
-	switch (spec.nKind)
+	switch (request.nKind)
 	{
 	case NativeKind::Edit:
-		return CreateEditWidget(hWnd, spec, pParent);
+		return CreateEditWidget(hWnd, request, pParent);
 	case NativeKind::Button:
-		return CreateButtonWidget(hWnd, spec, pParent);
+		return CreateButtonWidget(hWnd, request, pParent);
 	case NativeKind::ListBox:
-		return CreateListBoxWidget(hWnd, spec, pParent);
+		return CreateListBoxWidget(hWnd, request, pParent);
 	case NativeKind::ScrollBar:
-		return CreateScrollBarWidget(hWnd, spec, pParent);
+		return CreateScrollBarWidget(hWnd, request, pParent);
 	default:
 		return nullptr;
 	}

@@ -36,10 +36,10 @@ protected:
 	}
 };
 
-QWidget* CreateEditWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent);
-QWidget* CreateButtonWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent);
-QWidget* CreateListBoxWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent);
-QWidget* CreateScrollBarWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent);
+QWidget* CreateEditWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent);
+QWidget* CreateButtonWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent);
+QWidget* CreateListBoxWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent);
+QWidget* CreateScrollBarWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent);
 
 // An edit widget's text, with Windows line breaks ("\r\n"); a widget that is no edit has none.
 void SetEditWidgetText(QWidget* pWidget, const CString& strText);

@@ -37,21 +37,21 @@ QPlainTextEdit* TextEdit(HWND hWnd)
 
 }
 
-QWidget* CreateEditWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
+QWidget* CreateEditWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent)
 {
-	const DWORD dwStyle = spec.dwStyle;
-	const bool bFrame = (dwStyle & WS_BORDER) != 0 || (spec.dwExStyle & WS_EX_CLIENTEDGE) != 0;
+	const DWORD dwStyle = request.dwStyle;
+	const bool bFrame = (dwStyle & WS_BORDER) != 0 || (request.dwExStyle & WS_EX_CLIENTEDGE) != 0;
 	if ((dwStyle & ES_MULTILINE) == 0)
 	{
 		QLineEdit* pLine = new CPaletteSharingWidget<QLineEdit, QStyleOptionFrame>(pParent);
-		pLine->setText(WidgetText(spec.strText));
+		pLine->setText(WidgetText(request.strText));
 		pLine->setFrame(bFrame);
 		pLine->setEchoMode((dwStyle & ES_PASSWORD) != 0 ? QLineEdit::Password : QLineEdit::Normal);
 		QObject::connect(pLine, &QLineEdit::textChanged, pLine, [hWnd] { OnToolkitEditChanged(hWnd); });
 		return pLine;
 	}
 	QPlainTextEdit* pText = new CPaletteSharingWidget<QPlainTextEdit, QStyleOptionFrame>(pParent);
-	pText->setPlainText(WidgetText(spec.strText));
+	pText->setPlainText(WidgetText(request.strText));
 	pText->setFrameShape(bFrame ? QFrame::StyledPanel : QFrame::NoFrame);
 	// Without ES_AUTOHSCROLL a multi-line edit wraps its lines at the right edge.
 	pText->setLineWrapMode((dwStyle & ES_AUTOHSCROLL) != 0 ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);

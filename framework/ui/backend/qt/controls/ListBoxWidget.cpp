@@ -72,17 +72,17 @@ CListBoxWidget* List(HWND hWnd)
 
 }
 
-QWidget* CreateListBoxWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
+QWidget* CreateListBoxWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent)
 {
 	CListBoxWidget* pList = new CListBoxWidget(pParent);
 	pList->setItemDelegate(new CListBoxItemDelegate(pList));
-	pList->setSelectionMode((spec.dwStyle & LBS_NOSEL) != 0 ? QAbstractItemView::NoSelection
+	pList->setSelectionMode((request.dwStyle & LBS_NOSEL) != 0 ? QAbstractItemView::NoSelection
 															  : QAbstractItemView::SingleSelection);
-	pList->setFrameShape((spec.dwStyle & WS_BORDER) != 0 || (spec.dwExStyle & WS_EX_CLIENTEDGE) != 0
+	pList->setFrameShape((request.dwStyle & WS_BORDER) != 0 || (request.dwExStyle & WS_EX_CLIENTEDGE) != 0
 			? QFrame::StyledPanel
 			: QFrame::NoFrame);
-	pList->setVerticalScrollBarPolicy((spec.dwStyle & WS_VSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-	pList->setHorizontalScrollBarPolicy((spec.dwStyle & WS_HSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+	pList->setVerticalScrollBarPolicy((request.dwStyle & WS_VSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+	pList->setHorizontalScrollBarPolicy((request.dwStyle & WS_HSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 	// The driver's changes block the widget's signals, so only the user's choices are told.
 	QObject::connect(pList, &QListWidget::currentRowChanged, pList, [hWnd] { OnToolkitListBoxSelChanged(hWnd); });
 	QObject::connect(pList, &QListWidget::itemDoubleClicked, pList, [hWnd] { OnToolkitListBoxDoubleClicked(hWnd); });

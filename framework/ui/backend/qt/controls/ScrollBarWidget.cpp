@@ -62,9 +62,9 @@ void ActionTriggered(HWND hWnd, int nAction)
 
 }
 
-QWidget* CreateScrollBarWidget(HWND hWnd, const NativeWindowSpec& spec, QWidget* pParent)
+QWidget* CreateScrollBarWidget(HWND hWnd, const NativeWindowRequest& request, QWidget* pParent)
 {
-	CScrollBarWidget* pBar = new CScrollBarWidget((spec.dwStyle & SBS_VERT) != 0 ? Qt::Vertical : Qt::Horizontal,
+	CScrollBarWidget* pBar = new CScrollBarWidget((request.dwStyle & SBS_VERT) != 0 ? Qt::Vertical : Qt::Horizontal,
 		pParent);
 	// A right click on a bar is the program's (a grid opens its own menu there); the toolkit's
 	// scrolling menu would come up on top of it, in its own words.
