@@ -3,21 +3,17 @@
 #include "analyser/FourierDlg.h"
 
 #include "analyser/resources/AnalyserResourceIds.h"
-#include "framework/core/CommonDialogConstants.h"
 #include "framework/core/FrameworkStringIds.h"
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/services/PrintDialog.h"
 #include "framework/ui/services/PrinterDC.h"
-#include "framework/ui/window/ModalSeam.h"
-#include "framework/ui/window/WinApp.h"
 #include "grid/window/GridPrinter.h"
+#include "sigkit/frames/PagePrinting.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace
 {
-	constexpr DWORD PRINT_FLAGS = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
 	// The grid's margins, and the band below the top one that holds the heading, in millimetres.
 	constexpr int PAGE_MARGIN = 25;
 	constexpr int HEADING_BAND = 14;
@@ -28,37 +24,16 @@ namespace
 	constexpr int PRINTED_COLUMNS = 4;
 	const int s_printedWidths[PRINTED_COLUMNS] = {90, 150, 180, 120};
 
-	// Printer pixels for a length on paper, from the resolution and size along that side.
-	int Millimetres(double dMillimetres, int nPixels, int nSize)
-	{
-		return nSize > 0 ? static_cast<int>(dMillimetres * nPixels / nSize) : 0;
-	}
-
-	void CreateHeadingFont(CFont& font, int nHeight, int nWeight)
-	{
-		LOGFONT lf;
-		std::memset(&lf, 0, sizeof lf);
-		lf.lfHeight = -nHeight;
-		lf.lfWeight = nWeight;
-		std::strcpy(lf.lfFaceName, "MS Sans Serif");
-		font.CreateFontIndirect(&lf);
-	}
 }
 
 void CFourierDlg::OnFilePrint()
 {
 	if (!HasSignal())
 		return;
-	CPrintDialog dialog(FALSE, PRINT_FLAGS, this);
-	CWinApp* pApp = AfxGetApp();
-	if ((pApp != nullptr ? pApp->DoPrintDialog(&dialog) : dialog.DoModal()) != IDOK)
-		return;
+	CPrintDialog dialog(FALSE, FRAME_PRINT_FLAGS, this);
 	CPrinterDC dc;
-	if (dialog.GetPrinterDC() == nullptr || !dc.Attach(dialog.GetPrinterDC()))
-	{
-		AfxMessageBox(IDS_PRINT_FAILED, MB_OK | MB_ICONSTOP);
+	if (!ChoosePrinter(dialog, dc))
 		return;
-	}
 
 	const int nColumns = std::min(m_gridHarmonics.GetColumnCount(), PRINTED_COLUMNS);
 	int nScreenWidths[PRINTED_COLUMNS] = {};
@@ -94,17 +69,13 @@ void CFourierDlg::OnFilePrint()
 		return;
 	// Whatever reached the document is thrown away: half a table is no print.
 	dc.AbortDoc();
-	AfxMessageBox(IDS_PRINT_FAILED, MB_OK | MB_ICONSTOP);
+	ReportPrintFailure();
 }
 
 void CFourierDlg::DrawPrintHeading(CPrinterDC& dc, int nPage, int nPages)
 {
-	const int nHorzRes = dc.GetDeviceCaps(HORZRES);
-	const int nHorzSize = dc.GetDeviceCaps(HORZSIZE);
-	const int nVertRes = dc.GetDeviceCaps(VERTRES);
-	const int nVertSize = dc.GetDeviceCaps(VERTSIZE);
-	const int x = Millimetres(PAGE_MARGIN, nHorzRes, nHorzSize);
-	int y = Millimetres(PAGE_MARGIN, nVertRes, nVertSize);
+	const int x = PageMillimetresAcross(dc, PAGE_MARGIN);
+	int y = PageMillimetresDown(dc, PAGE_MARGIN);
 
 	CString strDetails = "Durata " + CSignal::Convert(m_summary.dDuration, 9) + " s, ";
 	CString strCount;
@@ -118,9 +89,9 @@ void CFourierDlg::DrawPrintHeading(CPrinterDC& dc, int nPage, int nPages)
 	}
 
 	CFont fontTitle;
-	CreateHeadingFont(fontTitle, Millimetres(TITLE_HEIGHT, nVertRes, nVertSize), 700);
+	CreateFaceFont(fontTitle, PageMillimetresDown(dc, TITLE_HEIGHT), 700);
 	CFont fontLine;
-	CreateHeadingFont(fontLine, Millimetres(LINE_HEIGHT, nVertRes, nVertSize), 400);
+	CreateFaceFont(fontLine, PageMillimetresDown(dc, LINE_HEIGHT), 400);
 	dc.SaveDC();
 	dc.SetBkMode(TRANSPARENT);
 	dc.SetTextColor(RGB(0, 0, 0));
@@ -128,7 +99,7 @@ void CFourierDlg::DrawPrintHeading(CPrinterDC& dc, int nPage, int nPages)
 	CString strApp;
 	strApp.LoadString(AFX_IDS_APP_TITLE);
 	dc.TextOut(x, y, strApp + " di " + FileNameOf(m_strPath));
-	y += Millimetres(TITLE_HEIGHT * 1.6, nVertRes, nVertSize);
+	y += PageMillimetresDown(dc, TITLE_HEIGHT * 1.6);
 	dc.SelectObject(&fontLine);
 	dc.TextOut(x, y, strDetails);
 	dc.RestoreDC(-1);

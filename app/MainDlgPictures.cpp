@@ -18,7 +18,7 @@
 #include "framework/ui/services/PrinterDC.h"
 #include "framework/ui/window/ModalSeam.h"
 #include "framework/ui/window/PaintDC.h"
-#include "framework/ui/window/WinApp.h"
+#include "sigkit/frames/PagePrinting.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,7 +27,6 @@ namespace
 {
 	const char PICTURE_FILTER[] = "Immagine PNG (*.png)|*.png|Immagine SVG (*.svg)|*.svg||";
 	constexpr DWORD PICTURE_FILTER_SVG = 2;
-	constexpr DWORD PRINT_FLAGS = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
 
 	constexpr COLORREF PAPER_COLOR = RGB(255, 255, 255);
 	constexpr COLORREF TITLE_FACE_COLOR = RGB(212, 208, 200);
@@ -40,21 +39,6 @@ namespace
 	constexpr double LINE_HEIGHT = 3.5;
 	constexpr double SCOPE_TEXT_HEIGHT = 3.0;
 
-	void CreateTextFont(CFont& font, int nHeight, int nWeight)
-	{
-		LOGFONT lf;
-		std::memset(&lf, 0, sizeof lf);
-		lf.lfHeight = -nHeight;
-		lf.lfWeight = nWeight;
-		std::strcpy(lf.lfFaceName, "MS Sans Serif");
-		font.CreateFontIndirect(&lf);
-	}
-
-	// Printer pixels for a length on paper, from the resolution and size along that side.
-	int Millimetres(double dMillimetres, int nPixels, int nSize)
-	{
-		return nSize > 0 ? static_cast<int>(dMillimetres * nPixels / nSize) : 0;
-	}
 
 	BOOL EndsWithNoCase(const CString& str, LPCTSTR lpszEnd)
 	{
@@ -79,7 +63,7 @@ void CMainDlg::PaintScopesPicture(CDC& dc, const CRect& rc, int nTextHeight, BOO
 	const int nGap = std::max(2, nTextHeight / 3);
 	const int nScope = std::max(0, (rc.Height() - MAIN_SCOPE_COUNT * (nTitle + 2 * nGap)) / MAIN_SCOPE_COUNT);
 	CFont font;
-	CreateTextFont(font, nTextHeight, 400);
+	CreateFaceFont(font, nTextHeight, 400);
 	dc.FillSolidRect(&rc, bPaper ? PAPER_COLOR : TITLE_FACE_COLOR);
 	CFont* pOldFont = dc.SelectObject(&font);
 	dc.SetBkMode(TRANSPARENT);
@@ -176,23 +160,13 @@ void CMainDlg::OnEditCopyPicture()
 
 void CMainDlg::OnFilePrintScopes()
 {
-	CPrintDialog dialog(FALSE, PRINT_FLAGS, this);
-	CWinApp* pApp = AfxGetApp();
-	if ((pApp != nullptr ? pApp->DoPrintDialog(&dialog) : dialog.DoModal()) != IDOK)
-		return;
+	CPrintDialog dialog(FALSE, FRAME_PRINT_FLAGS, this);
 	CPrinterDC dc;
-	if (dialog.GetPrinterDC() == nullptr || !dc.Attach(dialog.GetPrinterDC()))
-	{
-		AfxMessageBox(IDS_PRINT_FAILED, MB_OK | MB_ICONSTOP);
+	if (!ChoosePrinter(dialog, dc))
 		return;
-	}
-	const int nHorzRes = dc.GetDeviceCaps(HORZRES);
-	const int nHorzSize = dc.GetDeviceCaps(HORZSIZE);
-	const int nVertRes = dc.GetDeviceCaps(VERTRES);
-	const int nVertSize = dc.GetDeviceCaps(VERTSIZE);
-	const int nLeft = Millimetres(PAGE_MARGIN, nHorzRes, nHorzSize);
-	const int nTop = Millimetres(PAGE_MARGIN, nVertRes, nVertSize);
-	CRect rcPage(nLeft, nTop, nHorzRes - nLeft, nVertRes - nTop);
+	const int nLeft = PageMillimetresAcross(dc, PAGE_MARGIN);
+	const int nTop = PageMillimetresDown(dc, PAGE_MARGIN);
+	const CRect rcPage(nLeft, nTop, dc.GetDeviceCaps(HORZRES) - nLeft, dc.GetDeviceCaps(VERTRES) - nTop);
 
 	CString strTitle;
 	strTitle.LoadString(AFX_IDS_APP_TITLE);
@@ -202,20 +176,20 @@ void CMainDlg::OnFilePrintScopes()
 	if (bPrinted)
 	{
 		CFont fontHeading;
-		CreateTextFont(fontHeading, Millimetres(HEADING_HEIGHT, nVertRes, nVertSize), 700);
+		CreateFaceFont(fontHeading, PageMillimetresDown(dc, HEADING_HEIGHT), 700);
 		CFont fontLine;
-		CreateTextFont(fontLine, Millimetres(LINE_HEIGHT, nVertRes, nVertSize), 400);
+		CreateFaceFont(fontLine, PageMillimetresDown(dc, LINE_HEIGHT), 400);
 		dc.SaveDC();
 		dc.SetBkMode(TRANSPARENT);
 		dc.SetTextColor(INK_COLOR);
 		dc.SelectObject(&fontHeading);
 		dc.TextOut(rcPage.left, rcPage.top, strName.IsEmpty() ? strTitle : strTitle + " - " + strName);
-		int y = rcPage.top + Millimetres(HEADING_HEIGHT * 1.8, nVertRes, nVertSize);
+		int y = rcPage.top + PageMillimetresDown(dc, HEADING_HEIGHT * 1.8);
 		if (!strName.IsEmpty())
 		{
 			dc.SelectObject(&fontLine);
 			dc.TextOut(rcPage.left, y, ParameterLine(m_params));
-			y += Millimetres(LINE_HEIGHT * 2.5, nVertRes, nVertSize);
+			y += PageMillimetresDown(dc, LINE_HEIGHT * 2.5);
 		}
 		dc.RestoreDC(-1);
 		// The scopes keep the window's proportions, as wide as the page allows.
@@ -223,11 +197,11 @@ void CMainDlg::OnFilePrintScopes()
 		const int nHeight = std::min(rcPage.bottom - y,
 			static_cast<int>(static_cast<long long>(rcPage.Width()) * sizeWindow.cy / std::max<LONG>(1, sizeWindow.cx)));
 		PaintScopesPicture(dc, CRect(rcPage.left, y, rcPage.right, y + nHeight),
-			Millimetres(SCOPE_TEXT_HEIGHT, nVertRes, nVertSize), TRUE);
+			PageMillimetresDown(dc, SCOPE_TEXT_HEIGHT), TRUE);
 		bPrinted = dc.EndPage() > 0 && dc.EndDoc() > 0;
 	}
 	if (bPrinted)
 		return;
 	dc.AbortDoc();
-	AfxMessageBox(IDS_PRINT_FAILED, MB_OK | MB_ICONSTOP);
+	ReportPrintFailure();
 }

@@ -31,7 +31,6 @@ namespace
 		{AFX_IDW_STATUS_BAR, "Visualizza/Nasconde la barra di stato"},
 		{IDS_READ_FAILED, "Impossibile aprire il file \"%s\"."},
 		{IDS_WRITE_FAILED, "Impossibile scrivere il file \"%s\".\nOperazione annullata!"},
-		{IDS_PRINT_FAILED, "Impossibile stampare il documento.\nOperazione annullata!"},
 		{IDS_BAD_COUNT, "Il numero di armoniche deve essere compreso tra 1 e %u."},
 		{IDS_COUNT_PROMPT, "Numero di armoniche (da 1 a %u):"},
 		{IDS_ALIASING_NOTE, "Con %u campioni si distinguono le armoniche fino alla %u, la metà dei campioni: "

@@ -62,7 +62,6 @@ namespace
 			"l'inviluppo non si può vedere."},
 		{IDS_EXPORT_FAILED, "Impossibile scrivere il file\n%s\nL'immagine non è stata salvata."},
 		{IDS_COPY_FAILED, "Impossibile copiare l'immagine negli appunti."},
-		{IDS_PRINT_FAILED, "Impossibile stampare il documento.\nOperazione annullata!"},
 		{IDS_PICTURE_PROMPT, "L'immagine ha la dimensione della finestra, %d × %d pixel, o una più grande."},
 		{IDS_BAD_PICTURE_SIZE, "La dimensione dell'immagine va da %d × %d a %d × %d pixel."},
 		{IDS_RANGE_AMP_CARRIER, "L'ampiezza del segnale portante deve essere compresa tra 1e-6 e 1e6 V."},

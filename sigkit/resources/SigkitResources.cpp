@@ -9,6 +9,7 @@ namespace
 {
 	const StringResource s_strings[] = {
 		{AFX_IDS_IDLEMESSAGE, "Pronto"},
+		{IDS_FRAME_PRINT_FAILED, "Impossibile stampare il documento.\nOperazione annullata!"},
 	};
 
 	// The splash: a centred pop-up without caption holding one sunken picture that takes the
