@@ -5,18 +5,12 @@
 
 #include "analyser/resources/AnalyserResourceIds.h"
 #include "framework/core/WinConstants.h"
-
-#include <algorithm>
+#include "sigkit/frames/FrameSupport.h"
 
 namespace
 {
 	const UINT s_summaryIds[FOURIER_SUMMARY_COUNT] = {IDC_SUMMARY_SAMPLES, IDC_SUMMARY_DURATION, IDC_SUMMARY_RESOLUTION,
 		IDC_SUMMARY_HARMONICS, IDC_SUMMARY_LARGEST, IDC_SUMMARY_DISTORTION};
-
-	BOOL IsShown(CWnd& bar)
-	{
-		return bar.GetSafeHwnd() != nullptr && (bar.GetStyle() & WS_VISIBLE) != 0;
-	}
 
 	// The window of each rectangle of the layout, in the same order.
 	struct Placement
@@ -35,22 +29,7 @@ namespace
 
 CRect CFourierDlg::AreaBetweenBars()
 {
-	CRect rcArea;
-	GetClientRect(&rcArea);
-	CRect rcBar;
-	if (IsShown(m_wndToolBar))
-	{
-		m_wndToolBar.GetWindowRect(&rcBar);
-		ScreenToClient(&rcBar);
-		rcArea.top = rcBar.bottom;
-	}
-	if (IsShown(m_wndStatusBar))
-	{
-		m_wndStatusBar.GetWindowRect(&rcBar);
-		ScreenToClient(&rcBar);
-		rcArea.bottom = rcBar.top;
-	}
-	return rcArea;
+	return ::AreaBetweenBars(this, m_wndToolBar, m_wndStatusBar);
 }
 
 // The frame has moved the controls below the toolbar by now; their places in the area between
@@ -131,16 +110,7 @@ void CFourierDlg::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 	CTBDialog::OnGetMinMaxInfo(lpMMI);
 	if (!m_bLayoutKept)
 		return;
-	CRect rcWindow;
-	GetWindowRect(&rcWindow);
-	CRect rcClient;
-	GetClientRect(&rcClient);
-	const CSize sizeArea = MinimumFourierArea(m_layoutTemplate);
-	const int nBars = rcClient.Height() - AreaBetweenBars().Height();
-	lpMMI->ptMinTrackSize.x =
-		std::max<LONG>(lpMMI->ptMinTrackSize.x, sizeArea.cx + rcWindow.Width() - rcClient.Width());
-	lpMMI->ptMinTrackSize.y =
-		std::max<LONG>(lpMMI->ptMinTrackSize.y, sizeArea.cy + nBars + rcWindow.Height() - rcClient.Height());
+	KeepAreaBetweenBars(this, AreaBetweenBars(), MinimumFourierArea(m_layoutTemplate), lpMMI);
 }
 
 // The frame shows or hides the bar and leaves the layout alone; the controls take or give back

@@ -4,8 +4,7 @@
 #include "app/MainDlg.h"
 
 #include "framework/core/WinConstants.h"
-
-#include <algorithm>
+#include "sigkit/frames/FrameSupport.h"
 
 namespace
 {
@@ -16,22 +15,11 @@ namespace
 		parent.ScreenToClient(&rc);
 		return rc;
 	}
-
-	BOOL IsShown(CWnd& bar)
-	{
-		return bar.GetSafeHwnd() != nullptr && (bar.GetStyle() & WS_VISIBLE) != 0;
-	}
 }
 
 CRect CMainDlg::AreaBetweenBars()
 {
-	CRect rcArea;
-	GetClientRect(&rcArea);
-	if (IsShown(m_wndToolBar))
-		rcArea.top = RectInParent(*this, m_wndToolBar).bottom;
-	if (IsShown(m_wndStatusBar))
-		rcArea.bottom = RectInParent(*this, m_wndStatusBar).top;
-	return rcArea;
+	return ::AreaBetweenBars(this, m_wndToolBar, m_wndStatusBar);
 }
 
 // The frame has moved the controls below the toolbar by now; their places in the area between
@@ -104,15 +92,7 @@ void CMainDlg::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 	CTBDialog::OnGetMinMaxInfo(lpMMI);
 	if (!m_bLayoutKept)
 		return;
-	CRect rcWindow;
-	GetWindowRect(&rcWindow);
-	CRect rcClient;
-	GetClientRect(&rcClient);
-	const CSize sizeArea = MinimumMainArea(m_layoutTemplate);
-	const int nBars = rcClient.Height() - AreaBetweenBars().Height();
-	lpMMI->ptMinTrackSize.x = std::max<LONG>(lpMMI->ptMinTrackSize.x, sizeArea.cx + rcWindow.Width() - rcClient.Width());
-	lpMMI->ptMinTrackSize.y =
-		std::max<LONG>(lpMMI->ptMinTrackSize.y, sizeArea.cy + nBars + rcWindow.Height() - rcClient.Height());
+	KeepAreaBetweenBars(this, AreaBetweenBars(), MinimumMainArea(m_layoutTemplate), lpMMI);
 }
 
 // The frame shows or hides the bar and leaves the layout alone; the scopes take or give back

@@ -10,6 +10,7 @@
 #include "framework/ui/window/PaintDC.h"
 #include "framework/ui/system/SystemServices.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -142,4 +143,43 @@ BOOL PaintMinimizedIcon(CWnd* pWnd, HICON hIcon)
 void ToggleBar(CWnd& bar)
 {
 	bar.ShowWindow(bar.IsWindowVisible() ? SW_HIDE : SW_SHOWNA);
+}
+
+namespace
+{
+	BOOL IsShownBar(CWnd& bar)
+	{
+		return bar.GetSafeHwnd() != nullptr && (bar.GetStyle() & WS_VISIBLE) != 0;
+	}
+
+	CRect RectInFrame(CWnd* pFrame, CWnd& child)
+	{
+		CRect rc;
+		child.GetWindowRect(&rc);
+		pFrame->ScreenToClient(&rc);
+		return rc;
+	}
+}
+
+CRect AreaBetweenBars(CWnd* pFrame, CWnd& toolBar, CWnd& statusBar)
+{
+	CRect rcArea;
+	pFrame->GetClientRect(&rcArea);
+	if (IsShownBar(toolBar))
+		rcArea.top = RectInFrame(pFrame, toolBar).bottom;
+	if (IsShownBar(statusBar))
+		rcArea.bottom = RectInFrame(pFrame, statusBar).top;
+	return rcArea;
+}
+
+void KeepAreaBetweenBars(CWnd* pFrame, const CRect& rcBetweenBars, const CSize& sizeArea, MINMAXINFO* lpMMI)
+{
+	CRect rcWindow;
+	pFrame->GetWindowRect(&rcWindow);
+	CRect rcClient;
+	pFrame->GetClientRect(&rcClient);
+	const int nBars = rcClient.Height() - rcBetweenBars.Height();
+	lpMMI->ptMinTrackSize.x = std::max<LONG>(lpMMI->ptMinTrackSize.x, sizeArea.cx + rcWindow.Width() - rcClient.Width());
+	lpMMI->ptMinTrackSize.y =
+		std::max<LONG>(lpMMI->ptMinTrackSize.y, sizeArea.cy + nBars + rcWindow.Height() - rcClient.Height());
 }

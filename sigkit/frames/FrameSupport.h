@@ -34,5 +34,12 @@ void UpdateFramePopup(CCmdTarget* pTarget, CMenu* pPopupMenu, BOOL bSysMenu);
 // or has no icon (the caller then only validates).
 BOOL PaintMinimizedIcon(CWnd* pWnd, HICON hIcon);
 
+// The client area left between the frame's toolbar and status bar, each counted while shown.
+CRect AreaBetweenBars(CWnd* pFrame, CWnd& toolBar, CWnd& statusBar);
+
+// Raises the smallest size the user can drag the frame to, so that the area between its bars
+// (rcBetweenBars now) stays at least sizeArea.
+void KeepAreaBetweenBars(CWnd* pFrame, const CRect& rcBetweenBars, const CSize& sizeArea, MINMAXINFO* lpMMI);
+
 // Hides a visible bar, shows a hidden one without activating it.
 void ToggleBar(CWnd& bar);
