@@ -54,10 +54,7 @@ BOOL CScopeGroup::IsSameVerticalScale() const
 
 void CScopeGroup::SignalsChanged()
 {
-	m_bCursorA = FALSE;
-	m_bCursorB = FALSE;
-	m_pCursorScope = nullptr;
-	ApplyCursors();
+	DropCursors();
 	ApplyScales();
 	const CCalibratedScope* pReference = Reference();
 	if (pReference != nullptr)
@@ -179,11 +176,16 @@ BOOL CScopeGroup::PlaceCursor(CCalibratedScope* pScope, CPoint ptClient, BOOL bS
 
 void CScopeGroup::ClearCursors()
 {
+	DropCursors();
+	Repaint();
+}
+
+void CScopeGroup::DropCursors()
+{
 	m_bCursorA = FALSE;
 	m_bCursorB = FALSE;
 	m_pCursorScope = nullptr;
 	ApplyCursors();
-	Repaint();
 }
 
 BOOL CScopeGroup::HasCursors() const

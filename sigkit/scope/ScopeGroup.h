@@ -51,6 +51,7 @@ private:
 	void ApplyWindow(const ScopeTimeWindow& window);
 	void ApplyScales();
 	void ApplyCursors();
+	void DropCursors();
 	void Repaint();
 
 	std::vector<CCalibratedScope*> m_aScopes;
