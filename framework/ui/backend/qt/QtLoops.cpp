@@ -2,6 +2,8 @@
 // wait, and calls made from the loop.
 #include "framework/ui/backend/qt/QtDriver.h"
 
+#include "framework/ui/backend/qt/BeforeWait.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEvent>
@@ -70,17 +72,7 @@ void OnAboutToBlock()
 
 void EnsureIdleHook()
 {
-	if (s_pIdleContext == nullptr)
-	{
-		s_pIdleContext = new QObject(QCoreApplication::instance());
-		QObject::connect(QCoreApplication::instance(), &QObject::destroyed, [] { s_pIdleContext = nullptr; });
-	}
-	QAbstractEventDispatcher* pDispatcher = QAbstractEventDispatcher::instance();
-	if (!s_blockConnection && pDispatcher != nullptr)
-	{
-		s_blockConnection =
-			QObject::connect(pDispatcher, &QAbstractEventDispatcher::aboutToBlock, s_pIdleContext, &OnAboutToBlock);
-	}
+	ConnectBeforeWait(s_pIdleContext, s_blockConnection, &OnAboutToBlock);
 }
 
 }

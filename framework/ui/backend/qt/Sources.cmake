@@ -1,6 +1,7 @@
 # The Qt backend: the driver, the windows' widgets and events, and the widgets of the native controls;
 # those of menus, services and bars are in their own folders.
 set(FRAMEWORK_UI_BACKEND_QT_SOURCES
+  backend/qt/BeforeWait.cpp
   backend/qt/DesktopColors.cpp
   backend/qt/FileDrops.cpp
   backend/qt/HostWidget.cpp

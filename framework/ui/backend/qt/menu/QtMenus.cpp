@@ -2,11 +2,10 @@
 // menu keys of top-level windows, and WM_ENTERIDLE's moment, when the event loop is about to wait.
 #include "framework/ui/backend/qt/QtDriver.h"
 
+#include "framework/ui/backend/qt/BeforeWait.h"
 #include "framework/ui/backend/qt/NativeWindows.h"
 #include "framework/ui/backend/qt/menu/MenuWidgets.h"
 
-#include <QAbstractEventDispatcher>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,17 +63,7 @@ void OnAboutToBlock()
 
 void EnsureIdleHook()
 {
-	if (s_pIdleContext == nullptr)
-	{
-		s_pIdleContext = new QObject(QCoreApplication::instance());
-		QObject::connect(QCoreApplication::instance(), &QObject::destroyed, [] { s_pIdleContext = nullptr; });
-	}
-	QAbstractEventDispatcher* pDispatcher = QAbstractEventDispatcher::instance();
-	if (!s_blockConnection && pDispatcher != nullptr)
-	{
-		s_blockConnection =
-			QObject::connect(pDispatcher, &QAbstractEventDispatcher::aboutToBlock, s_pIdleContext, &OnAboutToBlock);
-	}
+	ConnectBeforeWait(s_pIdleContext, s_blockConnection, &OnAboutToBlock);
 }
 
 }
