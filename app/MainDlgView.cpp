@@ -5,11 +5,11 @@
 
 #include "app/resources/AppResourceIds.h"
 #include "framework/core/BarConstants.h"
-#include "sigkit/resources/SigkitResourceIds.h"
 #include "framework/core/WinConstants.h"
 #include "framework/ui/window/CmdUI.h"
 #include "framework/ui/window/UserServices.h"
 #include "sigkit/frames/Shortcuts.h"
+#include "sigkit/resources/SigkitResourceIds.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -31,8 +31,7 @@ namespace
 		{VK_SUBTRACT, FALSE, ID_VIEW_ZOOM_OUT},
 	};
 
-	// One wheel notch or key press halves or doubles the time shown... nearly: a notch is a
-	// gentler step than a key.
+	// A key press halves or doubles the time shown; a wheel notch is a gentler step.
 	constexpr double KEY_ZOOM = 0.5;
 	constexpr double NOTCH_ZOOM = 0.8;
 	constexpr int WHEEL_NOTCH = 120;
@@ -55,13 +54,13 @@ BOOL CMainDlg::PreTranslateMessage(MSG* pMsg)
 
 void CMainDlg::OnViewScales()
 {
-	m_scopes.SetCalibrated(!m_scopeModulated.IsCalibrated());
+	m_scopes.SetCalibrated(!m_scopes.IsCalibrated());
 	ShowReadout(nullptr, CPoint());
 }
 
 void CMainDlg::OnUpdateViewScales(CCmdUI* pCmdUI)
 {
-	pCmdUI->SetCheck(m_scopeModulated.IsCalibrated() ? 1 : 0);
+	pCmdUI->SetCheck(m_scopes.IsCalibrated() ? 1 : 0);
 }
 
 void CMainDlg::OnViewSameScale()
@@ -71,7 +70,7 @@ void CMainDlg::OnViewSameScale()
 
 void CMainDlg::OnUpdateViewSameScale(CCmdUI* pCmdUI)
 {
-	pCmdUI->Enable(m_scopeModulated.IsCalibrated());
+	pCmdUI->Enable(m_scopes.IsCalibrated());
 	pCmdUI->SetCheck(m_scopes.IsSameVerticalScale() ? 1 : 0);
 }
 
