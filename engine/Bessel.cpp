@@ -37,6 +37,11 @@ namespace
 		}
 		return sum;
 	}
+
+	bool SeriesBrokenDown(double largestTerm)
+	{
+		return largestTerm > LARGEST_EXACT_TERM;
+	}
 }
 
 double BesselSeries(int n, double m)
@@ -49,9 +54,16 @@ double BesselCoefficient(int n, double m)
 {
 	double largestTerm;
 	const double series = SumSeries(n, m, largestTerm);
-	if (largestTerm <= LARGEST_EXACT_TERM)
+	if (!SeriesBrokenDown(largestTerm))
 		return series;
 	// Jn(-m) = (-1)^n Jn(m); the library function takes non-negative arguments only.
 	const double value = std::cyl_bessel_j(static_cast<double>(n), std::fabs(m));
 	return m < 0.0 && n % 2 != 0 ? -value : value;
+}
+
+bool BesselSeriesReplaced(int n, double m)
+{
+	double largestTerm;
+	SumSeries(n, m, largestTerm);
+	return SeriesBrokenDown(largestTerm);
 }

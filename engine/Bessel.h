@@ -12,3 +12,6 @@ double BesselSeries(int n, double m);
 // Jn(m) for the line list: the series value wherever its rounding error stays below its
 // truncation error, otherwise an accurate Jn(m).
 double BesselCoefficient(int n, double m);
+
+// Whether BesselCoefficient(n, m) gives the accurate Jn(m) instead of the series.
+bool BesselSeriesReplaced(int n, double m);
