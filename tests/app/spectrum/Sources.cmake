@@ -4,4 +4,5 @@ set(APP_TESTS_SPECTRUM_SOURCES
   spectrum/SpectrumWindowTests.cpp
   spectrum/SpectrumCommandsTests.cpp
   spectrum/SpectrumPrintTests.cpp
+  spectrum/SpectrumFigureTextsTests.cpp
 )
