@@ -60,6 +60,10 @@ void CMainDlg::OnSpectrum()
 		OfferFourierAnalysis();
 		return;
 	}
+	// The scales are one setting for both windows: what the user chose there holds here too.
 	CSpectrumDlg dlg(&m_params, this);
+	dlg.m_bScales = m_scopes.IsCalibrated();
 	dlg.DoModal();
+	if (dlg.m_bScales != m_scopes.IsCalibrated())
+		OnViewScales();
 }

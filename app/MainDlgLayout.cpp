@@ -19,7 +19,7 @@ namespace
 
 CRect CMainDlg::AreaBetweenBars()
 {
-	return ::AreaBetweenBars(this, m_wndToolBar, m_wndStatusBar);
+	return ::AreaBetweenBars(this, m_wndToolBar, &m_wndStatusBar);
 }
 
 // The frame has moved the controls below the toolbar by now; their places in the area between

@@ -1,12 +1,14 @@
-// The spectrum window: construction, opening with its title, labels, diagram and table, and the
-// printing commands.
+// The spectrum window: construction, opening with its title, labels, diagram and table, the
+// keys it answers and the printing commands.
 #include "app/SpectrumDlg.h"
 
 #include "app/resources/AppResourceIds.h"
 #include "framework/core/CommonDialogConstants.h"
+#include "framework/core/WinConstants.h"
 #include "framework/ui/dialog/DataExchange.h"
 #include "framework/ui/services/PrintDialog.h"
 #include "framework/ui/window/WinApp.h"
+#include "sigkit/frames/Shortcuts.h"
 #include "sigkit/scope/ScopeGeometry.h"
 #include "sigkit/signal/Signal.h"
 
@@ -16,16 +18,40 @@ namespace
 {
 	const UINT s_buttons[] = {IDOK, ID_SEPARATOR, ID_FILE_PRINT_TABLE, ID_FILE_PRINT_SETUP};
 
+	const FrameShortcut s_shortcuts[] = {
+		{'C', FALSE, ID_EDIT_COPY_ROWS},
+		{'P', FALSE, ID_FILE_PRINT_TABLE},
+	};
+
 	constexpr int LABEL_DECIMALS = 3;
 }
 
 BEGIN_MESSAGE_MAP(CSpectrumDlg, CTBBDialog)
 	ON_COMMAND(ID_FILE_PRINT_TABLE, OnFilePrint)
 	ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
+	ON_COMMAND(ID_EDIT_COPY_ROWS, OnEditCopyRows)
+	ON_COMMAND(ID_EDIT_COPY_PICTURE, OnEditCopyPicture)
+	ON_COMMAND(ID_VIEW_SCALES, OnViewScales)
+	ON_UPDATE_COMMAND_UI(ID_VIEW_SCALES, OnUpdateViewScales)
+	ON_COMMAND(AFX_IDW_TOOLBAR, OnViewToolBar)
+	ON_WM_SIZE()
+	ON_WM_GETMINMAXINFO()
+	ON_WM_MOUSEMOVE()
+	ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 CSpectrumDlg::CSpectrumDlg(ModulationParams* pParams, CWnd* pParent)
-	: CTBBDialog(IDD_SPECTRUM, pParent), m_pParams(pParams)
+	: CTBBDialog(IDD_SPECTRUM, pParent),
+	  m_pParams(pParams),
+	  m_bScales(FALSE),
+	  m_dCentre(0.0),
+	  m_dHalfSpan(0.0),
+	  m_dPlotYRange(0.0),
+	  m_dPlotXRange(0.0),
+	  m_nFigureLines(0),
+	  m_layoutTemplate(),
+	  m_bLayoutKept(FALSE),
+	  m_nTipBar(-1)
 {
 	Set(s_buttons, 4, IDR_SPECTRUM);
 }
@@ -54,7 +80,32 @@ BOOL CSpectrumDlg::OnInitDialog()
 	m_gridLines.AttachToDialogItem(this, IDC_LINE_TABLE);
 	SetupLineTable();
 	ComputeSpectralLines(this);
+
+	CreateFiguresPanel();
+	KeepTemplateLayout();
+	m_gridLines.SetOwner(this);
+	ShowScales(m_bScales);
 	return TRUE;
+}
+
+// The table wants every key, Escape included, while it has the focus: the window's own keys are
+// taken before it sees them.
+BOOL CSpectrumDlg::PreTranslateMessage(MSG* pMsg)
+{
+	if (SendFrameShortcut(this, pMsg, s_shortcuts, sizeof s_shortcuts / sizeof s_shortcuts[0]))
+		return TRUE;
+	if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && !m_gridLines.IsEditing())
+	{
+		SendMessage(WM_COMMAND, IDOK);
+		return TRUE;
+	}
+	return CTBBDialog::PreTranslateMessage(pMsg);
+}
+
+// Escape, wherever it comes from, closes the window as "Esci" does.
+void CSpectrumDlg::OnCancel()
+{
+	OnOK();
 }
 
 void CSpectrumDlg::SetLabel(UINT nID, LPCSTR lpszText, double dValue)
@@ -81,6 +132,8 @@ void CSpectrumDlg::SetupLineTable()
 	m_gridLines.GetSheet()->m_defaultCell.SetCellTypeStyle(GCS_ELLIPSIS);
 	// The lines are computed: a key typed on the table must not change what it shows and prints.
 	m_gridLines.GetSheet()->m_defaultCell.SetReadOnly(TRUE);
+	// Rows dragged over or taken with Shift are what Ctrl+C copies.
+	m_gridLines.GetSheet()->m_bMultipleSelection = TRUE;
 
 	const BOOL bAngle = !IsAmplitudeFamily(m_pParams->kind);
 	m_gridLines.SetRowCount(1, TRUE);

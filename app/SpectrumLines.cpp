@@ -75,29 +75,30 @@ void CSpectrumDlg::PlotSpectralLines(const double* pLines, int nCount)
 {
 	const double fp = m_pParams->freqCarrier;
 	const double ap = m_pParams->ampCarrier;
-	std::vector<double> x;
-	std::vector<double> y;
+	m_plotX.clear();
+	m_plotY.clear();
+	m_bars.clear();
 	if (HasCarrierLine(m_pParams->kind))
 	{
-		x.push_back(0.0);
-		y.push_back(ap);
+		m_plotX.push_back(0.0);
+		m_plotY.push_back(ap);
+		m_bars.push_back({fp, ap, true});
 	}
 	double dWidest = 0.0;
 	for (int i = 0; i + 1 < nCount; i += 2)
 	{
 		const double dOffset = pLines[i] - fp;
-		x.push_back(dOffset);
-		y.push_back(pLines[i + 1]);
+		m_plotX.push_back(dOffset);
+		m_plotY.push_back(pLines[i + 1]);
+		m_bars.push_back({pLines[i], pLines[i + 1], false});
 		dWidest = std::fmax(dWidest, std::fabs(dOffset));
 	}
 
-	m_scopeSpectrum.SetYScaleTo(ap * 1.2);
-	m_scopeSpectrum.SetXScaleTo(dWidest * 4.0);
-	m_scopeSpectrum.SetYGrid(ap * 0.1);
-	m_scopeSpectrum.SetXGrid(0.0);
-	m_scopeSpectrum.SetPlayMode(SCOPE_PLAY_BARS);
-	m_scopeSpectrum.PlaySignal(x.data(), y.data(), static_cast<int>(x.size()));
-	m_scopeSpectrum.DisplayAxis(TRUE);
+	m_dPlotYRange = ap;
+	m_dPlotXRange = dWidest * 4.0;
+	m_dCentre = fp;
+	m_dHalfSpan = dWidest * 2.0;
+	PlayBars();
 }
 
 void CSpectrumDlg::FillLineTable(const double* pLines, int nCount)
@@ -124,34 +125,50 @@ void CSpectrumDlg::PlotSpectralLines(const AngleLine* pLines, int nCount)
 {
 	const double fm = m_pParams->freqMod;
 	const double fp = m_pParams->freqCarrier;
-	std::vector<double> x;
-	std::vector<double> y;
+	m_plotX.clear();
+	m_plotY.clear();
+	m_bars.clear();
 	double dHighest = 0.0;
 	double dWidest = 0.0;
 	for (int n = 0; n < nCount; n++)
 	{
 		const double a = pLines[n].amplitude;
 		const double dUpper = (fm * n + fp) - fp;
-		x.push_back(dUpper);
-		y.push_back(a);
+		m_plotX.push_back(dUpper);
+		m_plotY.push_back(a);
+		m_bars.push_back({fm * n + fp, a, n == 0});
 		dWidest = std::fmax(dWidest, std::fabs(dUpper));
 		if (n >= 1)
 		{
 			const double dLower = (fp - fm * n) - fp;
-			x.push_back(dLower);
-			y.push_back(a);
+			m_plotX.push_back(dLower);
+			m_plotY.push_back(a);
+			m_bars.push_back({fp - fm * n, a, false});
 			dWidest = std::fmax(dWidest, std::fabs(dLower));
 		}
 		dHighest = std::fmax(dHighest, a);
 	}
 
-	m_scopeSpectrum.SetYScaleTo(dHighest * 1.2);
-	m_scopeSpectrum.SetXScaleTo(dWidest * 2.2);
-	m_scopeSpectrum.SetYGrid(dHighest * 0.1);
+	m_dPlotYRange = dHighest;
+	m_dPlotXRange = dWidest * 2.2;
+	m_dCentre = fp;
+	// A lone carrier still gets an axis a modulating frequency wide either side.
+	m_dHalfSpan = dWidest > 0.0 ? dWidest * 1.1 : fm;
+	PlayBars();
+}
+
+// The amplitude family scales by the carrier, angle modulation by its highest line: both keep
+// a fifth of the height free above the highest bar and a grid line every tenth of the reference.
+void CSpectrumDlg::PlayBars()
+{
+	m_scopeSpectrum.SetYScaleTo(m_dPlotYRange * 1.2);
+	m_scopeSpectrum.SetXScaleTo(m_dPlotXRange);
+	m_scopeSpectrum.SetYGrid(m_dPlotYRange * 0.1);
 	m_scopeSpectrum.SetXGrid(0.0);
 	m_scopeSpectrum.SetPlayMode(SCOPE_PLAY_BARS);
-	m_scopeSpectrum.PlaySignal(x.data(), y.data(), static_cast<int>(x.size()));
+	m_scopeSpectrum.PlaySignal(m_plotX.data(), m_plotY.data(), static_cast<int>(m_plotX.size()));
 	m_scopeSpectrum.DisplayAxis(TRUE);
+	m_scopeSpectrum.SetBars(m_bars, m_dCentre, m_dHalfSpan);
 }
 
 void CSpectrumDlg::FillLineTable(const AngleLine* pLines, int nCount)

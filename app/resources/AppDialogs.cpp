@@ -99,8 +99,9 @@ const DialogTemplate g_appDialogs[] = {
 	{IDD_MODPARAM, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER | DS_SETFONT,
 		WS_EX_TOOLWINDOW, 0, 0, 253, 145, "Modulazione", "MS Sans Serif", 8, s_paramItems, Count(s_paramItems), 0},
 	{IDD_SPECTRUM,
-		WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER | DS_3DLOOK | DS_SETFONT,
-		WS_EX_TOOLWINDOW, 0, 0, 364, 218, "Spettro del segnale modulato", "MS Sans Serif", 8, s_spectrumItems,
+		WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_VISIBLE | DS_MODALFRAME | DS_CENTER
+			| DS_3DLOOK | DS_SETFONT,
+		0, 0, 0, 364, 218, "Spettro del segnale modulato", "MS Sans Serif", 8, s_spectrumItems,
 		Count(s_spectrumItems), IDR_SPECTRUM},
 	{IDD_PICTURE_SIZE, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_CENTER | DS_SETFONT, 0, 0, 0,
 		214, 75, "Dimensione dell'immagine", "MS Sans Serif", 8, s_pictureSizeItems, Count(s_pictureSizeItems), 0},

@@ -47,6 +47,7 @@ namespace
 		{ID_FILE_EXPORT_PICTURE, "Salva l'immagine dei tre segnali in un file PNG o SVG\nEsporta immagine"},
 		{ID_FILE_PRINT_SCOPES, "Stampa i tre segnali con i parametri della modulazione\nStampa"},
 		{ID_EDIT_COPY_PICTURE, "Copia negli appunti l'immagine dei tre segnali\nCopia immagine"},
+		{ID_EDIT_COPY_ROWS, "Copia negli appunti le righe scelte della tabella, o tutte\nCopia righe"},
 		{ID_VIEW_SCALES, "Mostra le scale in volt e in secondi e la griglia alle divisioni\nScale"},
 		{ID_VIEW_SAME_SCALE, "Dà ai tre segnali la stessa scala verticale\nStessa scala verticale"},
 		{ID_VIEW_WHOLE, "Mostra tutto il segnale\nIntero"},
@@ -62,6 +63,7 @@ namespace
 			"l'inviluppo non si può vedere."},
 		{IDS_EXPORT_FAILED, "Impossibile scrivere il file\n%s\nL'immagine non è stata salvata."},
 		{IDS_COPY_FAILED, "Impossibile copiare l'immagine negli appunti."},
+		{IDS_COPY_ROWS_FAILED, "Impossibile copiare le righe negli appunti."},
 		{IDS_PICTURE_PROMPT, "L'immagine ha la dimensione della finestra, %d × %d pixel, o una più grande."},
 		{IDS_BAD_PICTURE_SIZE, "La dimensione dell'immagine va da %d × %d a %d × %d pixel."},
 		{IDS_RANGE_AMP_CARRIER, "L'ampiezza del segnale portante deve essere compresa tra 1e-6 e 1e6 V."},
@@ -143,20 +145,27 @@ namespace
 	};
 
 	const MenuItemTemplate s_spectrumFileItems[] = {
-		{MF_STRING, ID_FILE_PRINT_TABLE, "&Stampa...", nullptr, 0},
+		{MF_STRING, ID_FILE_PRINT_TABLE, "&Stampa...\tCtrl+P", nullptr, 0},
 		{MF_STRING, ID_FILE_PRINT_SETUP, "&Imposta Stampante...", nullptr, 0},
 		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
-		{MF_STRING, IDOK, "&Esci", nullptr, 0},
+		{MF_STRING, IDOK, "&Esci\tEsc", nullptr, 0},
+	};
+	const MenuItemTemplate s_spectrumEditItems[] = {
+		{MF_STRING, ID_EDIT_COPY_ROWS, "Copia &righe\tCtrl+C", nullptr, 0},
+		{MF_STRING, ID_EDIT_COPY_PICTURE, "&Copia immagine", nullptr, 0},
 	};
 	const MenuItemTemplate s_spectrumViewItems[] = {
 		{MF_STRING, AFX_IDW_TOOLBAR, "Barra degli Stru&menti", nullptr, 0},
+		{MF_SEPARATOR, 0, nullptr, nullptr, 0},
+		{MF_STRING, ID_VIEW_SCALES, "&Scale", nullptr, 0},
 	};
 	const MenuItemTemplate s_spectrumMenuBar[] = {
-		{MF_POPUP, 0, "&File", s_spectrumFileItems, 4},
-		{MF_POPUP, 0, "&Visualizza", s_spectrumViewItems, 1},
+		{MF_POPUP, 0, "&File", s_spectrumFileItems, Count(s_spectrumFileItems)},
+		{MF_POPUP, 0, "&Modifica", s_spectrumEditItems, Count(s_spectrumEditItems)},
+		{MF_POPUP, 0, "&Visualizza", s_spectrumViewItems, Count(s_spectrumViewItems)},
 	};
 
-	const MenuTemplate s_menus[] = {{IDR_MAINMENU, s_menuBar, Count(s_menuBar)}, {IDR_SPECTRUM, s_spectrumMenuBar, 2}};
+	const MenuTemplate s_menus[] = {{IDR_MAINMENU, s_menuBar, Count(s_menuBar)}, {IDR_SPECTRUM, s_spectrumMenuBar, Count(s_spectrumMenuBar)}};
 
 	const UINT s_toolbarButtons[] = {IDOK, ID_FILE_SAVE_SIGNAL, ID_MOD_AMPIEZZA, ID_MOD_FREQUENZA, ID_MOD_FASE,
 		ID_SPECTRUM, ID_APP_ABOUT};

@@ -161,14 +161,14 @@ namespace
 	}
 }
 
-CRect AreaBetweenBars(CWnd* pFrame, CWnd& toolBar, CWnd& statusBar)
+CRect AreaBetweenBars(CWnd* pFrame, CWnd& toolBar, CWnd* pStatusBar)
 {
 	CRect rcArea;
 	pFrame->GetClientRect(&rcArea);
 	if (IsShownBar(toolBar))
 		rcArea.top = RectInFrame(pFrame, toolBar).bottom;
-	if (IsShownBar(statusBar))
-		rcArea.bottom = RectInFrame(pFrame, statusBar).top;
+	if (pStatusBar != nullptr && IsShownBar(*pStatusBar))
+		rcArea.bottom = RectInFrame(pFrame, *pStatusBar).top;
 	return rcArea;
 }
 

@@ -34,8 +34,9 @@ void UpdateFramePopup(CCmdTarget* pTarget, CMenu* pPopupMenu, BOOL bSysMenu);
 // or has no icon (the caller then only validates).
 BOOL PaintMinimizedIcon(CWnd* pWnd, HICON hIcon);
 
-// The client area left between the frame's toolbar and status bar, each counted while shown.
-CRect AreaBetweenBars(CWnd* pFrame, CWnd& toolBar, CWnd& statusBar);
+// The client area left between the frame's toolbar and status bar (null for a frame without
+// one), each counted while shown.
+CRect AreaBetweenBars(CWnd* pFrame, CWnd& toolBar, CWnd* pStatusBar);
 
 // Raises the smallest size the user can drag the frame to, so that the area between its bars
 // (rcBetweenBars now) stays at least sizeArea.

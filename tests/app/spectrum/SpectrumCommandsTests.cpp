@@ -46,8 +46,9 @@ TEST_F(SpectrumWindowTest, MenuAndToolbarCarryTheWindowsCommands)
 			buttons.push_back(pBar->GetItemID(i));
 	});
 	EXPECT_EQ(menu, (std::vector<std::vector<std::string>>{
-		{"&File", "&Stampa... 1013", "&Imposta Stampante... 32794", "-", "&Esci 1"},
-		{"&Visualizza", "Barra degli Stru&menti 59392"}}));
+		{"&File", "&Stampa...\tCtrl+P 1013", "&Imposta Stampante... 32794", "-", "&Esci\tEsc 1"},
+		{"&Modifica", "Copia &righe\tCtrl+C 32821", "&Copia immagine 32802"},
+		{"&Visualizza", "Barra degli Stru&menti 59392", "-", "&Scale 32803"}}));
 	EXPECT_EQ(buttons, (std::vector<UINT>{IDOK, ID_SEPARATOR, ID_FILE_PRINT_TABLE, ID_FILE_PRINT_SETUP}));
 	CString strPrompt;
 	strPrompt.LoadString(ID_FILE_PRINT_TABLE);
