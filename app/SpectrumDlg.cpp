@@ -85,6 +85,9 @@ BOOL CSpectrumDlg::OnInitDialog()
 	KeepTemplateLayout();
 	m_gridLines.SetOwner(this);
 	ShowScales(m_bScales);
+	// With the figures the window grew by their room: it stands centred on its owner again.
+	if (m_bScales)
+		CenterWindow();
 	return TRUE;
 }
 
@@ -147,13 +150,6 @@ void CSpectrumDlg::SetupLineTable()
 		strHeading.LoadString(headings[nCol]);
 		m_gridLines.SetCellText(nCol, -1, strHeading);
 	}
-}
-
-void CSpectrumDlg::OnFilePrint()
-{
-	m_gridLines.SetPrintOption(1, 1);
-	CString strTitle = "Spettro Modulato";
-	m_gridLines.PrintGrid(&strTitle, TRUE);
 }
 
 void CSpectrumDlg::OnFilePrintSetup()

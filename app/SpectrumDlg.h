@@ -40,6 +40,8 @@ public:
 	// The table as tab-separated text with a heading line and decimal commas: the rows selected
 	// in it, all of them when none is.
 	CString TableText();
+	// A column's heading with the unit of its numbers: "Frequenza (Hz)".
+	CString ColumnHeading(int nCol);
 
 	CSpectrumScope m_scopeSpectrum;
 	CFont m_fontTable;

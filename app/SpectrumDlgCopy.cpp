@@ -16,9 +16,6 @@
 
 namespace
 {
-	// Units for the headings: the table's own say only what the column is.
-	const char* const s_units[] = {"", " (Hz)", " (V)", " (°)"};
-
 	BOOL RowIsSelected(const SelectionList& selection, long nRow)
 	{
 		for (int i = 0; i < selection.GetBlockCount(); i++)
@@ -46,10 +43,7 @@ CString CSpectrumDlg::TableText()
 	GridCell cell;
 	CString strText;
 	for (int nCol = 0; nCol < nColumns; nCol++)
-	{
-		m_gridLines.GetCell(nCol, -1, &cell);
-		strText += (nCol > 0 ? "\t" : "") + cell.GetText() + s_units[nCol < 4 ? nCol : 0];
-	}
+		strText += (nCol > 0 ? "\t" : "") + ColumnHeading(nCol);
 	strText += "\n";
 	const SelectionList& selection = m_gridLines.GetSheet()->m_selection;
 	const BOOL bSelectedOnly = selection.GetBlockCount() > 0;

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The spectrum window of a default A.M. run: its title, the three bars of carrier and side lines
-# standing symmetric about the carrier's axis, the table's text, the table printed (to a PDF file,
+# The spectrum window of a default A.M. run with the scales switched off, as it always looked: its
+# title, the three one-pixel bars of carrier and side lines standing symmetric about the carrier's axis, the table's text, the table printed (to a PDF file,
 # there being no printer) and "&Esci" giving the main window back.
 source "$(dirname "$0")/lib.sh"
 
 ondivar_start
 run_modulation a
+# "Visualizza", "S&cale": off for both windows.
+press alt+v c
 
 press alt+s s
 spectrum=$(wait_window '^Spettro Segnale Modulato - Indice di Modulazione \(m\): 0\.5$')
