@@ -62,6 +62,7 @@ private:
 		double dHzPerPixel;
 		double dVoltsPerPixel;
 		double dVoltStep;
+		int nVoltSteps;	// grid lines above 0 V, -1 for no scale
 		int nBarWidth;
 		int nMinBarHeight;
 		int nMargin;

@@ -64,8 +64,7 @@ void CSpectrumScope::PaintAmplitudeScale(CDC& dc, const Layout& layout, int nTex
 {
 	const CRect& rcPlot = layout.rcPlot;
 	const int nAxisRow = rcPlot.bottom - 1;
-	const double dTop = TopAmplitude();
-	for (int k = 0; layout.dVoltStep > 0.0 && k * layout.dVoltStep <= dTop; k++)
+	for (int k = 0; k <= layout.nVoltSteps; k++)
 	{
 		const double dVolts = k * layout.dVoltStep;
 		const int y = nAxisRow - static_cast<int>(std::lround(dVolts / layout.dVoltsPerPixel));
