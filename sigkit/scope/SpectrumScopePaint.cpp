@@ -97,19 +97,16 @@ void CSpectrumScope::PaintFrequencyAxis(CDC& dc, const Layout& layout) const
 // bar reaching past the plot's sides is cut there, clear of the amplitude labels.
 void CSpectrumScope::PaintBars(CDC& dc, const Layout& layout) const
 {
-	const int nSaved = dc.SaveDC();
-	dc.IntersectClipRect(layout.rcPlot.left, layout.rcPlot.top, layout.rcPlot.right, layout.rcPlot.bottom);
+	auto Fill = [&](int nBar, COLORREF color) {
+		CRect rc;
+		const CRect rcBar = BarPixels(layout, nBar);
+		if (rc.IntersectRect(&rcBar, &layout.rcPlot))
+			dc.FillSolidRect(&rc, color);
+	};
 	for (int nPass = 0; nPass < 2; nPass++)
 		for (int i = 0; i < GetBarCount(); i++)
 			if (m_aBars[static_cast<size_t>(i)].carrier == (nPass == 1) && i != m_nHighlighted)
-			{
-				const CRect rc = BarPixels(layout, i);
-				dc.FillSolidRect(&rc, nPass == 1 ? SPECTRUM_CARRIER_COLOR : SPECTRUM_BAR_COLOR);
-			}
+				Fill(i, nPass == 1 ? SPECTRUM_CARRIER_COLOR : SPECTRUM_BAR_COLOR);
 	if (m_nHighlighted >= 0)
-	{
-		const CRect rc = BarPixels(layout, m_nHighlighted);
-		dc.FillSolidRect(&rc, SPECTRUM_HIGHLIGHT_COLOR);
-	}
-	dc.RestoreDC(nSaved);
+		Fill(m_nHighlighted, SPECTRUM_HIGHLIGHT_COLOR);
 }
