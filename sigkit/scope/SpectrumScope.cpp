@@ -60,8 +60,9 @@ void CSpectrumScope::SetBars(const std::vector<SpectrumBar>& bars, double dCentr
 	m_aBars = bars;
 	m_dCentre = dCentre;
 	m_dHalfSpan = dHalfSpan;
-	// The index named another line before.
-	m_nHighlighted = -1;
+	// The lines are given again as the window is resized: the highlight stays while it names one.
+	if (m_nHighlighted >= GetBarCount())
+		m_nHighlighted = -1;
 	if (GetSafeHwnd() != nullptr)
 		Invalidate(FALSE);
 }
