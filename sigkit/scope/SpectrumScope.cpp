@@ -60,8 +60,9 @@ void CSpectrumScope::SetBars(const std::vector<SpectrumBar>& bars, double dCentr
 	m_aBars = bars;
 	m_dCentre = dCentre;
 	m_dHalfSpan = dHalfSpan;
-	// The index named another line before.
-	m_nHighlighted = -1;
+	// The lines are given again as the window is resized: the highlight stays while it names one.
+	if (m_nHighlighted >= GetBarCount())
+		m_nHighlighted = -1;
 	if (GetSafeHwnd() != nullptr)
 		Invalidate(FALSE);
 }
@@ -165,8 +166,10 @@ CSpectrumScope::Layout CSpectrumScope::LayoutFor(CDC& dc, const CRect& rc, int n
 	const double dTop = TopAmplitude();
 	layout.dVoltsPerPixel = dTop / (nAxisRow - nTop);
 	layout.dVoltStep = ScopeDivision(layout.dVoltsPerPixel * dScale);
+	// A step that divides the top exactly puts a line on it, rounding error or not.
+	layout.nVoltSteps = layout.dVoltStep > 0.0 ? static_cast<int>(std::floor(dTop / layout.dVoltStep + 1e-9)) : -1;
 	int nLabelWidth = 0;
-	for (int k = 0; layout.dVoltStep > 0.0 && k * layout.dVoltStep <= dTop; k++)
+	for (int k = 0; k <= layout.nVoltSteps; k++)
 		nLabelWidth = std::max(nLabelWidth, static_cast<int>(dc.GetTextExtent(FormatMeasure(k * layout.dVoltStep, "V")).cx));
 	const CRect rcPlot(rc.left + nLabelWidth + 2 * layout.nMargin, nTop, rc.right - layout.nMargin, nAxisRow + 1);
 	if (rcPlot.Width() <= 0 || !(m_dHalfSpan > 0.0))

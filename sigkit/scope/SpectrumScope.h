@@ -33,7 +33,7 @@ public:
 
 	// The frequency axis is centred on dCentre (the carrier) and spans dCentre ± dHalfSpan across
 	// the display area; the amplitude scale runs from 0 to 1.2 × the highest amplitude (1 V when
-	// all are 0). Repaints.
+	// all are 0). A highlight stays while its index names a line. Repaints.
 	void SetBars(const std::vector<SpectrumBar>& bars, double dCentre, double dHalfSpan);
 	int GetBarCount() const;
 
@@ -62,6 +62,7 @@ private:
 		double dHzPerPixel;
 		double dVoltsPerPixel;
 		double dVoltStep;
+		int nVoltSteps;	// grid lines above 0 V, -1 for no scale
 		int nBarWidth;
 		int nMinBarHeight;
 		int nMargin;

@@ -64,8 +64,7 @@ void CSpectrumScope::PaintAmplitudeScale(CDC& dc, const Layout& layout, int nTex
 {
 	const CRect& rcPlot = layout.rcPlot;
 	const int nAxisRow = rcPlot.bottom - 1;
-	const double dTop = TopAmplitude();
-	for (int k = 0; layout.dVoltStep > 0.0 && k * layout.dVoltStep <= dTop; k++)
+	for (int k = 0; k <= layout.nVoltSteps; k++)
 	{
 		const double dVolts = k * layout.dVoltStep;
 		const int y = nAxisRow - static_cast<int>(std::lround(dVolts / layout.dVoltsPerPixel));
@@ -98,19 +97,16 @@ void CSpectrumScope::PaintFrequencyAxis(CDC& dc, const Layout& layout) const
 // bar reaching past the plot's sides is cut there, clear of the amplitude labels.
 void CSpectrumScope::PaintBars(CDC& dc, const Layout& layout) const
 {
-	const int nSaved = dc.SaveDC();
-	dc.IntersectClipRect(layout.rcPlot.left, layout.rcPlot.top, layout.rcPlot.right, layout.rcPlot.bottom);
+	auto Fill = [&](int nBar, COLORREF color) {
+		CRect rc;
+		const CRect rcBar = BarPixels(layout, nBar);
+		if (rc.IntersectRect(&rcBar, &layout.rcPlot))
+			dc.FillSolidRect(&rc, color);
+	};
 	for (int nPass = 0; nPass < 2; nPass++)
 		for (int i = 0; i < GetBarCount(); i++)
 			if (m_aBars[static_cast<size_t>(i)].carrier == (nPass == 1) && i != m_nHighlighted)
-			{
-				const CRect rc = BarPixels(layout, i);
-				dc.FillSolidRect(&rc, nPass == 1 ? SPECTRUM_CARRIER_COLOR : SPECTRUM_BAR_COLOR);
-			}
+				Fill(i, nPass == 1 ? SPECTRUM_CARRIER_COLOR : SPECTRUM_BAR_COLOR);
 	if (m_nHighlighted >= 0)
-	{
-		const CRect rc = BarPixels(layout, m_nHighlighted);
-		dc.FillSolidRect(&rc, SPECTRUM_HIGHLIGHT_COLOR);
-	}
-	dc.RestoreDC(nSaved);
+		Fill(m_nHighlighted, SPECTRUM_HIGHLIGHT_COLOR);
 }
