@@ -63,15 +63,11 @@ double ScopeDivision(double dUnitsPerPixel)
 	return dBest;
 }
 
-CString FormatMeasure(double dValue, LPCTSTR lpszUnit)
+namespace
 {
-	if (!std::isfinite(dValue))
-		return CString();
-	const std::string unit = lpszUnit != nullptr ? lpszUnit : "";
-	const double dMagnitude = std::fabs(dValue);
-	std::string number = "0";
-	std::string prefix;
-	if (dMagnitude > 0.0)
+	// The exponent (a multiple of 3) that puts the magnitude in [0,5; 500) once rounded to the
+	// digits kept.
+	int PrefixExponent(double dMagnitude)
 	{
 		int nExponent = static_cast<int>(std::floor(std::log10(dMagnitude / LOWEST_MANTISSA) / 3.0)) * 3;
 		nExponent = nExponent < LOWEST_EXPONENT ? LOWEST_EXPONENT : nExponent > HIGHEST_EXPONENT ? HIGHEST_EXPONENT : nExponent;
@@ -83,22 +79,45 @@ CString FormatMeasure(double dValue, LPCTSTR lpszUnit)
 			nExponent -= 3;
 			dScaled *= 1000.0;
 		}
-		int nDecimals = DecimalsFor(dScaled);
+		const int nDecimals = DecimalsFor(dScaled);
 		if (std::round(dScaled * std::pow(10.0, nDecimals)) >= 1000.0 * LOWEST_MANTISSA * std::pow(10.0, nDecimals)
 			&& nExponent < HIGHEST_EXPONENT)
-		{
 			nExponent += 3;
-			dScaled /= 1000.0;
-			nDecimals = DecimalsFor(dScaled);
-		}
-		number = RoundedDigits(dScaled, nDecimals);
+		return nExponent;
+	}
+
+	// The value in units of 10^nExponent with the decimals the reference value needs there.
+	CString MeasureText(double dValue, int nExponent, double dReference, const std::string& unit)
+	{
+		const double dScaled = std::fabs(dValue) / std::pow(10.0, nExponent);
+		const double dReferenceScaled = std::fabs(dReference) / std::pow(10.0, nExponent);
+		std::string number = dScaled > 0.0 ? RoundedDigits(dScaled, DecimalsFor(dReferenceScaled)) : "0";
 		if (number != "0" && dValue < 0.0)
 			number.insert(0, 1, '-');
-		prefix = PREFIXES[(nExponent - LOWEST_EXPONENT) / 3];
+		// Zero reads the same on every axis.
+		const std::string prefix = dScaled > 0.0 ? PREFIXES[(nExponent - LOWEST_EXPONENT) / 3] : "";
+		if (prefix.empty() && unit.empty())
+			return CString(number.c_str());
+		return CString((number + " " + prefix + unit).c_str());
 	}
-	if (prefix.empty() && unit.empty())
-		return CString(number.c_str());
-	return CString((number + " " + prefix + unit).c_str());
+}
+
+CString FormatMeasure(double dValue, LPCTSTR lpszUnit)
+{
+	if (!std::isfinite(dValue))
+		return CString();
+	const double dMagnitude = std::fabs(dValue);
+	return MeasureText(dValue, dMagnitude > 0.0 ? PrefixExponent(dMagnitude) : 0, dValue, lpszUnit != nullptr ? lpszUnit : "");
+}
+
+CString FormatMeasureLike(double dValue, double dScale, LPCTSTR lpszUnit)
+{
+	if (!std::isfinite(dValue) || !std::isfinite(dScale))
+		return CString();
+	const double dMagnitude = std::fabs(dScale);
+	if (dMagnitude == 0.0)
+		return FormatMeasure(dValue, lpszUnit);
+	return MeasureText(dValue, PrefixExponent(dMagnitude), dScale, lpszUnit != nullptr ? lpszUnit : "");
 }
 
 CString FormatNumber(double dValue)

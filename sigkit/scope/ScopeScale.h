@@ -17,6 +17,9 @@ double ScopeDivision(double dUnitsPerPixel);
 // 4 significant digits, trailing zeros dropped, a decimal comma and µ as UTF-8: "0,5 V", "-3 mV", "250 kHz", "0 V". A value
 // that is not finite gives an empty text.
 CString FormatMeasure(double dValue, LPCTSTR lpszUnit);
+// The value with the prefix and the decimals FormatMeasure gives dScale, so the labels of one
+// axis share their unit: 0.8 beside a scale of 1 reads "0,8 V", not "800 mV".
+CString FormatMeasureLike(double dValue, double dScale, LPCTSTR lpszUnit);
 // A pure number in the same Italian form, without a prefix: "0,5", "1,5", "60", "-0,003".
 CString FormatNumber(double dValue);
 // "0,5 V/div", "20 µs/div".

@@ -52,10 +52,14 @@ namespace
 	// Absolute labels, unless one of them misreads its frequency or repeats its neighbour's.
 	BOOL LabelAbsolute(SpectrumAxis& axis)
 	{
+		// One prefix for the whole axis, the one its largest frequency takes.
+		double dLargest = 0.0;
+		for (const SpectrumTick& tick : axis.ticks)
+			dLargest = std::fmax(dLargest, std::fabs(tick.dFrequency));
 		for (size_t i = 0; i < axis.ticks.size(); i++)
 		{
 			SpectrumTick& tick = axis.ticks[i];
-			tick.strLabel = FormatMeasure(tick.dFrequency, "Hz");
+			tick.strLabel = FormatMeasureLike(tick.dFrequency, dLargest, "Hz");
 			if (!(std::fabs(ReadHertz(tick.strLabel) - tick.dFrequency) <= STEP_TOLERANCE * axis.dStep))
 				return FALSE;
 			if (i > 0 && tick.strLabel == axis.ticks[i - 1].strLabel)

@@ -170,7 +170,8 @@ CSpectrumScope::Layout CSpectrumScope::LayoutFor(CDC& dc, const CRect& rc, int n
 	layout.nVoltSteps = layout.dVoltStep > 0.0 ? static_cast<int>(std::floor(dTop / layout.dVoltStep + 1e-9)) : -1;
 	int nLabelWidth = 0;
 	for (int k = 0; k <= layout.nVoltSteps; k++)
-		nLabelWidth = std::max(nLabelWidth, static_cast<int>(dc.GetTextExtent(FormatMeasure(k * layout.dVoltStep, "V")).cx));
+		nLabelWidth = std::max(nLabelWidth,
+			static_cast<int>(dc.GetTextExtent(FormatMeasureLike(k * layout.dVoltStep, layout.nVoltSteps * layout.dVoltStep, "V")).cx));
 	const CRect rcPlot(rc.left + nLabelWidth + 2 * layout.nMargin, nTop, rc.right - layout.nMargin, nAxisRow + 1);
 	if (rcPlot.Width() <= 0 || !(m_dHalfSpan > 0.0))
 		return layout;

@@ -70,7 +70,7 @@ void CSpectrumScope::PaintAmplitudeScale(CDC& dc, const Layout& layout, int nTex
 		const int y = nAxisRow - static_cast<int>(std::lround(dVolts / layout.dVoltsPerPixel));
 		if (k > 0)
 			dc.FillSolidRect(rcPlot.left, y, rcPlot.Width(), 1, FAINT_GRID_COLOR);
-		const CString strLabel = FormatMeasure(dVolts, "V");
+		const CString strLabel = FormatMeasureLike(dVolts, layout.nVoltSteps * layout.dVoltStep, "V");
 		const int nWidth = dc.GetTextExtent(strLabel).cx;
 		dc.TextOut(rcPlot.left - layout.nMargin - nWidth, y - nTextHeight / 2, strLabel);
 	}

@@ -81,4 +81,11 @@ TEST(ScopeScaleTest, MeasuresReadWithAnSiPrefixAndADecimalComma)
 	EXPECT_EQ(std::string(FormatNumber(0.2)), "0,2");
 	EXPECT_EQ(std::string(FormatNumber(1500.0)), "1500");
 	EXPECT_EQ(std::string(FormatNumber(-0.0031416)), "-0,003142");
+
+	// One axis, one prefix: its labels read in the unit of its largest.
+	EXPECT_EQ(std::string(FormatMeasureLike(0.4, 1.2, "V")), "0,4 V");
+	EXPECT_EQ(std::string(FormatMeasureLike(900e3, 1.8e6, "Hz")), "0,9 MHz");
+	EXPECT_EQ(std::string(FormatMeasureLike(-20e3, 50e3, "Hz")), "-20 kHz");
+	EXPECT_EQ(std::string(FormatMeasureLike(0.0, 2e-3, "V")), "0 V");
+	EXPECT_EQ(std::string(FormatMeasureLike(199.5e3, 200e3, "Hz")), "199,5 kHz");
 }
