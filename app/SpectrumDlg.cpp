@@ -51,7 +51,8 @@ CSpectrumDlg::CSpectrumDlg(ModulationParams* pParams, CWnd* pParent)
 	  m_nFigureLines(0),
 	  m_layoutTemplate(),
 	  m_bLayoutKept(FALSE),
-	  m_nTipBar(-1)
+	  m_nTipBar(-1),
+	  m_nRowBar(-1)
 {
 	Set(s_buttons, 4, IDR_SPECTRUM);
 }

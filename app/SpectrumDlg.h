@@ -95,6 +95,7 @@ private:
 	void KeepTemplateLayout();
 	CRect AreaBelowToolBar();
 	void LayOutControls();
+	void WidenColumns(int nTableWidth);
 
 	// The tooltip of the bar under the pointer of the scope, and the bar it lights.
 	void ShowBarTip(CPoint ptScope);
@@ -114,4 +115,8 @@ private:
 	SpectrumTemplate m_layoutTemplate;
 	BOOL m_bLayoutKept;
 	int m_nTipBar;
+	// The bar of the row the user made current, -1 before any.
+	int m_nRowBar;
+	// The columns' widths at the template's size: a wider table widens them in proportion.
+	std::vector<int> m_templateColumnWidths;
 };

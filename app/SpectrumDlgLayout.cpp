@@ -7,6 +7,8 @@
 #include "framework/core/WinConstants.h"
 #include "sigkit/frames/FrameSupport.h"
 
+#include <algorithm>
+
 namespace
 {
 	CRect RectInParent(CWnd& parent, CWnd& child)
@@ -47,6 +49,13 @@ void CSpectrumDlg::KeepTemplateLayout()
 	for (CRect& rc : controls.rcLabels)
 		rc.OffsetRect(-rcArea.left, -rcArea.top);
 	m_layoutTemplate.sizeArea = rcArea.Size();
+	m_templateColumnWidths.clear();
+	for (int nCol = 0; nCol < m_gridLines.GetColumnCount(); nCol++)
+	{
+		int nWidth = 0;
+		m_gridLines.GetColumnWidth(nCol, &nWidth);
+		m_templateColumnWidths.push_back(nWidth);
+	}
 	m_bLayoutKept = TRUE;
 }
 
@@ -64,10 +73,21 @@ void CSpectrumDlg::LayOutControls()
 		if (!layout.rcFigures[k].IsRectEmpty())
 			MoveIfMoved(*this, m_wndFigures[k], layout.rcFigures[k]);
 	}
+	if (RectInParent(*this, m_gridLines).Width() != layout.rcTable.Width())
+		WidenColumns(layout.rcTable.Width());
 	MoveIfMoved(*this, m_gridLines, layout.rcTable);
 	if (sizeScope != layout.rcScope.Size())
 		PlayBars();
 	Invalidate();
+}
+
+// The numbers get the room a wider table has; never narrower than at the template's size.
+void CSpectrumDlg::WidenColumns(int nTableWidth)
+{
+	const int nTemplateWidth = m_layoutTemplate.controls.rcTable.Width();
+	const double dFactor = nTemplateWidth > 0 ? std::max(1.0, static_cast<double>(nTableWidth) / nTemplateWidth) : 1.0;
+	for (size_t nCol = 0; nCol < m_templateColumnWidths.size(); nCol++)
+		m_gridLines.SetColumnWidth(static_cast<int>(nCol), static_cast<int>(m_templateColumnWidths[nCol] * dFactor));
 }
 
 // The bar is moved first, so the area below it is the new one.

@@ -81,7 +81,6 @@ void CSpectrumDlg::ShowScales(BOOL bOn)
 	// The current row is lit across the table only with the scales: off, the table looks as it always did.
 	m_gridLines.GetSheet()->m_bRowMode = bOn;
 	m_gridLines.RedrawAll();
-	m_scopeSpectrum.SetHighlightedBar(bOn ? BarOfRow(m_gridLines.GetCurrentRow()) : -1);
 
 	if (nRoomAfter != nRoomBefore && !IsZoomed() && !IsIconic())
 	{
@@ -113,10 +112,12 @@ long CSpectrumDlg::RowOfBar(int nBar) const
 	return nBar >= 0 && nBar < static_cast<int>(m_bars.size()) ? nBar : -1;
 }
 
+// Nothing is lit until the user picks a row: the carrier keeps its own colour at first.
 void CSpectrumDlg::TableRowChanged(long nRow)
 {
-	if (m_bScales && m_nTipBar < 0)
-		m_scopeSpectrum.SetHighlightedBar(BarOfRow(nRow));
+	m_nRowBar = BarOfRow(nRow);
+	if (m_nTipBar < 0)
+		m_scopeSpectrum.SetHighlightedBar(m_nRowBar);
 }
 
 // The scope is a disabled control: the pointer's moves over it come to the window.
@@ -153,7 +154,7 @@ void CSpectrumDlg::ShowBarTip(CPoint ptScope)
 	if (nBar < 0)
 	{
 		AfxHideToolTip();
-		m_scopeSpectrum.SetHighlightedBar(BarOfRow(m_gridLines.GetCurrentRow()));
+		m_scopeSpectrum.SetHighlightedBar(m_nRowBar);
 		return;
 	}
 	m_scopeSpectrum.SetHighlightedBar(nBar);

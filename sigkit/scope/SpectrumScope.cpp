@@ -17,6 +17,13 @@
 
 namespace
 {
+	double PreviousOneTwoFive(double dStep)
+	{
+		const double dDecade = std::pow(10.0, std::floor(std::log10(dStep) + 1e-9));
+		const double dMantissa = dStep / dDecade;
+		return dMantissa > 4.0 ? 2.0 * dDecade : dMantissa > 1.5 ? dDecade : 0.5 * dDecade;
+	}
+
 	// The scale's headroom over the highest line, as the plain picture has it.
 	constexpr double TOP_PER_HIGHEST = 1.2;
 	// At the screen's text height; a picture with taller text grows them with it.
@@ -166,6 +173,9 @@ CSpectrumScope::Layout CSpectrumScope::LayoutFor(CDC& dc, const CRect& rc, int n
 	const double dTop = TopAmplitude();
 	layout.dVoltsPerPixel = dTop / (nAxisRow - nTop);
 	layout.dVoltStep = ScopeDivision(layout.dVoltsPerPixel * dScale);
+	// A short scope still reads one value above 0: the step goes down the 1-2-5 sequence to it.
+	while (layout.dVoltStep > 0.0 && dTop < layout.dVoltStep * (1.0 - 1e-9))
+		layout.dVoltStep = PreviousOneTwoFive(layout.dVoltStep);
 	// A step that divides the top exactly puts a line on it, rounding error or not.
 	layout.nVoltSteps = layout.dVoltStep > 0.0 ? static_cast<int>(std::floor(dTop / layout.dVoltStep + 1e-9)) : -1;
 	int nLabelWidth = 0;
