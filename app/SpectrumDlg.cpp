@@ -85,9 +85,12 @@ BOOL CSpectrumDlg::OnInitDialog()
 	CreateFiguresPanel();
 	KeepTemplateLayout();
 	m_gridLines.SetOwner(this);
-	ShowScales(m_bScales);
-	// With the figures the window grew by their room: it stands centred on its owner again.
-	if (m_bScales)
+	// The template has no room for the figures: showing them grows the window, which then stands
+	// centred on its owner again.
+	const BOOL bScales = m_bScales;
+	m_bScales = FALSE;
+	ShowScales(bScales);
+	if (bScales)
 		CenterWindow();
 	return TRUE;
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The spectrum window's table printed to the output file typed into Qt's print dialog: the file is
+# The spectrum window's page printed to the output file typed into Qt's print dialog: the file is
 # written there with the table in it, the note names it, and nothing goes to the PDF file the
 # program names when no file is chosen; an existing file is replaced only once the user agrees.
 source "$(dirname "$0")/lib.sh"
@@ -34,12 +34,15 @@ wait_active "$spectrum"
 
 [ -f "$pdf" ] || fail "no file at '$pdf' after printing to it"
 words=$(pdftotext -layout "$pdf" - | tr -s ' \n' '  ')
-for word in Riga Frequenza Ampiezza Portante Inferiore Superiore; do
-	[[ " $words " == *" $word "* ]] || fail "the printed table lacks '$word': $words"
+for phrase in "Spettro Segnale Modulato - Indice di Modulazione (m): 0.5" "Modulazione di ampiezza A.M." \
+	"Ap = 1 V fp = 200 kHz Am = 0,5 V fm = 10 kHz" "Banda: 20 kHz (2 fm)" "Efficienza: 11,11 %" \
+	"Riga Frequenza (Hz) Ampiezza (V)" "Portante 200000 1" "Inferiore 190000 0.25" "Superiore 210000 0.25" \
+	"Pagina 1 di 1"; do
+	[[ " $words " == *" $phrase "* ]] || fail "the printed page lacks '$phrase': $words"
 done
 written=$(find "$ondivar_home" -name '*.pdf')
 [ "$written" = "$pdf" ] || fail "PDF files written besides the chosen one: $written"
-note "the table printed to '$pdf', every heading in it, and the note names that file"
+note "the page printed to '$pdf' with its heading, parameters, figures and every row, and the note names that file"
 
 # The same file again: the dialog asks before replacing it, and a No leaves it as it was.
 sum=$(md5sum "$pdf")

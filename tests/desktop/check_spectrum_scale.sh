@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The spectrum window with its scales, as a student uses it after a default A.M. run: a frequency
 # axis whose labels stand under its ticks, the carrier's bar apart from the side lines, the
-# figures beside the labels, the rows copied for a spreadsheet, the window maximised with bars
+# rows copied for a spreadsheet, the window maximised with bars
 # and table sharing the room, and Escape closing it.
 source "$(dirname "$0")/lib.sh"
 
@@ -22,7 +22,7 @@ axis_row() {
 
 # Every tick under the axis has light label text under it, centred within half a label's width.
 check_axis_labels() {
-	local shot=$1 x=$2 w=$3 top=$4 height=$5 row ticks labelled=0
+	local name=$1 shot=$2 x=$3 w=$4 top=$5 height=$6 row ticks labelled=0
 	row=$(axis_row "$shot" "${w}x${height}+${x}+${top}" "$top")
 	mapfile -t ticks < <(convert "$shot" -crop "${w}x1+${x}+$((row + 2))" -depth 8 txt:- \
 		| awk -F'[,:]' '/#A0A0A0/ { print $1 }')
@@ -34,7 +34,7 @@ check_axis_labels() {
 	done
 	[ "$labelled" -ge 3 ] && [ $((labelled * 2)) -ge ${#ticks[@]} ] \
 		|| fail "$labelled of ${#ticks[@]} ticks have a label under them"
-	note "$2: ${#ticks[@]} ticks on the axis at row $row, $labelled with their label under them"
+	note "$name: ${#ticks[@]} ticks on the axis at row $row, $labelled with their label under them"
 }
 
 ondivar_start
@@ -50,8 +50,8 @@ for action in RESIZE MAXIMIZE_VERT; do
 done
 shot=$(screenshot opening)
 read -r x y w h < <(client_geometry "$spectrum")
-scope_top=$((y + 50))
-check_axis_labels "$shot" "$x" "$w" "$scope_top" 110
+scope_top=$((y + 60))
+check_axis_labels opening "$shot" "$x" "$w" "$scope_top" 110
 
 # The carrier stands in its own colour; each side line is a bar several pixels wide.
 [ "$(count_colour "$shot" "${w}x110+${x}+${scope_top}" '#FFC800')" -gt 20 ] || fail "no carrier bar in its colour"
@@ -59,9 +59,6 @@ mapfile -t green < <(convert "$shot" -crop "${w}x110+${x}+${scope_top}" +repage 
 	| awk -F'[,:]' '/#00FF00/ { print $1 }' | sort -n | uniq)
 [ ${#green[@]} -ge 6 ] || fail "the side lines take ${#green[@]} columns, not two bars of 3 or more"
 note "the carrier in its colour, the side lines ${#green[@]} columns wide together"
-
-# The figures read as the course states them.
-[ "$(darkest_in "$shot" "$((w / 3))x20+$((x + 10))+$((y + 200))")" -lt 100 ] || fail "no figures under the labels"
 
 # Ctrl+C copies every row, with units in the heading and decimal commas.
 press ctrl+c
@@ -82,7 +79,7 @@ note "maximised: ${w}x${h}"
 	|| fail "the scope does not reach the right part of the maximised window"
 [ "$(pixel "$shot" "$((x + w / 2))" "$((y + h - 30))")" = "#FFFFFF" ] \
 	|| fail "the table does not reach the foot of the maximised window"
-check_axis_labels "$shot" "$x" "$w" "$((y + 50))" "$((h * 2 / 5))"
+check_axis_labels maximised "$shot" "$x" "$w" "$((y + 60))" "$((h * 2 / 5))"
 
 press Escape
 wait_until 5 window_gone_id "$spectrum" || fail "Escape did not close the spectrum window"

@@ -6,4 +6,6 @@ set(APP_TESTS_SPECTRUM_SOURCES
   spectrum/SpectrumPrintTests.cpp
   spectrum/SpectrumFigureTextsTests.cpp
   spectrum/SpectrumPagesTests.cpp
+  spectrum/SpectrumScaleTests.cpp
+  spectrum/SpectrumLayoutTests.cpp
 )
