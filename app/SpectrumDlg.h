@@ -106,12 +106,17 @@ private:
 	std::vector<SpectrumBar> m_bars;
 	double m_dCentre;
 	double m_dHalfSpan;
+	// The angle lines as computed, for the figures; and the figures' texts, for screen and paper.
+	std::vector<AngleLine> m_angleLines;
+	std::vector<CString> m_figureLines;
 	std::vector<double> m_plotX;
 	std::vector<double> m_plotY;
 	double m_dPlotYRange;
 	double m_dPlotXRange;
 	CStatic m_wndFigures[2];
-	int m_nFigureLines;
+	int m_nFiguresMeasuredWidth;
+	int m_nFiguresMeasuredWidth2;
+	int m_nFiguresMeasuredHeight;
 	SpectrumTemplate m_layoutTemplate;
 	BOOL m_bLayoutKept;
 	int m_nTipBar;

@@ -3,9 +3,7 @@
 #include "app/SpectrumDlg.h"
 
 #include "app/RunTexts.h"
-#include "app/SpectrumFigureTexts.h"
 #include "app/SpectrumPages.h"
-#include "engine/SpectrumFigures.h"
 
 namespace
 {
@@ -26,7 +24,7 @@ void CSpectrumDlg::OnFilePrint()
 	GetWindowText(content.strTitle);
 	content.strModulation = ModulationName(*m_pParams);
 	content.strParameters = ParameterLine(*m_pParams);
-	content.figureLines = SpectrumFigureLines(*m_pParams, ComputeSpectrumFigures(*m_pParams));
+	content.figureLines = m_figureLines;
 	const int nColumns = m_gridLines.GetColumnCount();
 	for (int nCol = 0; nCol < nColumns; nCol++)
 		content.headings.push_back(ColumnHeading(nCol));

@@ -28,7 +28,8 @@ namespace
 
 void CSpectrumDlg::CreateFiguresPanel()
 {
-	const std::vector<CString> lines = SpectrumFigureLines(*m_pParams, ComputeSpectrumFigures(*m_pParams));
+	m_figureLines = SpectrumFigureLines(*m_pParams, ComputeSpectrumFigures(*m_pParams, m_angleLines));
+	const std::vector<CString>& lines = m_figureLines;
 	const size_t nLeft = (lines.size() + 1) / 2;
 	CString texts[2];
 	for (size_t i = 0; i < lines.size(); i++)
@@ -46,26 +47,36 @@ void CSpectrumDlg::CreateFiguresPanel()
 	}
 }
 
-// As tall as the longer column needs at the width the panel now has.
+// As tall as the longer column needs at the width the panel now has. Measuring wrapped text is
+// slow and every layout asks: the height is kept for the width it was measured at.
 int CSpectrumDlg::FiguresHeight() const
 {
 	if (!m_bScales || !m_bLayoutKept)
 		return 0;
 	auto* pThis = const_cast<CSpectrumDlg*>(this);
 	const SpectrumLayout probe = LayOutSpectrumWindow(m_layoutTemplate, pThis->AreaBelowToolBar(), 1);
-	CClientDC dc(pThis);
+	const int nWidths[2] = {std::max(1, probe.rcFigures[0].Width() - FIGURES_BORDER),
+		std::max(1, probe.rcFigures[1].Width() - FIGURES_BORDER)};
+	if (nWidths[0] == m_nFiguresMeasuredWidth && nWidths[1] == m_nFiguresMeasuredWidth2)
+		return m_nFiguresMeasuredHeight;
+	// A memory DC measures as the window's would, without fitting the window's surface to its size.
+	CDC dc;
+	dc.CreateCompatibleDC(nullptr);
 	CFont* pOldFont = dc.SelectObject(GetFont());
 	int nHeight = 0;
 	for (int k = 0; k < 2; k++)
 	{
 		CString strText;
 		m_wndFigures[k].GetWindowText(strText);
-		CRect rc(0, 0, std::max(1, probe.rcFigures[k].Width() - FIGURES_BORDER), 0);
+		CRect rc(0, 0, nWidths[k], 0);
 		dc.DrawText(strText, &rc, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
 		nHeight = std::max(nHeight, static_cast<int>(rc.Height()));
 	}
 	dc.SelectObject(pOldFont);
-	return nHeight + FIGURES_BORDER;
+	pThis->m_nFiguresMeasuredWidth = nWidths[0];
+	pThis->m_nFiguresMeasuredWidth2 = nWidths[1];
+	pThis->m_nFiguresMeasuredHeight = nHeight + FIGURES_BORDER;
+	return m_nFiguresMeasuredHeight;
 }
 
 // The panel brings its own room: the window grows by it (or gives it back) unless maximised, so

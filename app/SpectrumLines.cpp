@@ -125,6 +125,7 @@ void CSpectrumDlg::PlotSpectralLines(const AngleLine* pLines, int nCount)
 {
 	const double fm = m_pParams->freqMod;
 	const double fp = m_pParams->freqCarrier;
+	m_angleLines.assign(pLines, pLines + nCount);
 	m_plotX.clear();
 	m_plotY.clear();
 	m_bars.clear();

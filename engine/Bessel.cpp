@@ -19,12 +19,14 @@ namespace
 		return product;
 	}
 
-	double SumSeries(int n, double m, double& largestTerm)
+	// Stops as soon as a term's size passes dGiveUpAbove: the sum is then of no use, and the
+	// largest term is already known to be past it.
+	double SumSeries(int n, double m, double& largestTerm, double dGiveUpAbove = HUGE_VAL)
 	{
 		const double half = m * 0.5;
 		double sum = n == 0 ? 1.0 : std::pow(half, n) / Factorial(n);
 		largestTerm = std::fabs(sum);
-		for (int j = 1; j <= SERIES_MAX_TERM; ++j)
+		for (int j = 1; j <= SERIES_MAX_TERM && largestTerm <= dGiveUpAbove; ++j)
 		{
 			const double jf = Factorial(j);
 			const double jnf = Factorial(j + n);
@@ -53,7 +55,7 @@ double BesselSeries(int n, double m)
 double BesselCoefficient(int n, double m)
 {
 	double largestTerm;
-	const double series = SumSeries(n, m, largestTerm);
+	const double series = SumSeries(n, m, largestTerm, LARGEST_EXACT_TERM);
 	if (!SeriesBrokenDown(largestTerm))
 		return series;
 	// Jn(-m) = (-1)^n Jn(m); the library function takes non-negative arguments only.
@@ -64,6 +66,6 @@ double BesselCoefficient(int n, double m)
 bool BesselSeriesReplaced(int n, double m)
 {
 	double largestTerm;
-	SumSeries(n, m, largestTerm);
+	SumSeries(n, m, largestTerm, LARGEST_EXACT_TERM);
 	return SeriesBrokenDown(largestTerm);
 }

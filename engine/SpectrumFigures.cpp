@@ -47,7 +47,7 @@ namespace
 		figures.efficiency = total > 0.0 ? figures.sidebandPower / total : 0.0;
 	}
 
-	void AngleFigures(const ModulationParams& params, SpectrumFigures& figures)
+	void AngleFigures(const ModulationParams& params, const std::vector<AngleLine>& lines, SpectrumFigures& figures)
 	{
 		const double fm = params.freqMod;
 		const double fp = params.freqCarrier;
@@ -56,7 +56,6 @@ namespace
 		figures.carsonBandwidth = 2.0 * (figures.peakDeviation + fm);
 		figures.totalPower = LinePower(params.ampCarrier);
 
-		const std::vector<AngleLine> lines = AngleSpectralLines(params);
 		double shownPower = 0.0;
 		for (size_t n = 0; n < lines.size(); ++n)
 		{
@@ -67,7 +66,8 @@ namespace
 				continue;
 			if (fp - static_cast<double>(n) * fm < 0.0)
 				figures.negativeFrequencies = true;
-			if (BesselSeriesReplaced(static_cast<int>(n), params.modIndex))
+			// Each look sums a series again: one replaced order is enough to know.
+			if (!figures.accurateValues && BesselSeriesReplaced(static_cast<int>(n), params.modIndex))
 				figures.accurateValues = true;
 		}
 		if (!lines.empty())
@@ -78,10 +78,16 @@ namespace
 
 SpectrumFigures ComputeSpectrumFigures(const ModulationParams& params)
 {
+	const bool angle = params.kind == MOD_FM || params.kind == MOD_PM;
+	return ComputeSpectrumFigures(params, angle ? AngleSpectralLines(params) : std::vector<AngleLine>());
+}
+
+SpectrumFigures ComputeSpectrumFigures(const ModulationParams& params, const std::vector<AngleLine>& angleLines)
+{
 	SpectrumFigures figures{};
 	figures.angle = params.kind == MOD_FM || params.kind == MOD_PM;
 	if (figures.angle)
-		AngleFigures(params, figures);
+		AngleFigures(params, angleLines, figures);
 	else if (IsAmplitudeFamily(params.kind))
 		AmplitudeFigures(params, figures);
 	return figures;

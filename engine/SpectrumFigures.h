@@ -3,6 +3,9 @@
 #pragma once
 
 #include "engine/ModulationParams.h"
+#include "engine/SpectralLines.h"
+
+#include <vector>
 
 // The fields of the other family stay zero, and so does every field before a run.
 struct SpectrumFigures
@@ -32,3 +35,5 @@ struct SpectrumFigures
 };
 
 SpectrumFigures ComputeSpectrumFigures(const ModulationParams& params);
+// The same from the angle lines already computed for the record (ignored for the amplitude family).
+SpectrumFigures ComputeSpectrumFigures(const ModulationParams& params, const std::vector<AngleLine>& angleLines);
