@@ -4,6 +4,9 @@
 
 #include "app/resources/AppResourceIds.h"
 #include "framework/ui/testing/ClipboardAccess.h"
+#include "framework/ui/window/ToolTip.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -86,4 +89,29 @@ TEST_F(SpectrumWindowTest, CopiedRowsAreTheChosenOnesOrAllWithUnitsAndDecimalCom
 	EXPECT_EQ(strAll.rfind(strHeading + "0\t200000\t0,7651977539\t0\n", 0), 0u) << strAll;
 	EXPECT_EQ(std::count(strAll.begin(), strAll.end(), '\n'), 8);
 	EXPECT_NE(strAll.find("\n\t170000\t0,1149034288\t0\n"), std::string::npos) << strAll;
+}
+
+TEST_F(SpectrumWindowTest, APointedBarTellsItsValuesAndTheBarsCopyAsAPicture)
+{
+	m_dlg.m_scopes.SetCalibrated(TRUE);
+	std::string strTip;
+	int nHighlighted = -1;
+	DesktopClipboard picture = {};
+	OpenSpectrum(DefaultAM(), [&](CSpectrumDlg& dlg)
+	{
+		// The upper side line is the third bar, as it is the third row.
+		CRect rcBar = dlg.m_scopeSpectrum.BarRect(2);
+		dlg.m_scopeSpectrum.ClientToScreen(&rcBar);
+		dlg.ScreenToClient(&rcBar);
+		dlg.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcBar.CenterPoint().x, rcBar.CenterPoint().y));
+		strTip = static_cast<LPCTSTR>(AfxGetToolTipText());
+		nHighlighted = dlg.m_scopeSpectrum.GetHighlightedBar();
+		dlg.SendMessage(WM_COMMAND, ID_EDIT_COPY_PICTURE);
+		picture = AfxReadDesktopClipboard();
+	});
+	EXPECT_EQ(strTip, "Superiore   f = 210000 Hz   A = 0,25 V");
+	EXPECT_EQ(nHighlighted, 2);
+	ASSERT_TRUE(picture.bImage);
+	const auto carrier = std::count(picture.pixels.begin(), picture.pixels.end(), 0xFFFFC800u);
+	EXPECT_GT(carrier, 20) << "the carrier's bar in its own colour";
 }
