@@ -50,20 +50,14 @@ int AngleOrderCount(double m)
 
 std::vector<double> AngleCoefficients(double m)
 {
-	const int orders = AngleOrderCount(m);
-	std::vector<double> coefficients(orders, 0.0);
+	// At m = 0 the series is exactly 1 for order 0 and 0 beyond.
+	std::vector<double> coefficients = BesselCoefficients(AngleOrderCount(m), m);
 	size_t lineCount = 0;
-	for (int n = 0; n < orders; ++n)
+	for (size_t n = 0; n < coefficients.size(); ++n)
 	{
-		double c;
-		if (m == 0.0)
-			c = n == 0 ? 1.0 : 0.0;
-		else
-			c = BesselCoefficient(n, m);
-		if (std::fabs(c) < SIGNIFICANT_LINE)
-			c = 0.0;
-		coefficients[n] = c;
-		if (c != 0.0)
+		if (std::fabs(coefficients[n]) < SIGNIFICANT_LINE)
+			coefficients[n] = 0.0;
+		if (coefficients[n] != 0.0)
 			lineCount = n + 1;
 	}
 	coefficients.resize(lineCount);

@@ -66,8 +66,8 @@ namespace
 				continue;
 			if (fp - static_cast<double>(n) * fm < 0.0)
 				figures.negativeFrequencies = true;
-			// Each look sums a series again: one replaced order is enough to know.
-			if (!figures.accurateValues && BesselSeriesReplaced(static_cast<int>(n), params.modIndex))
+			// The series is replaced for every order of an index or for none.
+			if (!figures.accurateValues && BesselSeriesReplaced(params.modIndex))
 				figures.accurateValues = true;
 		}
 		if (!lines.empty())
