@@ -9,7 +9,7 @@
 namespace
 {
 	// Above this term size the sum's rounding (about 1e-16 of its largest term) outgrows the
-	// series' own truncation error of 1e-6; that happens from m ≈ 26 on.
+	// series' own truncation error of 1e-6; at order 0 that happens from m = 25.08 on.
 	constexpr double LARGEST_EXACT_TERM = 1e9;
 
 	// Orders above max(count, |m|) where the backward recurrence starts. Checked against
@@ -135,10 +135,13 @@ double BesselCoefficient(int n, double m)
 
 std::vector<double> BesselCoefficients(int count, double m)
 {
-	if (BesselSeriesReplaced(m))
+	// Deciding sums order 0 already; a series that held was summed to its end.
+	double largestTerm;
+	const double order0 = SumSeries(0, m, largestTerm, LARGEST_EXACT_TERM);
+	if (SeriesBrokenDown(largestTerm))
 		return AccurateBessel(count, m);
 	std::vector<double> coefficients(static_cast<size_t>(std::max(count, 0)), 0.0);
 	for (int n = 0; n < count; ++n)
-		coefficients[n] = BesselSeries(n, m);
+		coefficients[n] = n == 0 ? order0 : BesselSeries(n, m);
 	return coefficients;
 }
