@@ -1,14 +1,7 @@
-// Phase reduction, sample count and grid end of the sample grid.
+// Sample count and grid end of the sample grid.
 #include "engine/TimeBase.h"
 
 #include <cmath>
-
-double ReducePhase(double theta)
-{
-	double turns;
-	std::modf(theta * INV_TWO_PI, &turns);
-	return theta - turns * TWO_PI;
-}
 
 namespace
 {

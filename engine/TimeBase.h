@@ -4,6 +4,9 @@
 
 #include "engine/ModulationParams.h"
 
+#include <cmath>
+#include <cstdint>
+
 // 2π/25 to 11 decimals: one carrier period spans 25 samples.
 constexpr double PHASE_STEP = 0.25132741232;
 // The turn used for phase reduction is this rounded value, not the exact 2π.
@@ -12,8 +15,16 @@ constexpr double INV_TWO_PI = 0.15915494307111402;
 constexpr int MAX_SAMPLES = 3000;
 constexpr int SAMPLES_PER_CARRIER_PERIOD = 25;
 
-// Removes whole turns, truncating toward zero: a negative phase stays in (-TWO_PI, 0].
-double ReducePhase(double theta);
+// Removes whole turns, truncating toward zero: a negative phase stays in (-TWO_PI, 0]. Inline,
+// and the turns taken through a 64-bit integer rather than a library call: it runs for every
+// phase of every sample. The turns are those std::modf gives, sign of zero included; from 2^52
+// on a double is already whole, and a NaN or an infinity is kept as it is.
+inline double ReducePhase(double theta)
+{
+	const double t = theta * INV_TWO_PI;
+	const double turns = std::fabs(t) < 4503599627370496.0 ? std::copysign(double(int64_t(t)), t) : t;
+	return theta - turns * TWO_PI;
+}
 
 // ⌊25·T·fp⌋ samples, at most MAX_SAMPLES; 0 when the product is negative or not a number.
 int SampleCount(const ModulationParams& params);
