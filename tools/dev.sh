@@ -132,7 +132,7 @@ run_fuzzers() {
 		for artifact in "$work"/crash-* "$work"/timeout-* "$work"/oom-* "$work"/leak-*; do
 			[ -f "$artifact" ] || continue
 			echo "Input that $name failed on ($(basename "$artifact")):"
-			od -A x -t x1z -v "$artifact" | head -n 64
+			od -A x -t x1z -v -N 1024 "$artifact"
 		done
 	done
 	return $status
