@@ -7,3 +7,12 @@ if(ONDIVAR_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+# libFuzzer instruments every library a fuzz target links, and the targets add the fuzzer's own main.
+if(ONDIVAR_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "ONDIVAR_FUZZ needs clang (configure with CC=clang CXX=clang++)")
+  endif()
+  add_compile_options(-fsanitize=address,undefined,fuzzer-no-link -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

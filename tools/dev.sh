@@ -3,6 +3,7 @@
 #   tools/dev.sh run     build and start Ondivar
 #   tools/dev.sh test    build and run the whole suite, then again under ASan + UBSan
 #   tools/dev.sh bench   build and run the benchmarks
+#   tools/dev.sh fuzz [seconds]   build the fuzz targets with clang and run each that long (default 30)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -105,6 +106,38 @@ check_package() {
 		"catalogue entries and icons, and the .sig type."
 }
 
+# Builds the fuzz targets in build-fuzz with clang, everything under the sanitizers, and runs each for the
+# given seconds on a scratch copy of its corpus (fuzz/corpus/<name>, never written to). A target that
+# finds a fault fails the run; the input that caused it is printed as a hex dump.
+run_fuzzers() {
+	local seconds=$1 dir="$root/build-fuzz" corpus name work dict artifact status=0
+	install_missing clang libclang-rt-14-dev
+	CC=clang CXX=clang++ build "$dir" -DONDIVAR_FUZZ=ON -DBUILD_TESTING=OFF --target fuzzers
+	for corpus in "$root"/fuzz/corpus/*/; do
+		name=$(basename "$corpus")
+		work="$dir/fuzz-run/$name"
+		rm -rf "$work"
+		mkdir -p "$work/corpus"
+		cp "$corpus"* "$work/corpus/"
+		dict=()
+		[ -f "$root/fuzz/$name.dict" ] && dict=(-dict="$root/fuzz/$name.dict")
+		echo "Fuzzing $name for $seconds s"
+		if "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+			-artifact_prefix="$work/" "${dict[@]}" "$work/corpus" >"$work/log" 2>&1; then
+			grep -E '^stat::number_of_executed_units|^#[0-9]+.*DONE' "$work/log" || true
+			continue
+		fi
+		status=1
+		tail -n 60 "$work/log"
+		for artifact in "$work"/crash-* "$work"/timeout-* "$work"/oom-* "$work"/leak-*; do
+			[ -f "$artifact" ] || continue
+			echo "Input that $name failed on ($(basename "$artifact")):"
+			od -A x -t x1z -v -N 1024 "$artifact"
+		done
+	done
+	return $status
+}
+
 case "${1:-}" in
 run)
 	install_missing "${packages[@]}"
@@ -125,6 +158,11 @@ test)
 	# Tests provoke failed allocations on purpose; the sanitizer must report them as failures, not abort.
 	ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+	run_fuzzers 30
+	;;
+fuzz)
+	install_missing "${packages[@]}"
+	run_fuzzers "${2:-30}"
 	;;
 bench)
 	install_missing "${packages[@]}" libbenchmark-dev
@@ -134,7 +172,7 @@ bench)
 	"$root/build-bench/bench/analyser_bench" "${@:2}"
 	;;
 *)
-	echo "usage: tools/dev.sh run|test|bench" >&2
+	echo "usage: tools/dev.sh run|test|bench|fuzz [seconds]" >&2
 	exit 2
 	;;
 esac

@@ -27,6 +27,9 @@ int CompareCellsForSort(const GridCell* pA, const GridCell* pB, int nFlags)
 		return 1;
 	if (pA->GetTextLength() == 0)
 		return pB->GetTextLength() > 0 ? -1 : 0;
+	// Checked before the values: a number cell without text reads as 0 and would follow a negative number.
+	if (pB->GetTextLength() == 0)
+		return 1;
 
 	// The type of the first cell decides; a mixed column compares as the first cell reads.
 	switch (pA->GetDataType())

@@ -100,8 +100,13 @@ int MemoryDataSource::SortMulti(const int* pCols, int nCount, int nFlags)
 	if (pFirst == nullptr)
 		return 0;
 
+	// Two cells of different data types can each sort before the other (the first cell's type
+	// decides), which would swap such rows for ever; n - 1 passes sort any consistent order.
+	long nPasses = 0;
+	for (const RowNode* pRow = pFirst->m_pNext; pRow != nullptr; pRow = pRow->m_pNext)
+		nPasses++;
 	BOOL bSwapped = TRUE;
-	while (bSwapped)
+	while (bSwapped && nPasses-- > 0)
 	{
 		bSwapped = FALSE;
 		for (RowNode* pRow = pFirst; pRow->m_pNext != nullptr; pRow = pRow->m_pNext)

@@ -80,4 +80,17 @@ namespace
 		CompareCase{ Typed("10", 5), Text("9"), 0, 1 },
 		CompareCase{ Typed("-1.5", GCD_NUMBER), Typed("-1.50", GCD_NUMBER), 0, 0 },
 		CompareCase{ Typed("2", GCD_NUMBER), Typed("10", GCD_NUMBER), GRID_SORT_DESCENDING, 1 }));
+
+	// An empty number cell reads as 0, yet sorts before every number, the negative ones too.
+	TEST(CompareCellsEmptyNumberTest, SortsFirstWhicheverSideItIs)
+	{
+		const std::unique_ptr<GridCell> pEmpty = Make(Typed("", GCD_NUMBER));
+		for (const char* text : { "-3", "0", "2", "nonsense" })
+		{
+			const std::unique_ptr<GridCell> pNumber = Make(Typed(text, GCD_NUMBER));
+			EXPECT_EQ(1, CompareCellsForSort(pNumber.get(), pEmpty.get(), 0)) << text;
+			EXPECT_EQ(-1, CompareCellsForSort(pEmpty.get(), pNumber.get(), 0)) << text;
+			EXPECT_EQ(-1, CompareCellsForSort(pNumber.get(), pEmpty.get(), GRID_SORT_DESCENDING)) << text;
+		}
+	}
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,29 @@ namespace
 		EXPECT_EQ("-1.5 9 10 100", Column(store, 0, 4));
 		ASSERT_EQ(0, store.SortColumn(1, 0));
 		EXPECT_EQ("-1.5 10 100 9", Column(store, 1, 4));
+	}
+
+	// The first cell's type decides a comparison, so "10" as a number sorts after the text "9" and
+	// the text "9" after "10": the sort must still end, every row whole.
+	TEST(MemoryDataSourceSortTest, AColumnOfMixedTypesEndsWithEveryRowWhole)
+	{
+		MemoryDataSource store;
+		Put(store, 0, -1, "heading");
+		const char* rows[][3] = { { "10", "a" }, { "9", "b" }, { "1", "c" } };
+		const int types[] = { GCD_NUMBER, GCD_TEXT, GCD_NUMBER };
+		for (long nRow = 0; nRow < 3; nRow++)
+		{
+			Put(store, 0, nRow, rows[nRow][0], types[nRow]);
+			Put(store, 1, nRow, rows[nRow][1]);
+		}
+
+		ASSERT_EQ(0, store.SortColumn(0, 0));
+		std::vector<std::string> pairs;
+		for (long nRow = 0; nRow < 3; nRow++)
+			pairs.push_back(Read(store, 0, nRow) + Read(store, 1, nRow));
+		std::sort(pairs.begin(), pairs.end());
+		EXPECT_EQ((std::vector<std::string>{ "10a", "1c", "9b" }), pairs);
+		EXPECT_EQ("heading", Read(store, 0, -1));
 	}
 
 	struct FindCase
