@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Ondivar needs on Debian 12, builds it, and starts the program or runs every test.
 #   tools/dev.sh run     build and start Ondivar
-#   tools/dev.sh test    build and run the whole suite, then again under ASan + UBSan
+#   tools/dev.sh test    build and run the whole suite, then again under ASan + UBSan with the fuzzers
 #   tools/dev.sh bench   build and run the benchmarks
 #   tools/dev.sh fuzz [seconds]   build the fuzz targets with clang and run each that long (default 30)
 set -euo pipefail
@@ -106,13 +106,11 @@ check_package() {
 		"catalogue entries and icons, and the .sig type."
 }
 
-# Builds the fuzz targets in build-fuzz with clang, everything under the sanitizers, and runs each for the
-# given seconds on a scratch copy of its corpus (fuzz/corpus/<name>, never written to). A target that
-# finds a fault fails the run; the input that caused it is printed as a hex dump.
+# Runs each fuzz target of a build made with -DONDIVAR_FUZZ=ON for the given seconds on a scratch copy
+# of its corpus (fuzz/corpus/<name>, never written to). A target that finds a fault fails the run; the
+# input that caused it is printed as a hex dump.
 run_fuzzers() {
-	local seconds=$1 dir="$root/build-fuzz" corpus name work dict artifact status=0
-	install_missing clang libclang-rt-14-dev
-	CC=clang CXX=clang++ build "$dir" -DONDIVAR_FUZZ=ON -DBUILD_TESTING=OFF --target fuzzers
+	local dir=$1 seconds=$2 corpus name work dict artifact status=0
 	for corpus in "$root"/fuzz/corpus/*/; do
 		name=$(basename "$corpus")
 		work="$dir/fuzz-run/$name"
@@ -154,15 +152,19 @@ test)
 	# The real program on a desktop with a window manager, as a user meets it.
 	"$root/tests/desktop/run.sh" "$root/build"
 	check_package "$root/build"
-	build "$root/build-sanitize" -DONDIVAR_WERROR=ON -DONDIVAR_SANITIZE=ON
+	# The suite again under ASan + UBSan, built with clang so that the same build holds the fuzz
+	# targets too, each then run for 30 s.
+	install_missing clang libclang-rt-14-dev
+	CC=clang CXX=clang++ build "$root/build-sanitize" -DONDIVAR_FUZZ=ON
 	# Tests provoke failed allocations on purpose; the sanitizer must report them as failures, not abort.
 	ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
-	run_fuzzers 30
+	run_fuzzers "$root/build-sanitize" 30
 	;;
 fuzz)
-	install_missing "${packages[@]}"
-	run_fuzzers "${2:-30}"
+	install_missing "${packages[@]}" clang libclang-rt-14-dev
+	CC=clang CXX=clang++ build "$root/build-fuzz" -DONDIVAR_FUZZ=ON -DBUILD_TESTING=OFF --target fuzzers
+	run_fuzzers "$root/build-fuzz" "${2:-30}"
 	;;
 bench)
 	install_missing "${packages[@]}" libbenchmark-dev
