@@ -1,46 +1,21 @@
 // Memory held by the program over many commands: the main window runs its own modal loop, a
 // scripted user chooses "F&requenza" from the menu bar, types the simulation time into the
 // parameters dialog and clicks OK, the scopes repaint, and the next command follows once the
-// main loop is idle again. The counters say how much the process grew after a warm-up.
+// main loop is idle again. The counters say how much the process grew after a warm-up, and how
+// many of the framework's windows, GDI objects and timers were alive then and at the end.
 #include "app/MainDlg.h"
 #include "app/resources/AppResourceIds.h"
+#include "bench/ProcessMemory.h"
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/testing/MenuDriving.h"
 #include "framework/ui/testing/SurfaceAccess.h"
 #include "tests/support/ScriptedUser.h"
-
-#include <benchmark/benchmark.h>
-
-#include <malloc.h>
-#include <unistd.h>
-
-#include <cstdio>
 
 namespace
 {
 
 constexpr UINT MENU_MODULAZIONE = 1;
 constexpr UINT ITEM_FREQUENZA = 1;
-
-long ResidentBytes()
-{
-	long nPages = 0;
-	long nResident = 0;
-	if (FILE* pFile = std::fopen("/proc/self/statm", "r"))
-	{
-		if (std::fscanf(pFile, "%ld %ld", &nPages, &nResident) != 2)
-			nResident = 0;
-		std::fclose(pFile);
-	}
-	return nResident * sysconf(_SC_PAGESIZE);
-}
-
-// The heap in use, as opposed to what the allocator keeps from the system.
-size_t HeapInUse()
-{
-	const struct mallinfo2 info = mallinfo2();
-	return info.uordblks + info.hblkhd;
-}
 
 // The scripted user's answer to every dialog: the main window's loop runs the commands, each
 // parameters dialog is filled in and confirmed.
@@ -59,11 +34,9 @@ public:
 	CRepeatingUser& operator=(const CRepeatingUser&) = delete;
 
 	long m_nDone = 0;
-	long m_nRssAfterWarmUp = 0;
-	size_t m_nHeapAfterWarmUp = 0;
+	ProcessMemory m_afterWarmUp {};
 	UINT m_nStyleCacheAfterWarmUp = 0;
-	long m_nRssAtEnd = 0;
-	size_t m_nHeapAtEnd = 0;
+	ProcessMemory m_atEnd {};
 	UINT m_nStyleCacheAtEnd = 0;
 
 private:
@@ -96,14 +69,12 @@ private:
 		}
 		if (m_nDone == m_nWarmUp)
 		{
-			m_nRssAfterWarmUp = ResidentBytes();
-			m_nHeapAfterWarmUp = HeapInUse();
+			m_afterWarmUp = ReadProcessMemory();
 			m_nStyleCacheAfterWarmUp = GetStyleCacheMegabytes();
 		}
 		if (m_nDone == m_nTotal || !AfxMenuOpenBarPopup(&m_mainDlg, MENU_MODULAZIONE))
 		{
-			m_nRssAtEnd = ResidentBytes();
-			m_nHeapAtEnd = HeapInUse();
+			m_atEnd = ReadProcessMemory();
 			m_nStyleCacheAtEnd = GetStyleCacheMegabytes();
 			m_mainDlg.EndDialog(IDOK);
 			return;
@@ -127,8 +98,8 @@ void BM_MainWindow_RepeatedFrequencyRuns(benchmark::State& state)
 	const long nWarmUp = static_cast<long>(state.range(0));
 	const long nMeasured = static_cast<long>(state.range(1));
 	long nDone = 0;
-	double dRssGrowth = 0.0;
-	double dHeapGrowth = 0.0;
+	ProcessMemory afterWarmUp {};
+	ProcessMemory atEnd {};
 	double dStyleCacheGrowth = 0.0;
 	UINT nSamples = 0;
 	for (auto _ : state)
@@ -139,15 +110,15 @@ void BM_MainWindow_RepeatedFrequencyRuns(benchmark::State& state)
 		dlg.DoModal();
 		nDone = user.m_nDone;
 		nSamples = dlg.m_sigModulated.m_nPoints;
-		dRssGrowth = static_cast<double>(user.m_nRssAtEnd - user.m_nRssAfterWarmUp);
-		dHeapGrowth = static_cast<double>(user.m_nHeapAtEnd) - static_cast<double>(user.m_nHeapAfterWarmUp);
+		afterWarmUp = user.m_afterWarmUp;
+		atEnd = user.m_atEnd;
 		dStyleCacheGrowth = static_cast<double>(user.m_nStyleCacheAtEnd) - static_cast<double>(user.m_nStyleCacheAfterWarmUp);
 	}
 	state.counters["commands"] = static_cast<double>(nDone);
 	state.counters["samples"] = nSamples;
-	state.counters["rss_growth_kb"] = dRssGrowth / 1024.0;
-	state.counters["heap_growth_kb"] = dHeapGrowth / 1024.0;
+	ReportMemory(state, afterWarmUp, atEnd);
 	state.counters["style_cache_growth_mb"] = dStyleCacheGrowth;
+	const double dRssGrowth = static_cast<double>(atEnd.nResident - afterWarmUp.nResident);
 	state.counters["rss_bytes_per_command"] = nMeasured > 0 ? dRssGrowth / static_cast<double>(nMeasured) : 0.0;
 }
 
