@@ -5,6 +5,7 @@
 #include "analyser/FourierDlg.h"
 #include "analyser/resources/AnalyserResourceIds.h"
 #include "bench/ProcessMemory.h"
+#include "bench/SessionSeam.h"
 #include "framework/core/Archive.h"
 #include "framework/core/File.h"
 #include "tests/support/Files.h"
@@ -62,7 +63,7 @@ std::string WriteTextFile(const CScratchFolder& folder, const char* pszName, UIN
 	return strPath;
 }
 
-class CFileOpeningUser
+class CFileOpeningUser : public CSessionSeam
 {
 public:
 	CFileOpeningUser(CFourierDlg& dlg, std::vector<std::string> paths, long nWarmUp, long nMeasured)
@@ -71,17 +72,6 @@ public:
 		, m_nWarmUp(nWarmUp)
 		, m_nTotal(nWarmUp + nMeasured)
 	{
-		m_user.Otherwise(ModalKind::Dialog, [this](ModalRequest& request)
-		{
-			AfxRunWhenIdle([this] { NextFile(); });
-			return request.pfnShow();
-		});
-		m_user.Otherwise(ModalKind::FileDialog, [this](ModalRequest& request)
-		{
-			return ChooseFile(PathOfNext())(request);
-		});
-		// A file the analyser refused would show its reason; the count of files analysed says so.
-		m_user.Otherwise(ModalKind::MessageBox, IDOK);
 	}
 	CFileOpeningUser(const CFileOpeningUser&) = delete;
 	CFileOpeningUser& operator=(const CFileOpeningUser&) = delete;
@@ -90,6 +80,22 @@ public:
 	long m_nAnalysed = 0;
 	ProcessMemory m_afterWarmUp {};
 	ProcessMemory m_atEnd {};
+
+	// The analyser's window runs its loop, each file dialog is answered with the next file, and a
+	// message about a file the analyser refused is confirmed: the count of files analysed says so.
+	INT_PTR OnModal(ModalRequest& request) override
+	{
+		switch (request.nKind)
+		{
+		case ModalKind::Dialog:
+			AfxRunWhenIdle([this] { NextFile(); });
+			return request.pfnShow();
+		case ModalKind::FileDialog:
+			return ChooseFile(PathOfNext())(request);
+		default:
+			return IDOK;
+		}
+	}
 
 private:
 	const std::string& PathOfNext() const
@@ -120,7 +126,6 @@ private:
 	std::vector<std::string> m_paths;
 	long m_nWarmUp;
 	long m_nTotal;
-	CScriptedUser m_user;
 };
 
 // Arguments: the files of the warm-up, then the files measured.

@@ -6,10 +6,9 @@
 #include "app/MainDlg.h"
 #include "app/resources/AppResourceIds.h"
 #include "bench/ProcessMemory.h"
+#include "bench/SessionSeam.h"
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/testing/MenuDriving.h"
-#include "framework/ui/testing/SurfaceAccess.h"
-#include "tests/support/ScriptedUser.h"
 
 namespace
 {
@@ -19,7 +18,7 @@ constexpr UINT ITEM_FREQUENZA = 1;
 
 // The scripted user's answer to every dialog: the main window's loop runs the commands, each
 // parameters dialog is filled in and confirmed.
-class CRepeatingUser
+class CRepeatingUser : public CSessionSeam
 {
 public:
 	CRepeatingUser(CMainDlg& mainDlg, const char* pszSimTime, long nWarmUp, long nMeasured)
@@ -28,19 +27,15 @@ public:
 		, m_nWarmUp(nWarmUp)
 		, m_nTotal(nWarmUp + nMeasured)
 	{
-		m_user.Otherwise(ModalKind::Dialog, [this](ModalRequest& request) { return OnDialog(request); });
 	}
 	CRepeatingUser(const CRepeatingUser&) = delete;
 	CRepeatingUser& operator=(const CRepeatingUser&) = delete;
 
 	long m_nDone = 0;
 	ProcessMemory m_afterWarmUp {};
-	UINT m_nStyleCacheAfterWarmUp = 0;
 	ProcessMemory m_atEnd {};
-	UINT m_nStyleCacheAtEnd = 0;
 
-private:
-	INT_PTR OnDialog(ModalRequest& request)
+	INT_PTR OnModal(ModalRequest& request) override
 	{
 		if (request.pDialog == &m_mainDlg)
 		{
@@ -58,6 +53,7 @@ private:
 		return nResult;
 	}
 
+private:
 	// Runs from the main window's idle time: the command chosen last has run its dialog, its
 	// synthesis and its repaint, since these all happen before the main loop is idle again.
 	void NextCommand()
@@ -70,12 +66,10 @@ private:
 		if (m_nDone == m_nWarmUp)
 		{
 			m_afterWarmUp = ReadProcessMemory();
-			m_nStyleCacheAfterWarmUp = GetStyleCacheMegabytes();
 		}
 		if (m_nDone == m_nTotal || !AfxMenuOpenBarPopup(&m_mainDlg, MENU_MODULAZIONE))
 		{
 			m_atEnd = ReadProcessMemory();
-			m_nStyleCacheAtEnd = GetStyleCacheMegabytes();
 			m_mainDlg.EndDialog(IDOK);
 			return;
 		}
@@ -89,7 +83,6 @@ private:
 	long m_nWarmUp;
 	long m_nTotal;
 	long m_nStarted = 0;
-	CScriptedUser m_user;
 };
 
 // Arguments: the commands of the warm-up, then the commands measured.
@@ -100,7 +93,6 @@ void BM_MainWindow_RepeatedFrequencyRuns(benchmark::State& state)
 	long nDone = 0;
 	ProcessMemory afterWarmUp {};
 	ProcessMemory atEnd {};
-	double dStyleCacheGrowth = 0.0;
 	UINT nSamples = 0;
 	for (auto _ : state)
 	{
@@ -112,12 +104,10 @@ void BM_MainWindow_RepeatedFrequencyRuns(benchmark::State& state)
 		nSamples = dlg.m_sigModulated.m_nPoints;
 		afterWarmUp = user.m_afterWarmUp;
 		atEnd = user.m_atEnd;
-		dStyleCacheGrowth = static_cast<double>(user.m_nStyleCacheAtEnd) - static_cast<double>(user.m_nStyleCacheAfterWarmUp);
 	}
 	state.counters["commands"] = static_cast<double>(nDone);
 	state.counters["samples"] = nSamples;
 	ReportMemory(state, afterWarmUp, atEnd);
-	state.counters["style_cache_growth_mb"] = dStyleCacheGrowth;
 	const double dRssGrowth = static_cast<double>(atEnd.nResident - afterWarmUp.nResident);
 	state.counters["rss_bytes_per_command"] = nMeasured > 0 ? dRssGrowth / static_cast<double>(nMeasured) : 0.0;
 }

@@ -1,6 +1,8 @@
 // Reading the process's memory and the framework's resources during a benchmark session.
 #include "bench/ProcessMemory.h"
 
+#include "framework/ui/testing/SurfaceAccess.h"
+
 #include <malloc.h>
 #include <unistd.h>
 
@@ -40,13 +42,15 @@ void ReportCount(benchmark::State& state, const char* pszName, UINT nWarm, UINT 
 
 ProcessMemory ReadProcessMemory()
 {
-	return ProcessMemory {ResidentBytes(), HeapInUse(), AfxGetResourceCounts()};
+	return ProcessMemory {ResidentBytes(), HeapInUse(), GetStyleCacheMegabytes(), AfxGetResourceCounts()};
 }
 
 void ReportMemory(benchmark::State& state, const ProcessMemory& warm, const ProcessMemory& end)
 {
 	state.counters["rss_growth_kb"] = static_cast<double>(end.nResident - warm.nResident) / 1024.0;
 	state.counters["heap_growth_kb"] = (static_cast<double>(end.nHeapInUse) - static_cast<double>(warm.nHeapInUse)) / 1024.0;
+	state.counters["style_cache_growth_mb"] = static_cast<double>(end.nStyleCacheMegabytes)
+		- static_cast<double>(warm.nStyleCacheMegabytes);
 	ReportCount(state, "windows", warm.counts.nWindows, end.counts.nWindows);
 	ReportCount(state, "native_windows", warm.counts.nNativeWindows, end.counts.nNativeWindows);
 	ReportCount(state, "gdi_objects", warm.counts.nGdiObjects, end.counts.nGdiObjects);

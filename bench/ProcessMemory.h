@@ -1,6 +1,6 @@
 // What the process holds at one moment of a long session (resident memory, heap in use, the
-// framework's live windows, GDI objects and timers) and the counters a session reports from two
-// such moments.
+// style's cache, the framework's live windows, GDI objects and timers) and the counters a session
+// reports from two such moments.
 #pragma once
 
 #include "framework/ui/testing/ResourceCounts.h"
@@ -13,6 +13,7 @@ struct ProcessMemory
 {
 	long nResident;
 	size_t nHeapInUse;
+	UINT nStyleCacheMegabytes;
 	ResourceCounts counts;
 };
 

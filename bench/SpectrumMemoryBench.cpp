@@ -5,12 +5,12 @@
 #include "app/MainDlg.h"
 #include "app/resources/AppResourceIds.h"
 #include "bench/ProcessMemory.h"
-#include "tests/support/ScriptedUser.h"
+#include "bench/SessionSeam.h"
 
 namespace
 {
 
-class CSpectrumUser
+class CSpectrumUser : public CSessionSeam
 {
 public:
 	CSpectrumUser(CMainDlg& mainDlg, long nWarmUp, long nMeasured)
@@ -18,7 +18,6 @@ public:
 		, m_nWarmUp(nWarmUp)
 		, m_nTotal(nWarmUp + nMeasured)
 	{
-		m_user.Otherwise(ModalKind::Dialog, [this](ModalRequest& request) { return OnDialog(request); });
 	}
 	CSpectrumUser(const CSpectrumUser&) = delete;
 	CSpectrumUser& operator=(const CSpectrumUser&) = delete;
@@ -27,8 +26,8 @@ public:
 	ProcessMemory m_afterWarmUp {};
 	ProcessMemory m_atEnd {};
 
-private:
-	INT_PTR OnDialog(ModalRequest& request)
+	// Only dialogs are shown in the session: the main window and the spectrum windows.
+	INT_PTR OnModal(ModalRequest& request) override
 	{
 		if (request.pDialog == &m_mainDlg)
 		{
@@ -42,6 +41,7 @@ private:
 		return nResult;
 	}
 
+private:
 	// Runs from the main window's idle time, which comes once the last spectrum window has closed.
 	void NextWindow()
 	{
@@ -69,7 +69,6 @@ private:
 	long m_nWarmUp;
 	long m_nTotal;
 	long m_nStarted = 0;
-	CScriptedUser m_user;
 };
 
 // Arguments: the windows of the warm-up, then the windows measured.
