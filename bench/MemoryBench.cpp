@@ -1,20 +1,14 @@
 // Memory held by the program over many commands: the main window runs its own modal loop, a
 // scripted user chooses "F&requenza" from the menu bar, types the simulation time into the
 // parameters dialog and clicks OK, the scopes repaint, and the next command follows once the
-// main loop is idle again. The counters say how much the process grew after a warm-up.
+// main loop is idle again. The counters say how much the process grew after a warm-up, and how
+// many of the framework's windows, GDI objects and timers were alive then and at the end.
 #include "app/MainDlg.h"
 #include "app/resources/AppResourceIds.h"
+#include "bench/ProcessMemory.h"
+#include "bench/SessionSeam.h"
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/testing/MenuDriving.h"
-#include "framework/ui/testing/SurfaceAccess.h"
-#include "tests/support/ScriptedUser.h"
-
-#include <benchmark/benchmark.h>
-
-#include <malloc.h>
-#include <unistd.h>
-
-#include <cstdio>
 
 namespace
 {
@@ -22,29 +16,9 @@ namespace
 constexpr UINT MENU_MODULAZIONE = 1;
 constexpr UINT ITEM_FREQUENZA = 1;
 
-long ResidentBytes()
-{
-	long nPages = 0;
-	long nResident = 0;
-	if (FILE* pFile = std::fopen("/proc/self/statm", "r"))
-	{
-		if (std::fscanf(pFile, "%ld %ld", &nPages, &nResident) != 2)
-			nResident = 0;
-		std::fclose(pFile);
-	}
-	return nResident * sysconf(_SC_PAGESIZE);
-}
-
-// The heap in use, as opposed to what the allocator keeps from the system.
-size_t HeapInUse()
-{
-	const struct mallinfo2 info = mallinfo2();
-	return info.uordblks + info.hblkhd;
-}
-
 // The scripted user's answer to every dialog: the main window's loop runs the commands, each
 // parameters dialog is filled in and confirmed.
-class CRepeatingUser
+class CRepeatingUser : public CSessionSeam
 {
 public:
 	CRepeatingUser(CMainDlg& mainDlg, const char* pszSimTime, long nWarmUp, long nMeasured)
@@ -53,21 +27,15 @@ public:
 		, m_nWarmUp(nWarmUp)
 		, m_nTotal(nWarmUp + nMeasured)
 	{
-		m_user.Otherwise(ModalKind::Dialog, [this](ModalRequest& request) { return OnDialog(request); });
 	}
 	CRepeatingUser(const CRepeatingUser&) = delete;
 	CRepeatingUser& operator=(const CRepeatingUser&) = delete;
 
 	long m_nDone = 0;
-	long m_nRssAfterWarmUp = 0;
-	size_t m_nHeapAfterWarmUp = 0;
-	UINT m_nStyleCacheAfterWarmUp = 0;
-	long m_nRssAtEnd = 0;
-	size_t m_nHeapAtEnd = 0;
-	UINT m_nStyleCacheAtEnd = 0;
+	ProcessMemory m_afterWarmUp {};
+	ProcessMemory m_atEnd {};
 
-private:
-	INT_PTR OnDialog(ModalRequest& request)
+	INT_PTR OnModal(ModalRequest& request) override
 	{
 		if (request.pDialog == &m_mainDlg)
 		{
@@ -85,6 +53,7 @@ private:
 		return nResult;
 	}
 
+private:
 	// Runs from the main window's idle time: the command chosen last has run its dialog, its
 	// synthesis and its repaint, since these all happen before the main loop is idle again.
 	void NextCommand()
@@ -96,15 +65,11 @@ private:
 		}
 		if (m_nDone == m_nWarmUp)
 		{
-			m_nRssAfterWarmUp = ResidentBytes();
-			m_nHeapAfterWarmUp = HeapInUse();
-			m_nStyleCacheAfterWarmUp = GetStyleCacheMegabytes();
+			m_afterWarmUp = ReadProcessMemory();
 		}
 		if (m_nDone == m_nTotal || !AfxMenuOpenBarPopup(&m_mainDlg, MENU_MODULAZIONE))
 		{
-			m_nRssAtEnd = ResidentBytes();
-			m_nHeapAtEnd = HeapInUse();
-			m_nStyleCacheAtEnd = GetStyleCacheMegabytes();
+			m_atEnd = ReadProcessMemory();
 			m_mainDlg.EndDialog(IDOK);
 			return;
 		}
@@ -118,7 +83,6 @@ private:
 	long m_nWarmUp;
 	long m_nTotal;
 	long m_nStarted = 0;
-	CScriptedUser m_user;
 };
 
 // Arguments: the commands of the warm-up, then the commands measured.
@@ -127,9 +91,8 @@ void BM_MainWindow_RepeatedFrequencyRuns(benchmark::State& state)
 	const long nWarmUp = static_cast<long>(state.range(0));
 	const long nMeasured = static_cast<long>(state.range(1));
 	long nDone = 0;
-	double dRssGrowth = 0.0;
-	double dHeapGrowth = 0.0;
-	double dStyleCacheGrowth = 0.0;
+	ProcessMemory afterWarmUp {};
+	ProcessMemory atEnd {};
 	UINT nSamples = 0;
 	for (auto _ : state)
 	{
@@ -139,15 +102,13 @@ void BM_MainWindow_RepeatedFrequencyRuns(benchmark::State& state)
 		dlg.DoModal();
 		nDone = user.m_nDone;
 		nSamples = dlg.m_sigModulated.m_nPoints;
-		dRssGrowth = static_cast<double>(user.m_nRssAtEnd - user.m_nRssAfterWarmUp);
-		dHeapGrowth = static_cast<double>(user.m_nHeapAtEnd) - static_cast<double>(user.m_nHeapAfterWarmUp);
-		dStyleCacheGrowth = static_cast<double>(user.m_nStyleCacheAtEnd) - static_cast<double>(user.m_nStyleCacheAfterWarmUp);
+		afterWarmUp = user.m_afterWarmUp;
+		atEnd = user.m_atEnd;
 	}
 	state.counters["commands"] = static_cast<double>(nDone);
 	state.counters["samples"] = nSamples;
-	state.counters["rss_growth_kb"] = dRssGrowth / 1024.0;
-	state.counters["heap_growth_kb"] = dHeapGrowth / 1024.0;
-	state.counters["style_cache_growth_mb"] = dStyleCacheGrowth;
+	ReportMemory(state, afterWarmUp, atEnd);
+	const double dRssGrowth = static_cast<double>(atEnd.nResident - afterWarmUp.nResident);
 	state.counters["rss_bytes_per_command"] = nMeasured > 0 ? dRssGrowth / static_cast<double>(nMeasured) : 0.0;
 }
 

@@ -181,6 +181,11 @@ void DcRemove(HDC hDC)
 	Dcs().erase(hDC);
 }
 
+size_t DcCount()
+{
+	return Dcs().size();
+}
+
 DcState* DcStateOf(const CDC* pDC)
 {
 	return pDC == nullptr ? nullptr : DcFind(pDC->m_hDC);

@@ -90,5 +90,6 @@ HDC DcAdd(std::unique_ptr<DcState> pState);
 // Null when the handle is not a live DC.
 DcState* DcFind(HDC hDC);
 void DcRemove(HDC hDC);
+size_t DcCount();
 // Null for a handle that is not a DC or a DC of no CDC.
 DcState* DcStateOf(const CDC* pDC);

@@ -4,6 +4,7 @@
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/gdi/GdiObject.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_map>
 
@@ -183,6 +184,13 @@ bool GdiRemoveObject(HGDIOBJ hObject)
 		pData->m_pPermanent = nullptr;
 	}
 	return true;
+}
+
+size_t GdiObjectCount()
+{
+	const ObjectTable& objects = Objects();
+	return static_cast<size_t>(std::count_if(objects.begin(), objects.end(),
+		[](const ObjectTable::value_type& entry) { return !entry.second->m_bStock; }));
 }
 
 HGDIOBJ GdiStockObject(int nIndex)

@@ -100,6 +100,8 @@ HGDIOBJ GdiAddObject(std::shared_ptr<GdiObjectData> pData);
 std::shared_ptr<GdiObjectData> GdiFindObject(HGDIOBJ hObject);
 // Takes the handle out of the table unless it is a stock object; false when it was not live.
 bool GdiRemoveObject(HGDIOBJ hObject);
+// The live objects the program made, stock objects aside.
+size_t GdiObjectCount();
 HGDIOBJ GdiStockObject(int nIndex);
 // The bitmap a memory DC holds before any other is selected.
 std::shared_ptr<GdiBitmapData> GdiDefaultBitmap();

@@ -3,11 +3,13 @@
 #include "tests/app/spectrum/SpectrumFixture.h"
 
 #include "app/resources/AppResourceIds.h"
+#include "framework/ui/testing/ResourceCounts.h"
 #include "framework/ui/testing/SurfaceAccess.h"
 #include "grid/window/CellView.h"
 
 #include <cstdio>
 #include <map>
+#include <vector>
 
 namespace
 {
@@ -198,4 +200,31 @@ TEST_F(SpectrumWindowTest, TheComputedTableCannotBeTypedOver)
 	EXPECT_EQ(1, nStart);
 	EXPECT_FALSE(bEditing);
 	EXPECT_EQ((std::vector<std::string>{"Portante", "200000", "1"}), rows.at(0));
+}
+
+// The window opened and closed again, with the scales on and off, leaves no window, GDI object,
+// DC or timer behind: a user opens it hundreds of times in a session.
+TEST_F(SpectrumWindowTest, ClosedWindowLeavesNoResourcesAlive)
+{
+	const auto openAndClose = [this](BOOL bScales)
+	{
+		m_dlg.m_scopes.SetCalibrated(bScales);
+		OpenSpectrum(AngleRun(MOD_FM, 5.0), [](CSpectrumDlg& dlg)
+		{
+			// Drawn as the user sees it, the table's scroll bars too.
+			EXPECT_NE(CLR_INVALID, GetShownPixel(&dlg, 10, 10));
+		});
+	};
+	for (BOOL bScales : { TRUE, FALSE })
+	{
+		openAndClose(bScales);
+		const ResourceCounts before = AfxGetResourceCounts();
+		openAndClose(bScales);
+		const ResourceCounts after = AfxGetResourceCounts();
+		const std::vector<UINT> countsBefore = { before.nWindows, before.nNativeWindows, before.nGdiObjects, before.nDCs,
+			before.nTimers };
+		const std::vector<UINT> countsAfter = { after.nWindows, after.nNativeWindows, after.nGdiObjects, after.nDCs,
+			after.nTimers };
+		EXPECT_EQ(countsBefore, countsAfter) << (bScales ? "with" : "without") << " scales";
+	}
 }

@@ -42,6 +42,11 @@ void ForgetNativeWindow(HWND hWnd)
 	Table().erase(hWnd);
 }
 
+size_t NativeWindowCount()
+{
+	return Table().size();
+}
+
 QWidget* NativeWidget(HWND hWnd)
 {
 	NativeWindow* pNative = FindNativeWindow(hWnd);

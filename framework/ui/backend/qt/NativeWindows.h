@@ -36,6 +36,7 @@ NativeWindow* FindNativeWindow(HWND hWnd);
 // The record of the handle, made on first use: even the desktop, which has no widget, has a surface.
 NativeWindow& NativeWindowOf(HWND hWnd);
 void ForgetNativeWindow(HWND hWnd);
+size_t NativeWindowCount();
 QWidget* NativeWidget(HWND hWnd);
 // The window whose widget this is; null for a widget of no window.
 HWND WindowOfWidget(const QWidget* pWidget);

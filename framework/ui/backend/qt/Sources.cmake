@@ -23,6 +23,7 @@ set(FRAMEWORK_UI_TESTING_SOURCES
   backend/qt/testing/ClipboardAccess.cpp
   backend/qt/testing/DesktopAccess.cpp
   backend/qt/testing/MenuDriving.cpp
+  backend/qt/testing/ResourceCounts.cpp
   backend/qt/testing/SurfaceAccess.cpp
   backend/qt/testing/UserDriving.cpp
 )

@@ -6,16 +6,19 @@
 
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
 
 namespace
 {
 
-class CScrollBarWidget : public QScrollBar
+// Handed to the style with the shared palette of its colours: the style caches a scroll bar's
+// groove and handle, and the bars of every window opened again would add theirs anew.
+class CScrollBarWidget : public CPaletteSharingWidget<QScrollBar, QStyleOptionSlider>
 {
 public:
-	using QScrollBar::QScrollBar;
+	using CPaletteSharingWidget::CPaletteSharingWidget;
 
 	// Where the model last put the thumb.
 	int m_nPlaced = 0;
