@@ -153,6 +153,7 @@ public:
 	void EndDrawing(CPaintDevice* pDevice) override;
 	COLORREF DevicePixel(CPaintDevice* pDevice, const CPoint& ptDevice) override;
 	void FillRects(const DrawTarget& target, const CRect* pRects, int nRects, const DrawFill& fill, int nMix) override;
+	DeviceScanLines DevicePixels(CPaintDevice* pDevice) override;
 	void SetPixels(const DrawTarget& target, const POINT* pPoints, int nPoints, COLORREF crColor, int nMix) override;
 	void FillShape(const DrawTarget& target, const DrawShape& shape, const DrawFill& fill, int nMix) override;
 	void StrokeShape(const DrawTarget& target, const DrawShape& shape, const DrawPen& pen, int nMix) override;

@@ -24,6 +24,8 @@ public:
 	// The pixels, when they can be read: a bitmap's or a window surface's.
 	const QImage* Image() const;
 	bool IsPrinter() const;
+	// The pixels of an image device in the framework's layout, for writing; none for other devices.
+	DeviceScanLines ScanLines();
 	// The painter set up for the target's origin and clipping, in the composition mode, without
 	// antialiasing; null when the device cannot be painted on.
 	QPainter* Painter(const DrawTarget& target, QPainter::CompositionMode mode);

@@ -165,6 +165,11 @@ void CQtDriver::FillRects(const DrawTarget& target, const CRect* pRects, int nRe
 		pPainter->fillRect(GdiQRect(pRects[i]), brush);
 }
 
+DeviceScanLines CQtDriver::DevicePixels(CPaintDevice* pDevice)
+{
+	return QtDevice(pDevice)->ScanLines();
+}
+
 void CQtDriver::SetPixels(const DrawTarget& target, const POINT* pPoints, int nPoints, COLORREF crColor, int nMix)
 {
 	QPainter* pPainter = PainterFor(target, GdiMixMode(nMix));

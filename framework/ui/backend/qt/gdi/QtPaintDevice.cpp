@@ -40,6 +40,20 @@ bool CQtPaintDevice::IsPrinter() const
 	return nType == QInternal::Printer || nType == QInternal::Picture;
 }
 
+DeviceScanLines CQtPaintDevice::ScanLines()
+{
+	if (m_pDevice == nullptr || m_pDevice->devType() != QInternal::Image)
+		return DeviceScanLines { nullptr, 0, 0, 0 };
+	QImage* pImage = static_cast<QImage*>(m_pDevice);
+	if (pImage->format() != QImage::Format_RGB32 || pImage->devicePixelRatio() != 1.0 || pImage->isNull())
+		return DeviceScanLines { nullptr, 0, 0, 0 };
+	// Pixels shared with another image are copied on writing: the painter must not stay on the old ones.
+	if (!pImage->isDetached())
+		EndPainting();
+	return DeviceScanLines { reinterpret_cast<std::uint32_t*>(pImage->bits()), static_cast<int>(pImage->bytesPerLine() / 4),
+		pImage->width(), pImage->height() };
+}
+
 QPainter* CQtPaintDevice::Painter(const DrawTarget& target, QPainter::CompositionMode mode)
 {
 	if (!m_painter.isActive())
