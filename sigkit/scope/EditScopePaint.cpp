@@ -59,16 +59,21 @@ namespace
 				current = command.pen;
 				dc.SelectObject(current == ScopePen::Grid ? &gridPen : current == ScopePen::Axis ? &axisPen : &tracePen);
 			}
-			const CRect rcStraight = StraightLinePixels(ptCurrent, command.pt);
 			if (command.draw == ScopeDraw::MoveTo)
 				dc.MoveTo(command.pt);
-			else if (current == ScopePen::Grid && !rcStraight.IsRectEmpty())
-			{
-				dc.FillRect(&rcStraight, &gridBrush);
-				dc.MoveTo(command.pt);
-			}
-			else
+			else if (current != ScopePen::Grid)
 				dc.LineTo(command.pt);
+			else
+			{
+				const CRect rcStraight = StraightLinePixels(ptCurrent, command.pt);
+				if (rcStraight.IsRectEmpty())
+					dc.LineTo(command.pt);
+				else
+				{
+					dc.FillRect(&rcStraight, &gridBrush);
+					dc.MoveTo(command.pt);
+				}
+			}
 			ptCurrent = command.pt;
 		}
 		dc.SelectObject(pOldPen);
