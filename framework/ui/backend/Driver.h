@@ -447,11 +447,11 @@ public:
 	// Opens the document on the printer, or on the file strOutput when it is not empty; false when
 	// it cannot be opened.
 	virtual bool BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocName, const CString& strOutput) = 0;
-	// The page starts blank: what the DC drew before is dropped.
-	virtual void BeginPrintPage(CNativePrintJob* pJob) = 0;
-	// What the DC drew on the page goes to the printer, on a new sheet when bNewSheet; false when
-	// the printer gives no new sheet.
-	virtual bool EndPrintPage(CNativePrintJob* pJob, bool bNewSheet) = 0;
+	// The page starts blank, what the DC drew before dropped, on a new sheet when bNewSheet; false
+	// when the printer gives no new sheet.
+	virtual bool BeginPrintPage(CNativePrintJob* pJob, bool bNewSheet) = 0;
+	// What the DC drew since the page began is on the sheet; what it draws next is dropped.
+	virtual void EndPrintPage(CNativePrintJob* pJob) = 0;
 	// The document is complete.
 	virtual void EndPrintDocument(CNativePrintJob* pJob) = 0;
 	// The document is dropped; a file it was going to is left to the model.

@@ -73,8 +73,8 @@ public:
 	CPaintDevice* PrintJobPage(CNativePrintJob* pJob) override;
 	bool IsPrintJobDc(CNativePrintJob* pJob, HDC hDC) override;
 	bool BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocName, const CString& strOutput) override;
-	void BeginPrintPage(CNativePrintJob* pJob) override;
-	bool EndPrintPage(CNativePrintJob* pJob, bool bNewSheet) override;
+	bool BeginPrintPage(CNativePrintJob* pJob, bool bNewSheet) override;
+	void EndPrintPage(CNativePrintJob* pJob) override;
 	void EndPrintDocument(CNativePrintJob* pJob) override;
 	void AbortPrintDocument(CNativePrintJob* pJob) override;
 	CString RunProgram(const CString& strProgram, const std::vector<CString>& arguments, int nTimeoutMs) override;

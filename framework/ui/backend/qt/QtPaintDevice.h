@@ -32,10 +32,14 @@ public:
 	// Ends the painter, so that the device's paint engine finishes what it recorded; the next
 	// drawing begins it again.
 	void EndPainting();
+	// Drawing goes through pPainter, active on another device, until this is called again with
+	// null: a printer's page is drawn straight onto the sheet while the device answers for its measures.
+	void PaintThrough(QPainter* pPainter);
 
 private:
 	QImage m_bitmap;
 	QPaintDevice* m_pDevice;
 	QPainter m_painter;
+	QPainter* m_pThrough = nullptr;
 	unsigned m_nSerial = 0;
 };

@@ -56,28 +56,34 @@ DeviceScanLines CQtPaintDevice::ScanLines()
 
 QPainter* CQtPaintDevice::Painter(const DrawTarget& target, QPainter::CompositionMode mode)
 {
-	if (!m_painter.isActive())
+	if (m_pThrough != nullptr)
+	{
+		if (!m_pThrough->isActive())
+			return nullptr;
+	}
+	else if (!m_painter.isActive())
 	{
 		if (m_pDevice == nullptr || !m_painter.begin(m_pDevice))
 			return nullptr;
 		m_nSerial = 0;
 	}
+	QPainter& painter = m_pThrough != nullptr ? *m_pThrough : m_painter;
 	if (m_nSerial != target.nSerial)
 	{
-		m_painter.resetTransform();
+		painter.resetTransform();
 		// Only switching the clipping off would leave the old region in the painter: a paint engine
 		// such as the PDF one intersects the next clip rectangle with it, and save() and restore()
 		// put it back in force.
 		if (target.pClip == nullptr)
-			m_painter.setClipRegion(QRegion(), Qt::NoClip);
+			painter.setClipRegion(QRegion(), Qt::NoClip);
 		else
-			m_painter.setClipRegion(GdiQRegion(*target.pClip));
-		m_painter.setTransform(QTransform::fromTranslate(target.ptOrigin.x, target.ptOrigin.y));
+			painter.setClipRegion(GdiQRegion(*target.pClip));
+		painter.setTransform(QTransform::fromTranslate(target.ptOrigin.x, target.ptOrigin.y));
 		m_nSerial = target.nSerial;
 	}
-	m_painter.setCompositionMode(mode);
-	m_painter.setRenderHint(QPainter::Antialiasing, false);
-	return &m_painter;
+	painter.setCompositionMode(mode);
+	painter.setRenderHint(QPainter::Antialiasing, false);
+	return &painter;
 }
 
 void CQtPaintDevice::EndPainting()
@@ -85,4 +91,10 @@ void CQtPaintDevice::EndPainting()
 	if (m_painter.isActive())
 		m_painter.end();
 	m_nSerial = 0;
+}
+
+void CQtPaintDevice::PaintThrough(QPainter* pPainter)
+{
+	EndPainting();
+	m_pThrough = pPainter;
 }
