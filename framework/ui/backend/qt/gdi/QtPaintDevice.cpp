@@ -82,7 +82,10 @@ QPainter* CQtPaintDevice::Painter(const DrawTarget& target, QPainter::Compositio
 		m_nSerial = target.nSerial;
 	}
 	painter.setCompositionMode(mode);
-	painter.setRenderHint(QPainter::Antialiasing, false);
+	// Setting a hint marks the painter's state changed even when it was already so, and a printer's
+	// engine then writes its whole state out again before the next operation.
+	if (painter.testRenderHint(QPainter::Antialiasing))
+		painter.setRenderHint(QPainter::Antialiasing, false);
 	return &painter;
 }
 
