@@ -66,15 +66,17 @@ namespace
 		}
 	}
 
-	// How many pixels the segments light, so that the list of them is allocated once.
-	long long LinePixelCount(const POINT* pPoints, int nPoints, int nSegments)
+	// How many pixels the segments light one by one, level and upright ones left out when they are
+	// filled as runs, so that the list of them is allocated once.
+	size_t LinePixelCount(const POINT* pPoints, int nPoints, int nSegments, bool bRuns)
 	{
-		long long nPixels = 0;
+		size_t nPixels = 0;
 		for (int i = 0; i < nSegments; ++i)
 		{
 			const POINT& from = pPoints[i];
 			const POINT& to = pPoints[(i + 1) % nPoints];
-			nPixels += std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+			if (!bRuns || (from.x != to.x && from.y != to.y))
+				nPixels += static_cast<size_t>(std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)));
 		}
 		return nPixels;
 	}
@@ -160,7 +162,7 @@ void DcStrokePolyline(DcState& state, const POINT* pPoints, int nPoints, bool bC
 	if (pattern.empty() && nMix == R2_COPYPEN && DcWriteThinLines(*pTarget, pPoints, nPoints, bClosed, crColor))
 		return;
 	std::vector<POINT> pixels;
-	pixels.reserve(static_cast<size_t>(LinePixelCount(pPoints, nPoints, nSegments)));
+	pixels.reserve(LinePixelCount(pPoints, nPoints, nSegments, pattern.empty()));
 	if (pattern.empty())
 	{
 		// Solid level and upright runs are filled as rectangles of the same pixels: a printer page

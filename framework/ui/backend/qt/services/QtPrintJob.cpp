@@ -153,7 +153,8 @@ bool CQtDriver::BeginPrintPage(CNativePrintJob* pJob, bool bNewSheet)
 	pQtJob->m_pageDevice.EndPainting();
 	QPicture blank;
 	pQtJob->m_page.swap(blank);
-	// Recording pages to play them at their end cost more than the grid's whole drawing.
+	// The page goes straight onto its sheet: recording it to play it back at its end would cost
+	// more than drawing it.
 	if (bNewSheet && !pQtJob->m_printer.newPage())
 		return false;
 	pQtJob->m_pageDevice.PaintThrough(&pQtJob->m_painter);
