@@ -9,6 +9,8 @@
 #include "sigkit/scope/ScopeGeometry.h"
 #include "sigkit/scope/ScopePaint.h"
 
+#include <vector>
+
 BEGIN_MESSAGE_MAP(CEditScope, CEdit)
 	ON_WM_CREATE()
 	ON_WM_PAINT()
@@ -40,7 +42,9 @@ namespace
 
 	// Issues the commands with the three scope pens; the pen in the DC before is restored. The
 	// grid's lines all run along rows or columns and fill the widest scopes: they are filled as
-	// one-pixel rectangles, the same pixels at a fraction of the cost of stroking.
+	// one-pixel rectangles, the same pixels at a fraction of the cost of stroking. Consecutive
+	// segments of one pen go to the DC as one polyline: each segment leaves its end point to the
+	// next, so the pixels are those of as many LineTo calls, without a call per segment.
 	void DrawCommands(CDC& dc, const ScopeCommandList& commands)
 	{
 		if (commands.empty())
@@ -51,26 +55,44 @@ namespace
 		CBrush gridBrush(ScopePenColor(ScopePen::Grid));
 		CPen* pOldPen = dc.SelectObject(&tracePen);
 		ScopePen current = ScopePen::Trace;
-		CPoint ptCurrent(0, 0);
+		CPoint ptCurrent = dc.GetCurrentPosition();
+		std::vector<POINT> polyline;
+		polyline.reserve(commands.size() + 1);
+		auto flush = [&dc, &polyline]() {
+			if (polyline.size() > 1)
+			{
+				dc.Polyline(polyline.data(), static_cast<int>(polyline.size()));
+				dc.MoveTo(polyline.back());
+			}
+			polyline.clear();
+		};
 		for (const ScopeCommand& command : commands)
 		{
 			if (command.pen != current)
 			{
+				flush();
 				current = command.pen;
 				dc.SelectObject(current == ScopePen::Grid ? &gridPen : current == ScopePen::Axis ? &axisPen : &tracePen);
 			}
-			const CRect rcStraight = StraightLinePixels(ptCurrent, command.pt);
-			if (command.draw == ScopeDraw::MoveTo)
-				dc.MoveTo(command.pt);
-			else if (current == ScopePen::Grid && !rcStraight.IsRectEmpty())
+			const CRect rcStraight = current == ScopePen::Grid && command.draw == ScopeDraw::LineTo
+				? StraightLinePixels(ptCurrent, command.pt)
+				: CRect(0, 0, 0, 0);
+			if (command.draw == ScopeDraw::MoveTo || !rcStraight.IsRectEmpty())
 			{
-				dc.FillRect(&rcStraight, &gridBrush);
+				flush();
+				if (!rcStraight.IsRectEmpty())
+					dc.FillRect(&rcStraight, &gridBrush);
 				dc.MoveTo(command.pt);
 			}
 			else
-				dc.LineTo(command.pt);
+			{
+				if (polyline.empty())
+					polyline.push_back(ptCurrent);
+				polyline.push_back(command.pt);
+			}
 			ptCurrent = command.pt;
 		}
+		flush();
 		dc.SelectObject(pOldPen);
 	}
 }

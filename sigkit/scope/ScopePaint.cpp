@@ -58,6 +58,8 @@ void BuildPath(const CWordArray& aColumns, const CWordArray& aRows, const CRect&
 	TracePath path(commands);
 	BOOL bFirstVisible = TRUE;
 	const int nPoints = PointCount(aColumns, aRows);
+	// A step takes up to three commands, a point of a polyline one.
+	commands.reserve(commands.size() + static_cast<size_t>(nPoints) * (bSteps ? 3 : 1) + 1);
 	for (int j = 0; j < nPoints; j++)
 	{
 		const int nColumn = ScopeLoadPixel(aColumns[j]);

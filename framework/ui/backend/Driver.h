@@ -126,6 +126,16 @@ struct PixelImage
 	std::vector<std::uint32_t> pixels;
 };
 
+// A device's pixels as the model may write them itself, laid out as in a PixelImage; pFirst is
+// null for devices that keep no pixels of their own (printers, pictures, vector files).
+struct DeviceScanLines
+{
+	std::uint32_t* pFirst;
+	int nStride;	// pixels from the start of one row to the next
+	int nWidth;
+	int nHeight;
+};
+
 // Where a drawing operation goes: the device, the offset that turns the DC's logical coordinates
 // into the device's, and the pixels drawing may touch, in device coordinates (null: the whole
 // device). nSerial is new whenever the offset or the region is, so the toolkit sets them up only then.
@@ -437,11 +447,11 @@ public:
 	// Opens the document on the printer, or on the file strOutput when it is not empty; false when
 	// it cannot be opened.
 	virtual bool BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocName, const CString& strOutput) = 0;
-	// The page starts blank: what the DC drew before is dropped.
-	virtual void BeginPrintPage(CNativePrintJob* pJob) = 0;
-	// What the DC drew on the page goes to the printer, on a new sheet when bNewSheet; false when
-	// the printer gives no new sheet.
-	virtual bool EndPrintPage(CNativePrintJob* pJob, bool bNewSheet) = 0;
+	// The page starts blank, what the DC drew before dropped, on a new sheet when bNewSheet; false
+	// when the printer gives no new sheet.
+	virtual bool BeginPrintPage(CNativePrintJob* pJob, bool bNewSheet) = 0;
+	// What the DC drew since the page began is on the sheet; what it draws next is dropped.
+	virtual void EndPrintPage(CNativePrintJob* pJob) = 0;
 	// The document is complete.
 	virtual void EndPrintDocument(CNativePrintJob* pJob) = 0;
 	// The document is dropped; a file it was going to is left to the model.
@@ -588,6 +598,8 @@ public:
 	virtual COLORREF DevicePixel(CPaintDevice* pDevice, const CPoint& ptDevice) = 0;
 	// Fills rectangles, right and bottom outside as in every RECT.
 	virtual void FillRects(const DrawTarget& target, const CRect* pRects, int nRects, const DrawFill& fill, int nMix) = 0;
+	// The device's pixels for writing, everything the toolkit drew on them so far included.
+	virtual DeviceScanLines DevicePixels(CPaintDevice* pDevice) = 0;
 	// Single pixels, as one-pixel lines are made of.
 	virtual void SetPixels(const DrawTarget& target, const POINT* pPoints, int nPoints, COLORREF crColor, int nMix) = 0;
 	// Fills the inside of a shape, without outlining it.

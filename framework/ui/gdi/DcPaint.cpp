@@ -1,6 +1,8 @@
 // Pens, brushes and mix modes of a DC turned into the driver's drawing operations.
 #include "framework/ui/gdi/DcPaint.h"
 
+#include "framework/ui/gdi/DcLines.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -62,6 +64,21 @@ namespace
 			int y = from.y + static_cast<int>(std::lround(static_cast<double>(dy) * i / nSteps));
 			pPixels->push_back(POINT { x, y });
 		}
+	}
+
+	// How many pixels the segments light one by one, level and upright ones left out when they are
+	// filled as runs, so that the list of them is allocated once.
+	size_t LinePixelCount(const POINT* pPoints, int nPoints, int nSegments, bool bRuns)
+	{
+		size_t nPixels = 0;
+		for (int i = 0; i < nSegments; ++i)
+		{
+			const POINT& from = pPoints[i];
+			const POINT& to = pPoints[(i + 1) % nPoints];
+			if (!bRuns || (from.x != to.x && from.y != to.y))
+				nPixels += static_cast<size_t>(std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)));
+		}
+		return nPixels;
 	}
 
 	// Dash and gap lengths of the Windows cosmetic pens, in pixels; empty for solid and null pens.
@@ -140,13 +157,19 @@ void DcStrokePolyline(DcState& state, const POINT* pPoints, int nPoints, bool bC
 	}
 	int nSegments = bClosed ? nPoints : nPoints - 1;
 	const std::vector<int>& pattern = DashPattern(nStyle);
+	if (pattern.empty() && !bDrawPen)
+		return;
+	if (pattern.empty() && nMix == R2_COPYPEN && DcWriteThinLines(*pTarget, pPoints, nPoints, bClosed, crColor))
+		return;
 	std::vector<POINT> pixels;
+	pixels.reserve(LinePixelCount(pPoints, nPoints, nSegments, pattern.empty()));
 	if (pattern.empty())
 	{
 		// Solid level and upright runs are filled as rectangles of the same pixels: a printer page
 		// would otherwise record every one of a grid's lines pixel by pixel, at six times the
 		// screen's resolution.
 		std::vector<CRect> runs;
+		runs.reserve(static_cast<size_t>(nSegments));
 		for (int i = 0; i < nSegments; ++i)
 		{
 			const POINT& from = pPoints[i];
@@ -158,8 +181,6 @@ void DcStrokePolyline(DcState& state, const POINT* pPoints, int nPoints, bool bC
 			else
 				AddLinePixels(from, to, &pixels);
 		}
-		if (!bDrawPen)
-			return;
 		if (!runs.empty())
 			AfxGetDriver().FillRects(*pTarget, runs.data(), static_cast<int>(runs.size()), SolidFill(crColor), nMix);
 		if (!pixels.empty())

@@ -19,6 +19,10 @@ namespace
 	// Every target made gets a number of its own, whichever DC made it.
 	unsigned s_nLastSerial = 0;
 
+	// The DC found last: a scope's repaint looks the same one up for each of thousands of segments.
+	HDC s_hLastFound = nullptr;
+	DcState* s_pLastFound = nullptr;
+
 	DcAttributes DefaultAttributes()
 	{
 		DcAttributes attr;
@@ -165,19 +169,29 @@ void DcState::EndDrawing()
 HDC DcAdd(std::unique_ptr<DcState> pState)
 {
 	HDC hDC = pState->Handle();
+	if (hDC == s_hLastFound)
+		s_hLastFound = nullptr;
 	Dcs()[hDC] = std::move(pState);
 	return hDC;
 }
 
 DcState* DcFind(HDC hDC)
 {
+	if (hDC != nullptr && hDC == s_hLastFound)
+		return s_pLastFound;
 	DcTable& dcs = Dcs();
 	auto it = dcs.find(hDC);
-	return it == dcs.end() ? nullptr : it->second.get();
+	if (it == dcs.end())
+		return nullptr;
+	s_hLastFound = hDC;
+	s_pLastFound = it->second.get();
+	return s_pLastFound;
 }
 
 void DcRemove(HDC hDC)
 {
+	if (hDC == s_hLastFound)
+		s_hLastFound = nullptr;
 	Dcs().erase(hDC);
 }
 

@@ -10,6 +10,7 @@ set(FRAMEWORK_UI_GDI_SOURCES
   gdi/DcDraw.cpp
   gdi/DcDrawText.cpp
   gdi/DcEdge.cpp
+  gdi/DcLines.cpp
   gdi/DcModes.cpp
   gdi/DcPaint.cpp
   gdi/DcState.cpp

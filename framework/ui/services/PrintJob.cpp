@@ -108,7 +108,10 @@ int CPrintJob::StartPage()
 		return SP_ERROR;
 	}
 	// What was drawn before the page started is not printed.
-	AfxGetDriver().BeginPrintPage(m_pNative.get());
+	if (!AfxGetDriver().BeginPrintPage(m_pNative.get(), m_nPages > 0))
+	{
+		return SP_ERROR;
+	}
 	m_bInPage = true;
 	return 1;
 }
@@ -119,10 +122,7 @@ int CPrintJob::EndPage()
 	{
 		return SP_ERROR;
 	}
-	if (!AfxGetDriver().EndPrintPage(m_pNative.get(), m_nPages > 0))
-	{
-		return SP_ERROR;
-	}
+	AfxGetDriver().EndPrintPage(m_pNative.get());
 	++m_nPages;
 	m_bInPage = false;
 	return 1;

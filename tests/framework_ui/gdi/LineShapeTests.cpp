@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace
 {
 	struct LineCase
@@ -305,4 +307,63 @@ namespace
 		EXPECT_EQ(CLR_INVALID, surface.Pixel(10, 5));
 		EXPECT_EQ(CLR_INVALID, surface.Pixel(-1, 0));
 	}
+
+	// Copying a pen writes its pixels straight into the bitmap; OR-ing it onto black goes through
+	// the toolkit pixel by pixel. Both must light the same pixels, clipped or not.
+	struct ClipCase
+	{
+		const char* name;
+		CRect rcOuter;	// empty: no clipping
+		CRect rcHole;	// cut out of the outer rectangle
+	};
+
+	class LineWriteTest : public ::testing::TestWithParam<ClipCase>
+	{
+	};
+
+	void DrawRandomLines(CDC& dc, const ClipCase& clip, int nMix)
+	{
+		CRgn outer;
+		CRgn hole;
+		if (!clip.rcOuter.IsRectEmpty())
+		{
+			outer.CreateRectRgnIndirect(&clip.rcOuter);
+			hole.CreateRectRgnIndirect(&clip.rcHole);
+			outer.CombineRgn(&outer, &hole, RGN_DIFF);
+			dc.SelectClipRgn(&outer);
+		}
+		dc.SetViewportOrg(3, -2);
+		CPen pen(PS_SOLID, 1, RGB(40, 160, 220));
+		CPen* pOld = dc.SelectObject(&pen);
+		dc.SetROP2(nMix);
+		std::mt19937 random(20240611);
+		std::uniform_int_distribution<int> coordinate(-12, 92);
+		std::vector<POINT> trace;
+		for (int i = 0; i < 300; ++i)
+		{
+			const POINT from { coordinate(random), coordinate(random) };
+			const POINT to { coordinate(random), i % 3 == 0 ? from.y : coordinate(random) };
+			dc.MoveTo(from);
+			dc.LineTo(to);
+			trace.push_back(POINT { i % 80, 40 + coordinate(random) / 8 });
+		}
+		dc.Polyline(trace.data(), static_cast<int>(trace.size()));
+		dc.SelectObject(pOld);
+	}
+
+	TEST_P(LineWriteTest, CopiedLinesLightThePixelsTheToolkitPathLights)
+	{
+		MemorySurface written(80, 70, kBlack);
+		MemorySurface merged(80, 70, kBlack);
+		DrawRandomLines(written.Dc(), GetParam(), R2_COPYPEN);
+		DrawRandomLines(merged.Dc(), GetParam(), R2_MERGEPEN);
+		EXPECT_GT(written.CountPixels(RGB(40, 160, 220)), 1000);
+		EXPECT_EQ(merged.Snapshot(), written.Snapshot());
+	}
+
+	INSTANTIATE_TEST_SUITE_P(Clipping, LineWriteTest,
+		::testing::Values(ClipCase { "none", CRect(), CRect() },
+			ClipCase { "rectangle", CRect(10, 5, 61, 48), CRect() },
+			ClipCase { "frame", CRect(4, 6, 70, 66), CRect(20, 18, 41, 39) }),
+		[](const ::testing::TestParamInfo<ClipCase>& info) { return std::string(info.param.name); });
 }

@@ -23,6 +23,9 @@
 namespace
 {
 
+constexpr COLORREF kPdfRed = RGB(255, 0, 0);
+constexpr COLORREF kPdfBlue = RGB(0, 0, 255);
+
 TEST(PdfFileNameTest, DocumentNameBecomesAFreeFileName)
 {
 	std::set<std::string> taken = { "/doc/Spettro Modulato.pdf", "/doc/Spettro Modulato (2).pdf", "/doc/Documento.pdf" };
@@ -278,6 +281,62 @@ TEST_F(PrintPdfTest, DrawTextAfterARestoredClipIsPrinted)
 	for (size_t i = strGrey.size() - nWidth * nHeight; i < strGrey.size(); ++i)
 		nDark += static_cast<unsigned char>(strGrey[i]) < 100;
 	EXPECT_GT(nDark, 100);
+}
+
+// A pixel of a page rendered at the printer's 600 dots per inch, without smoothing.
+COLORREF PageColour(const std::string& strPdf, int nPage, int x, int y)
+{
+	const std::string strPage = std::to_string(nPage);
+	const std::string strImage = CommandOutput("pdftoppm -r 600 -aa no -aaVector no -singlefile -f " + strPage + " -l "
+		+ strPage + " -x " + std::to_string(x) + " -y " + std::to_string(y) + " -W 1 -H 1 '" + strPdf + "'");
+	// A 1 x 1 colour map: the header, then three bytes.
+	if (strImage.size() < 3)
+		return CLR_INVALID;
+	const size_t n = strImage.size();
+	return RGB(static_cast<BYTE>(strImage[n - 3]), static_cast<BYTE>(strImage[n - 2]), static_cast<BYTE>(strImage[n - 1]));
+}
+
+// Neighbouring fills of alternating colours keep their own colours on the sheet, each page has its
+// own sheet, and what is drawn between two pages is on neither.
+TEST_F(PrintPdfTest, FillsKeepTheirColoursAndDrawingBetweenPagesIsDropped)
+{
+	CScriptedUser seam;
+	seam.Then(IDOK);
+	CPrinterDC dc;
+	ASSERT_TRUE(dc.Attach(CreatePdfDc()));
+	ASSERT_GT(dc.StartDoc("Colori"), 0);
+	ASSERT_GT(dc.StartPage(), 0);
+	dc.FillSolidRect(600, 600, 600, 600, kPdfRed);
+	dc.FillSolidRect(1200, 600, 600, 600, kPdfBlue);
+	dc.FillSolidRect(1800, 600, 600, 600, kPdfRed);
+	ASSERT_GT(dc.EndPage(), 0);
+	dc.FillSolidRect(600, 1500, 1800, 600, RGB(0, 0, 0));
+	ASSERT_GT(dc.StartPage(), 0);
+	dc.FillSolidRect(600, 600, 600, 600, kPdfBlue);
+	ASSERT_GT(dc.EndPage(), 0);
+	ASSERT_GT(dc.EndDoc(), 0);
+
+	const std::string strPdf = m_folder.Path("Colori.pdf");
+	const struct
+	{
+		int nPage;
+		int x;
+		int y;
+		COLORREF crExpected;
+	} points[] = {
+		{ 1, 900, 900, kPdfRed },
+		{ 1, 1500, 900, kPdfBlue },
+		{ 1, 2100, 900, kPdfRed },
+		{ 1, 1500, 1800, RGB(255, 255, 255) },
+		{ 2, 900, 900, kPdfBlue },
+		{ 2, 1500, 900, RGB(255, 255, 255) },
+		{ 2, 1500, 1800, RGB(255, 255, 255) },
+	};
+	for (const auto& point : points)
+	{
+		SCOPED_TRACE(std::to_string(point.nPage) + ": " + std::to_string(point.x) + ", " + std::to_string(point.y));
+		EXPECT_EQ(point.crExpected, PageColour(strPdf, point.nPage, point.x, point.y));
+	}
 }
 
 }

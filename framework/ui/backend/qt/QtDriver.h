@@ -73,8 +73,8 @@ public:
 	CPaintDevice* PrintJobPage(CNativePrintJob* pJob) override;
 	bool IsPrintJobDc(CNativePrintJob* pJob, HDC hDC) override;
 	bool BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocName, const CString& strOutput) override;
-	void BeginPrintPage(CNativePrintJob* pJob) override;
-	bool EndPrintPage(CNativePrintJob* pJob, bool bNewSheet) override;
+	bool BeginPrintPage(CNativePrintJob* pJob, bool bNewSheet) override;
+	void EndPrintPage(CNativePrintJob* pJob) override;
 	void EndPrintDocument(CNativePrintJob* pJob) override;
 	void AbortPrintDocument(CNativePrintJob* pJob) override;
 	CString RunProgram(const CString& strProgram, const std::vector<CString>& arguments, int nTimeoutMs) override;
@@ -153,6 +153,7 @@ public:
 	void EndDrawing(CPaintDevice* pDevice) override;
 	COLORREF DevicePixel(CPaintDevice* pDevice, const CPoint& ptDevice) override;
 	void FillRects(const DrawTarget& target, const CRect* pRects, int nRects, const DrawFill& fill, int nMix) override;
+	DeviceScanLines DevicePixels(CPaintDevice* pDevice) override;
 	void SetPixels(const DrawTarget& target, const POINT* pPoints, int nPoints, COLORREF crColor, int nMix) override;
 	void FillShape(const DrawTarget& target, const DrawShape& shape, const DrawFill& fill, int nMix) override;
 	void StrokeShape(const DrawTarget& target, const DrawShape& shape, const DrawPen& pen, int nMix) override;

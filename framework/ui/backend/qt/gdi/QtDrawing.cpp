@@ -151,11 +151,21 @@ void CQtDriver::FillRects(const DrawTarget& target, const CRect* pRects, int nRe
 	QPainter* pPainter = PainterFor(target, GdiMixMode(nMix));
 	if (pPainter == nullptr)
 		return;
-	if (fill.nStyle == BS_SOLID)
+	if (fill.nStyle == BS_SOLID && pPainter->paintEngine()->type() == QPaintEngine::Raster)
 	{
 		const QColor color = ToQColor(fill.crColor);
 		for (int i = 0; i < nRects; ++i)
 			pPainter->fillRect(GdiQRect(pRects[i]), color);
+		return;
+	}
+	if (fill.nStyle == BS_SOLID)
+	{
+		// fillRect would set and put back the pen and brush around every rectangle of a grid's
+		// borders, and a printer's engine would write its state out twice for each.
+		pPainter->setPen(Qt::NoPen);
+		pPainter->setBrush(GdiSolidBrush(fill.crColor));
+		for (int i = 0; i < nRects; ++i)
+			pPainter->drawRect(GdiQRect(pRects[i]));
 		return;
 	}
 	// Patterns line up with the device's origin, not the logical one.
@@ -163,6 +173,11 @@ void CQtDriver::FillRects(const DrawTarget& target, const CRect* pRects, int nRe
 	const QBrush brush = GdiFillBrush(fill, false);
 	for (int i = 0; i < nRects; ++i)
 		pPainter->fillRect(GdiQRect(pRects[i]), brush);
+}
+
+DeviceScanLines CQtDriver::DevicePixels(CPaintDevice* pDevice)
+{
+	return QtDevice(pDevice)->ScanLines();
 }
 
 void CQtDriver::SetPixels(const DrawTarget& target, const POINT* pPoints, int nPoints, COLORREF crColor, int nMix)

@@ -95,11 +95,15 @@ void CQtDriver::DrawTextRun(const DrawTarget& target, const LOGFONT& font, const
 	if (pPainter == nullptr || text.isEmpty())
 		return;
 	const DeviceFont& deviceFont = FontFor(font, target.pDevice);
-	pPainter->save();
+	// Only a clip needs putting back: every drawing operation sets the pen and brush it uses, and
+	// restoring them would make a printer's engine write its whole state out again for each run.
 	if (pClip != nullptr)
+	{
+		pPainter->save();
 		pPainter->setClipRect(GdiQRect(*pClip), Qt::IntersectClip);
+	}
 	pPainter->setFont(deviceFont.font);
-	pPainter->setPen(QColor(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor)));
+	pPainter->setPen(GdiSolidPen(crColor));
 	int x = ptCell.x;
 	const int yBaseline = ptCell.y + deviceFont.cell.nAscent;
 	if (lpDx == nullptr)
@@ -114,5 +118,6 @@ void CQtDriver::DrawTextRun(const DrawTarget& target, const LOGFONT& font, const
 			x += lpDx[i];
 		}
 	}
-	pPainter->restore();
+	if (pClip != nullptr)
+		pPainter->restore();
 }

@@ -63,6 +63,30 @@ QBrush GdiFillBrush(const DrawFill& fill, bool bKeep)
 	}
 }
 
+const QBrush& GdiSolidBrush(COLORREF crColor)
+{
+	static COLORREF s_crBrush = CLR_INVALID;
+	static QBrush& s_brush = *new QBrush;
+	if (crColor != s_crBrush)
+	{
+		s_brush = QBrush(QColor(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor)));
+		s_crBrush = crColor;
+	}
+	return s_brush;
+}
+
+const QPen& GdiSolidPen(COLORREF crColor)
+{
+	static COLORREF s_crPen = CLR_INVALID;
+	static QPen& s_pen = *new QPen;
+	if (crColor != s_crPen)
+	{
+		s_pen = QPen(QColor(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor)));
+		s_crPen = crColor;
+	}
+	return s_pen;
+}
+
 QPainter::CompositionMode GdiMixMode(int nMix)
 {
 	switch (nMix)

@@ -1,4 +1,5 @@
-// Print jobs on Qt: pages recorded on a picture and played onto a QPrinter.
+// Print jobs on Qt: pages drawn straight onto a QPrinter's sheets, and what is drawn outside a
+// page recorded on a picture nobody plays.
 #include "framework/core/GdiConstants.h"
 #include "framework/ui/backend/qt/DcBackend.h"
 #include "framework/ui/backend/qt/QtDriver.h"
@@ -16,7 +17,8 @@
 namespace
 {
 
-// A page recorded with the printer's metrics; GetDeviceCaps asks it for the whole sheet too.
+// The page's measures are the printer's; GetDeviceCaps asks it for the whole sheet too. What is
+// drawn outside a page is recorded on it and dropped.
 class PrintPage : public QPicture, public PrinterPaper
 {
 public:
@@ -145,34 +147,23 @@ bool CQtDriver::BeginPrintDocument(CNativePrintJob* pJob, const CString& strDocN
 	return pQtJob->m_painter.begin(&pQtJob->m_printer);
 }
 
-void CQtDriver::BeginPrintPage(CNativePrintJob* pJob)
+bool CQtDriver::BeginPrintPage(CNativePrintJob* pJob, bool bNewSheet)
 {
 	CQtPrintJob* pQtJob = JobOf(pJob);
 	pQtJob->m_pageDevice.EndPainting();
 	QPicture blank;
 	pQtJob->m_page.swap(blank);
+	// The page goes straight onto its sheet: recording it to play it back at its end would cost
+	// more than drawing it.
+	if (bNewSheet && !pQtJob->m_printer.newPage())
+		return false;
+	pQtJob->m_pageDevice.PaintThrough(&pQtJob->m_painter);
+	return true;
 }
 
-bool CQtDriver::EndPrintPage(CNativePrintJob* pJob, bool bNewSheet)
+void CQtDriver::EndPrintPage(CNativePrintJob* pJob)
 {
-	CQtPrintJob* pQtJob = JobOf(pJob);
-	pQtJob->m_pageDevice.EndPainting();
-	if (bNewSheet && !pQtJob->m_printer.newPage())
-	{
-		return false;
-	}
-	// A picture plays back scaled from the screen's resolution to the device's; the page was
-	// recorded in printer pixels already.
-	QPicture screenPicture;
-	QPainter& painter = pQtJob->m_painter;
-	painter.save();
-	painter.scale(qreal(screenPicture.logicalDpiX()) / pQtJob->m_printer.logicalDpiX(),
-		qreal(screenPicture.logicalDpiY()) / pQtJob->m_printer.logicalDpiY());
-	painter.drawPicture(0, 0, pQtJob->m_page);
-	painter.restore();
-	QPicture blank;
-	pQtJob->m_page.swap(blank);
-	return true;
+	JobOf(pJob)->m_pageDevice.PaintThrough(nullptr);
 }
 
 void CQtDriver::EndPrintDocument(CNativePrintJob* pJob)
@@ -183,6 +174,7 @@ void CQtDriver::EndPrintDocument(CNativePrintJob* pJob)
 void CQtDriver::AbortPrintDocument(CNativePrintJob* pJob)
 {
 	CQtPrintJob* pQtJob = JobOf(pJob);
+	pQtJob->m_pageDevice.PaintThrough(nullptr);
 	pQtJob->m_printer.abort();
 	pQtJob->m_painter.end();
 }
