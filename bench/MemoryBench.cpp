@@ -13,7 +13,8 @@
 namespace
 {
 
-constexpr UINT MENU_MODULAZIONE = 1;
+// "&Modulazione" comes after "&File" and "M&odifica" on the menu bar.
+constexpr UINT MENU_MODULAZIONE = 2;
 constexpr UINT ITEM_FREQUENZA = 1;
 
 // The scripted user's answer to every dialog: the main window's loop runs the commands, each
