@@ -38,6 +38,9 @@ public:
 
 	INT_PTR OnModal(ModalRequest& request) override
 	{
+		// The note that a long run shows only part of its time comes once a session.
+		if (request.nKind == ModalKind::MessageBox)
+			return IDOK;
 		if (request.pDialog == &m_mainDlg)
 		{
 			AfxRunWhenIdle([this] { NextCommand(); });
