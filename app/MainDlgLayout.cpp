@@ -6,17 +6,6 @@
 #include "framework/core/WinConstants.h"
 #include "sigkit/frames/FrameSupport.h"
 
-namespace
-{
-	CRect RectInParent(CWnd& parent, CWnd& child)
-	{
-		CRect rc;
-		child.GetWindowRect(&rc);
-		parent.ScreenToClient(&rc);
-		return rc;
-	}
-}
-
 CRect CMainDlg::AreaBetweenBars()
 {
 	return ::AreaBetweenBars(this, m_wndToolBar, &m_wndStatusBar);
@@ -35,8 +24,8 @@ void CMainDlg::KeepTemplateLayout()
 		if (pLabel == nullptr)
 			return;
 		m_hLabels[k] = pLabel->GetSafeHwnd();
-		CRect rcLabel = RectInParent(*this, *pLabel);
-		CRect rcScope = RectInParent(*this, *scopes[k]);
+		CRect rcLabel = RectInFrame(this, *pLabel);
+		CRect rcScope = RectInFrame(this, *scopes[k]);
 		rcLabel.OffsetRect(-rcArea.left, -rcArea.top);
 		rcScope.OffsetRect(-rcArea.left, -rcArea.top);
 		m_layoutTemplate.controls.rcLabels[k] = rcLabel;
@@ -57,12 +46,12 @@ void CMainDlg::LayOutControls()
 	for (int k = 0; k < MAIN_SCOPE_COUNT; k++)
 	{
 		CWnd* pLabel = CWnd::FromHandle(m_hLabels[k]);
-		if (pLabel != nullptr && RectInParent(*this, *pLabel) != layout.rcLabels[k])
+		if (pLabel != nullptr && RectInFrame(this, *pLabel) != layout.rcLabels[k])
 		{
 			pLabel->MoveWindow(&layout.rcLabels[k], TRUE);
 			bMoved = TRUE;
 		}
-		const CRect rcScope = RectInParent(*this, *scopes[k]);
+		const CRect rcScope = RectInFrame(this, *scopes[k]);
 		if (rcScope != layout.rcScopes[k])
 		{
 			bResized = bResized || rcScope.Size() != layout.rcScopes[k].Size();

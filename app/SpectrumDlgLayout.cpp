@@ -11,20 +11,12 @@
 
 namespace
 {
-	CRect RectInParent(CWnd& parent, CWnd& child)
-	{
-		CRect rc;
-		child.GetWindowRect(&rc);
-		parent.ScreenToClient(&rc);
-		return rc;
-	}
-
 	const UINT s_labels[SPECTRUM_LABEL_COUNT] = {
 		IDC_LABEL_FREQ_MOD, IDC_LABEL_AMP_MOD, IDC_LABEL_FREQ_CARRIER, IDC_LABEL_AMP_CARRIER};
 
 	void MoveIfMoved(CWnd& parent, CWnd& child, const CRect& rc)
 	{
-		if (RectInParent(parent, child) != rc)
+		if (RectInFrame(&parent, child) != rc)
 			child.MoveWindow(&rc, TRUE);
 	}
 }
@@ -40,10 +32,10 @@ void CSpectrumDlg::KeepTemplateLayout()
 {
 	const CRect rcArea = AreaBelowToolBar();
 	SpectrumLayout& controls = m_layoutTemplate.controls;
-	controls.rcScope = RectInParent(*this, m_scopeSpectrum);
+	controls.rcScope = RectInFrame(this, m_scopeSpectrum);
 	for (int k = 0; k < SPECTRUM_LABEL_COUNT; k++)
-		controls.rcLabels[k] = RectInParent(*this, *GetDlgItem(s_labels[k]));
-	controls.rcTable = RectInParent(*this, m_gridLines);
+		controls.rcLabels[k] = RectInFrame(this, *GetDlgItem(s_labels[k]));
+	controls.rcTable = RectInFrame(this, m_gridLines);
 	controls.rcScope.OffsetRect(-rcArea.left, -rcArea.top);
 	controls.rcTable.OffsetRect(-rcArea.left, -rcArea.top);
 	for (CRect& rc : controls.rcLabels)
@@ -64,7 +56,7 @@ void CSpectrumDlg::LayOutControls()
 	if (!m_bLayoutKept)
 		return;
 	const SpectrumLayout layout = LayOutSpectrumWindow(m_layoutTemplate, AreaBelowToolBar(), FiguresHeight());
-	const CSize sizeScope = RectInParent(*this, m_scopeSpectrum).Size();
+	const CSize sizeScope = RectInFrame(this, m_scopeSpectrum).Size();
 	MoveIfMoved(*this, m_scopeSpectrum, layout.rcScope);
 	for (int k = 0; k < SPECTRUM_LABEL_COUNT; k++)
 		MoveIfMoved(*this, *GetDlgItem(s_labels[k]), layout.rcLabels[k]);
@@ -73,7 +65,7 @@ void CSpectrumDlg::LayOutControls()
 		if (!layout.rcFigures[k].IsRectEmpty())
 			MoveIfMoved(*this, m_wndFigures[k], layout.rcFigures[k]);
 	}
-	if (RectInParent(*this, m_gridLines).Width() != layout.rcTable.Width())
+	if (RectInFrame(this, m_gridLines).Width() != layout.rcTable.Width())
 		WidenColumns(layout.rcTable.Width());
 	MoveIfMoved(*this, m_gridLines, layout.rcTable);
 	if (sizeScope != layout.rcScope.Size())

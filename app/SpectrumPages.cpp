@@ -118,15 +118,6 @@ namespace
 	}
 }
 
-SpectrumPageLayout LayOutSpectrumPages(const SpectrumPageContent& content, CSize sizePage, CSize dpi)
-{
-	// The fonts outlive the DC they are selected into.
-	CPageFonts fonts;
-	CDC dc;
-	dc.CreateCompatibleDC(nullptr);
-	return LayOutSpectrumPages(content, sizePage, dpi, MeasureOn(dc, fonts));
-}
-
 void PrintSpectrumPage(CDC& dc, const SpectrumPageContent& content, const SpectrumPageLayout& layout, int nPage)
 {
 	if (nPage < 0 || nPage >= static_cast<int>(layout.pages.size()))

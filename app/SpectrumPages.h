@@ -67,8 +67,6 @@ typedef std::function<int(const CString& str, int nHeight, int nWeight)> Spectru
 // Where everything goes on pages of the given printable size and resolution (pixels per inch).
 SpectrumPageLayout LayOutSpectrumPages(const SpectrumPageContent& content, CSize sizePage, CSize dpi,
 	const SpectrumTextMeasure& measure);
-// The same, texts measured on a memory DC.
-SpectrumPageLayout LayOutSpectrumPages(const SpectrumPageContent& content, CSize sizePage, CSize dpi);
 
 // Draws page nPage (0-based) of the layout.
 void PrintSpectrumPage(CDC& dc, const SpectrumPageContent& content, const SpectrumPageLayout& layout, int nPage);

@@ -152,13 +152,14 @@ namespace
 		return bar.GetSafeHwnd() != nullptr && (bar.GetStyle() & WS_VISIBLE) != 0;
 	}
 
-	CRect RectInFrame(CWnd* pFrame, CWnd& child)
-	{
-		CRect rc;
-		child.GetWindowRect(&rc);
-		pFrame->ScreenToClient(&rc);
-		return rc;
-	}
+}
+
+CRect RectInFrame(CWnd* pFrame, CWnd& child)
+{
+	CRect rc;
+	child.GetWindowRect(&rc);
+	pFrame->ScreenToClient(&rc);
+	return rc;
 }
 
 CRect AreaBetweenBars(CWnd* pFrame, CWnd& toolBar, CWnd* pStatusBar)

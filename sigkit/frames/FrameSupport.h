@@ -34,6 +34,9 @@ void UpdateFramePopup(CCmdTarget* pTarget, CMenu* pPopupMenu, BOOL bSysMenu);
 // or has no icon (the caller then only validates).
 BOOL PaintMinimizedIcon(CWnd* pWnd, HICON hIcon);
 
+// Where a child lies in the frame's client area.
+CRect RectInFrame(CWnd* pFrame, CWnd& child);
+
 // The client area left between the frame's toolbar and status bar (null for a frame without
 // one), each counted while shown.
 CRect AreaBetweenBars(CWnd* pFrame, CWnd& toolBar, CWnd* pStatusBar);
