@@ -4,6 +4,7 @@
 
 #include "app/MainLayout.h"
 #include "engine/ModulationParams.h"
+#include "engine/Synthesis.h"
 #include "framework/core/String.h"
 #include "sigkit/frames/TBDialog.h"
 #include "sigkit/scope/CalibratedScope.h"
@@ -56,6 +57,8 @@ public:
 	CSignal m_sigModulating;
 	CSignal m_sigCarrier;
 	CSignal m_sigModulated;
+	// What the modulating and carrier generators leave for the modulated one.
+	SamplePhases m_phases;
 
 protected:
 	void DoDataExchange(CDataExchange* pDX) override;

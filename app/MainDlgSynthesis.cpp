@@ -110,13 +110,13 @@ void CMainDlg::BeginSimulation()
 
 void CMainDlg::GenerateModulating()
 {
-	Play(m_scopeModulating, ::GenerateModulating(m_params, carrierPeriod, m_sigModulating), m_sigModulating,
+	Play(m_scopeModulating, ::GenerateModulating(m_params, carrierPeriod, m_sigModulating, m_phases), m_sigModulating,
 		m_params.freqCarrier);
 }
 
 void CMainDlg::GenerateCarrier()
 {
-	Play(m_scopeCarrier, ::GenerateCarrier(m_params, carrierPeriod, m_sigCarrier), m_sigCarrier, m_params.freqCarrier);
+	Play(m_scopeCarrier, ::GenerateCarrier(m_params, carrierPeriod, m_sigCarrier, m_phases), m_sigCarrier, m_params.freqCarrier);
 }
 
 void CMainDlg::GenerateAMFamily()
@@ -149,12 +149,12 @@ void CMainDlg::GenerateAMFamily()
 
 void CMainDlg::GenerateAM()
 {
-	SetScales(m_scopeModulated, ::GenerateAM(m_params, carrierPeriod, m_sigModulating, m_sigModulated));
+	SetScales(m_scopeModulated, ::GenerateAM(m_params, carrierPeriod, m_sigModulating, m_phases, m_sigModulated));
 }
 
 void CMainDlg::GenerateDSBSC()
 {
-	SetScales(m_scopeModulated, ::GenerateDSBSC(m_params, carrierPeriod, m_sigModulating, m_sigModulated));
+	SetScales(m_scopeModulated, ::GenerateDSBSC(m_params, carrierPeriod, m_sigModulating, m_phases, m_sigModulated));
 }
 
 void CMainDlg::GenerateSSBUSB()
@@ -169,12 +169,12 @@ void CMainDlg::GenerateSSBLSB()
 
 void CMainDlg::GenerateVSB()
 {
-	SetScales(m_scopeModulated, ::GenerateVSB(m_params, carrierPeriod, m_sigModulating, m_sigModulated));
+	SetScales(m_scopeModulated, ::GenerateVSB(m_params, carrierPeriod, m_sigModulating, m_phases, m_sigModulated));
 }
 
 void CMainDlg::GenerateFM()
 {
-	Play(m_scopeModulated, ::GenerateFM(m_params, carrierPeriod, m_sigModulated), m_sigModulated, m_params.freqCarrier);
+	Play(m_scopeModulated, ::GenerateFM(m_params, carrierPeriod, m_phases, m_sigModulated), m_sigModulated, m_params.freqCarrier);
 }
 
 void CMainDlg::GeneratePM()

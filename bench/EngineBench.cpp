@@ -9,12 +9,13 @@
 namespace
 {
 	// The modulated signal's generator of each kind, after the amplitude family's header.
-	ScopeScales GenerateModulated(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+	ScopeScales GenerateModulated(const ModulationParams& params, double carrierPeriod, const CSignal& vm,
+		const SamplePhases& phases, CSignal& vmto)
 	{
 		switch (params.kind)
 		{
 		case MOD_FM:
-			return GenerateFM(params, carrierPeriod, vmto);
+			return GenerateFM(params, carrierPeriod, phases, vmto);
 		case MOD_PM:
 			return GeneratePM(params, carrierPeriod, vm, vmto);
 		default:
@@ -24,15 +25,15 @@ namespace
 		switch (params.kind)
 		{
 		case MOD_DSB_SC:
-			return GenerateDSBSC(params, carrierPeriod, vm, vmto);
+			return GenerateDSBSC(params, carrierPeriod, vm, phases, vmto);
 		case MOD_SSB_USB:
 			return GenerateSSBUSB(params, carrierPeriod, vm, vmto);
 		case MOD_SSB_LSB:
 			return GenerateSSBLSB(params, carrierPeriod, vm, vmto);
 		case MOD_VSB:
-			return GenerateVSB(params, carrierPeriod, vm, vmto);
+			return GenerateVSB(params, carrierPeriod, vm, phases, vmto);
 		default:
-			return GenerateAM(params, carrierPeriod, vm, vmto);
+			return GenerateAM(params, carrierPeriod, vm, phases, vmto);
 		}
 	}
 
@@ -50,6 +51,7 @@ namespace
 		CSignal vm;
 		CSignal vp;
 		CSignal vmto;
+		SamplePhases phases;
 		const double carrierPeriod = 1.0 / params.freqCarrier;
 		for (auto _ : state)
 		{
@@ -57,9 +59,9 @@ namespace
 			vm.RedimXY(n);
 			vp.RedimXY(n);
 			vmto.RedimXY(n);
-			benchmark::DoNotOptimize(GenerateModulating(params, carrierPeriod, vm));
-			benchmark::DoNotOptimize(GenerateCarrier(params, carrierPeriod, vp));
-			benchmark::DoNotOptimize(GenerateModulated(params, carrierPeriod, vm, vmto));
+			benchmark::DoNotOptimize(GenerateModulating(params, carrierPeriod, vm, phases));
+			benchmark::DoNotOptimize(GenerateCarrier(params, carrierPeriod, vp, phases));
+			benchmark::DoNotOptimize(GenerateModulated(params, carrierPeriod, vm, phases, vmto));
 			benchmark::DoNotOptimize(vmto.m_pY[vmto.m_nPoints - 1]);
 		}
 		state.SetItemsProcessed(state.iterations() * vmto.m_nPoints);

@@ -11,19 +11,19 @@ namespace
 	// The envelope test uses the modulating sample for every variant: with m > 1 the envelope
 	// is cut where Vm + Ap < 0, not folded over.
 	template <typename Sample>
-	void FillEnveloped(const ModulationParams& params, const CSignal& vm, CSignal& vmto, Sample sample)
+	double FillEnveloped(const ModulationParams& params, const CSignal& vm, CSignal& vmto, Sample sample)
 	{
 		const double ap = params.ampCarrier;
-		FillSamples(vmto, [&](UINT i, double x)
+		return FillSamples(vmto, [&](UINT i, double x)
 		{
 			return vm.m_pY[i] + ap >= 0 ? sample(i, x) : 0.0;
 		});
 	}
 
-	ScopeScales StorePeak(CSignal& vmto, double peak)
+	ScopeScales StorePeak(CSignal& vmto, double peak, double gridEnd)
 	{
 		vmto.m_dAmplitude = peak;
-		return ScalesFor(peak, vmto.m_nPoints);
+		return ScalesFor(peak, gridEnd);
 	}
 
 	// One cosine at the side frequency with the amplitude of one A.M. sideband, m × Ap / 2;
@@ -33,40 +33,45 @@ namespace
 	{
 		const double ap = params.ampCarrier;
 		const double m = params.modIndex;
-		FillEnveloped(params, vm, vmto, [&](UINT, double x)
+		const double gridEnd = FillEnveloped(params, vm, vmto, [&](UINT, double x)
 		{
 			const double theta = ReducePhase(x * sideFrequency * carrierPeriod);
 			return std::cos(theta) * (ap * m * 0.5);
 		});
-		return StorePeak(vmto, m * ap * 0.5);
+		return StorePeak(vmto, m * ap * 0.5, gridEnd);
 	}
 }
 
-ScopeScales GenerateAM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+ScopeScales GenerateAM(const ModulationParams& params, double carrierPeriod, const CSignal& vm,
+	const SamplePhases& phases, CSignal& vmto)
 {
 	const double ap = params.ampCarrier;
 	const double fp = params.freqCarrier;
-	FillEnveloped(params, vm, vmto, [&](UINT i, double x)
+	const double gridEnd = FillEnveloped(params, vm, vmto, [&](UINT i, double x)
 	{
 		const double thetaP = ReducePhase(x * carrierPeriod * fp);
-		return (vm.m_pY[i] + ap) * std::cos(thetaP);
+		return (vm.m_pY[i] + ap) * CosineOf(thetaP, phases.carrier[i], phases.carrierCos[i]);
 	});
-	return StorePeak(vmto, params.ampMod + ap);
+	return StorePeak(vmto, params.ampMod + ap, gridEnd);
 }
 
-ScopeScales GenerateDSBSC(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+// The factors' phases are multiplied in another order than the modulating and carrier ones, so
+// they come out the same as those in only about two samples of three.
+ScopeScales GenerateDSBSC(const ModulationParams& params, double carrierPeriod, const CSignal& vm,
+	const SamplePhases& phases, CSignal& vmto)
 {
 	const double ap = params.ampCarrier;
 	const double fm = params.freqMod;
 	const double fp = params.freqCarrier;
 	const double m = params.modIndex;
-	FillEnveloped(params, vm, vmto, [&](UINT, double x)
+	const double gridEnd = FillEnveloped(params, vm, vmto, [&](UINT i, double x)
 	{
 		const double thetaM = ReducePhase(x * fm * carrierPeriod);
 		const double thetaP = ReducePhase(x * fp * carrierPeriod);
-		return std::cos(thetaM) * std::cos(thetaP) * m * ap;
+		return CosineOf(thetaM, phases.modulating[i], phases.modulatingCos[i]) *
+			CosineOf(thetaP, phases.carrier[i], phases.carrierCos[i]) * m * ap;
 	});
-	return StorePeak(vmto, m * ap);
+	return StorePeak(vmto, m * ap, gridEnd);
 }
 
 ScopeScales GenerateSSBUSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
@@ -82,17 +87,18 @@ ScopeScales GenerateSSBLSB(const ModulationParams& params, double carrierPeriod,
 }
 
 // Full carrier plus the upper sideband; no part of the lower sideband is generated.
-ScopeScales GenerateVSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
+ScopeScales GenerateVSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm,
+	const SamplePhases& phases, CSignal& vmto)
 {
 	const double ap = params.ampCarrier;
 	const double fm = params.freqMod;
 	const double fp = params.freqCarrier;
 	const double m = params.modIndex;
-	FillEnveloped(params, vm, vmto, [&](UINT, double x)
+	const double gridEnd = FillEnveloped(params, vm, vmto, [&](UINT i, double x)
 	{
 		const double thetaP = ReducePhase(x * carrierPeriod * fp);
 		const double thetaU = ReducePhase(x * (fm + fp) * carrierPeriod);
-		return ap * (std::cos(thetaP) + std::cos(thetaU) * (m * 0.5));
+		return ap * (CosineOf(thetaP, phases.carrier[i], phases.carrierCos[i]) + std::cos(thetaU) * (m * 0.5));
 	});
-	return StorePeak(vmto, (m * 0.5 + 1) * ap);
+	return StorePeak(vmto, (m * 0.5 + 1) * ap, gridEnd);
 }

@@ -5,23 +5,24 @@
 
 #include <cmath>
 
-// The deviation's sine is computed afresh from the modulating phase; the stored Vm samples
-// are cosines and are not used.
-ScopeScales GenerateFM(const ModulationParams& params, double carrierPeriod, CSignal& vmto)
+// The deviation's sine is computed afresh from the modulating phase, multiplied in another order
+// than the modulating generator's; the stored Vm samples are cosines and are not used.
+ScopeScales GenerateFM(const ModulationParams& params, double carrierPeriod, const SamplePhases& phases,
+	CSignal& vmto)
 {
 	const double ap = params.ampCarrier;
 	const double fm = params.freqMod;
 	const double fp = params.freqCarrier;
 	const double m = params.modIndex;
 	WriteSignalHeader(vmto, ap, fp, params.simTime);
-	FillSamples(vmto, [&](UINT, double x)
+	const double gridEnd = FillSamples(vmto, [&](UINT i, double x)
 	{
 		const double thetaP = ReducePhase(x * carrierPeriod * fp);
 		const double thetaM = ReducePhase(x * fm * carrierPeriod);
-		const double phi = ReducePhase(thetaP + std::sin(thetaM) * m);
+		const double phi = ReducePhase(thetaP + SineOf(thetaM, phases.modulating[i], phases.modulatingSin[i]) * m);
 		return std::cos(phi) * ap;
 	});
-	return ScalesFor(ap, vmto.m_nPoints);
+	return ScalesFor(ap, gridEnd);
 }
 
 ScopeScales GeneratePM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto)
@@ -29,11 +30,11 @@ ScopeScales GeneratePM(const ModulationParams& params, double carrierPeriod, con
 	const double ap = params.ampCarrier;
 	const double fp = params.freqCarrier;
 	WriteSignalHeader(vmto, ap, fp, params.simTime);
-	FillSamples(vmto, [&](UINT i, double x)
+	const double gridEnd = FillSamples(vmto, [&](UINT i, double x)
 	{
 		const double thetaP = ReducePhase(x * carrierPeriod * fp);
 		const double phi = ReducePhase(thetaP + vm.m_pY[i]);
 		return std::cos(phi) * ap;
 	});
-	return ScalesFor(ap, vmto.m_nPoints);
+	return ScalesFor(ap, gridEnd);
 }

@@ -6,31 +6,52 @@
 
 #include <cmath>
 
-ScopeScales GenerateModulating(const ModulationParams& params, double carrierPeriod, CSignal& vm)
+ScopeScales GenerateModulating(const ModulationParams& params, double carrierPeriod, CSignal& vm,
+	SamplePhases& phases)
 {
 	const double am = params.ampMod;
 	const double fm = params.freqMod;
 	WriteSignalHeader(vm, am, fm, params.simTime);
+	phases.modulating.resize(vm.m_nPoints);
+	phases.modulatingCos.resize(vm.m_nPoints);
 	// PM is driven by a sine so that its phase deviation starts at 0; the others by a cosine.
+	// FM's deviation wants the sine of much the same phase, and both together cost little more
+	// than one.
 	const bool sine = params.kind == MOD_PM;
-	FillSamples(vm, [&](UINT, double x)
+	const bool both = params.kind == MOD_FM;
+	phases.modulatingSin.resize(both ? vm.m_nPoints : 0);
+	const double gridEnd = FillSamples(vm, [&](UINT i, double x)
 	{
 		const double theta = ReducePhase(x * carrierPeriod * fm);
-		return sine ? am * std::sin(theta) : am * std::cos(theta);
+		phases.modulating[i] = theta;
+		if (sine)
+			return am * std::sin(theta);
+		double cosine;
+		if (both)
+			::sincos(theta, &phases.modulatingSin[i], &cosine);
+		else
+			cosine = std::cos(theta);
+		phases.modulatingCos[i] = cosine;
+		return am * cosine;
 	});
-	return ScalesFor(am, vm.m_nPoints);
+	return ScalesFor(am, gridEnd);
 }
 
-ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod, CSignal& vp)
+ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod, CSignal& vp, SamplePhases& phases)
 {
 	const double ap = params.ampCarrier;
 	const double fp = params.freqCarrier;
 	WriteSignalHeader(vp, ap, fp, params.simTime);
-	FillSamples(vp, [&](UINT, double x)
+	phases.carrier.resize(vp.m_nPoints);
+	phases.carrierCos.resize(vp.m_nPoints);
+	const double gridEnd = FillSamples(vp, [&](UINT i, double x)
 	{
-		return ap * std::cos(ReducePhase(x * carrierPeriod * fp));
+		const double theta = ReducePhase(x * carrierPeriod * fp);
+		phases.carrier[i] = theta;
+		phases.carrierCos[i] = std::cos(theta);
+		return ap * phases.carrierCos[i];
 	});
-	return ScalesFor(ap, vp.m_nPoints);
+	return ScalesFor(ap, gridEnd);
 }
 
 void WriteModulatedHeader(const ModulationParams& params, CSignal& vmto)
@@ -40,11 +61,10 @@ void WriteModulatedHeader(const ModulationParams& params, CSignal& vmto)
 
 ScopeScales GenerateFlat(const ModulationParams& params, CSignal& vmto)
 {
-	FillSamples(vmto, [](UINT, double) { return 0.0; });
-	return ScalesFor(params.ampCarrier, vmto.m_nPoints);
+	return ScalesFor(params.ampCarrier, FillSamples(vmto, [](UINT, double) { return 0.0; }));
 }
 
 ScopeScales ScalesOf(const CSignal& signal)
 {
-	return ScalesFor(signal.m_dAmplitude, signal.m_nPoints);
+	return ScalesFor(signal.m_dAmplitude, GridEnd(static_cast<int>(signal.m_nPoints)));
 }

@@ -4,6 +4,8 @@
 
 #include "engine/ModulationParams.h"
 
+#include <vector>
+
 class CSignal;
 
 // What a generated signal's scope is given: Y range 2.2 × peak, X range 1.01 × X(N).
@@ -13,25 +15,45 @@ struct ScopeScales
 	double xRange;
 };
 
+// The phase the modulating and carrier generators reduced at each sample, and what the library
+// gave for it. A modulated generator whose own phase comes out bit for bit the same takes that
+// value instead of calling the library again: most of a run's cost is those calls. The sine of
+// the modulating phase is kept for FM only.
+struct SamplePhases
+{
+	std::vector<double> modulating;
+	std::vector<double> modulatingCos;
+	std::vector<double> modulatingSin;
+	std::vector<double> carrier;
+	std::vector<double> carrierCos;
+};
+
 // Every generator fills the signal's m_nPoints samples (the caller has sized it with RedimXY),
-// writes its header and returns its scope's scales. carrierPeriod is 1/fp.
-ScopeScales GenerateModulating(const ModulationParams& params, double carrierPeriod, CSignal& vm);
-ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod, CSignal& vp);
+// writes its header and returns its scope's scales. carrierPeriod is 1/fp. The modulating and
+// carrier generators record their phases; the modulated generators that read them are given
+// those of the same run.
+ScopeScales GenerateModulating(const ModulationParams& params, double carrierPeriod, CSignal& vm,
+	SamplePhases& phases);
+ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod, CSignal& vp, SamplePhases& phases);
 
 // The modulated signal's header as every kind starts it: the carrier's amplitude and frequency.
 void WriteModulatedHeader(const ModulationParams& params, CSignal& vmto);
 
 // Amplitude family: each variant expects the family header already written, blanks every
 // sample whose envelope Vm + Ap is negative and stores its peak in m_dAmplitude.
-ScopeScales GenerateAM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
-ScopeScales GenerateDSBSC(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+ScopeScales GenerateAM(const ModulationParams& params, double carrierPeriod, const CSignal& vm,
+	const SamplePhases& phases, CSignal& vmto);
+ScopeScales GenerateDSBSC(const ModulationParams& params, double carrierPeriod, const CSignal& vm,
+	const SamplePhases& phases, CSignal& vmto);
 ScopeScales GenerateSSBUSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
 ScopeScales GenerateSSBLSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
-ScopeScales GenerateVSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
+ScopeScales GenerateVSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm,
+	const SamplePhases& phases, CSignal& vmto);
 // The amplitude family before a variant is chosen: a flat trace rather than arrays never written.
 ScopeScales GenerateFlat(const ModulationParams& params, CSignal& vmto);
 
-ScopeScales GenerateFM(const ModulationParams& params, double carrierPeriod, CSignal& vmto);
+ScopeScales GenerateFM(const ModulationParams& params, double carrierPeriod, const SamplePhases& phases,
+	CSignal& vmto);
 // The phase deviation is the stored modulating sample (a sine, KP = 1).
 ScopeScales GeneratePM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, CSignal& vmto);
 

@@ -6,6 +6,10 @@
 #include "engine/TimeBase.h"
 #include "sigkit/signal/Signal.h"
 
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
 // Header of a generated signal; the period field carries the simulation time.
 inline void WriteSignalHeader(CSignal& signal, double amplitude, double frequency, double simTime)
 {
@@ -17,9 +21,9 @@ inline void WriteSignalHeader(CSignal& signal, double amplitude, double frequenc
 }
 
 // Fills X with the grid, accumulated step by step rather than as i × PHASE_STEP, and Y with
-// sample(i, x).
+// sample(i, x); returns the abscissa one step past the last sample, X(m_nPoints).
 template <typename Sample>
-void FillSamples(CSignal& signal, Sample sample)
+double FillSamples(CSignal& signal, Sample sample)
 {
 	double x = 0.0;
 	for (UINT i = 0; i < signal.m_nPoints; ++i)
@@ -28,9 +32,31 @@ void FillSamples(CSignal& signal, Sample sample)
 		signal.m_pY[i] = sample(i, x);
 		x += PHASE_STEP;
 	}
+	return x;
 }
 
-inline ScopeScales ScalesFor(double peak, UINT nPoints)
+// gridEnd is X(N), as FillSamples returns it.
+inline ScopeScales ScalesFor(double peak, double gridEnd)
 {
-	return { peak * 2.2, GridEnd(static_cast<int>(nPoints)) * 1.01 };
+	return { peak * 2.2, gridEnd * 1.01 };
+}
+
+// Bit for bit, so that a sine is not taken for that of a zero of the other sign.
+inline bool SameBits(double a, double b)
+{
+	uint64_t bitsA;
+	uint64_t bitsB;
+	std::memcpy(&bitsA, &a, sizeof a);
+	std::memcpy(&bitsB, &b, sizeof b);
+	return bitsA == bitsB;
+}
+
+inline double CosineOf(double theta, double knownPhase, double knownCosine)
+{
+	return SameBits(theta, knownPhase) ? knownCosine : std::cos(theta);
+}
+
+inline double SineOf(double theta, double knownPhase, double knownSine)
+{
+	return SameBits(theta, knownPhase) ? knownSine : std::sin(theta);
 }

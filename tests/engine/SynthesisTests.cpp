@@ -40,14 +40,33 @@ namespace
 		return params;
 	}
 
-	using Generator = ScopeScales (*)(const ModulationParams&, double, const CSignal&, CSignal&);
+	using Generator = ScopeScales (*)(const ModulationParams&, double, const CSignal&, const SamplePhases&, CSignal&);
 
-	ScopeScales FM(const ModulationParams& params, double carrierPeriod, const CSignal&, CSignal& vmto)
+	ScopeScales SSBUSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, const SamplePhases&,
+		CSignal& vmto)
 	{
-		return GenerateFM(params, carrierPeriod, vmto);
+		return GenerateSSBUSB(params, carrierPeriod, vm, vmto);
 	}
 
-	ScopeScales Flat(const ModulationParams& params, double, const CSignal&, CSignal& vmto)
+	ScopeScales SSBLSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, const SamplePhases&,
+		CSignal& vmto)
+	{
+		return GenerateSSBLSB(params, carrierPeriod, vm, vmto);
+	}
+
+	ScopeScales FM(const ModulationParams& params, double carrierPeriod, const CSignal&, const SamplePhases& phases,
+		CSignal& vmto)
+	{
+		return GenerateFM(params, carrierPeriod, phases, vmto);
+	}
+
+	ScopeScales PM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, const SamplePhases&,
+		CSignal& vmto)
+	{
+		return GeneratePM(params, carrierPeriod, vm, vmto);
+	}
+
+	ScopeScales Flat(const ModulationParams& params, double, const CSignal&, const SamplePhases&, CSignal& vmto)
 	{
 		return GenerateFlat(params, vmto);
 	}
@@ -62,15 +81,15 @@ namespace
 		case MOD_DSB_SC:
 			return GenerateDSBSC;
 		case MOD_SSB_USB:
-			return GenerateSSBUSB;
+			return SSBUSB;
 		case MOD_SSB_LSB:
-			return GenerateSSBLSB;
+			return SSBLSB;
 		case MOD_VSB:
 			return GenerateVSB;
 		case MOD_FM:
 			return FM;
 		case MOD_PM:
-			return GeneratePM;
+			return PM;
 		default:
 			return Flat;
 		}
@@ -93,11 +112,12 @@ namespace
 		vp.RedimXY(n);
 		vmto.RedimXY(n);
 		SynthesisScales scales;
-		scales.modulating = GenerateModulating(params, carrierPeriod, vm);
-		scales.carrier = GenerateCarrier(params, carrierPeriod, vp);
+		SamplePhases phases;
+		scales.modulating = GenerateModulating(params, carrierPeriod, vm, phases);
+		scales.carrier = GenerateCarrier(params, carrierPeriod, vp, phases);
 		if (IsAmplitudeFamily(params.kind))
 			WriteModulatedHeader(params, vmto);
-		scales.modulated = GeneratorOf(params.kind)(params, carrierPeriod, vm, vmto);
+		scales.modulated = GeneratorOf(params.kind)(params, carrierPeriod, vm, phases, vmto);
 		return scales;
 	}
 
