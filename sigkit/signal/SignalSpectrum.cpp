@@ -62,11 +62,18 @@ namespace
 				const UINT count = std::min(m_nBlock, m_n - j0);
 				double cosPart = 0.0;
 				double sinPart = 0.0;
+				const double* y = m_y + j0;
+				const double* angle = m_angle.data();
+				const double* sine = m_sin.data();
+				const double* cosine = m_cos.data();
+				// The block's terms are summed in as many lanes as the processor has; the
+				// order of a block's sum is no part of the result's accuracy.
+#pragma omp simd reduction(+ : cosPart, sinPart)
 				for (UINT m = 0; m < count; m++)
 				{
-					const double residue = (Angle(j0 + m, dk) - theta0) - m_angle[m];
-					cosPart = cosPart + (m_cos[m] - residue * m_sin[m]) * m_y[j0 + m];
-					sinPart = sinPart + (m_sin[m] + residue * m_cos[m]) * m_y[j0 + m];
+					const double residue = (Angle(j0 + m, dk) - theta0) - angle[m];
+					cosPart += (cosine[m] - residue * sine[m]) * y[m];
+					sinPart += (sine[m] + residue * cosine[m]) * y[m];
 				}
 				const double s0 = std::sin(theta0);
 				const double c0 = std::cos(theta0);
