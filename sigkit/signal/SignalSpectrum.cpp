@@ -58,7 +58,8 @@ namespace
 			sinSum = cosSum = 0.0;
 			for (UINT j0 = 0; j0 < m_n; j0 += m_nBlock)
 			{
-				const double theta0 = Angle(j0, dk);
+				const double first = j0;
+				const double theta0 = Angle(first, dk);
 				const UINT count = std::min(m_nBlock, m_n - j0);
 				double cosPart = 0.0;
 				double sinPart = 0.0;
@@ -69,9 +70,9 @@ namespace
 				// The block's terms are summed in as many lanes as the processor has; the
 				// order of a block's sum is no part of the result's accuracy.
 #pragma omp simd reduction(+ : cosPart, sinPart)
-				for (UINT m = 0; m < count; m++)
+				for (int m = 0; m < int(count); m++)
 				{
-					const double residue = (Angle(j0 + m, dk) - theta0) - angle[m];
+					const double residue = (Angle(first + m, dk) - theta0) - angle[m];
 					cosPart += (cosine[m] - residue * sine[m]) * y[m];
 					sinPart += (sine[m] + residue * cosine[m]) * y[m];
 				}
@@ -83,10 +84,12 @@ namespace
 		}
 
 	private:
-		// The direct evaluation's angle, bit for bit: j·k is exact, or rounded once either way.
-		double Angle(UINT j, double dk) const
+		// The direct evaluation's angle, bit for bit: j·k is exact, or rounded once either way. The
+		// index comes as a double (a whole number, exact far past any record's length) because
+		// the block's int offsets convert to doubles in vector lanes and unsigned ones do not.
+		double Angle(double j, double dk) const
 		{
-			return double(j) * dk * m_step;
+			return j * dk * m_step;
 		}
 
 		const double* m_y;
