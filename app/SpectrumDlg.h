@@ -88,7 +88,7 @@ private:
 
 	// The figures' panel: created hidden, filled from the record, shown with the scales.
 	void CreateFiguresPanel();
-	int FiguresHeight() const;
+	int FiguresHeight();
 	void ShowScales(BOOL bOn);
 
 	// The controls follow the client area below the toolbar as the template places them.

@@ -49,12 +49,11 @@ void CSpectrumDlg::CreateFiguresPanel()
 
 // As tall as the longer column needs at the width the panel now has. Measuring wrapped text is
 // slow and every layout asks: the height is kept for the width it was measured at.
-int CSpectrumDlg::FiguresHeight() const
+int CSpectrumDlg::FiguresHeight()
 {
 	if (!m_bScales || !m_bLayoutKept)
 		return 0;
-	auto* pThis = const_cast<CSpectrumDlg*>(this);
-	const SpectrumLayout probe = LayOutSpectrumWindow(m_layoutTemplate, pThis->AreaBelowToolBar(), 1);
+	const SpectrumLayout probe = LayOutSpectrumWindow(m_layoutTemplate, AreaBelowToolBar(), 1);
 	const int nWidths[2] = {std::max(1, probe.rcFigures[0].Width() - FIGURES_BORDER),
 		std::max(1, probe.rcFigures[1].Width() - FIGURES_BORDER)};
 	if (nWidths[0] == m_nFiguresMeasuredWidth && nWidths[1] == m_nFiguresMeasuredWidth2)
@@ -73,9 +72,9 @@ int CSpectrumDlg::FiguresHeight() const
 		nHeight = std::max(nHeight, static_cast<int>(rc.Height()));
 	}
 	dc.SelectObject(pOldFont);
-	pThis->m_nFiguresMeasuredWidth = nWidths[0];
-	pThis->m_nFiguresMeasuredWidth2 = nWidths[1];
-	pThis->m_nFiguresMeasuredHeight = nHeight + FIGURES_BORDER;
+	m_nFiguresMeasuredWidth = nWidths[0];
+	m_nFiguresMeasuredWidth2 = nWidths[1];
+	m_nFiguresMeasuredHeight = nHeight + FIGURES_BORDER;
 	return m_nFiguresMeasuredHeight;
 }
 
