@@ -4,8 +4,7 @@
 // grew after a warm-up and which of the framework's resources were alive.
 #include "analyser/FourierDlg.h"
 #include "analyser/resources/AnalyserResourceIds.h"
-#include "bench/ProcessMemory.h"
-#include "bench/SessionSeam.h"
+#include "bench/LongSession.h"
 #include "framework/core/Archive.h"
 #include "framework/core/File.h"
 #include "tests/support/Files.h"
@@ -63,23 +62,17 @@ std::string WriteTextFile(const CScratchFolder& folder, const char* pszName, UIN
 	return strPath;
 }
 
-class CFileOpeningUser : public CSessionSeam
+class CFileOpeningUser : public CLongSessionUser
 {
 public:
 	CFileOpeningUser(CFourierDlg& dlg, std::vector<std::string> paths, long nWarmUp, long nMeasured)
-		: m_dlg(dlg)
+		: CLongSessionUser(dlg, nWarmUp, nMeasured)
+		, m_dlg(dlg)
 		, m_paths(std::move(paths))
-		, m_nWarmUp(nWarmUp)
-		, m_nTotal(nWarmUp + nMeasured)
 	{
 	}
-	CFileOpeningUser(const CFileOpeningUser&) = delete;
-	CFileOpeningUser& operator=(const CFileOpeningUser&) = delete;
 
-	long m_nDone = 0;
 	long m_nAnalysed = 0;
-	ProcessMemory m_afterWarmUp {};
-	ProcessMemory m_atEnd {};
 
 	// The analyser's window runs its loop, each file dialog is answered with the next file, and a
 	// message about a file the analyser refused is confirmed: the count of files analysed says so.
@@ -88,7 +81,7 @@ public:
 		switch (request.nKind)
 		{
 		case ModalKind::Dialog:
-			AfxRunWhenIdle([this] { NextFile(); });
+			NextWhenIdle();
 			return request.pfnShow();
 		case ModalKind::FileDialog:
 			return ChooseFile(PathOfNext())(request);
@@ -103,29 +96,19 @@ private:
 		return m_paths[static_cast<size_t>(m_nDone) % m_paths.size()];
 	}
 
-	// Runs from the window's idle time: the file opened last has been analysed and painted.
-	void NextFile()
+	// The file is opened, analysed and painted before the window is idle again.
+	bool StartStep() override
 	{
-		if (m_nDone == m_nWarmUp)
-			m_afterWarmUp = ReadProcessMemory();
-		if (m_nDone == m_nTotal)
-		{
-			m_atEnd = ReadProcessMemory();
-			m_dlg.EndDialog(IDOK);
-			return;
-		}
 		const std::string& strPath = PathOfNext();
 		// As the menu and the toolbar send it.
 		m_dlg.SendMessage(WM_COMMAND, ID_FILE_OPEN);
 		m_nAnalysed += m_dlg.m_strPath == strPath.c_str() ? 1 : 0;
 		++m_nDone;
-		AfxRunWhenIdle([this] { NextFile(); });
+		return true;
 	}
 
 	CFourierDlg& m_dlg;
 	std::vector<std::string> m_paths;
-	long m_nWarmUp;
-	long m_nTotal;
 };
 
 // Arguments: the files of the warm-up, then the files measured.
@@ -144,25 +127,15 @@ void BM_AnalyserWindow_RepeatedFileOpens(benchmark::State& state)
 			[](double t) { return std::sin(TWO_PI * 300.0 * t) >= 0.0 ? 1.0 : -1.0; }),
 		WriteSignalFile(folder, "breve.sig", 64, 50000.0, [](double x) { return std::sin(x) + 0.25 * std::sin(3.0 * x); }),
 	};
-	long nDone = 0;
-	long nAnalysed = 0;
-	ProcessMemory afterWarmUp {};
-	ProcessMemory atEnd {};
 	for (auto _ : state)
 	{
 		CFourierDlg dlg;
 		CFileOpeningUser user(dlg, paths, nWarmUp, nMeasured);
 		dlg.DoModal();
-		nDone = user.m_nDone;
-		nAnalysed = user.m_nAnalysed;
-		afterWarmUp = user.m_afterWarmUp;
-		atEnd = user.m_atEnd;
+		state.counters["files_opened"] = static_cast<double>(user.m_nDone);
+		state.counters["files_analysed"] = static_cast<double>(user.m_nAnalysed);
+		user.Report(state, "rss_bytes_per_file");
 	}
-	state.counters["files_opened"] = static_cast<double>(nDone);
-	state.counters["files_analysed"] = static_cast<double>(nAnalysed);
-	ReportMemory(state, afterWarmUp, atEnd);
-	const double dRssGrowth = static_cast<double>(atEnd.nResident - afterWarmUp.nResident);
-	state.counters["rss_bytes_per_file"] = nMeasured > 0 ? dRssGrowth / static_cast<double>(nMeasured) : 0.0;
 }
 
 }

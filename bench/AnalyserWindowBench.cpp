@@ -3,6 +3,7 @@
 // the whole band (H = 1500) and shown as bars, table and summary.
 #include "analyser/FourierDlg.h"
 #include "analyser/resources/AnalyserResourceIds.h"
+#include "bench/WindowTiming.h"
 #include "framework/core/Archive.h"
 #include "framework/core/File.h"
 
@@ -46,14 +47,6 @@ namespace
 		ar.Close();
 		file.Close();
 		return strPath;
-	}
-
-	// What reaches the screen: the window's own paint, then every control's and the grid's children.
-	void PaintAll(CWnd& wnd)
-	{
-		wnd.UpdateWindow();
-		for (CWnd* pChild = wnd.GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetNextWindow())
-			PaintAll(*pChild);
 	}
 }
 

@@ -4,6 +4,7 @@
 // the picture of that window's scopes exported as PNG.
 #include "app/MainDlg.h"
 #include "app/resources/AppResourceIds.h"
+#include "bench/WindowTiming.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,14 +22,6 @@ namespace
 		dlg.m_params.freqCarrier = 200000.0;
 		dlg.m_params.kind = MOD_AM;
 		dlg.m_params.modIndex = 0.5;
-	}
-
-	// What reaches the screen: the window's own paint, then every control's.
-	void PaintAll(CMainDlg& dlg)
-	{
-		dlg.UpdateWindow();
-		for (CWnd* pChild = dlg.GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetNextWindow())
-			pChild->UpdateWindow();
 	}
 }
 
@@ -52,8 +45,8 @@ BENCHMARK_CAPTURE(BM_MainDlg_ParamsToScopes, defaults, 0.0002)->Unit(benchmark::
 // 0.0006 s falls just short of 3000 samples in the grid's order of evaluation; 0.0007 reaches the cap.
 BENCHMARK_CAPTURE(BM_MainDlg_ParamsToScopes, longest, 0.0007)->Unit(benchmark::kMillisecond);
 
-// From the opening size to 1920 × 1080 (the window, frame included): the controls laid out,
-// the 3000-sample signals re-played and everything repainted. The way back is not timed.
+// From the opening size to 1920 × 1080: the controls laid out, the 3000-sample signals re-played
+// and everything repainted.
 static void BM_MainDlg_ResizeToFullHD(benchmark::State& state)
 {
 	CMainDlg dlg;
@@ -61,18 +54,7 @@ static void BM_MainDlg_ResizeToFullHD(benchmark::State& state)
 	dlg.ShowWindow(SW_SHOW);
 	SetDefaultAM(dlg, 0.0007);
 	dlg.SimulateAM();
-	CRect rcOpening;
-	dlg.GetWindowRect(&rcOpening);
-	PaintAll(dlg);
-	for (auto _ : state)
-	{
-		state.PauseTiming();
-		dlg.SetWindowPos(nullptr, 0, 0, rcOpening.Width(), rcOpening.Height(), SWP_NOMOVE | SWP_NOZORDER);
-		PaintAll(dlg);
-		state.ResumeTiming();
-		dlg.SetWindowPos(nullptr, 0, 0, 1920, 1080, SWP_NOMOVE | SWP_NOZORDER);
-		PaintAll(dlg);
-	}
+	TimeResizeToFullHD(state, dlg);
 	CRect rcScope;
 	dlg.m_scopeModulated.GetClientRect(&rcScope);
 	state.counters["samples"] = dlg.m_sigModulated.m_nPoints;

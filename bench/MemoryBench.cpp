@@ -5,8 +5,7 @@
 // many of the framework's windows, GDI objects and timers were alive then and at the end.
 #include "app/MainDlg.h"
 #include "app/resources/AppResourceIds.h"
-#include "bench/ProcessMemory.h"
-#include "bench/SessionSeam.h"
+#include "bench/LongSession.h"
 #include "framework/core/ControlConstants.h"
 #include "framework/ui/testing/MenuDriving.h"
 
@@ -19,22 +18,15 @@ constexpr UINT ITEM_FREQUENZA = 1;
 
 // The scripted user's answer to every dialog: the main window's loop runs the commands, each
 // parameters dialog is filled in and confirmed.
-class CRepeatingUser : public CSessionSeam
+class CRepeatingUser : public CLongSessionUser
 {
 public:
 	CRepeatingUser(CMainDlg& mainDlg, const char* pszSimTime, long nWarmUp, long nMeasured)
-		: m_mainDlg(mainDlg)
+		: CLongSessionUser(mainDlg, nWarmUp, nMeasured)
+		, m_mainDlg(mainDlg)
 		, m_pszSimTime(pszSimTime)
-		, m_nWarmUp(nWarmUp)
-		, m_nTotal(nWarmUp + nMeasured)
 	{
 	}
-	CRepeatingUser(const CRepeatingUser&) = delete;
-	CRepeatingUser& operator=(const CRepeatingUser&) = delete;
-
-	long m_nDone = 0;
-	ProcessMemory m_afterWarmUp {};
-	ProcessMemory m_atEnd {};
 
 	INT_PTR OnModal(ModalRequest& request) override
 	{
@@ -43,7 +35,7 @@ public:
 			return IDOK;
 		if (request.pDialog == &m_mainDlg)
 		{
-			AfxRunWhenIdle([this] { NextCommand(); });
+			NextWhenIdle();
 			return request.pfnShow();
 		}
 		auto* pDialog = static_cast<CDialog*>(request.pDialog);
@@ -58,35 +50,18 @@ public:
 	}
 
 private:
-	// Runs from the main window's idle time: the command chosen last has run its dialog, its
-	// synthesis and its repaint, since these all happen before the main loop is idle again.
-	void NextCommand()
+	// The command chosen last has run its dialog, its synthesis and its repaint, since these all
+	// happen before the main loop is idle again.
+	bool StartStep() override
 	{
-		if (m_nDone < m_nStarted)
-		{
-			AfxRunWhenIdle([this] { NextCommand(); });
-			return;
-		}
-		if (m_nDone == m_nWarmUp)
-		{
-			m_afterWarmUp = ReadProcessMemory();
-		}
-		if (m_nDone == m_nTotal || !AfxMenuOpenBarPopup(&m_mainDlg, MENU_MODULAZIONE))
-		{
-			m_atEnd = ReadProcessMemory();
-			m_mainDlg.EndDialog(IDOK);
-			return;
-		}
+		if (!AfxMenuOpenBarPopup(&m_mainDlg, MENU_MODULAZIONE))
+			return false;
 		AfxMenuClickItem(AfxMenuGetOpenPopup(0), ITEM_FREQUENZA);
-		++m_nStarted;
-		AfxRunWhenIdle([this] { NextCommand(); });
+		return true;
 	}
 
 	CMainDlg& m_mainDlg;
 	const char* m_pszSimTime;
-	long m_nWarmUp;
-	long m_nTotal;
-	long m_nStarted = 0;
 };
 
 // Arguments: the commands of the warm-up, then the commands measured.
@@ -94,26 +69,16 @@ void BM_MainWindow_RepeatedFrequencyRuns(benchmark::State& state)
 {
 	const long nWarmUp = static_cast<long>(state.range(0));
 	const long nMeasured = static_cast<long>(state.range(1));
-	long nDone = 0;
-	ProcessMemory afterWarmUp {};
-	ProcessMemory atEnd {};
-	UINT nSamples = 0;
 	for (auto _ : state)
 	{
 		CMainDlg dlg;
 		// 0.0007 s is the first time that reaches the cap of 3000 samples.
 		CRepeatingUser user(dlg, "0.0007", nWarmUp, nMeasured);
 		dlg.DoModal();
-		nDone = user.m_nDone;
-		nSamples = dlg.m_sigModulated.m_nPoints;
-		afterWarmUp = user.m_afterWarmUp;
-		atEnd = user.m_atEnd;
+		state.counters["commands"] = static_cast<double>(user.m_nDone);
+		state.counters["samples"] = dlg.m_sigModulated.m_nPoints;
+		user.Report(state, "rss_bytes_per_command");
 	}
-	state.counters["commands"] = static_cast<double>(nDone);
-	state.counters["samples"] = nSamples;
-	ReportMemory(state, afterWarmUp, atEnd);
-	const double dRssGrowth = static_cast<double>(atEnd.nResident - afterWarmUp.nResident);
-	state.counters["rss_bytes_per_command"] = nMeasured > 0 ? dRssGrowth / static_cast<double>(nMeasured) : 0.0;
 }
 
 }

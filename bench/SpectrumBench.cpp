@@ -4,6 +4,7 @@
 // bars and the table over three pages) printed; and the grid's own printing of the table.
 #include "app/SpectrumDlg.h"
 #include "app/resources/AppResourceIds.h"
+#include "bench/WindowTiming.h"
 #include "tests/support/Environment.h"
 #include "tests/support/Files.h"
 #include "tests/support/ScriptedUser.h"
@@ -27,17 +28,6 @@ namespace
 		params.modIndex = 60.0;
 		return params;
 	}
-
-	void PaintAll(CWnd& wnd)
-	{
-		wnd.UpdateWindow();
-		for (CWnd* pChild = wnd.GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetNextWindow())
-		{
-			pChild->UpdateWindow();
-			for (CWnd* pPart = pChild->GetWindow(GW_CHILD); pPart != nullptr; pPart = pPart->GetNextWindow())
-				pPart->UpdateWindow();
-		}
-	}
 }
 
 static void BM_SpectrumDlg_OpenAndPaint(benchmark::State& state, BOOL bScales)
@@ -59,8 +49,8 @@ static void BM_SpectrumDlg_OpenAndPaint(benchmark::State& state, BOOL bScales)
 BENCHMARK_CAPTURE(BM_SpectrumDlg_OpenAndPaint, plain, FALSE)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SpectrumDlg_OpenAndPaint, scales, TRUE)->Unit(benchmark::kMillisecond);
 
-// From the opening size to 1920 x 1080 (frame included): the controls laid out, the bars drawn
-// again and everything repainted. The way back is not timed.
+// From the opening size to 1920 x 1080: the controls laid out, the bars drawn again and
+// everything repainted.
 static void BM_SpectrumDlg_ResizeToFullHD(benchmark::State& state)
 {
 	ModulationParams params = WidestFM();
@@ -68,18 +58,7 @@ static void BM_SpectrumDlg_ResizeToFullHD(benchmark::State& state)
 	dlg.m_bScales = TRUE;
 	dlg.Create(IDD_SPECTRUM);
 	dlg.ShowWindow(SW_SHOW);
-	CRect rcOpening;
-	dlg.GetWindowRect(&rcOpening);
-	PaintAll(dlg);
-	for (auto _ : state)
-	{
-		state.PauseTiming();
-		dlg.SetWindowPos(nullptr, 0, 0, rcOpening.Width(), rcOpening.Height(), SWP_NOMOVE | SWP_NOZORDER);
-		PaintAll(dlg);
-		state.ResumeTiming();
-		dlg.SetWindowPos(nullptr, 0, 0, 1920, 1080, SWP_NOMOVE | SWP_NOZORDER);
-		PaintAll(dlg);
-	}
+	TimeResizeToFullHD(state, dlg);
 	dlg.DestroyWindow();
 }
 BENCHMARK(BM_SpectrumDlg_ResizeToFullHD)->Unit(benchmark::kMillisecond);

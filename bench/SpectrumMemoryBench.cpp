@@ -4,34 +4,26 @@
 // the process grew after a warm-up and which of the framework's resources were alive.
 #include "app/MainDlg.h"
 #include "app/resources/AppResourceIds.h"
-#include "bench/ProcessMemory.h"
-#include "bench/SessionSeam.h"
+#include "bench/LongSession.h"
 
 namespace
 {
 
-class CSpectrumUser : public CSessionSeam
+class CSpectrumUser : public CLongSessionUser
 {
 public:
 	CSpectrumUser(CMainDlg& mainDlg, long nWarmUp, long nMeasured)
-		: m_mainDlg(mainDlg)
-		, m_nWarmUp(nWarmUp)
-		, m_nTotal(nWarmUp + nMeasured)
+		: CLongSessionUser(mainDlg, nWarmUp, nMeasured)
+		, m_mainDlg(mainDlg)
 	{
 	}
-	CSpectrumUser(const CSpectrumUser&) = delete;
-	CSpectrumUser& operator=(const CSpectrumUser&) = delete;
-
-	long m_nDone = 0;
-	ProcessMemory m_afterWarmUp {};
-	ProcessMemory m_atEnd {};
 
 	// Only dialogs are shown in the session: the main window and the spectrum windows.
 	INT_PTR OnModal(ModalRequest& request) override
 	{
 		if (request.pDialog == &m_mainDlg)
 		{
-			AfxRunWhenIdle([this] { NextWindow(); });
+			NextWhenIdle();
 			return request.pfnShow();
 		}
 		CWnd* pSpectrum = request.pDialog;
@@ -42,33 +34,16 @@ public:
 	}
 
 private:
-	// Runs from the main window's idle time, which comes once the last spectrum window has closed.
-	void NextWindow()
+	// The main window is idle again once the last spectrum window has closed.
+	bool StartStep() override
 	{
-		if (m_nDone < m_nStarted)
-		{
-			AfxRunWhenIdle([this] { NextWindow(); });
-			return;
-		}
-		if (m_nDone == m_nWarmUp)
-			m_afterWarmUp = ReadProcessMemory();
-		if (m_nDone == m_nTotal)
-		{
-			m_atEnd = ReadProcessMemory();
-			m_mainDlg.EndDialog(IDOK);
-			return;
-		}
 		m_mainDlg.m_scopes.SetCalibrated(m_nStarted % 2 == 0);
 		// As the menu does: the command comes through the main window's queue.
 		m_mainDlg.PostMessage(WM_COMMAND, ID_SPECTRUM);
-		++m_nStarted;
-		AfxRunWhenIdle([this] { NextWindow(); });
+		return true;
 	}
 
 	CMainDlg& m_mainDlg;
-	long m_nWarmUp;
-	long m_nTotal;
-	long m_nStarted = 0;
 };
 
 // Arguments: the windows of the warm-up, then the windows measured.
@@ -76,9 +51,6 @@ void BM_SpectrumWindow_RepeatedOpenClose(benchmark::State& state)
 {
 	const long nWarmUp = static_cast<long>(state.range(0));
 	const long nMeasured = static_cast<long>(state.range(1));
-	long nDone = 0;
-	ProcessMemory afterWarmUp {};
-	ProcessMemory atEnd {};
 	for (auto _ : state)
 	{
 		CMainDlg dlg;
@@ -92,14 +64,9 @@ void BM_SpectrumWindow_RepeatedOpenClose(benchmark::State& state)
 		dlg.m_params.modIndex = 5.0;
 		CSpectrumUser user(dlg, nWarmUp, nMeasured);
 		dlg.DoModal();
-		nDone = user.m_nDone;
-		afterWarmUp = user.m_afterWarmUp;
-		atEnd = user.m_atEnd;
+		state.counters["windows_opened"] = static_cast<double>(user.m_nDone);
+		user.Report(state, "rss_bytes_per_window");
 	}
-	state.counters["windows_opened"] = static_cast<double>(nDone);
-	ReportMemory(state, afterWarmUp, atEnd);
-	const double dRssGrowth = static_cast<double>(atEnd.nResident - afterWarmUp.nResident);
-	state.counters["rss_bytes_per_window"] = nMeasured > 0 ? dRssGrowth / static_cast<double>(nMeasured) : 0.0;
 }
 
 }
