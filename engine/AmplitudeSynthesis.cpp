@@ -50,7 +50,7 @@ ScopeScales GenerateAM(const ModulationParams& params, double carrierPeriod, con
 	const double gridEnd = FillEnveloped(params, vm, vmto, [&](UINT i, double x)
 	{
 		const double thetaP = ReducePhase(x * carrierPeriod * fp);
-		return (vm.m_pY[i] + ap) * CosineOf(thetaP, phases.carrier[i], phases.carrierCos[i]);
+		return (vm.m_pY[i] + ap) * CosineOf(phases.carrierCos, i, thetaP);
 	});
 	return StorePeak(vmto, params.ampMod + ap, gridEnd);
 }
@@ -68,8 +68,8 @@ ScopeScales GenerateDSBSC(const ModulationParams& params, double carrierPeriod, 
 	{
 		const double thetaM = ReducePhase(x * fm * carrierPeriod);
 		const double thetaP = ReducePhase(x * fp * carrierPeriod);
-		return CosineOf(thetaM, phases.modulating[i], phases.modulatingCos[i]) *
-			CosineOf(thetaP, phases.carrier[i], phases.carrierCos[i]) * m * ap;
+		return CosineOf(phases.modulatingCos, i, thetaM) *
+			CosineOf(phases.carrierCos, i, thetaP) * m * ap;
 	});
 	return StorePeak(vmto, m * ap, gridEnd);
 }
@@ -98,7 +98,7 @@ ScopeScales GenerateVSB(const ModulationParams& params, double carrierPeriod, co
 	{
 		const double thetaP = ReducePhase(x * carrierPeriod * fp);
 		const double thetaU = ReducePhase(x * (fm + fp) * carrierPeriod);
-		return ap * (CosineOf(thetaP, phases.carrier[i], phases.carrierCos[i]) + std::cos(thetaU) * (m * 0.5));
+		return ap * (CosineOf(phases.carrierCos, i, thetaP) + std::cos(thetaU) * (m * 0.5));
 	});
 	return StorePeak(vmto, (m * 0.5 + 1) * ap, gridEnd);
 }

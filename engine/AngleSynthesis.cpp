@@ -19,7 +19,7 @@ ScopeScales GenerateFM(const ModulationParams& params, double carrierPeriod, con
 	{
 		const double thetaP = ReducePhase(x * carrierPeriod * fp);
 		const double thetaM = ReducePhase(x * fm * carrierPeriod);
-		const double phi = ReducePhase(thetaP + SineOf(thetaM, phases.modulating[i], phases.modulatingSin[i]) * m);
+		const double phi = ReducePhase(thetaP + SineOf(phases.modulatingSin, i, thetaM) * m);
 		return std::cos(phi) * ap;
 	});
 	return ScalesFor(ap, gridEnd);

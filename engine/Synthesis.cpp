@@ -12,26 +12,28 @@ ScopeScales GenerateModulating(const ModulationParams& params, double carrierPer
 	const double am = params.ampMod;
 	const double fm = params.freqMod;
 	WriteSignalHeader(vm, am, fm, params.simTime);
-	phases.modulating.resize(vm.m_nPoints);
-	phases.modulatingCos.resize(vm.m_nPoints);
 	// PM is driven by a sine so that its phase deviation starts at 0; the others by a cosine.
 	// FM's deviation wants the sine of much the same phase, and both together cost little more
 	// than one.
 	const bool sine = params.kind == MOD_PM;
 	const bool both = params.kind == MOD_FM;
-	phases.modulatingSin.resize(both ? vm.m_nPoints : 0);
+	KeepValues(phases.modulatingCos, !sine, vm.m_nPoints);
+	KeepValues(phases.modulatingSin, both, vm.m_nPoints);
 	const double gridEnd = FillSamples(vm, [&](UINT i, double x)
 	{
 		const double theta = ReducePhase(x * carrierPeriod * fm);
-		phases.modulating[i] = theta;
 		if (sine)
 			return am * std::sin(theta);
 		double cosine;
 		if (both)
-			::sincos(theta, &phases.modulatingSin[i], &cosine);
+		{
+			::sincos(theta, &phases.modulatingSin.values[i], &cosine);
+			phases.modulatingSin.phases[i] = theta;
+		}
 		else
 			cosine = std::cos(theta);
-		phases.modulatingCos[i] = cosine;
+		phases.modulatingCos.phases[i] = theta;
+		phases.modulatingCos.values[i] = cosine;
 		return am * cosine;
 	});
 	return ScalesFor(am, gridEnd);
@@ -42,14 +44,13 @@ ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod
 	const double ap = params.ampCarrier;
 	const double fp = params.freqCarrier;
 	WriteSignalHeader(vp, ap, fp, params.simTime);
-	phases.carrier.resize(vp.m_nPoints);
-	phases.carrierCos.resize(vp.m_nPoints);
+	KeepValues(phases.carrierCos, true, vp.m_nPoints);
 	const double gridEnd = FillSamples(vp, [&](UINT i, double x)
 	{
 		const double theta = ReducePhase(x * carrierPeriod * fp);
-		phases.carrier[i] = theta;
-		phases.carrierCos[i] = std::cos(theta);
-		return ap * phases.carrierCos[i];
+		phases.carrierCos.phases[i] = theta;
+		phases.carrierCos.values[i] = std::cos(theta);
+		return ap * phases.carrierCos.values[i];
 	});
 	return ScalesFor(ap, gridEnd);
 }

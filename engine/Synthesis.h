@@ -15,17 +15,22 @@ struct ScopeScales
 	double xRange;
 };
 
-// The phase the modulating and carrier generators reduced at each sample, and what the library
-// gave for it. A modulated generator whose own phase comes out bit for bit the same takes that
-// value instead of calling the library again: most of a run's cost is those calls. The sine of
-// the modulating phase is kept for FM only.
+// What the library gave for the phase a generator reduced at each sample, with that phase; empty
+// when the generator took no such value.
+struct PhaseValues
+{
+	std::vector<double> phases;
+	std::vector<double> values;
+};
+
+// The modulating and carrier generators keep the values they took. A modulated generator whose
+// own phase comes out bit for bit the same takes the value instead of calling the library again:
+// most of a run's cost is those calls. The sine of the modulating phase is kept for FM only.
 struct SamplePhases
 {
-	std::vector<double> modulating;
-	std::vector<double> modulatingCos;
-	std::vector<double> modulatingSin;
-	std::vector<double> carrier;
-	std::vector<double> carrierCos;
+	PhaseValues modulatingCos;
+	PhaseValues modulatingSin;
+	PhaseValues carrierCos;
 };
 
 // Every generator fills the signal's m_nPoints samples (the caller has sized it with RedimXY),

@@ -51,12 +51,20 @@ inline bool SameBits(double a, double b)
 	return bitsA == bitsB;
 }
 
-inline double CosineOf(double theta, double knownPhase, double knownCosine)
+// The value kept for sample i when its phase was theta, else the library's.
+inline double CosineOf(const PhaseValues& known, UINT i, double theta)
 {
-	return SameBits(theta, knownPhase) ? knownCosine : std::cos(theta);
+	return i < known.values.size() && SameBits(theta, known.phases[i]) ? known.values[i] : std::cos(theta);
 }
 
-inline double SineOf(double theta, double knownPhase, double knownSine)
+inline double SineOf(const PhaseValues& known, UINT i, double theta)
 {
-	return SameBits(theta, knownPhase) ? knownSine : std::sin(theta);
+	return i < known.values.size() && SameBits(theta, known.phases[i]) ? known.values[i] : std::sin(theta);
+}
+
+// Sizes a generator's kept values for n samples, or empties them when it takes none.
+inline void KeepValues(PhaseValues& known, bool keep, UINT n)
+{
+	known.phases.resize(keep ? n : 0);
+	known.values.resize(keep ? n : 0);
 }

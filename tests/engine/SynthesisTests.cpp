@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -411,4 +412,39 @@ TEST(Synthesis, SamplesKeepEveryBit)
 				sets[set].freqCarrier, sets[set].simTime));
 			EXPECT_EQ(checksum(run), c.expected[set]) << "kind " << c.kind << ", set " << set;
 		}
+}
+
+// The values the modulating and carrier generators keep serve a modulated generator only where
+// its phase has the same bits: given none, or those of another run (other frequencies, another
+// length, a PM run that keeps no cosines), every kind that reads them gives its own run's samples.
+TEST(Synthesis, KeptValuesServeOnlyTheirOwnPhases)
+{
+	const ModulationParams others[] = {Params(MOD_FM, 0.5, 1.0, 7000.0, 90000.0, 0.0004),
+		Params(MOD_PM, 0.5, 1.0, 10000.0, 200000.0, 0.0001), Params(MOD_AM, 0.5, 1.0, 10000.0, 200000.0, 0.001)};
+	for (const int32_t kind : {MOD_AM, MOD_DSB_SC, MOD_VSB, MOD_FM})
+	{
+		const SynthesisRun own(Params(kind, 0.8, 1.0, 10000.0, 200000.0, 0.0005));
+		std::vector<SamplePhases> borrowed(1);
+		for (const ModulationParams& other : others)
+		{
+			CSignal vm, vp;
+			const double otherPeriod = 1.0 / other.freqCarrier;
+			const UINT n = static_cast<UINT>(SampleCount(other));
+			vm.RedimXY(n);
+			vp.RedimXY(n);
+			borrowed.emplace_back();
+			GenerateModulating(other, otherPeriod, vm, borrowed.back());
+			GenerateCarrier(other, otherPeriod, vp, borrowed.back());
+		}
+		for (size_t b = 0; b < borrowed.size(); b++)
+		{
+			CSignal vmto;
+			vmto.RedimXY(own.vmto.m_nPoints);
+			const ModulationParams params = Params(kind, 0.8, 1.0, 10000.0, 200000.0, 0.0005);
+			GeneratorOf(kind)(params, 1.0 / params.freqCarrier, own.vm, borrowed[b], vmto);
+			for (UINT i = 0; i < vmto.m_nPoints; i++)
+				ASSERT_EQ(std::memcmp(&vmto.m_pY[i], &own.vmto.m_pY[i], sizeof(double)), 0)
+					<< "kind " << kind << ", values of run " << b << ", sample " << i;
+		}
+	}
 }
