@@ -35,8 +35,8 @@ struct SamplePhases
 
 // Every generator fills the signal's m_nPoints samples (the caller has sized it with RedimXY),
 // writes its header and returns its scope's scales. carrierPeriod is 1/fp. The modulating and
-// carrier generators record their phases; the modulated generators that read them are given
-// those of the same run.
+// carrier generators keep their values in phases for the modulated generator of the run, which
+// takes a value only for its own phase: phases kept by another run cost speed, never a bit.
 ScopeScales GenerateModulating(const ModulationParams& params, double carrierPeriod, CSignal& vm,
 	SamplePhases& phases);
 ScopeScales GenerateCarrier(const ModulationParams& params, double carrierPeriod, CSignal& vp, SamplePhases& phases);
