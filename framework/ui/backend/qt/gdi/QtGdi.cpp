@@ -63,28 +63,32 @@ QBrush GdiFillBrush(const DrawFill& fill, bool bKeep)
 	}
 }
 
+namespace
+{
+	// One object of each kind, made again only when the colour changes and kept for the life of the
+	// process rather than destroyed among the statics after the toolkit has gone.
+	template <typename Tool>
+	const Tool& SolidOfColour(COLORREF crColor)
+	{
+		static COLORREF s_crColor = CLR_INVALID;
+		static Tool& s_tool = *new Tool;
+		if (crColor != s_crColor)
+		{
+			s_tool = Tool(QColor(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor)));
+			s_crColor = crColor;
+		}
+		return s_tool;
+	}
+}
+
 const QBrush& GdiSolidBrush(COLORREF crColor)
 {
-	static COLORREF s_crBrush = CLR_INVALID;
-	static QBrush& s_brush = *new QBrush;
-	if (crColor != s_crBrush)
-	{
-		s_brush = QBrush(QColor(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor)));
-		s_crBrush = crColor;
-	}
-	return s_brush;
+	return SolidOfColour<QBrush>(crColor);
 }
 
 const QPen& GdiSolidPen(COLORREF crColor)
 {
-	static COLORREF s_crPen = CLR_INVALID;
-	static QPen& s_pen = *new QPen;
-	if (crColor != s_crPen)
-	{
-		s_pen = QPen(QColor(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor)));
-		s_crPen = crColor;
-	}
-	return s_pen;
+	return SolidOfColour<QPen>(crColor);
 }
 
 QPainter::CompositionMode GdiMixMode(int nMix)
