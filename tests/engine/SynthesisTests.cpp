@@ -41,58 +41,28 @@ namespace
 		return params;
 	}
 
-	using Generator = ScopeScales (*)(const ModulationParams&, double, const CSignal&, const SamplePhases&, CSignal&);
-
-	ScopeScales SSBUSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, const SamplePhases&,
-		CSignal& vmto)
+	// The modulated signal's generator of each kind, as the main window picks it.
+	ScopeScales GenerateModulated(const ModulationParams& params, double carrierPeriod, const CSignal& vm,
+		const SamplePhases& phases, CSignal& vmto)
 	{
-		return GenerateSSBUSB(params, carrierPeriod, vm, vmto);
-	}
-
-	ScopeScales SSBLSB(const ModulationParams& params, double carrierPeriod, const CSignal& vm, const SamplePhases&,
-		CSignal& vmto)
-	{
-		return GenerateSSBLSB(params, carrierPeriod, vm, vmto);
-	}
-
-	ScopeScales FM(const ModulationParams& params, double carrierPeriod, const CSignal&, const SamplePhases& phases,
-		CSignal& vmto)
-	{
-		return GenerateFM(params, carrierPeriod, phases, vmto);
-	}
-
-	ScopeScales PM(const ModulationParams& params, double carrierPeriod, const CSignal& vm, const SamplePhases&,
-		CSignal& vmto)
-	{
-		return GeneratePM(params, carrierPeriod, vm, vmto);
-	}
-
-	ScopeScales Flat(const ModulationParams& params, double, const CSignal&, const SamplePhases&, CSignal& vmto)
-	{
-		return GenerateFlat(params, vmto);
-	}
-
-	// The generator of each kind, as the main window picks it.
-	Generator GeneratorOf(int32_t kind)
-	{
-		switch (kind)
+		switch (params.kind)
 		{
 		case MOD_AM:
-			return GenerateAM;
+			return GenerateAM(params, carrierPeriod, vm, phases, vmto);
 		case MOD_DSB_SC:
-			return GenerateDSBSC;
+			return GenerateDSBSC(params, carrierPeriod, vm, phases, vmto);
 		case MOD_SSB_USB:
-			return SSBUSB;
+			return GenerateSSBUSB(params, carrierPeriod, vm, vmto);
 		case MOD_SSB_LSB:
-			return SSBLSB;
+			return GenerateSSBLSB(params, carrierPeriod, vm, vmto);
 		case MOD_VSB:
-			return GenerateVSB;
+			return GenerateVSB(params, carrierPeriod, vm, phases, vmto);
 		case MOD_FM:
-			return FM;
+			return GenerateFM(params, carrierPeriod, phases, vmto);
 		case MOD_PM:
-			return PM;
+			return GeneratePM(params, carrierPeriod, vm, vmto);
 		default:
-			return Flat;
+			return GenerateFlat(params, vmto);
 		}
 	}
 
@@ -105,7 +75,8 @@ namespace
 
 	// One run in the main window's steps: the three signals sized, Vm and Vp, then Vmto over the
 	// family header for the amplitude kinds.
-	SynthesisScales RunSynthesis(const ModulationParams& params, CSignal& vm, CSignal& vp, CSignal& vmto)
+	SynthesisScales RunSynthesis(const ModulationParams& params, CSignal& vm, CSignal& vp, CSignal& vmto,
+		SamplePhases& phases)
 	{
 		const double carrierPeriod = 1.0 / params.freqCarrier;
 		const UINT n = static_cast<UINT>(SampleCount(params));
@@ -113,25 +84,25 @@ namespace
 		vp.RedimXY(n);
 		vmto.RedimXY(n);
 		SynthesisScales scales;
-		SamplePhases phases;
 		scales.modulating = GenerateModulating(params, carrierPeriod, vm, phases);
 		scales.carrier = GenerateCarrier(params, carrierPeriod, vp, phases);
 		if (IsAmplitudeFamily(params.kind))
 			WriteModulatedHeader(params, vmto);
-		scales.modulated = GeneratorOf(params.kind)(params, carrierPeriod, vm, phases, vmto);
+		scales.modulated = GenerateModulated(params, carrierPeriod, vm, phases, vmto);
 		return scales;
 	}
 
 	struct SynthesisRun
 	{
 		explicit SynthesisRun(const ModulationParams& params)
-			: scales(RunSynthesis(params, vm, vp, vmto))
+			: scales(RunSynthesis(params, vm, vp, vmto, phases))
 		{
 		}
 
 		CSignal vm;
 		CSignal vp;
 		CSignal vmto;
+		SamplePhases phases;
 		SynthesisScales scales;
 	};
 
@@ -322,7 +293,8 @@ TEST(Synthesis, SampleCountLimitsResizeAllSignals)
 	EXPECT_EQ(run.vp.m_nPoints, 3000u);
 	EXPECT_EQ(run.vmto.m_nPoints, 3000u);
 
-	const SynthesisScales empty = RunSynthesis(Params(MOD_AM, 0.5, 1.0, 10000.0, 100.0, 0.0001), run.vm, run.vp, run.vmto);
+	const SynthesisScales empty = RunSynthesis(Params(MOD_AM, 0.5, 1.0, 10000.0, 100.0, 0.0001), run.vm, run.vp, run.vmto,
+		run.phases);
 	EXPECT_EQ(run.vm.m_nPoints, 0u);
 	EXPECT_EQ(run.vp.m_nPoints, 0u);
 	EXPECT_EQ(run.vmto.m_nPoints, 0u);
@@ -423,28 +395,19 @@ TEST(Synthesis, KeptValuesServeOnlyTheirOwnPhases)
 		Params(MOD_PM, 0.5, 1.0, 10000.0, 200000.0, 0.0001), Params(MOD_AM, 0.5, 1.0, 10000.0, 200000.0, 0.001)};
 	for (const int32_t kind : {MOD_AM, MOD_DSB_SC, MOD_VSB, MOD_FM})
 	{
-		const SynthesisRun own(Params(kind, 0.8, 1.0, 10000.0, 200000.0, 0.0005));
-		std::vector<SamplePhases> borrowed(1);
-		for (const ModulationParams& other : others)
-		{
-			CSignal vm, vp;
-			const double otherPeriod = 1.0 / other.freqCarrier;
-			const UINT n = static_cast<UINT>(SampleCount(other));
-			vm.RedimXY(n);
-			vp.RedimXY(n);
-			borrowed.emplace_back();
-			GenerateModulating(other, otherPeriod, vm, borrowed.back());
-			GenerateCarrier(other, otherPeriod, vp, borrowed.back());
-		}
-		for (size_t b = 0; b < borrowed.size(); b++)
+		const ModulationParams params = Params(kind, 0.8, 1.0, 10000.0, 200000.0, 0.0005);
+		const SynthesisRun own(params);
+		const auto expectOwnSamples = [&](const SamplePhases& kept, const char* pszFrom)
 		{
 			CSignal vmto;
 			vmto.RedimXY(own.vmto.m_nPoints);
-			const ModulationParams params = Params(kind, 0.8, 1.0, 10000.0, 200000.0, 0.0005);
-			GeneratorOf(kind)(params, 1.0 / params.freqCarrier, own.vm, borrowed[b], vmto);
+			GenerateModulated(params, 1.0 / params.freqCarrier, own.vm, kept, vmto);
 			for (UINT i = 0; i < vmto.m_nPoints; i++)
 				ASSERT_EQ(std::memcmp(&vmto.m_pY[i], &own.vmto.m_pY[i], sizeof(double)), 0)
-					<< "kind " << kind << ", values of run " << b << ", sample " << i;
-		}
+					<< "kind " << kind << ", values " << pszFrom << ", sample " << i;
+		};
+		expectOwnSamples(SamplePhases(), "of none");
+		for (const ModulationParams& other : others)
+			expectOwnSamples(SynthesisRun(other).phases, "of another run");
 	}
 }
